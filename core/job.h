@@ -1,0 +1,60 @@
+// The conversion job and the calculation screen's working variables.
+//
+// Both live as long as the program: the job is filled on the selection screen,
+// the working variables are created with the first calculation screen and keep
+// their values when it is closed and opened again (the UTM zone limits survive
+// a return to the selection screen). A fresh program state resets both.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace lw {
+
+// Ellipsoid names as the job stores them; "" means none chosen.
+inline constexpr const char* kGRS80 = "GRS80";
+inline constexpr const char* kBessel = "Bessel";
+inline constexpr const char* kHayford = "Hayford";
+
+// Coordinate formats, codes as stored in FormatEIN/FormatAUS; 0 = none.
+enum FormatCode : std::uint8_t {
+    kKeinFormat = 0,
+    kGradDezimal = 1,
+    kGradMinuten = 2,
+    kGradMinSek = 3,
+    kUTMzivil = 4,
+    kUTMmil = 5,
+    kUTMref = 6,
+    kGaussKrueger = 7,
+};
+
+struct ConversionJob {
+    std::string StartEllipsoid; // "GRS80", "Bessel", "Hayford" or ""
+    std::string ZielEllipsoid;  // same set
+    std::string EllipsoidPaar;  // "AA" .. "CC" or "": letters A GRS80, B Bessel, C Hayford
+    std::string Aufgabe;        // "11" .. "77" or "": input digit, output digit
+    std::uint8_t FormatAUS = 0; // 0..7
+    std::uint8_t FormatEIN = 0; // 0..7
+};
+
+// Working variables of the calculation screen.
+struct Arbeitsvariablen {
+    bool blnEingabeOK = false; // verdict of the last UTM or Gauss-Krueger check
+    // Easting ("Rechts") and northing ("Hoch") limits in force, 7-digit texts.
+    std::string strRechtsMax, strRechtsMin, strHochMax, strHochMin;
+    // Result pairs: decimal degrees, "." separator, south and west negative.
+    std::string strBreiteGRS80, strLaengeGRS80;
+    std::string strBreiteHayford, strLaengeHayford;
+    std::string strBreiteBessel, strLaengeBessel;
+    // Argument slots through which every geodesy and angle procedure is called.
+    std::string strArg1, strArg2, strArg3, strArg4, strArg5, strArg6, strArg7;
+};
+
+// Everything the program holds for one run.
+struct ProgramState {
+    ConversionJob job;
+    Arbeitsvariablen calc;
+    void reset() { *this = ProgramState{}; }
+};
+
+} // namespace lw

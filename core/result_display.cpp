@@ -1,0 +1,1 @@
+#include "core/result_display.h"

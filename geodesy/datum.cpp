@@ -1,0 +1,1 @@
+#include "geodesy/procedures.h"

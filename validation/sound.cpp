@@ -1,0 +1,1 @@
+#include "validation/sound.h"
