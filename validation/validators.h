@@ -25,6 +25,10 @@ void GKPruefen(CalcScreen& screen, ProgramState& state);
 // hidden). Returns the verdict.
 bool GKZonePruefen(CalcScreen& screen, ProgramState& state, const std::string& zone);
 
+// Puts Germany's Gauss-Krueger extent into the four limit texts of the
+// calculation screen (done by GKPruefen and by the Gauss-Krueger mask set-up).
+void GKLimitsSetzen(Arbeitsvariablen& calc);
+
 // Hides the seven output frames.
 void AusgabeRahmenVerbergen(CalcScreen& screen);
 

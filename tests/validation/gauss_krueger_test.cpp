@@ -1,0 +1,131 @@
+#include "tests/support/fake_screen.h"
+#include "validation/validators.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace lw {
+namespace {
+
+using test::FakeScreen;
+using Events = std::vector<std::string>;
+
+const std::string S = "sound SystemHand";
+const std::string Z = "AusgabeReset";
+const std::string FR = "focus texGKRechts";
+const std::string FH = "focus texGKHoch";
+
+std::string box(const std::string& text) {
+    return "critical: " + text;
+}
+
+std::string charText(const std::string& coordinate) {
+    return "Im " + coordinate +
+           " sind nur die Zeichen\r\n\r\n0 1 2 3 4 5 6 7 8 9 und das Komma\r\n\r\nzugelassen.";
+}
+
+const std::string R1 = box(charText("Rechtswert"));
+const std::string R2 = box("Im Rechtswert ist nur 1 Komma zugelassen!");
+const std::string H1 = box(charText("Hochwert"));
+const std::string H2 = box("Im Hochwert ist nur 1 Komma zugelassen!");
+const std::string R3 =
+    box("Der Rechtswert ist zu klein.\r\nIhr Punkt liegt westlich von Deutschland.");
+const std::string R4 =
+    box("Der Rechtswert ist zu groß.\r\nIhr Punkt liegt östlich von Deutschland.");
+const std::string H3 =
+    box("Der Hochwert ist zu klein.\r\nIhr Punkt liegt südlich von Deutschland.");
+const std::string H4 =
+    box("Der Hochwert ist zu groß.\r\nIhr Punkt liegt nördlich von Deutschland.");
+const std::string R5 = box("Der Rechtswert muss genau 7 Stellen vor dem Komma haben!");
+const std::string H5 = box("Der Hochwert muss genau 7 Stellen vor dem Komma haben!");
+
+struct Case {
+    const char* name;
+    std::string rechts, hoch;
+    Events events; // {} = accepted
+    std::string rechtsAfter = "", hochAfter = "";
+};
+
+TEST(GKPruefen, RefusalsWithTheirOwnOrderOfSoundBoxResetAndFocus) {
+    const Case cases[] = {
+        {"no points get .00", "3571686", "5540759", {}, "3571686.00", "5540759.00"},
+        {"point at 8 unchanged", "3571686.25", "5540759.", {}, "3571686.25", "5540759."},
+        {"easting limits inclusive", "2484700", "5107150", {}, "2484700.00", "5107150.00"},
+        {"upper limits inclusive", "5538200", "6197355", {}, "5538200.00", "6197355.00"},
+        {"R3 just below", "2484699.99", "5540759", {S, Z, R3, FR}},
+        {"R4 just above", "5538200.01", "5540759", {S, Z, R4, FR}},
+        {"H3 below", "3571686", "5107149", {S, Z, H3, FH}},
+        {"H4 above", "3571686", "6197356", {S, Z, H4, FH}},
+        {"two points R2 not R1", "3571686.5.5", "5540759", {S, R2, FR}},
+        {"comma R1", "3571686,5", "5540759", {S, R1, Z, FR}},
+        {"letter R1", "357168x", "5540759", {S, R1, Z, FR}},
+        {"umlaut R1", "357168Ä", "5540759", {S, R1, Z, FR}},
+        {"R1 before the northing is looked at", "3571686,5", "55x", {S, R1, Z, FR}},
+        {"H1", "3571686", "5540 759", {S, H1, Z, FH}},
+        {"H2", "3571686", "5540.7.59", {S, H2, Z, FH}},
+        {"range after both character tests", "1", "5540x", {S, H1, Z, FH}},
+        {"R5 point too late", "03571686.5", "5540759", {S, Z, R5, Z, FR}},
+        {"six digits before the point fall below the range first",
+         "357168.60",
+         "5540759",
+         {S, Z, R3, FR}},
+        {"H5 point too late", "3571686", "05540759.5", {S, H5, Z, FH}, "3571686.00"},
+        // Used to pass with ".00" appended; the conversion then read strip 0
+        // and showed nothing at all.
+        {"eight digits without point R5", "03571686", "5540759", {S, Z, R5, Z, FR}, "03571686"},
+        {"eight digits northing without point H5",
+         "3571686",
+         "05540759",
+         {S, H5, Z, FH},
+         "3571686.00",
+         "05540759"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeScreen screen;
+        ProgramState state;
+        screen.type(Element::texGKRechts, c.rechts);
+        screen.type(Element::texGKHoch, c.hoch);
+        screen.type(Element::texGKRechtsAUS, "3571686.00");
+        GKPruefen(screen, state);
+        EXPECT_EQ(state.calc.blnEingabeOK, c.events.empty());
+        EXPECT_EQ(screen.events(), c.events);
+        if (!c.rechtsAfter.empty()) {
+            EXPECT_EQ(screen.text(Element::texGKRechts), c.rechtsAfter);
+        }
+        if (!c.hochAfter.empty()) {
+            EXPECT_EQ(screen.text(Element::texGKHoch), c.hochAfter);
+        }
+        EXPECT_EQ(state.calc.strRechtsMin, "2484700");
+        EXPECT_EQ(state.calc.strHochMax, "6197355");
+    }
+}
+
+TEST(GKPruefen, EmptyFieldEndsSilently) {
+    for (auto [rechts, hoch] : {std::pair{"", "5540759"}, {"3571686", ""}}) {
+        FakeScreen screen;
+        ProgramState state;
+        state.calc.blnEingabeOK = true;
+        screen.type(Element::texGKRechts, rechts);
+        screen.type(Element::texGKHoch, hoch);
+        GKPruefen(screen, state);
+        EXPECT_FALSE(state.calc.blnEingabeOK);
+        EXPECT_TRUE(screen.log.empty());
+    }
+}
+
+TEST(GKPruefen, AppendedDecimalsMakeTheNextRunSeeThePoint) {
+    FakeScreen screen;
+    ProgramState state;
+    screen.type(Element::texGKRechts, "3571686");
+    screen.type(Element::texGKHoch, "5540759");
+    GKPruefen(screen, state);
+    GKPruefen(screen, state);
+    EXPECT_TRUE(state.calc.blnEingabeOK);
+    EXPECT_EQ(screen.text(Element::texGKRechts), "3571686.00");
+}
+
+} // namespace
+} // namespace lw

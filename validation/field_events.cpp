@@ -1,0 +1,96 @@
+#include "validation/field_events.h"
+
+#include "core/numtext.h"
+#include "core/utf8.h"
+#include "validation/field_rules.h"
+#include "validation/key_filters.h"
+#include "validation/refusal.h"
+#include "validation/zone_limits.h"
+
+#include <string>
+
+namespace lw {
+namespace {
+
+using refusal::Step;
+
+constexpr char32_t kComma = U',';
+constexpr char32_t kPoint = U'.';
+
+std::string refusalMessage(char32_t code, std::string_view ending) {
+    return "Die Eingabe von\r\n" + utf8::encode(code) + "\r\n" + std::string(ending);
+}
+
+void moveFocusOnEnter(CalcScreen& screen, const FieldRule& rule) {
+    if (rule.enableTargetFirst)
+        screen.setEnabled(rule.enterTarget, true);
+    screen.setFocus(rule.enterTarget);
+}
+
+} // namespace
+
+bool hasKeyHandler(Element field) {
+    return fieldRule(field) != nullptr;
+}
+
+char32_t onKeyPress(CalcScreen& screen, ProgramState& /*state*/, Element field, char32_t code) {
+    const FieldRule* rule = fieldRule(field);
+    if (rule == nullptr)
+        return code;
+    if (rule->upperCase)
+        code = upperCaseKey(code);
+    if (!admits(rule->filter, code)) {
+        refusal::refuse(screen, {Step::Sound, Step::Reset, Step::Message},
+                        refusalMessage(code, rule->messageEnding));
+        return 0;
+    }
+    if (rule->commaToPoint && code == kComma)
+        return kPoint;
+    if (code == kEnter) {
+        moveFocusOnEnter(screen, *rule);
+        return 0;
+    }
+    return code;
+}
+
+void onGotFocus(CalcScreen& screen, ProgramState& /*state*/, Element field) {
+    const FieldRule* rule = fieldRule(field);
+    if (rule == nullptr)
+        return;
+    switch (rule->gotFocus) {
+    case GotFocusKind::ZoneGuard:
+        ZoneZuerstPruefen(screen, field);
+        return;
+    case GotFocusKind::ZoneEntry:
+        // The limits belong to the zone being edited; they return on leaving it.
+        screen.setVisible(Element::labLimitsRechts, false);
+        screen.setVisible(Element::labLimitsHoch, false);
+        break;
+    case GotFocusKind::Standard:
+        break;
+    }
+    screen.ausgabeReset();
+    screen.selectAll(field);
+}
+
+void onLostFocus(CalcScreen& screen, ProgramState& state, Element field) {
+    const FieldRule* rule = fieldRule(field);
+    if (rule == nullptr)
+        return;
+    switch (rule->loseFocus) {
+    case LoseFocusKind::CommaToPoint: {
+        // Pasted text bypasses the key filter; its commas are mended here.
+        std::string text = screen.text(field);
+        commaToPoint(text);
+        screen.setText(field, text);
+        return;
+    }
+    case LoseFocusKind::ZoneLimits:
+        ZoneUndLimitsPruefen(screen, state);
+        return;
+    case LoseFocusKind::None:
+        return;
+    }
+}
+
+} // namespace lw

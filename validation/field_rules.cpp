@@ -1,0 +1,83 @@
+#include "validation/field_rules.h"
+
+#include "validation/key_filters.h"
+
+#include <array>
+
+namespace lw {
+namespace {
+
+using E = Element;
+using F = KeyFilter;
+using G = GotFocusKind;
+using L = LoseFocusKind;
+
+constexpr std::string_view kBreite = "ist für die Breite nicht zulässig!";
+constexpr std::string_view kLaenge = "ist für die Länge nicht zulässig!";
+constexpr std::string_view kZone = "ist für die Zone nicht zulässig!";
+constexpr std::string_view kRechtswert = "ist für den Rechtswert nicht zulässig!";
+constexpr std::string_view kHochwert = "ist für den Hochwert nicht zulässig!";
+
+// clang-format off
+constexpr std::array<FieldRule, 27> kRules = {{
+    // field             mask upper filter        comma  message ending                                           Enter target      enable first  got focus     lose focus
+    {E::texBreite,        1, false, F::Dezimal,    true,  kBreite,                                                 E::texLaenge,       false, G::Standard,  L::CommaToPoint},
+    {E::texLaenge,        1, false, F::Dezimal,    true,  kLaenge,                                                 E::comRechnen,      false, G::Standard,  L::CommaToPoint},
+    {E::texBreiteGrad,    2, false, F::Ziffern,    false, kBreite,                                                 E::texBreiteMinute, false, G::Standard,  L::None},
+    {E::texBreiteMinute,  2, false, F::Dezimal,    true,  "ist für die Minuten der Breite nicht zulässig!",        E::texLaengeGrad,   false, G::Standard,  L::None},
+    {E::texLaengeGrad,    2, false, F::Ziffern,    false, kLaenge,                                                 E::texLaengeMinute, false, G::Standard,  L::None},
+    {E::texLaengeMinute,  2, false, F::Dezimal,    true,  "ist für die Minuteneingabe der Länge nicht zulässig!",  E::comRechnen,      false, G::Standard,  L::None},
+    {E::texBGrad,         3, false, F::Ziffern,    false, kBreite,                                                 E::texBMinute,      false, G::Standard,  L::None},
+    {E::texBMinute,       3, false, F::Ziffern,    false, "ist für die Minuteneingabe nicht zulässig!",            E::texBSekunde,     false, G::Standard,  L::None},
+    {E::texBSekunde,      3, false, F::Dezimal,    true,  "ist für die Sekunden der Breite nicht zulässig!",       E::texLGrad,        false, G::Standard,  L::None},
+    {E::texLGrad,         3, false, F::Ziffern,    false, kLaenge,                                                 E::texLMinute,      false, G::Standard,  L::None},
+    {E::texLMinute,       3, false, F::Ziffern,    false, "ist für die Minuteneingabe der Länge nicht zulässig!",  E::texLSekunde,     false, G::Standard,  L::None},
+    {E::texLSekunde,      3, false, F::Dezimal,    true,  "ist für die Sekunden der Länge nicht zulässig!",        E::comRechnen,      false, G::Standard,  L::None},
+    {E::texZone,          4, true,  F::Alphanum,   false, kZone,                                                   E::texRechts,       true,  G::ZoneEntry, L::ZoneLimits},
+    {E::texRechts,        4, false, F::Ziffern,    false, kRechtswert,                                             E::texHoch,         false, G::ZoneGuard, L::None},
+    {E::texHoch,          4, false, F::Ziffern,    false, kHochwert,                                               E::comRechnen,      false, G::ZoneGuard, L::None},
+    {E::texZoneM,         5, true,  F::Alphanum,   false, kZone,                                                   E::tex100km,        false, G::Standard,  L::None},
+    {E::tex100km,         5, true,  F::None,       false, "",                                                      E::tex10km,         false, G::Standard,  L::None},
+    {E::tex10km,          5, false, F::None,       false, "",                                                      E::tex1km,          false, G::Standard,  L::None},
+    {E::tex1km,           5, false, F::None,       false, "",                                                      E::tex100m,         false, G::Standard,  L::None},
+    {E::tex100m,          5, false, F::None,       false, "",                                                      E::tex10m,          false, G::Standard,  L::None},
+    {E::tex10m,           5, false, F::None,       false, "",                                                      E::tex1m,           false, G::Standard,  L::None},
+    {E::tex1m,            5, false, F::None,       false, "",                                                      E::comRechnen,      false, G::Standard,  L::None},
+    {E::texREFZone,       6, true,  F::Alphanum,   false, kZone,                                                   E::texREF100,       false, G::Standard,  L::None},
+    {E::texREF100,        6, true,  F::Buchstaben, false, "ist bei 100km nicht zulässig!",                         E::texREFZiffern,   false, G::Standard,  L::None},
+    {E::texREFZiffern,    6, false, F::Ziffern,    false, "ist für die Ziffern nicht zulässig!",                   E::comRechnen,      false, G::Standard,  L::None},
+    {E::texGKRechts,      7, false, F::Dezimal,    true,  kRechtswert,                                             E::texGKHoch,       false, G::Standard,  L::None},
+    {E::texGKHoch,        7, false, F::Dezimal,    true,  kHochwert,                                               E::comRechnen,      false, G::Standard,  L::None},
+}};
+// clang-format on
+
+} // namespace
+
+std::span<const FieldRule> fieldRules() {
+    return kRules;
+}
+
+const FieldRule* fieldRule(Element field) {
+    for (const FieldRule& rule : kRules)
+        if (rule.field == field)
+            return &rule;
+    return nullptr;
+}
+
+bool admits(KeyFilter filter, char32_t code) {
+    switch (filter) {
+    case KeyFilter::None:
+        return true;
+    case KeyFilter::Ziffern:
+        return ZiffernTaste(code);
+    case KeyFilter::Dezimal:
+        return DezimalTaste(code);
+    case KeyFilter::Alphanum:
+        return AlphanumTaste(code);
+    case KeyFilter::Buchstaben:
+        return BuchstabenTaste(code);
+    }
+    return false;
+}
+
+} // namespace lw

@@ -1,0 +1,52 @@
+// Gauss-Krueger output exists only for points in Germany, which lie in the
+// UTM zones 31 to 33 and the bands T and U. A UTM input outside them cannot
+// give Gauss-Krueger output, so the job loses its target and output format.
+#include "validation/validators.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+namespace lw {
+namespace {
+
+constexpr std::array<std::string_view, 6> kGermanZones = {"31T", "31U", "32T", "32U", "33T", "33U"};
+
+constexpr std::array<Element, 7> kOutputFrames = {
+    Element::fraGradAUS, Element::fraGradMinAUS, Element::fraGradMinSekAUS, Element::fraMILAUS,
+    Element::fraZIVAUS,  Element::fraREFAUS,     Element::fraGKAUS,
+};
+
+bool isUtmInput(std::uint8_t format) {
+    return format == kUTMzivil || format == kUTMmil || format == kUTMref;
+}
+
+bool gaussKruegerFromUtm(const ConversionJob& job) {
+    const bool utmEllipsoid = job.StartEllipsoid == kGRS80 || job.StartEllipsoid == kHayford;
+    return job.FormatAUS == kGaussKrueger && job.ZielEllipsoid == kBessel && utmEllipsoid &&
+           isUtmInput(job.FormatEIN);
+}
+
+} // namespace
+
+void AusgabeRahmenVerbergen(CalcScreen& screen) {
+    for (Element frame : kOutputFrames)
+        screen.setVisible(frame, false);
+}
+
+bool GKZonePruefen(CalcScreen& screen, ProgramState& state, const std::string& zone) {
+    if (!gaussKruegerFromUtm(state.job))
+        return true;
+    if (std::find(kGermanZones.begin(), kGermanZones.end(), zone) != kGermanZones.end())
+        return true;
+    // This box alone breaks its lines with a single line feed.
+    screen.showMessage(MessageIcon::Information,
+                       "Deutschland liegt nicht im Zonenfeld " + zone +
+                           "\nGauß-Krüger Koordinaten werden deshalb nicht berechnet.");
+    state.job.ZielEllipsoid.clear();
+    state.job.FormatAUS = kKeinFormat;
+    AusgabeRahmenVerbergen(screen);
+    return false;
+}
+
+} // namespace lw

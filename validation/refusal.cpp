@@ -1,0 +1,79 @@
+#include "validation/refusal.h"
+
+#include "core/numtext.h"
+#include "core/utf8.h"
+#include "validation/sound.h"
+
+namespace lw::refusal {
+namespace {
+
+constexpr int kErrorSound = 2;
+constexpr double kHighestZone = 60;
+
+} // namespace
+
+void refuse(CalcScreen& screen, std::initializer_list<Step> steps, const std::string& message,
+            Element focus) {
+    for (Step step : steps) {
+        switch (step) {
+        case Step::Sound:
+            FehlerTon(screen, kErrorSound);
+            break;
+        case Step::Reset:
+            screen.ausgabeReset();
+            break;
+        case Step::Message:
+            screen.showMessage(MessageIcon::Critical, message);
+            break;
+        case Step::Focus:
+            screen.setFocus(focus);
+            break;
+        }
+    }
+}
+
+bool charInSet(std::string_view ch, std::string_view set) {
+    if (ch.empty())
+        return true;
+    return ch.size() == 1 && set.find(ch.front()) != std::string_view::npos;
+}
+
+bool allCharsIn(std::string_view text, std::string_view set) {
+    // Every byte of a multi-byte character is outside the ASCII sets, so a
+    // byte-wise walk gives the same verdict as a character-wise one.
+    for (char c : text)
+        if (set.find(c) == std::string_view::npos)
+            return false;
+    return true;
+}
+
+std::optional<std::string> zoneFault(std::string_view zone) {
+    if (utf8::charCount(zone) != 3)
+        return "Das Zonenfeld muss aus genau 3 Zeichen bestehen!";
+    const std::string number = utf8::leftChars(zone, 2);
+    if (number == "00")
+        return "Es gibt keine Zone 00!";
+    if (readNumber(number) > kHighestZone)
+        return "Es gibt keine Zone " + number + "!";
+    if (!charInSet(utf8::nthChar(zone, 1), kZoneFirstChars))
+        return std::string(kZoneFirstCharMessage);
+    if (!charInSet(utf8::nthChar(zone, 2), kDigits))
+        return std::string(kZoneSecondCharMessage);
+    if (!charInSet(utf8::lastChar(zone), kBandLetters))
+        return std::string(kBandLetterMessage);
+    return std::nullopt;
+}
+
+std::optional<std::string> squareFault(std::string_view square, std::string_view lengthMessage) {
+    if (utf8::charCount(square) != 2)
+        return std::string(lengthMessage);
+    if (!charInSet(utf8::nthChar(square, 1), kSquareFirstLetters))
+        return "Die 1. Stelle im 100km Quadrat muss einer der Buchstaben\r\n\r\n"
+               "A B C D E F G H J K L M N P Q R S T U V W X Y Z\r\n\r\nsein.";
+    if (!charInSet(utf8::lastChar(square), kSquareSecondLetters))
+        return "Die 2. Stelle im 100km Quadrat muss einer der Buchstaben\r\n\r\n"
+               "A B C D E F G H J K L M N P Q R S T U V\r\n\r\nsein.";
+    return std::nullopt;
+}
+
+} // namespace lw::refusal
