@@ -1,0 +1,167 @@
+// Fuzzes the whole calculation: an arbitrary job (every ellipsoid pair and
+// format pair), arbitrary field texts or key sequences, then "Berechnung".
+// After the run either no output field holds anything new, or every written
+// output field has the shape of its notation and no non-number in it.
+//
+// Input layout: byte 0 input format, byte 1 output format, byte 2 start and
+// target ellipsoid, byte 3 option states; the rest are field texts separated
+// by 0x1F, a text starting with 0x1E being typed as key presses.
+#include "core/driver.h"
+#include "core/job.h"
+#include "core/screen.h"
+#include "fuzz/fuzz_invariants.h"
+#include "tests/support/fake_screen.h"
+#include "validation/field_events.h"
+#include "validation/validators.h"
+
+#include <cstdint>
+#include <regex>
+#include <string>
+#include <vector>
+
+namespace {
+
+using lw::Element;
+
+const std::vector<Element>& inputFields(int format) {
+    static const std::vector<std::vector<Element>> fields = {
+        {Element::texBreite, Element::texLaenge},
+        {Element::texBreiteGrad, Element::texBreiteMinute, Element::texLaengeGrad,
+         Element::texLaengeMinute},
+        {Element::texBGrad, Element::texBMinute, Element::texBSekunde, Element::texLGrad,
+         Element::texLMinute, Element::texLSekunde},
+        {Element::texZone, Element::texRechts, Element::texHoch},
+        {Element::texZoneM, Element::tex100km, Element::tex10km, Element::tex1km, Element::tex100m,
+         Element::tex10m, Element::tex1m},
+        {Element::texREFZone, Element::texREF100, Element::texREFZiffern},
+        {Element::texGKRechts, Element::texGKHoch},
+    };
+    return fields[static_cast<std::size_t>(format - 1)];
+}
+
+struct Shape {
+    Element field;
+    std::regex pattern;
+};
+
+const std::vector<Shape>& outputShapes(int format) {
+    static const std::string band = "[CDEFGHJKLMNPQRSTUVWX]";
+    static const std::vector<std::vector<Shape>> shapes = {
+        {{Element::texBreiteAUS, std::regex("[NS][0-9]{2}\\.[0-9]{6}")},
+         {Element::texLaengeAUS, std::regex("[EW][0-9]{3}\\.[0-9]{6}")}},
+        {{Element::texBreiteGradAUS, std::regex("[NS][0-9]{2}")},
+         {Element::texBreiteMinuteAUS, std::regex("[0-9]{1,2}\\.[0-9]{6}")},
+         {Element::texLaengeGradAUS, std::regex("[EW][0-9]{3}")},
+         {Element::texLaengeMinuteAUS, std::regex("[0-9]{1,2}\\.[0-9]{6}")}},
+        {{Element::texBGradAUS, std::regex("[NS][0-9]{2}")},
+         {Element::texBMinuteAUS, std::regex("[0-9]{2}")},
+         {Element::texBSekundeAUS, std::regex("[0-9]{1,2}\\.[0-9]{2}")},
+         {Element::texLGradAUS, std::regex("[EW][0-9]{3}")},
+         {Element::texLMinuteAUS, std::regex("[0-9]{2}")},
+         {Element::texLSekundeAUS, std::regex("[0-9]{1,2}\\.[0-9]{2}")}},
+        {{Element::texZone2, std::regex("[0-6][0-9]" + band)},
+         {Element::texRechts2, std::regex("0[0-9]{6}")},
+         {Element::texHoch2, std::regex("[0-9]{7}")}},
+        {{Element::texMilUTM,
+          std::regex("[0-6][0-9]" + band + "  [A-Z]{2}  ([0-9]{2}\\.){4}[0-9]{2}|" + "[0-6][0-9]" +
+                     band + "  [A-Z]{2}  [0-9]{10}")}},
+        {{Element::texREFAUS, std::regex("[0-6][0-9]" + band + "  [A-Z]{2}  [0-9]{10}|" +
+                                         "[0-6][0-9]" + band + " [A-Z]{2} ([0-9]{2}){0,5}")}},
+        {{Element::texGKRechtsAUS, std::regex("[1-9][0-9]{6}([.,][0-9]{1,2})?")},
+         {Element::texGKHochAUS, std::regex("[1-9][0-9]{6}([.,][0-9]{1,2})?")},
+         {Element::texMeridianAUS, std::regex("E0[01][0-9]°")}},
+    };
+    return shapes[static_cast<std::size_t>(format - 1)];
+}
+
+std::vector<std::string> split(const std::string& s) {
+    std::vector<std::string> parts(1);
+    for (char c : s) {
+        if (c == '\x1f')
+            parts.emplace_back();
+        else
+            parts.back().push_back(c);
+    }
+    return parts;
+}
+
+void typeInto(lw::test::FakeScreen& screen, lw::ProgramState& state, Element field,
+              const std::string& keys) {
+    lw::onGotFocus(screen, state, field);
+    std::string text = screen.text(field);
+    for (unsigned char byte : keys) {
+        char32_t code = lw::onKeyPress(screen, state, field, byte);
+        if (code == lw::kBackspace) {
+            if (!text.empty())
+                text.pop_back();
+        } else if (code >= 32 && code < 128) {
+            text.push_back(static_cast<char>(code));
+        }
+        screen.type(field, text);
+    }
+    lw::onLostFocus(screen, state, field);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 4)
+        return 0;
+    lw::test::FakeScreen screen;
+    lw::ProgramState state;
+    int in = 1 + data[0] % 7;
+    int out = 1 + data[1] % 7;
+    const char* names[] = {lw::kGRS80, lw::kBessel, lw::kHayford};
+    state.job.StartEllipsoid = names[data[2] % 3];
+    state.job.ZielEllipsoid = names[(data[2] / 3) % 3];
+    state.job.FormatEIN = static_cast<std::uint8_t>(in);
+    state.job.FormatAUS = static_cast<std::uint8_t>(out);
+    if (data[3] & 1)
+        screen.check(Element::optDezS, Element::optDezN);
+    if (data[3] & 2)
+        screen.check(Element::optDezW, Element::optDezE);
+    if (data[3] & 4)
+        screen.check(Element::optGMS, Element::optGMN);
+    if (data[3] & 8)
+        screen.check(Element::optGMW, Element::optGME);
+    if (data[3] & 16)
+        screen.check(Element::optGradS, Element::optGradN);
+    if (data[3] & 32)
+        screen.check(Element::optGradW, Element::optGradE);
+    if (data[3] & 64)
+        screen.check(Element::optSechs, Element::optDrei);
+    if (in == 7)
+        lw::GKLimitsSetzen(state.calc); // as the Gauss-Krueger mask sets them up
+
+    std::vector<std::string> texts =
+        split(std::string(reinterpret_cast<const char*>(data) + 4, size - 4));
+    const std::vector<Element>& fields = inputFields(in);
+    for (std::size_t i = 0; i < fields.size() && i < texts.size(); ++i) {
+        if (!texts[i].empty() && texts[i][0] == '\x1e')
+            typeInto(screen, state, fields[i], texts[i].substr(1));
+        else
+            screen.type(fields[i], texts[i]);
+    }
+    if (in == 4)
+        lw::onLostFocus(screen, state, Element::texZone);
+
+    screen.clearLog();
+    lw::comRechnenClick(screen, state);
+
+    bool anyWritten = false;
+    for (Element e : lw::kOutputFields) {
+        std::string t = screen.text(e);
+        lw::fuzz::require(!lw::fuzz::looksGarbled(t), "garbled output", t);
+        anyWritten = anyWritten || !t.empty();
+    }
+    if (!anyWritten)
+        return 0;
+    // Something was written: it must be the whole output mask of the job's
+    // output format, each field in its notation's shape.
+    for (const Shape& s : outputShapes(out)) {
+        std::string t = screen.text(s.field);
+        lw::fuzz::require(std::regex_match(t, s.pattern), "output not in its notation's shape",
+                          std::string(lw::elementName(s.field)) + "=" + t);
+    }
+    return 0;
+}
