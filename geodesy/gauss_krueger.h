@@ -1,0 +1,42 @@
+// Gauss-Krueger: transverse Mercator on the Bessel ellipsoid without scale
+// reduction, in 3 deg or 6 deg strips. The Rechtswert carries the strip
+// number in its millions: k * 1000000 + 500000 + y.
+//
+// Same truncated series as UTM (forward to l^5, inverse to y^6). Over Germany
+// the differences from PROJ's exact transverse Mercator are below 0.1 mm and
+// 1.5e-9 deg in 3 deg strips, below 0.6 mm and 4.6e-9 deg in 6 deg strips
+// (docs/accuracy.md).
+#pragma once
+
+#include "geodesy/datum.h"
+
+namespace lw {
+
+// Bessel's e'^2 as written into the Gauss-Krueger formulas (the square of
+// ellipsoid::Bessel.eP to 16 digits).
+inline constexpr double kBesselEp2 = 0.006719218798046104;
+inline constexpr double kGkFalseEastingM = 500000;
+inline constexpr double kGkStripMultiplierM = 1000000;
+
+struct GkStrip {
+    double number;             // k; the Rechtswert's millions
+    double centralMeridianDeg; // L0 = width * k
+};
+
+// Strip of a longitude: central meridians at multiples of the width (3 or 6);
+// a longitude exactly half-way goes to the eastern strip.
+GkStrip gkStripOfLongitude(double lonDeg, int widthDeg);
+
+struct GkPoint {
+    double hochwertM;
+    double rechtswertM;
+};
+
+// Throws NumericFault on a non-finite result.
+GkPoint gkForward(double latDeg, double lonDeg, const GkStrip& strip);
+
+// y is the distance from the central meridian (Rechtswert - 500000 - k*1e6).
+// Throws NumericFault on a non-finite result.
+GeoPoint gkInverse(double hochwertM, double yM, double centralMeridianDeg);
+
+} // namespace lw

@@ -1,0 +1,112 @@
+// Every text procedure over a table of hostile texts: nothing may crash, and
+// no argument may come back holding "nan" or "inf" — a fault must show the
+// computation error message instead.
+#include "geodesy/procedures.h"
+#include "tests/geodesy/geodesy_test_support.h"
+
+#include <algorithm>
+#include <cctype>
+#include <vector>
+
+namespace lw::test {
+namespace {
+
+const std::vector<std::string> kHostile = {
+    "",       "abc", "1E400", "-1E400", "1E-400", "1E308", "-1E308", "99999999999", "-",
+    ".",      "nan", "inf",   "1D300",  "0",      "90",    "-90",    "180",         "-180.0000001",
+    " 5 0 ", "Ä", "32U",   "0571666", "5539110", "0000000", "3",    "6",           "Fehler",
+};
+
+bool clean(const std::string& s) {
+    std::string lower = s;
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower.find("nan") == std::string::npos && lower.find("inf") == std::string::npos;
+}
+
+// Checks only texts the procedure wrote, and only when no input spelled
+// "nan" or "inf" itself (the military text repeats the zone text as typed).
+void expectClean(const std::vector<std::string>& before, const std::vector<std::string>& after) {
+    if (!std::all_of(before.begin(), before.end(), clean))
+        return;
+    for (std::size_t i = 0; i < after.size(); ++i)
+        if (after[i] != before[i]) {
+            EXPECT_TRUE(clean(after[i])) << "argument " << i + 1 << " became \"" << after[i] << "\"";
+        }
+}
+
+// Runs `call` on every triple of hostile texts; `call` gets the argument
+// vector (with room for seven slots) and changes it as the procedure does.
+template <class Call> void overAllTriples(Call call) {
+    for (const std::string& a : kHostile)
+        for (const std::string& b : kHostile)
+            for (const std::string& c : kHostile) {
+                const std::vector<std::string> before = {a, b, c, "61", "61", "60", "WGS"};
+                std::vector<std::string> v = before;
+                call(v);
+                expectClean(before, v);
+            }
+}
+
+TEST(Robustness, DatumShift) {
+    RecordingMessages m;
+    for (const char* pair : {"BG", "GB", "HG", "GH"})
+        overAllTriples([&](std::vector<std::string>& v) {
+            std::string p = pair;
+            EllipsoidWechsel(v[0], v[1], v[2], p, m);
+        });
+    for (const char* start : {"GRS80", "Bessel", "Hayford"}) {
+        ProgramState s;
+        s.job.StartEllipsoid = start;
+        s.job.ZielEllipsoid = "Bessel";
+        for (const std::string& a : kHostile)
+            for (const std::string& b : kHostile) {
+                EllipsoideBerechnen(a, b, s, m);
+                EXPECT_TRUE(clean(s.calc.strBreiteGRS80 + s.calc.strLaengeGRS80 +
+                                  s.calc.strBreiteBessel + s.calc.strLaengeBessel) ||
+                            !clean(a + b));
+            }
+    }
+}
+
+TEST(Robustness, Utm) {
+    RecordingMessages m;
+    for (const char* ell : {"WGS", "Hayford"}) {
+        overAllTriples([&](std::vector<std::string>& v) {
+            v[2] = ell;
+            GeoNachUTM(v[0], v[1], v[2], m);
+        });
+        overAllTriples([&](std::vector<std::string>& v) {
+            std::string e = ell;
+            UTMnachGeo(v[0], v[1], v[2], e, m);
+        });
+    }
+    for (const std::string& t : kHostile) {
+        EXPECT_TRUE(clean(BreitenBand(t)));
+        EXPECT_TRUE(clean(ZonenNummer(t)));
+    }
+}
+
+TEST(Robustness, MilitaryGrid) {
+    RecordingMessages m;
+    overAllTriples([&](std::vector<std::string>& v) { UTMnachMIL(v[0], v[1], v[2], m); });
+    overAllTriples([&](std::vector<std::string>& v) {
+        MILnachUTM(v[0], v[1], v[2], v[3], v[4], v[5], v[6], m);
+    });
+    overAllTriples([&](std::vector<std::string>& v) {
+        REFnachMIL(v[0], v[1], v[2], v[3], v[4], v[5], v[6]);
+    });
+    for (const std::string& t : kHostile) {
+        std::string s = t;
+        MILnachREF(s, m);
+    }
+}
+
+TEST(Robustness, GaussKrueger) {
+    RecordingMessages m;
+    overAllTriples([&](std::vector<std::string>& v) { GeoNachGK(v[0], v[1], v[2], m); });
+    overAllTriples([&](std::vector<std::string>& v) { GKnachGeo(v[0], v[1], v[2], m); });
+}
+
+} // namespace
+} // namespace lw::test
