@@ -39,15 +39,17 @@ struct Decimal15 {
 
 Decimal15 toDecimal15(double value) {
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
+    auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
     // buf: "d.dddddddddddddde+XX"
     Decimal15 d;
     d.digits.reserve(15);
     const char* p = buf;
-    for (; *p && *p != 'e'; ++p)
+    for (; p < res.ptr && *p != 'e'; ++p)
         if (isDigit(*p))
             d.digits.push_back(*p);
-    d.exponent = (*p == 'e') ? std::atoi(p + 1) : 0;
+    d.exponent = 0;
+    if (p < res.ptr)
+        std::from_chars(*(p + 1) == '+' ? p + 2 : p + 1, res.ptr, d.exponent);
     return d;
 }
 
@@ -126,9 +128,11 @@ std::string plainTextTrimmed(double value) {
     std::string out = value < 0 ? "-" : "";
 
     if (x >= 15 || x < -4) {
-        out += digits.substr(0, 1);
-        if (digits.size() > 1)
-            out += "." + digits.substr(1);
+        out += digits[0];
+        if (digits.size() > 1) {
+            out += '.';
+            out.append(digits, 1, std::string::npos);
+        }
         char exp[16];
         std::snprintf(exp, sizeof exp, "E%c%02d", x < 0 ? '-' : '+', std::abs(x));
         return out + exp;
@@ -151,8 +155,8 @@ std::string integerText(double wholeValue) {
     if (!std::isfinite(wholeValue))
         return plainTextTrimmed(wholeValue);
     char buf[400];
-    std::snprintf(buf, sizeof buf, "%.0f", wholeValue);
-    std::string s = buf;
+    auto res = std::to_chars(buf, buf + sizeof buf, wholeValue, std::chars_format::fixed, 0);
+    std::string s(buf, res.ptr);
     return s == "-0" ? "0" : s;
 }
 
