@@ -1,11 +1,14 @@
+#include "core/job.h"
+#include "ui/desktop_platform.h"
+#include "ui/program.h"
+
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QWidget window;
-    window.setObjectName("fo1Vorwahl");
-    window.setWindowTitle(QStringLiteral("Lagewandler  V 7.7       01.02.2014"));
-    window.showMaximized();
+    lw::ProgramState state;
+    lw::ui::DesktopPlatform platform;
+    lw::ui::Program program(state, platform);
+    program.start();
     return app.exec();
 }

@@ -34,6 +34,12 @@ public:
     Platform& platform() { return platform_; }
 
 private:
+    // "Weiter zur Zahleneingabe": opens the calculation screen, or brings the
+    // open one to the front.
+    void openCalculation();
+    // "Neue Startoptionen wählen" (or the calculation screen's close box).
+    void returnToSelection();
+
     ProgramState& state_;
     Platform& platform_;
     struct Screens;

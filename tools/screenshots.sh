@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Takes the screenshots of docs/screenshots/ from a real X server: the
+# selection screen, both help panels and the calculation screen.
+#
+#   bash tools/screenshots.sh BUILD_DIR [--all] [OUT_DIR]
+#
+# BUILD_DIR must hold a build of the target lw_ui_screenshots (this script
+# builds nothing). --all adds the calculation screen with every other mask.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${1:?usage: tools/screenshots.sh BUILD_DIR [--all] [OUT_DIR]}"
+shift
+all=()
+if [[ "${1:-}" == "--all" ]]; then
+    all=(--all)
+    shift
+fi
+out="${1:-$root/docs/screenshots}"
+helper="$build/tests/ui/lw_ui_screenshots"
+[[ -x "$helper" ]] || { echo "missing $helper: build the target lw_ui_screenshots" >&2; exit 1; }
+mkdir -p "$out"
+unset QT_QPA_PLATFORM
+xvfb-run -a -s "-screen 0 1280x1024x24" "$helper" "$out" "${all[@]}"

@@ -1,0 +1,319 @@
+#include "ui/calculation_screen.h"
+
+#include "core/driver.h"
+#include "ui/look.h"
+#include "ui/texts.h"
+#include "ui/widgets.h"
+#include "validation/field_events.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QRadioButton>
+
+namespace lw::ui {
+namespace {
+
+using look::twipRect;
+
+constexpr const char* kTitle = "Beachten Sie bitte den Hinweis zur Zahleneingabe";
+constexpr const char* kQuitCaption = "     Lagewandler beenden (Doppelklick)     ";
+
+// Geometry in twips.
+constexpr int kNormalWidth = 15360, kNormalHeight = 11520;
+constexpr int kMargin = 75;
+constexpr int kHintWidth = 4350, kHintHeight = 4200;
+constexpr int kButtonWidth = 14850, kButtonHeight = 450;
+constexpr int kRechnenTop = 4350, kStartoptionTop = 8250, kBeendenTop = 8775;
+constexpr int kSampleLeft = 240, kSampleTop = 11040, kSampleWidth = 3495, kSampleHeight = 495;
+
+// Gauss-Krueger limits for the input mask: Germany's eastings and northings.
+constexpr const char* kGKRechtsMin = "2484700";
+constexpr const char* kGKRechtsMax = "5538200";
+constexpr const char* kGKHochMin = "5107150";
+constexpr const char* kGKHochMax = "6197355";
+
+// The sample point "Krummbögle".
+constexpr const char* kSampleLatitude = "48.4363326641023";
+constexpr const char* kSampleLongitude = "9.96796724981198";
+
+// Hemisphere options: a click clears the output.
+constexpr Element kHemisphereOptions[] = {
+    Element::optDezN,  Element::optDezS,  Element::optDezE,  Element::optDezW,
+    Element::optGMN,   Element::optGMS,   Element::optGME,   Element::optGMW,
+    Element::optGradN, Element::optGradS, Element::optGradE, Element::optGradW,
+};
+
+// Tab order after the input fields: mask 1's groups come before
+// "Berechnung", those of masks 2, 3 and 7 after it.
+constexpr Element kOptionsBeforeRechnen[] = {Element::optDezE, Element::optDezW, Element::optDezN,
+                                             Element::optDezS};
+constexpr Element kOptionsAfterRechnen[] = {
+    Element::optGME,   Element::optGMW,   Element::optGMN,   Element::optGMS,  Element::optGradN,
+    Element::optGradS, Element::optGradE, Element::optGradW, Element::optDrei, Element::optSechs,
+};
+
+std::string toStd(const QString& text) {
+    return text.toStdString();
+}
+QString fromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+int formatDigit(const std::string& aufgabe, bool last) {
+    if (aufgabe.empty())
+        return 0;
+    const char c = last ? aufgabe.back() : aufgabe.front();
+    return (c >= '1' && c <= '7') ? c - '0' : 0;
+}
+
+// Only the selected option of a group is a tab stop.
+void followSelection(QRadioButton* option) {
+    option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+} // namespace
+
+CalculationScreen::CalculationScreen(QWidget* owner, ProgramState& state, Platform& platform)
+    : QWidget(owner, Qt::Window), state_(state), platform_(platform) {
+    setObjectName(QStringLiteral("foBerechnungen"));
+    setWindowTitle(QString::fromLatin1(kTitle));
+    // The selection screen stays open behind this one but cannot be used
+    // until the return: its activation would change the job's ellipsoids
+    // under the open masks.
+    setWindowModality(Qt::WindowModal);
+    setFont(look::screenFont());
+    resize(look::px(kNormalWidth), look::px(kNormalHeight));
+    move(0, 0);
+    buildScreenElements();
+    masks_ = buildMasks(this, [this](Element field, QWidget* parent) {
+        auto* input = new InputField(field, *this, parent);
+        inputFields_.push_back(input);
+        return input;
+    });
+    for (auto e : {Element::labEingabe, Element::comRechnen, Element::comStartoption,
+                   Element::comKrummboegleGrad, Element::labBeenden}) {
+        QWidget* w = findChild<QWidget*>(QString::fromLatin1(
+            elementName(e).data(), static_cast<qsizetype>(elementName(e).size())));
+        masks_.byElement[static_cast<std::size_t>(e)] = w;
+    }
+    connectOptions();
+    setTabOrder();
+    setUpMasks();
+}
+
+void CalculationScreen::buildScreenElements() {
+    labEingabe_ = new QLabel(this);
+    labEingabe_->setObjectName(QStringLiteral("labEingabe"));
+    labEingabe_->setGeometry(twipRect(kMargin, kMargin, kHintWidth, kHintHeight));
+    labEingabe_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    labEingabe_->setWordWrap(true);
+    look::setBackground(labEingabe_, QColor(look::kInputHint));
+
+    auto button = [this](const char* name, const char* caption, QRect geometry) {
+        auto* b = new ScreenButton(QString::fromUtf8(caption), this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setGeometry(geometry);
+        return b;
+    };
+    comRechnen_ =
+        button("comRechnen", "Berechnung", twipRect(0, kRechnenTop, kButtonWidth, kButtonHeight));
+    look::setButtonColour(comRechnen_, QColor(look::kGrey));
+    connect(comRechnen_, &QPushButton::clicked, this, [this] { comRechnenClick(*this, state_); });
+
+    comStartoption_ = button("comStartoption", "Neue Startoptionen wählen",
+                             twipRect(0, kStartoptionTop, kButtonWidth, kButtonHeight));
+    look::setButtonColour(comStartoption_, QColor(look::kGrey));
+    connect(comStartoption_, &QPushButton::clicked, this, &CalculationScreen::returnRequested);
+
+    comKrummboegleGrad_ = button("comKrummboegleGrad", "Krummbögle in Grad",
+                                 twipRect(kSampleLeft, kSampleTop, kSampleWidth, kSampleHeight));
+    connect(comKrummboegleGrad_, &QPushButton::clicked, this, &CalculationScreen::fillSamplePoint);
+
+    labBeenden_ = new ClickableLabel(QString::fromLatin1(kQuitCaption), this);
+    labBeenden_->setObjectName(QStringLiteral("labBeenden"));
+    labBeenden_->setGeometry(twipRect(0, kBeendenTop, kButtonWidth, kButtonHeight));
+    labBeenden_->setAlignment(Qt::AlignCenter);
+    look::setBackground(labBeenden_, QColor(look::kQuit));
+    labBeenden_->adjustSize(); // sized to its caption
+    connect(labBeenden_, &ClickableLabel::doubleClicked, this, [this] {
+        platform_.quit(); // the process ends here; nothing may follow
+    });
+}
+
+void CalculationScreen::connectOptions() {
+    for (Element e : kHemisphereOptions)
+        connect(static_cast<QRadioButton*>(widget(e)), &QRadioButton::clicked, this,
+                [this] { ausgabeReset(); });
+    for (QRadioButton* option : findChildren<QRadioButton*>()) {
+        followSelection(option);
+        connect(option, &QRadioButton::toggled, option, [option] { followSelection(option); });
+    }
+}
+
+void CalculationScreen::setTabOrder() {
+    std::vector<QWidget*> order(inputFields_.begin(), inputFields_.end());
+    for (Element e : kOptionsBeforeRechnen)
+        order.push_back(widget(e));
+    order.push_back(comRechnen_);
+    for (Element e : kOptionsAfterRechnen)
+        order.push_back(widget(e));
+    order.push_back(comKrummboegleGrad_);
+    order.push_back(comStartoption_);
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void CalculationScreen::setUpMasks() {
+    const ConversionJob& job = state_.job;
+    if (const int in = formatDigit(job.Aufgabe, false)) {
+        QGroupBox* frame = masks_.inputFrames[static_cast<std::size_t>(in - 1)];
+        frame->setTitle(texts::inputCaption(in, fromStd(job.StartEllipsoid)));
+        frame->show();
+        labEingabe_->setText(texts::inputHint(in));
+        labEingabe_->show();
+        if (in == kGaussKrueger) {
+            Arbeitsvariablen& calc = state_.calc;
+            calc.strRechtsMin = kGKRechtsMin;
+            calc.strRechtsMax = kGKRechtsMax;
+            calc.strHochMin = kGKHochMin;
+            calc.strHochMax = kGKHochMax;
+            setText(Element::labGKLimitsRechts,
+                    calc.strRechtsMax + "  Maximum\n" + calc.strRechtsMin + "  Minimum");
+            setText(Element::labGKLimitsHoch,
+                    calc.strHochMax + "  Maximum\n" + calc.strHochMin + "  Minimum");
+        }
+    }
+    if (const int out = formatDigit(job.Aufgabe, true)) {
+        QGroupBox* frame = masks_.outputFrames[static_cast<std::size_t>(out - 1)];
+        frame->setTitle(texts::outputCaption(out, fromStd(job.ZielEllipsoid)));
+        frame->show();
+    }
+}
+
+void CalculationScreen::focusFirstField() {
+    for (InputField* field : inputFields_)
+        if (field->isVisibleTo(this)) {
+            field->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+}
+
+void CalculationScreen::fillSamplePoint() {
+    setText(Element::texBreite, kSampleLatitude);
+    setText(Element::texLaenge, kSampleLongitude);
+}
+
+void CalculationScreen::closeForGood() {
+    closingForGood_ = true;
+    close();
+}
+
+void CalculationScreen::closeEvent(QCloseEvent* event) {
+    if (closingForGood_) {
+        event->accept();
+        return;
+    }
+    // The close box means the same as "Neue Startoptionen wählen".
+    event->ignore();
+    emit returnRequested();
+}
+
+void CalculationScreen::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeSampleButton();
+}
+
+// The sample button belongs at 11040 twips, below the end of a 1024 x 768
+// display's maximized window. Where the window is shorter, it moves up to
+// stay whole at the window's bottom edge, but never above the quit label.
+void CalculationScreen::placeSampleButton() {
+    const int wanted = look::px(kSampleTop);
+    const int lowestWhole = height() - look::px(kSampleHeight);
+    const int highest = labBeenden_->geometry().bottom() + 1;
+    comKrummboegleGrad_->move(look::px(kSampleLeft),
+                              std::max(std::min(wanted, lowestWhole), highest));
+}
+
+QWidget* CalculationScreen::widget(Element e) const {
+    return masks_.byElement[static_cast<std::size_t>(e)];
+}
+
+std::string CalculationScreen::text(Element e) const {
+    QWidget* w = widget(e);
+    if (auto* field = qobject_cast<QLineEdit*>(w))
+        return toStd(field->text());
+    if (auto* label = qobject_cast<QLabel*>(w))
+        return toStd(label->text());
+    if (auto* frame = qobject_cast<QGroupBox*>(w))
+        return toStd(frame->title());
+    if (auto* button = qobject_cast<QAbstractButton*>(w))
+        return toStd(button->text());
+    return std::string();
+}
+
+void CalculationScreen::setText(Element e, const std::string& text) {
+    QWidget* w = widget(e);
+    if (auto* field = qobject_cast<QLineEdit*>(w)) {
+        field->setText(fromStd(text));
+        field->setCursorPosition(0); // a written text shows from its start
+    } else if (auto* label = qobject_cast<QLabel*>(w))
+        label->setText(fromStd(text));
+    else if (auto* frame = qobject_cast<QGroupBox*>(w))
+        frame->setTitle(fromStd(text));
+    else if (auto* button = qobject_cast<QAbstractButton*>(w))
+        button->setText(fromStd(text));
+}
+
+bool CalculationScreen::isChecked(Element option) const {
+    auto* button = qobject_cast<QAbstractButton*>(widget(option));
+    return button && button->isChecked();
+}
+
+void CalculationScreen::setFocus(Element e) {
+    if (QWidget* w = widget(e))
+        w->setFocus(Qt::OtherFocusReason);
+}
+
+void CalculationScreen::selectAll(Element field) {
+    if (auto* edit = qobject_cast<QLineEdit*>(widget(field)))
+        edit->selectAll();
+}
+
+void CalculationScreen::setEnabled(Element e, bool enabled) {
+    if (QWidget* w = widget(e))
+        w->setEnabled(enabled);
+}
+
+void CalculationScreen::setVisible(Element e, bool visible) {
+    if (QWidget* w = widget(e))
+        w->setVisible(visible);
+}
+
+void CalculationScreen::playSystemSound(const std::string& alias) {
+    platform_.playSystemSound(alias);
+}
+
+std::string CalculationScreen::localeDecimalSeparator() const {
+    return toStd(QLocale().decimalPoint());
+}
+
+void CalculationScreen::showMessage(MessageIcon icon, const std::string& text) {
+    platform_.messageBox(this, icon, fromStd(text));
+}
+
+char32_t CalculationScreen::fieldKeyPress(Element field, char32_t code) {
+    return onKeyPress(*this, state_, field, code);
+}
+
+void CalculationScreen::fieldGotFocus(Element field) {
+    onGotFocus(*this, state_, field);
+}
+
+void CalculationScreen::fieldLostFocus(Element field) {
+    onLostFocus(*this, state_, field);
+}
+
+} // namespace lw::ui

@@ -1,0 +1,111 @@
+#include "ui/desktop_platform.h"
+
+#include <QMessageBox>
+
+#include <cstdlib>
+
+#ifdef _WIN32
+#include <mmsystem.h>
+#include <windows.h>
+#elif defined(LW_HAVE_CANBERRA)
+#include <canberra.h>
+#endif
+
+namespace lw::ui {
+namespace {
+
+QMessageBox::Icon boxIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// The program's texts break lines with CR LF (a few with LF alone); a box
+// shows a line break for either.
+QString displayText(QString text) {
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+#if !defined(_WIN32) && defined(LW_HAVE_CANBERRA)
+// Windows sound aliases and the freedesktop sound-theme events that stand in
+// for them.
+const char* themeEvent(const std::string& alias) {
+    if (alias == "SystemHand")
+        return "dialog-error";
+    return nullptr;
+}
+#endif
+
+} // namespace
+
+#if !defined(_WIN32) && defined(LW_HAVE_CANBERRA)
+struct DesktopPlatform::Sound {
+    ca_context* context = nullptr;
+    Sound() { ca_context_create(&context); }
+    ~Sound() {
+        if (context)
+            ca_context_destroy(context);
+    }
+    void play(const char* event) {
+        // Returns at once; without a sound server it fails and nothing sounds.
+        if (context)
+            ca_context_play(context, 0, CA_PROP_EVENT_ID, event, nullptr);
+    }
+};
+#else
+struct DesktopPlatform::Sound {};
+#endif
+
+DesktopPlatform::DesktopPlatform() = default;
+
+DesktopPlatform::~DesktopPlatform() {
+    delete sound_;
+}
+
+Answer DesktopPlatform::messageBox(QWidget* parent, MessageIcon icon, const QString& text) {
+    QMessageBox box(boxIcon(icon), QString::fromLatin1(kMessageBoxTitle), displayText(text),
+                    QMessageBox::NoButton, parent);
+    box.setTextFormat(Qt::PlainText);
+    if (icon == MessageIcon::Question) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setDefaultButton(QMessageBox::Ok);
+    }
+    box.setWindowModality(Qt::ApplicationModal);
+    const int result = box.exec();
+    if (icon != MessageIcon::Question)
+        return Answer::Ok;
+    return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+void DesktopPlatform::playSystemSound(const std::string& alias) {
+#ifdef _WIN32
+    (void)sound_;
+    PlaySoundA(alias.c_str(), nullptr, SND_ALIAS | SND_NODEFAULT | SND_ASYNC);
+#elif defined(LW_HAVE_CANBERRA)
+    const char* event = themeEvent(alias);
+    if (!event)
+        return;
+    if (!sound_)
+        sound_ = new Sound;
+    sound_->play(event);
+#else
+    (void)alias;
+#endif
+}
+
+void DesktopPlatform::quit() {
+    // At once: no closing handlers, no further window events.
+    std::_Exit(EXIT_SUCCESS);
+}
+
+} // namespace lw::ui
