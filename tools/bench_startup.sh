@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 runs="${RUNS:-15}"
 bash tools/setup.sh
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DLW_BENCHMARKS=ON -DBUILD_TESTING=OFF >/dev/null
-cmake --build build-bench -j"$(nproc)" --target lagewandler lw_minimal_window >/dev/null
+cmake --build build-bench -j"$(nproc)" --target lagewandler lw_minimal_window lw_bench_calculation >/dev/null
 
 display=":97"
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &

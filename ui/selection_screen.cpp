@@ -217,11 +217,6 @@ void SelectionScreen::buildPanels() {
     labHinweis_ = makeLabel(this, "labHinweis", texts::hint(),
                             twipRect(0, 0, kHintPanelWidth, kHintPanelHeight), QColor(look::kHint),
                             look::courierFont(kHintPoints));
-    // The panel grows where its text needs more room than its normal size,
-    // so that the closing sentence at its end is never cut off.
-    labHinweis_->resize(
-        labHinweis_->width(),
-        std::max(labHinweis_->height(), labHinweis_->heightForWidth(labHinweis_->width())));
     labHinweis_->hide();
     connect(labHinweis_, &ClickableLabel::clicked, this, &SelectionScreen::closeHint);
     labSoGehts_ = makeLabel(this, "labSoGehts", QString(), rect(), QColor(look::kGrey),
@@ -387,6 +382,12 @@ void SelectionScreen::closeGuide() {
 
 void SelectionScreen::openHint() {
     showSelection(false);
+    // The panel grows where its text needs more room than its normal size,
+    // so that the closing sentence at its end is never cut off. Measured only
+    // here: laying out the text loads its font, which start-up need not wait for.
+    labHinweis_->resize(
+        labHinweis_->width(),
+        std::max(look::px(kHintPanelHeight), labHinweis_->heightForWidth(labHinweis_->width())));
     labHinweis_->show();
     labHinweis_->raise();
 }

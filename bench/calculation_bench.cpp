@@ -1,0 +1,78 @@
+// Times one "Berechnung" on the real calculation screen, from the button's
+// click to the output written, for the sample point (decimal degrees on
+// GRS80 to UTM civil and to UTM military). Runs on the offscreen platform.
+#include "core/job.h"
+#include "ui/platform.h"
+#include "ui/program.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QWidget>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+class SilentPlatform : public lw::ui::Platform {
+public:
+    lw::ui::Answer messageBox(QWidget*, lw::MessageIcon, const QString&) override {
+        return lw::ui::Answer::Ok;
+    }
+    void playSystemSound(const std::string&) override {}
+    void quit() override {}
+};
+
+void press(QWidget* window, const char* name) {
+    window->findChild<QAbstractButton*>(name)->click();
+}
+
+// Median and 90th percentile of n timed presses, in microseconds.
+void timeCalculation(lw::ui::Program& program, const char* outputButton, const char* outputField,
+                     const char* expected) {
+    QWidget* selection = program.selectionWindow();
+    press(selection, "comGradDezEIN");
+    press(selection, outputButton);
+    press(selection, "comZahlenEingabe");
+    QWidget* calc = program.calculationWindow();
+    press(calc, "comKrummboegleGrad");
+    auto* rechnen = calc->findChild<QAbstractButton*>("comRechnen");
+    auto* out = calc->findChild<QLineEdit*>(outputField);
+
+    std::vector<double> micros;
+    for (int i = 0; i < 2000; ++i) {
+        out->clear();
+        auto t0 = std::chrono::steady_clock::now();
+        rechnen->click();
+        auto t1 = std::chrono::steady_clock::now();
+        if (out->text() != QString::fromUtf8(expected)) {
+            std::fprintf(stderr, "unexpected output: %s\n", qPrintable(out->text()));
+            return;
+        }
+        micros.push_back(std::chrono::duration<double, std::micro>(t1 - t0).count());
+    }
+    std::sort(micros.begin(), micros.end());
+    std::printf("Berechnung %-16s median %7.1f us   p90 %7.1f us   (target < 1000 us)\n",
+                outputButton, micros[micros.size() / 2], micros[micros.size() * 9 / 10]);
+    press(calc, "comStartoption");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    lw::ProgramState state;
+    SilentPlatform platform;
+    lw::ui::Program program(state, platform);
+    program.start();
+    app.processEvents();
+    timeCalculation(program, "comUTMzivilAUS", "texRechts2", "0571595");
+    app.processEvents();
+    timeCalculation(program, "comUTMmilAUS", "texMilUTM", "32U  NU  76.15.52.95.51");
+    return 0;
+}
