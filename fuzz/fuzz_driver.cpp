@@ -10,6 +10,7 @@
 #include "core/job.h"
 #include "core/screen.h"
 #include "fuzz/fuzz_invariants.h"
+#include "fuzz/fuzz_support.h"
 #include "tests/support/fake_screen.h"
 #include "validation/field_events.h"
 #include "validation/validators.h"
@@ -22,22 +23,6 @@
 namespace {
 
 using lw::Element;
-
-const std::vector<Element>& inputFields(int format) {
-    static const std::vector<std::vector<Element>> fields = {
-        {Element::texBreite, Element::texLaenge},
-        {Element::texBreiteGrad, Element::texBreiteMinute, Element::texLaengeGrad,
-         Element::texLaengeMinute},
-        {Element::texBGrad, Element::texBMinute, Element::texBSekunde, Element::texLGrad,
-         Element::texLMinute, Element::texLSekunde},
-        {Element::texZone, Element::texRechts, Element::texHoch},
-        {Element::texZoneM, Element::tex100km, Element::tex10km, Element::tex1km, Element::tex100m,
-         Element::tex10m, Element::tex1m},
-        {Element::texREFZone, Element::texREF100, Element::texREFZiffern},
-        {Element::texGKRechts, Element::texGKHoch},
-    };
-    return fields[static_cast<std::size_t>(format - 1)];
-}
 
 struct Shape {
     Element field;
@@ -74,34 +59,6 @@ const std::vector<Shape>& outputShapes(int format) {
     return shapes[static_cast<std::size_t>(format - 1)];
 }
 
-std::vector<std::string> split(const std::string& s) {
-    std::vector<std::string> parts(1);
-    for (char c : s) {
-        if (c == '\x1f')
-            parts.emplace_back();
-        else
-            parts.back().push_back(c);
-    }
-    return parts;
-}
-
-void typeInto(lw::test::FakeScreen& screen, lw::ProgramState& state, Element field,
-              const std::string& keys) {
-    lw::onGotFocus(screen, state, field);
-    std::string text = screen.text(field);
-    for (unsigned char byte : keys) {
-        char32_t code = lw::onKeyPress(screen, state, field, byte);
-        if (code == lw::kBackspace) {
-            if (!text.empty())
-                text.pop_back();
-        } else if (code >= 32 && code < 128) {
-            text.push_back(static_cast<char>(code));
-        }
-        screen.type(field, text);
-    }
-    lw::onLostFocus(screen, state, field);
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -133,15 +90,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (in == 7)
         lw::GKLimitsSetzen(state.calc); // as the Gauss-Krueger mask sets them up
 
-    std::vector<std::string> texts =
-        split(std::string(reinterpret_cast<const char*>(data) + 4, size - 4));
-    const std::vector<Element>& fields = inputFields(in);
-    for (std::size_t i = 0; i < fields.size() && i < texts.size(); ++i) {
-        if (!texts[i].empty() && texts[i][0] == '\x1e')
-            typeInto(screen, state, fields[i], texts[i].substr(1));
-        else
-            screen.type(fields[i], texts[i]);
-    }
+    lw::fuzz::fillFields(screen, state, in,
+                         std::string(reinterpret_cast<const char*>(data) + 4, size - 4));
     if (in == 4)
         lw::onLostFocus(screen, state, Element::texZone);
 

@@ -8,6 +8,7 @@
 #include "core/job.h"
 #include "core/screen.h"
 #include "fuzz/fuzz_invariants.h"
+#include "fuzz/fuzz_support.h"
 #include "tests/support/fake_screen.h"
 #include "validation/field_events.h"
 #include "validation/validators.h"
@@ -19,33 +20,6 @@
 namespace {
 
 using lw::Element;
-
-const std::vector<Element>& fieldsOf(int format) {
-    static const std::vector<std::vector<Element>> fields = {
-        {Element::texBreite, Element::texLaenge},
-        {Element::texBreiteGrad, Element::texBreiteMinute, Element::texLaengeGrad,
-         Element::texLaengeMinute},
-        {Element::texBGrad, Element::texBMinute, Element::texBSekunde, Element::texLGrad,
-         Element::texLMinute, Element::texLSekunde},
-        {Element::texZone, Element::texRechts, Element::texHoch},
-        {Element::texZoneM, Element::tex100km, Element::tex10km, Element::tex1km, Element::tex100m,
-         Element::tex10m, Element::tex1m},
-        {Element::texREFZone, Element::texREF100, Element::texREFZiffern},
-        {Element::texGKRechts, Element::texGKHoch},
-    };
-    return fields[static_cast<std::size_t>(format - 1)];
-}
-
-std::vector<std::string> split(const std::string& s) {
-    std::vector<std::string> parts(1);
-    for (char c : s) {
-        if (c == '\x1f')
-            parts.emplace_back();
-        else
-            parts.back().push_back(c);
-    }
-    return parts;
-}
 
 void setOptions(lw::test::FakeScreen& screen, std::uint8_t bits) {
     auto pick = [&](int bit, Element a, Element b) {
@@ -59,24 +33,6 @@ void setOptions(lw::test::FakeScreen& screen, std::uint8_t bits) {
     pick(4, Element::optGradN, Element::optGradS);
     pick(5, Element::optGradE, Element::optGradW);
     pick(6, Element::optDrei, Element::optSechs);
-}
-
-// Plays a text as key presses, one code point per byte (Latin-1 view of the
-// bytes), inserting what the handler admits.
-void typeInto(lw::test::FakeScreen& screen, lw::ProgramState& state, Element field,
-              const std::string& keys) {
-    std::string text = screen.text(field);
-    for (unsigned char byte : keys) {
-        char32_t code = lw::onKeyPress(screen, state, field, byte);
-        if (code == lw::kBackspace) {
-            if (!text.empty())
-                text.pop_back();
-        } else if (code >= 32 && code < 128) {
-            text.push_back(static_cast<char>(code));
-        }
-        screen.type(field, text);
-    }
-    lw::onLostFocus(screen, state, field);
 }
 
 } // namespace
@@ -94,17 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     state.job.StartEllipsoid = names[(data[2] >> 3) % 3];
     state.job.ZielEllipsoid = names[(data[2] >> 5) % 3];
 
-    std::vector<std::string> texts =
-        split(std::string(reinterpret_cast<const char*>(data) + 3, size - 3));
-    const std::vector<Element>& fields = fieldsOf(format);
-    for (std::size_t i = 0; i < fields.size() && i < texts.size(); ++i) {
-        if (!texts[i].empty() && texts[i][0] == '\x1e') {
-            lw::onGotFocus(screen, state, fields[i]);
-            typeInto(screen, state, fields[i], texts[i].substr(1));
-        } else {
-            screen.type(fields[i], texts[i]);
-        }
-    }
+    lw::fuzz::fillFields(screen, state, format,
+                         std::string(reinterpret_cast<const char*>(data) + 3, size - 3));
     if (format == 4)
         lw::onLostFocus(screen, state, Element::texZone); // limits as after leaving the zone
 
