@@ -142,6 +142,19 @@ void SelectionScreenTest::ellipsoidButtonsEnableTheOfferedFormats_data() {
                                        << "BC"
                                        << "1237"
                                        << "123456";
+    // A start press alone never rebuilds the pair: only a target press does.
+    QTest::newRow("start Hayford after Bessel to GRS80 keeps BA")
+        << QStringList{"comBesselEIN", "comGRSAus", "comHayfordEIN"} << "Hayford"
+        << "GRS80"
+        << "BA"
+        << "123456"
+        << "";
+    QTest::newRow("the next target press makes it CA")
+        << QStringList{"comBesselEIN", "comGRSAus", "comHayfordEIN", "comGRSAus"} << "Hayford"
+        << "GRS80"
+        << "CA"
+        << "123456"
+        << "123456";
     QTest::newRow("start GRS80 presses target GRS80")
         << QStringList{"comBesselAUS", "comGRSEin"} << "GRS80"
         << "GRS80"
