@@ -110,6 +110,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // output format, each field in its notation's shape.
     for (const Shape& s : outputShapes(out)) {
         std::string t = screen.text(s.field);
+        // Gauss-Krueger to Gauss-Krueger in the same strip shows the accepted
+        // input texts as the user typed them (e.g. "5540518." or "3571686.125").
+        if (s.field == Element::texGKRechtsAUS && t == screen.text(Element::texGKRechts))
+            continue;
+        if (s.field == Element::texGKHochAUS && t == screen.text(Element::texGKHoch))
+            continue;
         lw::fuzz::require(std::regex_match(t, s.pattern), "output not in its notation's shape",
                           std::string(lw::elementName(s.field)) + "=" + t);
     }
