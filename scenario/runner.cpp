@@ -187,20 +187,35 @@ class FileSession {
             finishDoubleClick(target);
     }
 
-    void type(std::string_view rest) {
+    // Reads the element and text of a `type` or `paste` line and gives the
+    // element the focus as a click gives it. False (the error reported) where
+    // a user could not do it. `target` clears itself if a focus handler
+    // removes the element.
+    bool focusForText(std::string_view rest, std::string& textOut, QPointer<QWidget>& target) {
         QWidget* w = reachableElement(rest);
         if (!w)
-            return;
-        const std::optional<std::string> typed = text(rest);
-        if (!typed)
-            return;
-        if (!takesClickFocus(w))
-            return error(str(w->objectName()) + " taking the focus", "no focus");
-        QPointer<QWidget> target(w);
+            return false;
+        const std::optional<std::string> t = text(rest);
+        if (!t)
+            return false;
+        if (!takesClickFocus(w)) {
+            error(str(w->objectName()) + " taking the focus", "no focus");
+            return false;
+        }
+        textOut = *t;
+        target = w;
         focusLikeClick(w);
+        return true;
+    }
+
+    void type(std::string_view rest) {
+        std::string typed;
+        QPointer<QWidget> target;
+        if (!focusForText(rest, typed, target))
+            return;
         if (target && target->hasFocus())
             selectAllText(target);
-        for (QChar c : qs(*typed))
+        for (QChar c : qs(typed))
             if (!typeCharacter(c))
                 return error("a focused element for the key", "none");
     }
@@ -216,16 +231,10 @@ class FileSession {
     }
 
     void paste(std::string_view rest) {
-        QWidget* w = reachableElement(rest);
-        if (!w)
-            return;
-        const std::optional<std::string> pasted = text(rest);
-        if (!pasted)
-            return;
-        if (!takesClickFocus(w))
-            return error(str(w->objectName()) + " taking the focus", "no focus");
-        focusLikeClick(w);
-        pasteIntoFocused(qs(*pasted));
+        std::string pasted;
+        QPointer<QWidget> target;
+        if (focusForText(rest, pasted, target))
+            pasteIntoFocused(qs(pasted));
     }
 
     void answer(std::string_view rest) {
