@@ -164,25 +164,30 @@ class FileSession {
         return platform_.boxCount() == boxesBefore;
     }
 
-    void click(std::string_view rest) {
+    // The element of a `click` or `dblclick` line after the focus moved to it
+    // as a mouse press moves it; null where the user could not click it, where
+    // a box appeared meanwhile, or where a focus handler removed it.
+    QPointer<QWidget> pressedElement(std::string_view rest) {
         QWidget* w = reachableElement(rest);
         if (!w || !noMoreWords(rest))
-            return;
+            return nullptr;
         QPointer<QWidget> target(w);
-        if (!focusWithoutMessage(w) || !target)
-            return;
-        clickOn(w);
+        if (!focusWithoutMessage(w))
+            return nullptr;
+        return target;
+    }
+
+    void click(std::string_view rest) {
+        if (QPointer<QWidget> target = pressedElement(rest))
+            clickOn(target);
     }
 
     void doubleClick(std::string_view rest) {
-        QWidget* w = reachableElement(rest);
-        if (!w || !noMoreWords(rest))
-            return;
-        QPointer<QWidget> target(w);
-        if (!focusWithoutMessage(w) || !target)
+        QPointer<QWidget> target = pressedElement(rest);
+        if (!target)
             return;
         const int boxesBefore = platform_.boxCount();
-        pressForDoubleClick(w);
+        pressForDoubleClick(target);
         if (target && target->isVisible() && platform_.boxCount() == boxesBefore)
             finishDoubleClick(target);
     }
