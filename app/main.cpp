@@ -1,5 +1,4 @@
-#include "bench/startup_probe.h"
-#include "core/job.h"
+#include "model/job.h"
 #include "ui/desktop_platform.h"
 #include "ui/program.h"
 
@@ -7,7 +6,6 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    lw::bench::installStartupProbeIfAsked(app);
     lw::ProgramState state;
     lw::ui::DesktopPlatform platform;
     lw::ui::Program program(state, platform);

@@ -1,7 +1,7 @@
 // Times one "Berechnung" on the real calculation screen, from the button's
 // click to the output written, for the sample point (decimal degrees on
 // GRS80 to UTM civil and to UTM military). Runs on the offscreen platform.
-#include "core/job.h"
+#include "model/job.h"
 #include "ui/platform.h"
 #include "ui/program.h"
 

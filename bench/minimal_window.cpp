@@ -1,13 +1,10 @@
 // The reference for the start-up benchmark: the least a Qt Widgets program
 // does to show one maximized, empty window.
-#include "bench/startup_probe.h"
-
 #include <QApplication>
 #include <QWidget>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    lw::bench::installStartupProbeIfAsked(app);
     QWidget window;
     window.setWindowTitle(QStringLiteral("Minimal"));
     window.showMaximized();

@@ -1,8 +1,8 @@
 // Per-point time of our projections (typed and as text procedures) next to
 // PROJ's proj_trans on the same points, with the ratio PROJ / ours at the end.
-#include "core/numtext.h"
+#include "text/numtext.h"
 #include "geodesy/gauss_krueger.h"
-#include "geodesy/procedures.h"
+#include "procedures/procedures.h"
 #include "geodesy/utm.h"
 
 #include <benchmark/benchmark.h>

@@ -6,12 +6,12 @@
 // Input layout: byte 0 input format, byte 1 output format, byte 2 start and
 // target ellipsoid, byte 3 option states; the rest are field texts separated
 // by 0x1F, a text starting with 0x1E being typed as key presses.
-#include "core/driver.h"
-#include "core/job.h"
-#include "core/screen.h"
-#include "fuzz/fuzz_invariants.h"
-#include "fuzz/fuzz_support.h"
-#include "tests/support/fake_screen.h"
+#include "conversion/driver.h"
+#include "model/job.h"
+#include "model/screen.h"
+#include "fuzz_invariants.h"
+#include "fuzz_support.h"
+#include "support/fake_screen.h"
 #include "validation/field_events.h"
 #include "validation/validators.h"
 

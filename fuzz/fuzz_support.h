@@ -3,9 +3,9 @@
 // from the fuzz input, and key presses played into a field.
 #pragma once
 
-#include "core/job.h"
-#include "core/screen.h"
-#include "tests/support/fake_screen.h"
+#include "model/job.h"
+#include "model/screen.h"
+#include "support/fake_screen.h"
 #include "validation/field_events.h"
 
 #include <string>

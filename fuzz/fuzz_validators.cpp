@@ -5,11 +5,11 @@
 // states, byte 2 the job's output format and ellipsoids; the rest is a list of
 // field texts separated by 0x1F; a text starting with 0x1E is played as key
 // presses into the field instead of being set.
-#include "core/job.h"
-#include "core/screen.h"
-#include "fuzz/fuzz_invariants.h"
-#include "fuzz/fuzz_support.h"
-#include "tests/support/fake_screen.h"
+#include "model/job.h"
+#include "model/screen.h"
+#include "fuzz_invariants.h"
+#include "fuzz_support.h"
+#include "support/fake_screen.h"
 #include "validation/field_events.h"
 #include "validation/validators.h"
 

@@ -1,6 +1,6 @@
 #include "geodesy/datum.h"
 
-#include "core/numeric_fault.h"
+#include "text/numeric_fault.h"
 
 #include <cmath>
 

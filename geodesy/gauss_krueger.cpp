@@ -1,7 +1,7 @@
 #include "geodesy/gauss_krueger.h"
 
-#include "core/numeric_fault.h"
-#include "geodesy/meridian_arc.h"
+#include "text/numeric_fault.h"
+#include "meridian_arc.h"
 
 #include <cmath>
 

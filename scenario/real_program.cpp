@@ -1,6 +1,6 @@
 #include "scenario/real_program.h"
 
-#include "core/job.h"
+#include "model/job.h"
 #include "ui/program.h"
 
 namespace lw::scenario {

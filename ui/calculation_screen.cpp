@@ -1,6 +1,6 @@
 #include "ui/calculation_screen.h"
 
-#include "core/driver.h"
+#include "conversion/driver.h"
 #include "ui/look.h"
 #include "ui/texts.h"
 #include "ui/widgets.h"

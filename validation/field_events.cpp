@@ -1,7 +1,7 @@
 #include "validation/field_events.h"
 
-#include "core/numtext.h"
-#include "core/utf8.h"
+#include "text/numtext.h"
+#include "text/utf8.h"
 #include "validation/field_rules.h"
 #include "validation/key_filters.h"
 #include "validation/refusal.h"

@@ -4,8 +4,8 @@
 // text with more or fewer digits before the point names the wrong strip.
 #include "validation/validators.h"
 
-#include "core/numtext.h"
-#include "core/utf8.h"
+#include "text/numtext.h"
+#include "text/utf8.h"
 #include "validation/refusal.h"
 
 #include <algorithm>

@@ -4,8 +4,8 @@
 // UTM ends at 84° north and 80° south and polar points need UPS instead.
 #include "validation/validators.h"
 
-#include "core/numtext.h"
-#include "core/utf8.h"
+#include "text/numtext.h"
+#include "text/utf8.h"
 #include "validation/refusal.h"
 
 #include <algorithm>

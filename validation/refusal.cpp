@@ -1,7 +1,7 @@
 #include "validation/refusal.h"
 
-#include "core/numtext.h"
-#include "core/utf8.h"
+#include "text/numtext.h"
+#include "text/utf8.h"
 #include "validation/sound.h"
 
 namespace lw::refusal {

@@ -2,8 +2,8 @@
 // 7-digit northing, both within the limits shown for the zone's band.
 #include "validation/validators.h"
 
-#include "core/numtext.h"
-#include "core/utf8.h"
+#include "text/numtext.h"
+#include "text/utf8.h"
 #include "validation/refusal.h"
 
 #include <array>

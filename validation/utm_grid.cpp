@@ -3,8 +3,8 @@
 // 100 km square, one even-length digit group of easting then northing digits).
 #include "validation/validators.h"
 
-#include "core/numtext.h"
-#include "core/utf8.h"
+#include "text/numtext.h"
+#include "text/utf8.h"
 #include "validation/refusal.h"
 
 #include <array>

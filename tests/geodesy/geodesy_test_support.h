@@ -1,7 +1,7 @@
 // Small helpers shared by the geodesy tests.
 #pragma once
 
-#include "tests/support/fake_screen.h"
+#include "support/fake_screen.h"
 
 #include <gtest/gtest.h>
 

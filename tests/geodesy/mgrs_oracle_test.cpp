@@ -1,8 +1,8 @@
 // The military letters against GeographicLib's MGRS, an independent
 // implementation of the same lettering, on GRS80 points all over the grid.
-#include "core/numtext.h"
-#include "geodesy/procedures.h"
-#include "tests/support/fake_screen.h"
+#include "text/numtext.h"
+#include "procedures/procedures.h"
+#include "support/fake_screen.h"
 
 #include <GeographicLib/MGRS.hpp>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
-#include "core/numtext.h"
+#include "text/numtext.h"
 #include "geodesy/mgrs.h"
-#include "geodesy/procedures.h"
-#include "tests/geodesy/geodesy_test_support.h"
+#include "procedures/procedures.h"
+#include "geodesy_test_support.h"
 
 #include <array>
 #include <cmath>

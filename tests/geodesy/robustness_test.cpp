@@ -1,8 +1,8 @@
 // Every text procedure over a table of hostile texts: nothing may crash, and
 // no argument may come back holding "nan" or "inf" — a fault must show the
 // computation error message instead.
-#include "geodesy/procedures.h"
-#include "tests/geodesy/geodesy_test_support.h"
+#include "procedures/procedures.h"
+#include "geodesy_test_support.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,10 +1,10 @@
 // Round trips over grids of points, through the typed functions (unrounded)
 // and through the text procedures (rounded to whole metres).
-#include "core/numtext.h"
+#include "text/numtext.h"
 #include "geodesy/gauss_krueger.h"
-#include "geodesy/procedures.h"
+#include "procedures/procedures.h"
 #include "geodesy/utm.h"
-#include "tests/geodesy/geodesy_test_support.h"
+#include "geodesy_test_support.h"
 
 #include <algorithm>
 #include <cmath>

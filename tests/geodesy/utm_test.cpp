@@ -1,7 +1,7 @@
-#include "core/numtext.h"
-#include "geodesy/procedures.h"
+#include "text/numtext.h"
+#include "procedures/procedures.h"
 #include "geodesy/utm.h"
-#include "tests/geodesy/geodesy_test_support.h"
+#include "geodesy_test_support.h"
 
 namespace lw::test {
 namespace {

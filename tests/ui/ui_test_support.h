@@ -3,7 +3,7 @@
 // and typing into elements by their names.
 #pragma once
 
-#include "core/job.h"
+#include "model/job.h"
 #include "ui/platform.h"
 #include "ui/program.h"
 

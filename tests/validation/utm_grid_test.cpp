@@ -1,4 +1,4 @@
-#include "tests/support/fake_screen.h"
+#include "support/fake_screen.h"
 #include "validation/validators.h"
 
 #include <gtest/gtest.h>

@@ -1,0 +1,94 @@
+// Geographic rows of the driver: decimal degrees, degrees/minutes,
+// degrees/minutes/seconds.
+#include "conversion/driver_stages.h"
+
+#include "procedures/angletext.h"
+#include "conversion/result_display.h"
+#include "validation/validators.h"
+
+namespace lw {
+namespace {
+
+std::string withSign(const std::string& text, bool negative) {
+    return negative ? "-" + text : text;
+}
+
+// Decimal degrees. The hemisphere goes onto the values here, before the datum
+// stage, as for the other two notations: the datum shift must be computed at
+// the point itself, not at its mirror image in the other hemisphere.
+InputResult decimalInput(DriverRun& run) {
+    if (!GradDezimalPruefen(run.screen))
+        return refused();
+    return point(
+        withSign(run.screen.text(Element::texBreite), run.screen.isChecked(Element::optDezS)),
+        withSign(run.screen.text(Element::texLaenge), run.screen.isChecked(Element::optDezW)));
+}
+
+InputResult degreesMinutesInput(DriverRun& run) {
+    if (!GradMinutenPruefen(run.screen))
+        return refused();
+    Arbeitsvariablen& calc = run.calc();
+    calc.strArg1 = run.screen.text(Element::texBreiteGrad);
+    calc.strArg2 = run.screen.text(Element::texBreiteMinute);
+    GMnachDezimal(calc.strArg1, calc.strArg2, run.out);
+    std::string lat = withSign(calc.strArg1, run.screen.isChecked(Element::optGMS));
+    calc.strArg1 = run.screen.text(Element::texLaengeGrad);
+    calc.strArg2 = run.screen.text(Element::texLaengeMinute);
+    GMnachDezimal(calc.strArg1, calc.strArg2, run.out);
+    std::string lon = withSign(calc.strArg1, run.screen.isChecked(Element::optGMW));
+    return point(lat, lon);
+}
+
+InputResult degreesMinutesSecondsInput(DriverRun& run) {
+    if (!GradMinSekPruefen(run.screen))
+        return refused();
+    Arbeitsvariablen& calc = run.calc();
+    calc.strArg1 = run.screen.text(Element::texBGrad);
+    calc.strArg2 = run.screen.text(Element::texBMinute);
+    calc.strArg3 = run.screen.text(Element::texBSekunde);
+    GMSnachDezimal(calc.strArg1, calc.strArg2, calc.strArg3, run.out);
+    std::string lat = withSign(calc.strArg1, run.screen.isChecked(Element::optGradS));
+    calc.strArg1 = run.screen.text(Element::texLGrad);
+    calc.strArg2 = run.screen.text(Element::texLMinute);
+    calc.strArg3 = run.screen.text(Element::texLSekunde);
+    GMSnachDezimal(calc.strArg1, calc.strArg2, calc.strArg3, run.out);
+    std::string lon = withSign(calc.strArg1, run.screen.isChecked(Element::optGradW));
+    return point(lat, lon);
+}
+
+} // namespace
+
+InputResult geographicInput(DriverRun& run, int format) {
+    switch (format) {
+    case kGradDezimal:
+        return decimalInput(run);
+    case kGradMinuten:
+        return degreesMinutesInput(run);
+    case kGradMinSek:
+        return degreesMinutesSecondsInput(run);
+    default:
+        return refused();
+    }
+}
+
+OutputOutcome geographicOutput(DriverRun& run, int format, const ResultPair& p) {
+    switch (format) {
+    case kGradDezimal:
+        BreiteDezAusgeben(run.out, p.lat);
+        LaengeDezAusgeben(run.out, p.lon);
+        break;
+    case kGradMinuten:
+        BreiteGMAusgeben(run.out, run.state, p.lat);
+        LaengeGMAusgeben(run.out, run.state, p.lon);
+        break;
+    case kGradMinSek:
+        BreiteGMSAusgeben(run.out, run.state, p.lat);
+        LaengeGMSAusgeben(run.out, run.state, p.lon);
+        break;
+    default:
+        break;
+    }
+    return OutputOutcome::Written;
+}
+
+} // namespace lw

@@ -1,0 +1,119 @@
+// Gauss-Krueger rows of the driver (format 7, Bessel only).
+#include "conversion/driver_stages.h"
+
+#include "text/numeric_fault.h"
+#include "text/numtext.h"
+#include "procedures/procedures.h"
+#include "validation/validators.h"
+
+namespace lw {
+namespace {
+
+// Strip widths as GKnachGeo and GeoNachGK take them. Output always uses 3°
+// strips, whatever strip the input used.
+constexpr const char* kThreeDegreeStrips = "3";
+constexpr const char* kSixDegreeStrips = "6";
+
+// GKnachGeo writes this as meridian when the Rechtswert names no strip.
+constexpr const char* kNoStrip = "Fehler";
+
+// Gauss-Krueger coordinates are given for Germany only; the bounds are
+// exclusive.
+constexpr double kGermanyLatMinDeg = 46.0;
+constexpr double kGermanyLatMaxDeg = 56.0;
+constexpr double kGermanyLonMinDeg = 5.0;
+constexpr double kGermanyLonMaxDeg = 16.0;
+
+// Gauss-Krueger output is in metres to the centimetre.
+constexpr int kMetreDecimals = 2;
+
+// This message alone uses single line feeds.
+const std::string kOutsideGermanyText = "Ihr Punkt liegt nicht in Deutschland,\n"
+                                        "deshalb wird Gauß-Krüger nicht berechnet.\n"
+                                        "\n"
+                                        "Beachten Sie bitte die Grenzwerte für Gauß-Krüger:\n"
+                                        " N46° < Breite < N56°\n"
+                                        "E005° < Länge  < E016°\n";
+
+bool inGermany(const ResultPair& p) {
+    double lat = readNumber(p.lat);
+    double lon = readNumber(p.lon);
+    return lat > kGermanyLatMinDeg && lat < kGermanyLatMaxDeg && lon > kGermanyLonMinDeg &&
+           lon < kGermanyLonMaxDeg;
+}
+
+// A coordinate in metres as the user's locale writes numbers: centimetres at
+// most, no trailing zeros, the locale's decimal separator, no digit grouping.
+std::string localeMetres(const std::string& slot, const std::string& decimalSeparator) {
+    std::string text = plainTextTrimmed(finite(Runden(finite(readNumber(slot)), kMetreDecimals)));
+    std::size_t point = text.find('.');
+    if (point != std::string::npos)
+        text.replace(point, 1, decimalSeparator);
+    return text;
+}
+
+OutputOutcome refuseOutsideGermany(DriverRun& run) {
+    run.screen.setText(Element::texGKRechtsAUS, std::string());
+    run.screen.setText(Element::texGKHochAUS, std::string());
+    run.screen.setText(Element::texMeridianAUS, std::string());
+    run.screen.setText(Element::labStreifenbreite, std::string());
+    refuseOutput(run, kOutsideGermanyText);
+    return OutputOutcome::Ended;
+}
+
+// Gauss-Krueger to Gauss-Krueger shows the typed values themselves when they
+// already are what the output would be: 3° strips about the same meridian.
+// From 6° strips (or another meridian) they must be projected anew, since the
+// output is labelled as 3° strip coordinates.
+bool copiesInput(const DriverRun& run, const std::string& outputMeridian) {
+    return run.job().FormatEIN == kGaussKrueger && run.screen.isChecked(Element::optDrei) &&
+           run.screen.text(Element::texMeridian) == outputMeridian;
+}
+
+} // namespace
+
+InputResult gaussKruegerInput(DriverRun& run) {
+    GKPruefen(run.screen, run.state);
+    if (!run.calc().blnEingabeOK)
+        return refused();
+    Arbeitsvariablen& calc = run.calc();
+    calc.strArg1 = run.screen.text(Element::texGKHoch);
+    calc.strArg2 = run.screen.text(Element::texGKRechts);
+    calc.strArg3 = run.screen.isChecked(Element::optDrei)    ? kThreeDegreeStrips
+                   : run.screen.isChecked(Element::optSechs) ? kSixDegreeStrips
+                                                             : "";
+    GKnachGeo(calc.strArg1, calc.strArg2, calc.strArg3, run.out);
+    // A refusal with a message is seen by the run; the one without a message
+    // (no strip) leaves this marker.
+    if (calc.strArg3 == kNoStrip)
+        return failed();
+    if (!run.out.procedureFailed())
+        run.screen.setText(Element::texMeridian, calc.strArg3);
+    return point(calc.strArg1, calc.strArg2);
+}
+
+OutputOutcome gaussKruegerOutput(DriverRun& run, const ResultPair& p) {
+    if (run.job().ZielEllipsoid != kBessel)
+        return OutputOutcome::Written; // Gauss-Krueger exists on Bessel only
+    if (!inGermany(p))
+        return refuseOutsideGermany(run);
+
+    Arbeitsvariablen& calc = run.calc();
+    calc.strArg1 = p.lat;
+    calc.strArg2 = p.lon;
+    calc.strArg3 = kThreeDegreeStrips;
+    GeoNachGK(calc.strArg1, calc.strArg2, calc.strArg3, run.out);
+    if (copiesInput(run, calc.strArg3)) {
+        run.out.setText(Element::texGKRechtsAUS, run.screen.text(Element::texGKRechts));
+        run.out.setText(Element::texGKHochAUS, run.screen.text(Element::texGKHoch));
+    } else {
+        std::string separator = run.screen.localeDecimalSeparator();
+        run.out.setText(Element::texGKRechtsAUS, localeMetres(calc.strArg2, separator));
+        run.out.setText(Element::texGKHochAUS, localeMetres(calc.strArg1, separator));
+    }
+    run.out.setText(Element::texMeridianAUS, calc.strArg3);
+    run.out.setText(Element::labStreifenbreite, kThreeDegreeStrips);
+    return OutputOutcome::Written;
+}
+
+} // namespace lw

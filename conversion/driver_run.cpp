@@ -1,0 +1,56 @@
+#include "conversion/driver_run.h"
+
+#include "validation/sound.h"
+
+#include <algorithm>
+
+namespace lw {
+
+std::string RunScreen::text(Element e) const {
+    // The latest held-back write wins, as it would on the screen.
+    auto it = std::find_if(pending_.rbegin(), pending_.rend(),
+                           [e](const auto& write) { return write.first == e; });
+    return it != pending_.rend() ? it->second : real_.text(e);
+}
+
+void RunScreen::setText(Element e, const std::string& text) {
+    pending_.emplace_back(e, text);
+}
+
+void RunScreen::showMessage(MessageIcon icon, const std::string& text) {
+    ++boxesShown_;
+    real_.showMessage(icon, text);
+}
+
+// Emptying the output mask also drops what this run has not yet written.
+void RunScreen::ausgabeReset() {
+    pending_.clear();
+    real_.ausgabeReset();
+}
+
+void RunScreen::commit() {
+    for (const auto& [element, text] : pending_)
+        real_.setText(element, text);
+    pending_.clear();
+}
+
+namespace {
+// FehlerTon's number for the critical-stop sound.
+constexpr int kCriticalStopSound = 2;
+} // namespace
+
+void refuseOutput(DriverRun& run, const std::string& message) {
+    FehlerTon(run.screen, kCriticalStopSound);
+    run.out.ausgabeReset();
+    run.screen.showMessage(MessageIcon::Critical, message);
+}
+
+std::string utmEllipsoidText(const std::string& ellipsoidName) {
+    if (ellipsoidName == kGRS80)
+        return "WGS";
+    if (ellipsoidName == kHayford)
+        return "Hayford";
+    return std::string();
+}
+
+} // namespace lw

@@ -1,0 +1,196 @@
+// UTM rows of the driver: civil (format 4), military (5), reference (6).
+#include "conversion/driver_stages.h"
+
+#include "text/numtext.h"
+#include "procedures/procedures.h"
+#include "validation/validators.h"
+
+#include <array>
+
+namespace lw {
+namespace {
+
+// MILnachUTM marks a refused 100 km letter with this text in its fifth argument.
+constexpr const char* kLetterRefused = "Fehler";
+
+// UTM ends where the polar stereographic grid (UPS) begins.
+const std::string kNorthOfUtmText = "Die nördliche Breite muss kleiner sein als 84°.\r\n\r\n"
+                                    "Ab 84° beginnt UPS.";
+const std::string kSouthOfUtmText =
+    "Der Zahlenwert der südlichen Breite darf nicht größer sein als 80°.\r\n\r\n"
+    "Danach beginnt UPS.";
+
+constexpr double kHalfTurnDeg = 180.0;
+constexpr double kFullTurnDeg = 360.0;
+
+// The same notation on the same ellipsoid needs no conversion: the input is
+// shown as it stands. Across ellipsoids the point must go through the datum
+// shift like any other conversion.
+bool copiesInput(const ConversionJob& job) {
+    return job.FormatAUS == job.FormatEIN && job.StartEllipsoid == job.ZielEllipsoid;
+}
+
+// Slots 1 to 3 hold easting, northing and zone: turn them into the point on
+// the start ellipsoid.
+InputResult pointFromCivilSlots(DriverRun& run) {
+    Arbeitsvariablen& calc = run.calc();
+    calc.strArg4 = utmEllipsoidText(run.job().StartEllipsoid);
+    if (calc.strArg4.empty())
+        return refused(); // no UTM on the start ellipsoid; the selection screen never offers it
+    UTMnachGeo(calc.strArg1, calc.strArg2, calc.strArg3, calc.strArg4, run.out);
+    return point(calc.strArg4, calc.strArg3);
+}
+
+// Slots 1 to 7 hold zone, letters and the five digit pairs.
+InputResult pointFromMilitarySlots(DriverRun& run) {
+    Arbeitsvariablen& calc = run.calc();
+    MILnachUTM(calc.strArg1, calc.strArg2, calc.strArg3, calc.strArg4, calc.strArg5, calc.strArg6,
+               calc.strArg7, run.out);
+    if (calc.strArg5 == kLetterRefused)
+        return failed(); // the letters name no square; MILnachUTM has said so
+    return pointFromCivilSlots(run);
+}
+
+InputResult civilInput(DriverRun& run) {
+    UTMZivilPruefen(run.screen, run.state);
+    if (!run.calc().blnEingabeOK)
+        return refused();
+    if (copiesInput(run.job())) {
+        run.out.setText(Element::texZone2, run.screen.text(Element::texZone));
+        run.out.setText(Element::texRechts2, run.screen.text(Element::texRechts));
+        run.out.setText(Element::texHoch2, run.screen.text(Element::texHoch));
+        return copied();
+    }
+    Arbeitsvariablen& calc = run.calc();
+    calc.strArg1 = run.screen.text(Element::texRechts);
+    calc.strArg2 = run.screen.text(Element::texHoch);
+    calc.strArg3 = run.screen.text(Element::texZone);
+    return pointFromCivilSlots(run);
+}
+
+constexpr std::array<Element, 5> kPairFields = {Element::tex10km, Element::tex1km, Element::tex100m,
+                                                Element::tex10m, Element::tex1m};
+
+// The copied military input: the easting digits of the five pairs, then their
+// northing digits.
+std::string copiedMilitaryText(const CalcScreen& screen) {
+    std::string eastingDigits, northingDigits;
+    for (Element field : kPairFields) {
+        std::string pair = screen.text(field);
+        if (pair.empty())
+            continue;
+        eastingDigits += pair.front();
+        northingDigits += pair.back();
+    }
+    return screen.text(Element::texZoneM) + "  " + screen.text(Element::tex100km) + "  " +
+           eastingDigits + northingDigits;
+}
+
+InputResult militaryInput(DriverRun& run) {
+    UTMMilPruefen(run.screen, run.state);
+    if (!run.calc().blnEingabeOK)
+        return refused();
+    if (copiesInput(run.job())) {
+        run.out.setText(Element::texMilUTM, copiedMilitaryText(run.screen));
+        return copied();
+    }
+    Arbeitsvariablen& calc = run.calc();
+    calc.strArg1 = run.screen.text(Element::texZoneM);
+    calc.strArg2 = run.screen.text(Element::tex100km);
+    calc.strArg3 = run.screen.text(Element::tex10km);
+    calc.strArg4 = run.screen.text(Element::tex1km);
+    calc.strArg5 = run.screen.text(Element::tex100m);
+    calc.strArg6 = run.screen.text(Element::tex10m);
+    calc.strArg7 = run.screen.text(Element::tex1m);
+    return pointFromMilitarySlots(run);
+}
+
+InputResult referenceInput(DriverRun& run) {
+    UTMRefPruefen(run.screen, run.state);
+    if (!run.calc().blnEingabeOK)
+        return refused();
+    if (copiesInput(run.job())) {
+        run.out.setText(Element::texREFAUS, run.screen.text(Element::texREFZone) + " " +
+                                                run.screen.text(Element::texREF100) + " " +
+                                                run.screen.text(Element::texREFZiffern));
+        return copied();
+    }
+    Arbeitsvariablen& calc = run.calc();
+    calc.strArg1 = run.screen.text(Element::texREFZone);
+    calc.strArg2 = run.screen.text(Element::texREF100);
+    calc.strArg3 = run.screen.text(Element::texREFZiffern);
+    calc.strArg4.clear();
+    calc.strArg5.clear();
+    calc.strArg6.clear();
+    calc.strArg7.clear();
+    REFnachMIL(calc.strArg1, calc.strArg2, calc.strArg3, calc.strArg4, calc.strArg5, calc.strArg6,
+               calc.strArg7);
+    return pointFromMilitarySlots(run);
+}
+
+// A longitude beyond +-180 (the datum shift or 180 deg 30' E typed in
+// degrees/minutes) is the same meridian one turn back.
+std::string longitudeWithinHalfTurn(const std::string& lon) {
+    double value = readNumber(lon);
+    if (value > kHalfTurnDeg)
+        return plainTextTrimmed(value - kFullTurnDeg);
+    if (value < -kHalfTurnDeg)
+        return plainTextTrimmed(value + kFullTurnDeg);
+    return lon;
+}
+
+// A latitude without a band letter lies in the polar grid, not in UTM.
+OutputOutcome refuseOutsideUtm(DriverRun& run, const std::string& lat) {
+    refuseOutput(run, readNumber(lat) > 0 ? kNorthOfUtmText : kSouthOfUtmText);
+    return OutputOutcome::Ended;
+}
+
+} // namespace
+
+InputResult utmInput(DriverRun& run, int format) {
+    switch (format) {
+    case kUTMzivil:
+        return civilInput(run);
+    case kUTMmil:
+        return militaryInput(run);
+    case kUTMref:
+        return referenceInput(run);
+    default:
+        return refused();
+    }
+}
+
+OutputOutcome utmOutput(DriverRun& run, int format, const ResultPair& p) {
+    std::string ellipsoid = utmEllipsoidText(run.job().ZielEllipsoid);
+    if (ellipsoid.empty())
+        return OutputOutcome::Written; // no UTM on this ellipsoid: nothing to write
+    if (BreitenBand(p.lat).empty())
+        return refuseOutsideUtm(run, p.lat);
+
+    Arbeitsvariablen& calc = run.calc();
+    calc.strArg1 = longitudeWithinHalfTurn(p.lon);
+    calc.strArg2 = p.lat;
+    calc.strArg3 = ellipsoid;
+    GeoNachUTM(calc.strArg1, calc.strArg2, calc.strArg3, run.out);
+    if (format == kUTMzivil) {
+        run.out.setText(Element::texRechts2, calc.strArg1);
+        run.out.setText(Element::texHoch2, calc.strArg2);
+        run.out.setText(Element::texZone2, calc.strArg3);
+        return OutputOutcome::Written;
+    }
+    // Zone, easting, northing in the order UTMnachMIL takes them.
+    std::string easting = calc.strArg1;
+    calc.strArg1 = calc.strArg3;
+    calc.strArg3 = calc.strArg2;
+    calc.strArg2 = easting;
+    UTMnachMIL(calc.strArg1, calc.strArg2, calc.strArg3, run.out);
+    if (format == kUTMmil) {
+        run.out.setText(Element::texMilUTM, calc.strArg1);
+        return OutputOutcome::Written;
+    }
+    MILnachREF(calc.strArg1, run.out);
+    run.out.setText(Element::texREFAUS, calc.strArg1);
+    return OutputOutcome::Written;
+}
+
+} // namespace lw

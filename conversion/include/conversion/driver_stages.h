@@ -1,0 +1,58 @@
+// The input and output rows of the calculation driver, one pair per notation
+// family: geographic (formats 1-3), UTM (4-6) and Gauss-Krueger (7).
+#pragma once
+
+#include "conversion/driver_run.h"
+
+#include <string>
+
+namespace lw {
+
+// What an input row leaves for the rest of the run.
+enum class InputOutcome {
+    Refused, // the check refused the input (it has said why): nothing more
+    Failed,  // a conversion procedure refused the input: the run ends without output
+    Copied,  // input and output notation and ellipsoid agree: the input was
+             // copied into the output mask, no datum or output stage
+    Point,   // the point on the start ellipsoid, for the datum stage
+};
+
+struct InputResult {
+    InputOutcome outcome = InputOutcome::Refused;
+    std::string lat, lon; // decimal degrees, south and west negative
+};
+
+inline InputResult refused() {
+    return {};
+}
+inline InputResult failed() {
+    return {InputOutcome::Failed, {}, {}};
+}
+inline InputResult copied() {
+    return {InputOutcome::Copied, {}, {}};
+}
+inline InputResult point(std::string lat, std::string lon) {
+    return {InputOutcome::Point, std::move(lat), std::move(lon)};
+}
+
+// What an output row did.
+enum class OutputOutcome {
+    Written, // the output texts are held back in run.out, ready to commit
+    Ended,   // the point has no place in the output notation; the row has
+             // cleared the output and told the user
+};
+
+// The target ellipsoid's result pair.
+struct ResultPair {
+    std::string lat, lon;
+};
+
+InputResult geographicInput(DriverRun& run, int format);
+InputResult utmInput(DriverRun& run, int format);
+InputResult gaussKruegerInput(DriverRun& run);
+
+OutputOutcome geographicOutput(DriverRun& run, int format, const ResultPair& p);
+OutputOutcome utmOutput(DriverRun& run, int format, const ResultPair& p);
+OutputOutcome gaussKruegerOutput(DriverRun& run, const ResultPair& p);
+
+} // namespace lw

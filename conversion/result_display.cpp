@@ -1,0 +1,157 @@
+#include "conversion/result_display.h"
+
+#include "procedures/angletext.h"
+#include "text/numtext.h"
+
+#include <string>
+#include <string_view>
+
+namespace lw {
+namespace {
+
+// What tells a latitude from a longitude on the screen.
+struct Axis {
+    char positive;      // hemisphere letter for a value without "-"
+    char negative;      // hemisphere letter for a value with "-"
+    std::size_t digits; // degrees are zero-padded to this many digits
+};
+constexpr Axis kLatitude{'N', 'S', 2};
+constexpr Axis kLongitude{'E', 'W', 3};
+
+// Decimals shown for degrees and minutes, and for seconds.
+constexpr int kAngleDecimals = 6;
+constexpr int kSecondsDecimals = 2;
+
+// Takes a leading "-" off the text; true when there was one.
+bool takeSign(std::string& text) {
+    if (text.empty() || text.front() != '-')
+        return false;
+    text.erase(0, 1);
+    return true;
+}
+
+// Degrees with leading zeros up to the axis's width. A text that is already
+// wider, or empty, has no place in the mask and gives an empty number part.
+std::string paddedDegrees(const std::string& digits, const Axis& axis) {
+    if (digits.empty() || digits.size() > axis.digits)
+        return std::string();
+    return std::string(axis.digits - digits.size(), '0') + digits;
+}
+
+std::string hemisphere(bool negative, const Axis& axis) {
+    return std::string(1, negative ? axis.negative : axis.positive);
+}
+
+// Decimal degrees: the number with six decimals, degrees padded, letter first.
+std::string decimalDegreesText(std::string text, const Axis& axis) {
+    bool negative = takeSign(text);
+    if (!negative)
+        text = trimBlanks(text);
+    std::string t = ZahlFormat(text, kAngleDecimals);
+    // Characters before the decimal point: the degrees as ZahlFormat wrote them.
+    std::size_t point = t.find('.');
+    std::string degrees = point == std::string::npos ? t : t.substr(0, point);
+    std::string padded = paddedDegrees(degrees, axis);
+    std::string number = padded.empty() ? std::string() : padded + t.substr(degrees.size());
+    return hemisphere(negative, axis) + number;
+}
+
+// Adds one to a whole-number text of digits (degrees or minutes), keeping at
+// least `width` digits.
+std::string plusOne(const std::string& digits, std::size_t width) {
+    std::string next = integerText(readNumber(digits) + 1);
+    if (next.size() < width)
+        next.insert(0, width - next.size(), '0');
+    return next;
+}
+
+struct ShownAngle {
+    std::string degrees, minutes, seconds;
+};
+
+// Degrees/minutes/seconds as the mask shows them. Seconds just below the
+// carry threshold of DezimalNachGMS (59.995 up to 59.999999) would read
+// "60.00" after rounding to two decimals, a value the input check refuses:
+// they are shown as "0.00" of the next minute, and 60 minutes as "00" of the
+// next degree.
+ShownAngle dmsText(const std::string& degreesSlot, const std::string& minutesSlot,
+                   const std::string& secondsSlot, const Axis& axis) {
+    std::string degrees = degreesSlot;
+    bool negative = takeSign(degrees);
+    ShownAngle shown{degrees, minutesSlot, ZahlFormat(secondsSlot, kSecondsDecimals)};
+    if (shown.seconds == "60.00") {
+        shown.seconds = "0.00";
+        shown.minutes = plusOne(shown.minutes, 2);
+        if (shown.minutes == "60") {
+            shown.minutes = "00";
+            shown.degrees = plusOne(shown.degrees, 1);
+        }
+    }
+    shown.degrees = hemisphere(negative, axis) + paddedDegrees(shown.degrees, axis);
+    return shown;
+}
+
+void writeDecimal(CalcScreen& screen, Element field, const std::string& text, const Axis& axis) {
+    screen.setText(field, decimalDegreesText(text, axis));
+}
+
+// Slots 1 to 3 as DezimalNachGM uses them: decimal degrees in, signed degrees
+// and minutes out.
+void writeDegreesMinutes(CalcScreen& screen, Arbeitsvariablen& calc, const std::string& text,
+                         const Axis& axis, Element degreesField, Element minutesField) {
+    calc.strArg1 = text;
+    calc.strArg2.clear();
+    calc.strArg3.clear();
+    DezimalNachGM(calc.strArg1, calc.strArg2, calc.strArg3, screen);
+    std::string degrees = calc.strArg2;
+    bool negative = takeSign(degrees);
+    screen.setText(degreesField, hemisphere(negative, axis) + paddedDegrees(degrees, axis));
+    screen.setText(minutesField, ZahlFormat(calc.strArg3, kAngleDecimals));
+}
+
+// Slots 1 to 4 as DezimalNachGMS uses them.
+void writeDegreesMinutesSeconds(CalcScreen& screen, Arbeitsvariablen& calc, const std::string& text,
+                                const Axis& axis, Element degreesField, Element minutesField,
+                                Element secondsField) {
+    calc.strArg1 = text;
+    calc.strArg2.clear();
+    calc.strArg3.clear();
+    calc.strArg4.clear();
+    DezimalNachGMS(calc.strArg1, calc.strArg2, calc.strArg3, calc.strArg4, screen);
+    ShownAngle shown = dmsText(calc.strArg2, calc.strArg3, calc.strArg4, axis);
+    screen.setText(degreesField, shown.degrees);
+    screen.setText(minutesField, shown.minutes);
+    screen.setText(secondsField, shown.seconds);
+}
+
+} // namespace
+
+void BreiteDezAusgeben(CalcScreen& screen, const std::string& lat) {
+    writeDecimal(screen, Element::texBreiteAUS, lat, kLatitude);
+}
+
+void LaengeDezAusgeben(CalcScreen& screen, const std::string& lon) {
+    writeDecimal(screen, Element::texLaengeAUS, lon, kLongitude);
+}
+
+void BreiteGMAusgeben(CalcScreen& screen, ProgramState& state, const std::string& lat) {
+    writeDegreesMinutes(screen, state.calc, lat, kLatitude, Element::texBreiteGradAUS,
+                        Element::texBreiteMinuteAUS);
+}
+
+void LaengeGMAusgeben(CalcScreen& screen, ProgramState& state, const std::string& lon) {
+    writeDegreesMinutes(screen, state.calc, lon, kLongitude, Element::texLaengeGradAUS,
+                        Element::texLaengeMinuteAUS);
+}
+
+void BreiteGMSAusgeben(CalcScreen& screen, ProgramState& state, const std::string& lat) {
+    writeDegreesMinutesSeconds(screen, state.calc, lat, kLatitude, Element::texBGradAUS,
+                               Element::texBMinuteAUS, Element::texBSekundeAUS);
+}
+
+void LaengeGMSAusgeben(CalcScreen& screen, ProgramState& state, const std::string& lon) {
+    writeDegreesMinutesSeconds(screen, state.calc, lon, kLongitude, Element::texLGradAUS,
+                               Element::texLMinuteAUS, Element::texLSekundeAUS);
+}
+
+} // namespace lw

@@ -1,0 +1,105 @@
+#include "procedures/angletext.h"
+
+#include "text/numeric_fault.h"
+#include "text/numtext.h"
+
+#include <cmath>
+
+namespace lw {
+namespace {
+
+// Minutes and seconds carry into the next unit only above this value, not at
+// 60: a value that merely displays as 60 after rounding stays below it.
+constexpr double kCarryThreshold = 59.999999;
+
+// Whole degrees, "0"-padded to two characters, with the sign in front.
+std::string signedPaddedDegrees(double wholeDegrees, bool negative) {
+    std::string d = plainTextTrimmed(wholeDegrees);
+    if (d.size() == 1)
+        d = "0" + d;
+    return negative ? "-" + d : d;
+}
+
+} // namespace
+
+void GMnachDezimal(std::string& degrees, std::string& minutes, MessageSink& messages) {
+    commaToPoint(minutes);
+    try {
+        double d = finite(readNumber(degrees) + readNumber(minutes) / 60.0);
+        degrees = plainText(d);
+        minutes.clear();
+    } catch (const NumericFault&) {
+        showComputationError(messages);
+    }
+}
+
+void GMSnachDezimal(std::string& degrees, const std::string& minutes, const std::string& seconds,
+                    MessageSink& messages) {
+    try {
+        double d = finite(readNumber(degrees) + readNumber(minutes) / 60.0 +
+                          readNumber(seconds) / 3600.0);
+        degrees = plainText(d);
+    } catch (const NumericFault&) {
+        showComputationError(messages);
+    }
+}
+
+void DezimalNachGM(std::string& text, std::string& degrees, std::string& minutes,
+                   MessageSink& messages) {
+    commaToPoint(text);
+    try {
+        double value = finite(readNumber(text));
+        bool negative = value < 0;
+        double a = std::fabs(value);
+        double D = std::floor(a);
+        double m = (a - D) * 60.0;
+        double m6 = roundHalfEven(m, 6);
+        if (m6 > kCarryThreshold) {
+            m6 = 0;
+            D += 1;
+        }
+        degrees = signedPaddedDegrees(D, negative);
+        minutes = plainTextTrimmed(m6);
+        if (minutes.size() == 1)
+            minutes = "0" + minutes;
+        if (m6 == 0)
+            minutes = "0.000000";
+    } catch (const NumericFault&) {
+        showComputationError(messages);
+    }
+}
+
+void DezimalNachGMS(std::string& text, std::string& degrees, std::string& minutes,
+                    std::string& seconds, MessageSink& messages) {
+    commaToPoint(text);
+    try {
+        double value = finite(readNumber(text));
+        bool negative = value < 0;
+        double a = std::fabs(value);
+        double D = std::floor(a);
+        double x = (a - D) * 60.0;
+        double M = std::floor(x);
+        double S = (x - M) * 60.0;
+        if (S > kCarryThreshold) {
+            S = 0;
+            M += 1;
+        }
+        if (M > kCarryThreshold) {
+            M = 0;
+            D += 1;
+        }
+        degrees = signedPaddedDegrees(D, negative);
+        minutes = plainTextTrimmed(M);
+        if (minutes.size() == 1)
+            minutes = "0" + minutes;
+        seconds = plainTextTrimmed(S);
+        if (S < 10)
+            seconds = "0" + seconds;
+        if (S == 0)
+            seconds = "0.00";
+    } catch (const NumericFault&) {
+        showComputationError(messages);
+    }
+}
+
+} // namespace lw

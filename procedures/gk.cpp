@@ -1,0 +1,93 @@
+// Text procedures of the Gauss-Krueger projection.
+#include "text/numeric_fault.h"
+#include "text/numtext.h"
+#include "geodesy/gauss_krueger.h"
+#include "procedures/procedures.h"
+
+#include <cmath>
+
+namespace lw {
+
+namespace {
+
+constexpr std::string_view kStripTooWideText =
+    "Die gewählte Streifenbreite führt zu einem Punkt ausserhalb von Deutschland.\r\n"
+    "Wählen Sie eine kleinere Streifenbreite.";
+
+// Marker in the meridian slot when a Rechtswert names no strip.
+constexpr const char* kFailureMarker = "Fehler";
+
+// Central meridians of the strips that cover Germany.
+constexpr double kEasternmostGermanMeridianDeg = 18;
+
+// Strip width in degrees from its text, 0 for anything but "3" and "6".
+int stripWidthDeg(const std::string& text) {
+    if (text == "3")
+        return 3;
+    if (text == "6")
+        return 6;
+    return 0;
+}
+
+// "E009°": hemisphere letter, central meridian padded to three digits.
+std::string meridianText(double centralMeridianDeg, bool west) {
+    // Central meridians are whole degrees; the usual ones are written directly,
+    // the general number text is for absurd longitudes only.
+    std::string digits = std::fabs(centralMeridianDeg) < 1000
+                             ? std::to_string(static_cast<int>(centralMeridianDeg))
+                             : plainTextTrimmed(finite(centralMeridianDeg));
+    if (west)
+        digits.erase(0, 1); // the minus sign (or, on the 0 meridian, the digit)
+    if (digits.size() < 3)
+        digits.insert(0, 3 - digits.size(), '0');
+    return (west ? "W" : "E") + digits + "°";
+}
+
+} // namespace
+
+void GeoNachGK(std::string& lat, std::string& lon, std::string& stripWidth,
+               MessageSink& messages) {
+    try {
+        const double latDeg = readNumber(lat);
+        const double lonDeg = readNumber(lon);
+        const int width = stripWidthDeg(stripWidth);
+        const GkStrip strip = width == 0 ? GkStrip{0, 0} : gkStripOfLongitude(lonDeg, width);
+        stripWidth = meridianText(strip.centralMeridianDeg, lonDeg < 0);
+
+        const GkPoint p = gkForward(latDeg, lonDeg, strip);
+        std::string hoch = plainText(p.hochwertM);
+        lon = plainText(p.rechtswertM);
+        lat = std::move(hoch);
+    } catch (const NumericFault&) {
+        showComputationError(messages);
+    }
+}
+
+void GKnachGeo(std::string& hoch, std::string& rechts, std::string& stripWidth,
+               MessageSink& messages) {
+    const double stripNo = readNumber(rechts.substr(0, 1));
+    const double y = readNumber(rechts) - kGkFalseEastingM - stripNo * kGkStripMultiplierM;
+    const double L0 = stripWidthDeg(stripWidth) * stripNo;
+
+    if (L0 > kEasternmostGermanMeridianDeg) {
+        messages.showMessage(MessageIcon::Critical, std::string(kStripTooWideText));
+        return;
+    }
+    if (L0 == 0) { // strip 0, no digit, or no known width: no coordinates
+        hoch.clear();
+        rechts.clear();
+        stripWidth = kFailureMarker;
+        return;
+    }
+    stripWidth = meridianText(L0, false);
+    try {
+        const GeoPoint g = gkInverse(readNumber(hoch), finite(y), L0);
+        std::string latText = plainText(g.latDeg);
+        rechts = plainText(g.lonDeg);
+        hoch = std::move(latText);
+    } catch (const NumericFault&) {
+        showComputationError(messages);
+    }
+}
+
+} // namespace lw

@@ -1,0 +1,135 @@
+// Text procedures of the military and reference grid notations.
+#include "text/numeric_fault.h"
+#include "text/numtext.h"
+#include "geodesy/mgrs.h"
+#include "procedures/procedures.h"
+
+#include <cmath>
+
+namespace lw {
+
+namespace {
+
+constexpr int kPairs = 5; // digit pairs from 10 km down to 1 m
+
+// Substring from 1-based `start`: a start before the text faults, a start
+// beyond it gives "" (as the procedures' character lookups behave).
+std::string mid(std::string_view text, long start, std::size_t length = 1) {
+    if (start < 1)
+        throw NumericFault{};
+    const auto from = static_cast<std::size_t>(start - 1);
+    return from >= text.size() ? std::string() : std::string(text.substr(from, length));
+}
+
+char firstChar(const std::string& text) { return text.empty() ? '\0' : text[0]; }
+
+// Digit read from one character of a text (a non-digit reads as 0).
+long digitAt(std::string_view text, long pos) {
+    return static_cast<long>(readNumber(mid(text, pos)));
+}
+
+} // namespace
+
+void UTMnachMIL(std::string& zone, std::string& easting, std::string& northing,
+                MessageSink& messages) {
+    const std::string e = trimBlanks(easting);
+    const std::string n = trimBlanks(northing);
+    if (e.size() != 7) {
+        messages.showMessage(MessageIcon::Critical, "Der Rechtswert muss genau 7-stellig sein!");
+        return;
+    }
+    if (n.size() != 7) {
+        messages.showMessage(MessageIcon::Critical, "Der Hochwert muss genau 7-stellig sein!");
+        return;
+    }
+    try {
+        const int z = toInt16(readNumber(zone));
+        // Hundred-km easting digit 0 names no column: the lookup faults.
+        const std::string column = mid(columnLetters(z), digitAt(e, 2));
+        const bool oddMillions = digitAt(n, 1) % 2 != 0;
+        const std::string row = mid(rowLetters(z % 2 != 0, oddMillions), digitAt(n, 2) + 1);
+
+        std::string text = zone + "  " + column + row + "  ";
+        for (std::size_t k = 2; k < 2 + kPairs; ++k) {
+            if (k > 2)
+                text += '.';
+            text += e[k];
+            text += n[k];
+        }
+        zone = std::move(text);
+    } catch (const NumericFault&) {
+        showComputationError(messages);
+    }
+}
+
+void MILnachREF(std::string& text, MessageSink& messages) {
+    try {
+        // Missing pairs count as zeros.
+        const std::string t = text + ".00.00.00.00.00";
+        std::string ref = mid(t, 1, 9);
+        for (long pos = 10; pos <= 22; pos += 3) // easting digit of each pair
+            ref += mid(t, pos);
+        for (long pos = 11; pos <= 23; pos += 3) // northing digit of each pair
+            ref += mid(t, pos);
+        text = std::move(ref);
+    } catch (const NumericFault&) {
+        showComputationError(messages);
+    }
+}
+
+void REFnachMIL(std::string& /*zone*/, std::string& /*letters*/, std::string& group,
+                std::string& pair1km, std::string& pair100m, std::string& pair10m,
+                std::string& pair1m) {
+    // The group holds h easting digits then h northing digits; the places not
+    // given (below 10^(5-h) m) are zero.
+    const auto h = static_cast<std::size_t>(
+        roundHalfEvenWhole(static_cast<double>(group.size()) / 2));
+    const std::string eastDigits = group.substr(0, h) + "000000000";
+    const std::string northDigits = group.substr(group.size() - h) + "000000000";
+    std::string* pairs[kPairs] = {&group, &pair1km, &pair100m, &pair10m, &pair1m};
+    for (std::size_t k = 0; k < kPairs; ++k)
+        *pairs[k] = std::string{eastDigits[k], northDigits[k]};
+}
+
+void MILnachUTM(std::string& zone, std::string& letters, std::string& pair10km,
+                std::string& pair1km, std::string& pair100m, std::string& pair10m,
+                std::string& pair1m, MessageSink& messages) {
+    const std::string columnLetter = mid(letters, 1);
+    const std::string rowLetter = mid(letters, 2);
+    const std::optional<int> eastDigit = columnDigit(firstChar(columnLetter));
+    if (!eastDigit) {
+        messages.showMessage(MessageIcon::Critical,
+                             "Der 1. Buchstabe des 100km-Quadrates ist nicht zulässig");
+        pair100m = "Fehler";
+        return;
+    }
+    const char band = zone.empty() ? '\0' : zone.back();
+    const bool oddZone = std::fmod(readNumber(mid(zone, 2)), 2) != 0;
+    const std::optional<RowDigit> row = rowDigit(firstChar(rowLetter), oddZone);
+    const std::optional<int> millions =
+        row ? millionsDigit(band, row->secondHalf, row->hundredKmDigit) : std::nullopt;
+    if (!millions) { // also a square that does not exist in the zone's band
+        messages.showMessage(MessageIcon::Critical,
+                             "Der 2. Buchstabe des 100km-Quadrates ist nicht zulässig.");
+        pair100m = "Fehler";
+        return;
+    }
+
+    const std::string* pairs[kPairs] = {&pair10km, &pair1km, &pair100m, &pair10m, &pair1m};
+    std::string east = "0";
+    east += std::to_string(*eastDigit);
+    std::string north = std::to_string(*millions) + std::to_string(row->hundredKmDigit);
+    for (const std::string* pair : pairs) {
+        east += mid(*pair, 1);
+        north += mid(*pair, 2);
+    }
+    const char newBand = bandOfNorthing(readNumber(north), isNorthernBandLetter(band));
+    std::string newZone = mid(zone, 1, 2);
+    if (newBand != '\0')
+        newZone += newBand;
+    zone = std::move(east);
+    letters = std::move(north);
+    pair10km = std::move(newZone);
+}
+
+} // namespace lw

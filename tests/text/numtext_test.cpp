@@ -1,0 +1,146 @@
+#include "text/numeric_fault.h"
+#include "text/numtext.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+namespace lw {
+namespace {
+
+TEST(ReadNumber, LeadingNumberWithBlanksSignAndExponent) {
+    struct Case {
+        const char* text;
+        double value;
+    } cases[] = {
+        {"", 0},          {"abc", 0},        {"48.5", 48.5},      {" 4 8 . 5 ", 48.5},
+        {"-12.25", -12.25}, {"+7", 7},       {"1E-05", 1e-5},     {"2.5e3", 2500},
+        {"1D2", 100},     {"12abc", 12},     {"3.5.5", 3.5},      {"48,5", 48},
+        {".5", 0.5},      {"5.", 5},         {".", 0},            {"-", 0},
+        {"1E", 1},        {"1E+", 1},        {"0571666", 571666}, {"\t9\r\n", 9},
+    };
+    for (const Case& c : cases)
+        EXPECT_DOUBLE_EQ(readNumber(c.text), c.value) << c.text;
+}
+
+TEST(ReadNumber, HugeTextsReadAsInfinityWithoutFault) {
+    std::string digits(400, '9');
+    EXPECT_TRUE(std::isinf(readNumber(digits)));
+    EXPECT_TRUE(std::isinf(readNumber("-" + digits)));
+    EXPECT_LT(readNumber("-" + digits), 0);
+    EXPECT_TRUE(std::isinf(readNumber("1E400")));
+    EXPECT_TRUE(std::isinf(readNumber("1E99999999999999999999999")));
+    EXPECT_EQ(readNumber("1E-400"), 0.0);
+    EXPECT_EQ(readNumber("0." + std::string(400, '0') + "1"), 0.0);
+    EXPECT_TRUE(std::isinf(readNumber("0.0001E99999")));
+}
+
+TEST(PlainText, FifteenDigitsNoTrailingZerosLeadingBlank) {
+    struct Case {
+        double value;
+        const char* text;
+    } cases[] = {
+        {48.5, " 48.5"},
+        {-33.9, "-33.9"},
+        {0, " 0"},
+        {-0.0, " 0"},
+        {48, " 48"},
+        {1.0 / 3.0, " 0.333333333333333"},
+        {49.99885961234567, " 49.9988596123457"},
+        {1e-5, " 1E-05"},
+        {1.5e-6, " 1.5E-06"},
+        {0.0001, " 0.0001"},
+        {1e15, " 1E+15"},
+        {123456789012345.0, " 123456789012345"},
+        {-5539110.4, "-5539110.4"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(plainText(c.value), c.text) << c.value;
+    EXPECT_EQ(plainTextTrimmed(48.5), "48.5");
+}
+
+TEST(PlainText, RoundTripsThroughTheReaderToFifteenDigits) {
+    for (double v : {49.99885961, 9.99879796, -33.900000001, 273.54, 5539110.123456, 1e-7}) {
+        double back = readNumber(plainText(v));
+        EXPECT_NEAR(back, v, std::fabs(v) * 1e-14) << v;
+    }
+}
+
+TEST(ZahlFormat, FixedDecimalsHalfAwayFromZero) {
+    struct Case {
+        const char* text;
+        int n;
+        const char* out;
+    } cases[] = {
+        {"48.5", 6, "48.500000"}, {"7", 2, "7.00"},        {"", 6, "0.000000"},
+        {" 48.5", 6, "48.500000"}, {"59.996", 2, "60.00"},  {"0.125", 2, "0.13"},
+        {"2.675", 2, "2.68"},      {"2.5", 0, "3"},         {"-2.5", 0, "-3"},
+        {"9.9999999", 6, "10.000000"}, {"5.12", 2, "5.12"}, {"1E-05", 6, "0.000010"},
+        {"3", 20, "3.00000000000000"}, {"0.4", 0, "0"},     {"99.5", 0, "100"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ZahlFormat(c.text, c.n), c.out) << c.text << " n=" << c.n;
+}
+
+TEST(ZahlFormat, NeverEndsInAPoint) {
+    for (const char* t : {"0", "1.5", "123.456", "-7.9"})
+        EXPECT_NE(ZahlFormat(t, 0).back(), '.');
+}
+
+TEST(FixedDecimals, LocaleSeparatorAndNonFiniteFault) {
+    EXPECT_EQ(fixedDecimals(3577453.78, 2, ","), "3577453,78");
+    EXPECT_THROW(fixedDecimals(INFINITY, 2), NumericFault);
+    EXPECT_THROW(fixedDecimals(NAN, 2), NumericFault);
+}
+
+TEST(Runden, HalvesAwayFromZero) {
+    EXPECT_EQ(Runden(-1.5, 0), -2);
+    EXPECT_EQ(Runden(1.5, 0), 2);
+    EXPECT_EQ(Runden(-2.5, 0), -3);
+    EXPECT_EQ(Runden(0, 2), 0);
+    EXPECT_EQ(Runden(571594.63, 0), 571595);
+    EXPECT_DOUBLE_EQ(Runden(3571686.386, 2), 3571686.39);
+    EXPECT_DOUBLE_EQ(Runden(9.9999944, 6), 9.999994);
+}
+
+TEST(RoundHalfEven, TiesGoToEven) {
+    EXPECT_EQ(roundHalfEvenWhole(500000.5), 500000);
+    EXPECT_EQ(roundHalfEvenWhole(500001.5), 500002);
+    EXPECT_EQ(roundHalfEvenWhole(-2.5), -2);
+    EXPECT_EQ(roundHalfEven(2.5, 0), 2);
+    EXPECT_DOUBLE_EQ(roundHalfEven(59.999999994, 6), 60.0);
+    EXPECT_DOUBLE_EQ(roundHalfEven(59.9999988, 6), 59.999999);
+}
+
+TEST(ReadNumberSingle, HoldsTheValueAsFloat) {
+    EXPECT_EQ(readNumberSingle("84"), 84.0f);
+    EXPECT_EQ(readNumberSingle("83.9999999999"), 84.0f); // single precision rounds up
+    EXPECT_TRUE(std::isinf(readNumberSingle("1E300")));
+    EXPECT_TRUE(std::isinf(readNumberSingle("-1E300")));
+}
+
+TEST(NumericFaults, IntegerConversionsAndCharacterPositions) {
+    EXPECT_EQ(toInt16(32.5), 32);
+    EXPECT_EQ(toInt16(33.5), 34);
+    EXPECT_THROW(toInt16(40000), NumericFault);
+    EXPECT_THROW(toInt16(NAN), NumericFault);
+    EXPECT_THROW(toInt32(3e9), NumericFault);
+    EXPECT_EQ(charAt("32U", 3), "U");
+    EXPECT_THROW(charAt("32U", 4), NumericFault);
+    EXPECT_THROW(charAt("32U", 0), NumericFault);
+    EXPECT_THROW(finite(INFINITY), NumericFault);
+}
+
+TEST(TextHelpers, CommaToPointAndTrim) {
+    std::string s = "48,25,1";
+    commaToPoint(s);
+    EXPECT_EQ(s, "48.25.1");
+    EXPECT_EQ(trimBlanks("  0571666 "), "0571666");
+    EXPECT_EQ(trimBlanks("   "), "");
+    EXPECT_EQ(integerText(571595), "571595");
+    EXPECT_EQ(integerText(-0.0), "0");
+}
+
+} // namespace
+} // namespace lw

@@ -1,0 +1,85 @@
+// foBerechnungen, the calculation screen: one input mask and one output mask
+// chosen by the job's task, "Berechnung", the sample point, the return to the
+// selection screen and the quit label. It is the one place where widgets and
+// conversions meet: the validators and the calculation driver see it only
+// through CalcScreen.
+#pragma once
+
+#include "model/job.h"
+#include "model/screen.h"
+#include "ui/input_field.h"
+#include "ui/masks.h"
+#include "ui/platform.h"
+
+#include <QWidget>
+#include <vector>
+
+class QLabel;
+
+namespace lw::ui {
+
+class ScreenButton;
+class ClickableLabel;
+
+class CalculationScreen : public QWidget, public CalcScreen, private FieldEventSink {
+    Q_OBJECT
+public:
+    // Loads the screen over the selection screen `owner` (window-modal to it)
+    // and sets up the masks of state.job.Aufgabe.
+    CalculationScreen(QWidget* owner, ProgramState& state, Platform& platform);
+
+    // Puts the focus on the first input field of the visible mask.
+    void focusFirstField();
+    // Closes the window for good; the close box then no longer means return.
+    void closeForGood();
+
+    // CalcScreen
+    std::string text(Element e) const override;
+    void setText(Element e, const std::string& text) override;
+    bool isChecked(Element option) const override;
+    void setFocus(Element e) override;
+    void selectAll(Element field) override;
+    void setEnabled(Element e, bool enabled) override;
+    void setVisible(Element e, bool visible) override;
+    void playSystemSound(const std::string& alias) override;
+    std::string localeDecimalSeparator() const override;
+    void showMessage(MessageIcon icon, const std::string& text) override;
+
+    using QWidget::setEnabled;
+    using QWidget::setFocus;
+    using QWidget::setVisible;
+
+signals:
+    // "Neue Startoptionen wählen" or the close box.
+    void returnRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    char32_t fieldKeyPress(Element field, char32_t code) override;
+    void fieldGotFocus(Element field) override;
+    void fieldLostFocus(Element field) override;
+
+    void buildScreenElements();
+    void connectOptions();
+    void setTabOrder();
+    void setUpMasks(); // MaskenEinrichten
+    void placeSampleButton();
+    void fillSamplePoint();
+    QWidget* widget(Element e) const;
+
+    ProgramState& state_;
+    Platform& platform_;
+    MaskWidgets masks_;
+    std::vector<InputField*> inputFields_; // in tab order
+    QLabel* labEingabe_ = nullptr;
+    ScreenButton* comRechnen_ = nullptr;
+    ScreenButton* comStartoption_ = nullptr;
+    ScreenButton* comKrummboegleGrad_ = nullptr;
+    ClickableLabel* labBeenden_ = nullptr;
+    bool closingForGood_ = false;
+};
+
+} // namespace lw::ui

@@ -1,0 +1,29 @@
+// What the screens need from the desktop besides widgets: modal message
+// boxes, the error sound and ending the program. The program uses the desktop
+// implementation; the scenario runner and the Qt tests put recorders in its place.
+#pragma once
+
+#include "model/messages.h"
+
+#include <QString>
+#include <string>
+
+class QWidget;
+
+namespace lw::ui {
+
+enum class Answer { Ok, Yes, No };
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+    // A modal message box titled "Lagewandler" over `parent`: Critical and
+    // Information with one OK button; Question with Yes and No, No the default.
+    virtual Answer messageBox(QWidget* parent, MessageIcon icon, const QString& text) = 0;
+    // Plays a named system alert without waiting ("SystemHand": critical stop).
+    virtual void playSystemSound(const std::string& alias) = 0;
+    // Ends the program at once: no further window events run.
+    virtual void quit() = 0;
+};
+
+} // namespace lw::ui

@@ -1,0 +1,40 @@
+// The input checks run by "Berechnung" before anything is computed. Each
+// reports the first problem in German and stops there.
+#pragma once
+
+#include "model/job.h"
+#include "model/screen.h"
+
+#include <string>
+
+namespace lw {
+
+// Geographic checks: the verdict is the return value (true = valid).
+bool GradDezimalPruefen(CalcScreen& screen);
+bool GradMinutenPruefen(CalcScreen& screen);
+bool GradMinSekPruefen(CalcScreen& screen);
+
+// UTM and Gauss-Krueger checks: the verdict is state.calc.blnEingabeOK.
+void UTMZivilPruefen(CalcScreen& screen, ProgramState& state);
+void UTMMilPruefen(CalcScreen& screen, ProgramState& state);
+void UTMRefPruefen(CalcScreen& screen, ProgramState& state);
+void GKPruefen(CalcScreen& screen, ProgramState& state);
+
+// Refuses Gauss-Krueger output for UTM input outside the zones covering
+// Germany (information box, job loses target and output format, output frames
+// hidden). Returns the verdict.
+bool GKZonePruefen(CalcScreen& screen, ProgramState& state, const std::string& zone);
+
+// Puts Germany's Gauss-Krueger extent into the four limit texts of the
+// calculation screen (done by GKPruefen and by the Gauss-Krueger mask set-up).
+void GKLimitsSetzen(Arbeitsvariablen& calc);
+
+// Hides the seven output frames.
+void AusgabeRahmenVerbergen(CalcScreen& screen);
+
+// Shape tests shared by the geographic checks.
+bool IstDezimalzahl(const std::string& text);
+bool IstZweistellig(const std::string& text);
+bool IstDreistellig(const std::string& text);
+
+} // namespace lw
