@@ -1,5 +1,6 @@
 #include "conversion/driver.h"
 
+#include "conversion/datum_stage.h"
 #include "conversion/driver_stages.h"
 #include "text/numeric_fault.h"
 #include "procedures/procedures.h"
@@ -70,7 +71,7 @@ bool convert(DriverRun& run) {
     if (input.outcome == InputOutcome::Refused)
         return true; // the check has said why; nothing more to do
     if (input.outcome == InputOutcome::Point) {
-        EllipsoideBerechnen(input.lat, input.lon, run.state, run.out);
+        datumStage(run, input.lat, input.lon);
         if (run.out.procedureFailed())
             return false;
         std::optional<ResultPair> p = targetPair(run);
@@ -79,6 +80,7 @@ bool convert(DriverRun& run) {
         if (run.out.procedureFailed())
             return false;
     }
+    run.out.setText(Element::labGenauigkeit, genauigkeitsText(run.job()));
     run.out.commit();
     return true;
 }

@@ -25,6 +25,7 @@ constexpr std::array<std::string_view, kElementCount> kNames = {
     "fraGradAUS", "fraGradMinAUS", "fraGradMinSekAUS", "fraMILAUS", "fraZIVAUS", "fraREFAUS",
     "fraGKAUS",
     "labEingabe", "comRechnen", "comStartoption", "comKrummboegleGrad", "labBeenden",
+    "labGenauigkeit",
 };
 
 } // namespace

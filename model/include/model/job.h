@@ -35,6 +35,10 @@ struct ConversionJob {
     std::string Aufgabe;        // "11" .. "77" or "": input digit, output digit
     std::uint8_t FormatAUS = 0; // 0..7
     std::uint8_t FormatEIN = 0; // 0..7
+    // The user chose the official DHDN <-> ETRS89 transformation (BeTA2007
+    // grid) instead of the Molodensky shift; only honoured for a Bessel <->
+    // GRS80 job. Never stored: every program start begins without it.
+    bool Amtlich = false;
 };
 
 // Working variables of the calculation screen.

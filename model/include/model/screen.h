@@ -45,6 +45,8 @@ enum class Element {
     fraGradAUS, fraGradMinAUS, fraGradMinSekAUS, fraMILAUS, fraZIVAUS, fraREFAUS, fraGKAUS,
     // Screen
     labEingabe, comRechnen, comStartoption, comKrummboegleGrad, labBeenden,
+    // How exact the shown result is; emptied with the output mask
+    labGenauigkeit,
     Count_
 };
 
@@ -88,11 +90,13 @@ public:
     // that is written in the locale's number form (Gauss-Krueger).
     virtual std::string localeDecimalSeparator() const = 0;
 
-    // AusgabeReset: empties every output field, in the order of kOutputFields.
-    // Changes no visibility and leaves labStreifenbreite alone.
+    // AusgabeReset: empties every output field, in the order of kOutputFields,
+    // and then the accuracy line that belongs to their result. Changes no
+    // visibility and leaves labStreifenbreite alone.
     virtual void ausgabeReset() {
         for (Element e : kOutputFields)
             setText(e, std::string());
+        setText(Element::labGenauigkeit, std::string());
     }
 };
 

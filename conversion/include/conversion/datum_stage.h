@@ -1,0 +1,37 @@
+// The datum stage of the calculation driver, and the accuracy line that goes
+// with its result.
+//
+// By default the point is carried between the ellipsoids by the
+// three-parameter Molodensky shifts through GRS80. For a Bessel (DHDN) <->
+// GRS80 (ETRS89) job the user may choose the official transformation through
+// the BeTA2007 grid instead (ConversionJob::Amtlich); only the datum step
+// changes, every input and output notation stays as it is.
+#pragma once
+
+#include "conversion/driver_run.h"
+
+#include <string>
+
+namespace lw {
+
+// The messages of the official transformation.
+inline constexpr const char* kGridMissingText =
+    "Das Gitter BETA2007.gsb wurde nicht gefunden (Paket proj-data).";
+inline constexpr const char* kOutsideGridText =
+    "Der Punkt liegt außerhalb des Gebiets der amtlichen Umrechnung BeTA2007.";
+
+// Whether the official transformation can be chosen for this pair of start
+// and target ellipsoid: DHDN -> ETRS89 or ETRS89 -> DHDN.
+bool officialDatumOffered(const std::string& startEllipsoid, const std::string& targetEllipsoid);
+
+// Fills the result pairs for the job from the point on the start ellipsoid.
+// A point the official transformation cannot take is refused with a message
+// box, which ends the run without output.
+void datumStage(DriverRun& run, const std::string& lat, const std::string& lon);
+
+// The line labGenauigkeit shows with a result of this job: how exact the
+// datum step is, and for the military and reference notations what their
+// digits mean. Empty when there is nothing to say.
+std::string genauigkeitsText(const ConversionJob& job);
+
+} // namespace lw

@@ -1,0 +1,401 @@
+// The official DHDN <-> ETRS89 transformation in the calculation driver:
+// the BKG test points through the real module (PROJ with the BeTA2007 grid)
+// for decimal degrees and Gauss-Krueger <-> UTM civil in both directions, the
+// refusals with a stand-in, and the accuracy line.
+#include "driver_test_support.h"
+
+#include "conversion/datum_stage.h"
+#include "conversion/official_datum.h"
+#include "geodesy/datum.h"
+#include "support/bkg_points.h"
+#include "validation/zone_limits.h"
+
+#include <gtest/gtest.h>
+#include <proj.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace lw {
+namespace {
+
+using test::asMap;
+using test::BkgPoint;
+using test::DriverBench;
+using test::kBkgPoints;
+
+const std::string kMolodenskyNote = "Datumsübergang Molodensky (3 Parameter): gegenüber der "
+                                    "amtlichen Umrechnung etwa 3 m, bis 8 m";
+const std::string kOfficialNote = "Datumsübergang amtlich (BeTA2007)";
+const std::string kSquareNote = "Die Ziffern nennen die Südwestecke des Planquadrats.";
+
+// ---- Text forms of the expected values ------------------------------------------------------
+
+std::string printed(const char* format, double value) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, format, value);
+    return buffer;
+}
+
+// As the decimal-degree output mask shows them (Germany: north, east).
+std::string latitudeShown(double deg) {
+    return "N" + printed("%09.6f", deg);
+}
+std::string longitudeShown(double deg) {
+    return "E" + printed("%010.6f", deg);
+}
+// Gauss-Krueger output: centimetres, no trailing zeros.
+std::string metresShown(double m) {
+    std::string text = printed("%.2f", m);
+    while (text.back() == '0')
+        text.pop_back();
+    if (text.back() == '.')
+        text.pop_back();
+    return text;
+}
+std::string wholeMetres(double m) {
+    return printed("%07.0f", m);
+}
+
+// ---- PROJ as the oracle for the projections around the official step ------------------------
+
+class Pipeline {
+  public:
+    explicit Pipeline(const std::string& definition)
+        : ctx_(proj_context_create()), p_(proj_create(ctx_, definition.c_str())) {}
+    ~Pipeline() {
+        proj_destroy(p_);
+        proj_context_destroy(ctx_);
+    }
+    Pipeline(const Pipeline&) = delete;
+    Pipeline& operator=(const Pipeline&) = delete;
+    bool ok() const { return p_ != nullptr; }
+    PJ_XY run(double x, double y) const { return proj_trans(p_, PJ_FWD, proj_coord(x, y, 0, 0)).xy; }
+
+  private:
+    PJ_CONTEXT* ctx_;
+    PJ* p_;
+};
+
+// 3-degree Gauss-Krueger strip about `meridian` on Bessel, and UTM on GRS80.
+std::string gaussKruegerStep(int meridian) {
+    return " +step +proj=tmerc +ellps=bessel +k=1 +lon_0=" + std::to_string(meridian) +
+           " +x_0=" + std::to_string(meridian / 3 * 1000000 + 500000);
+}
+std::string utmStep(int zone) {
+    return " +step +proj=utm +ellps=GRS80 +zone=" + std::to_string(zone);
+}
+const std::string kGridStep = " +step +proj=hgridshift +grids=BETA2007.gsb";
+const std::string kDegreesIn = " +step +proj=unitconvert +xy_in=deg +xy_out=rad";
+
+int nearestThreeDegreeMeridian(double lonDeg) {
+    return static_cast<int>(std::lround(lonDeg / 3.0)) * 3;
+}
+int utmZone(double lonDeg) {
+    return static_cast<int>(std::floor((lonDeg + 180.0) / 6.0)) + 1;
+}
+std::string utmZoneText(double latDeg, double lonDeg) {
+    return std::to_string(utmZone(lonDeg)) + (latDeg >= 48.0 ? "U" : "T");
+}
+
+std::string pointName(const BkgPoint& p) {
+    return printed("DHDN %.6f", p.dhdnLat) + printed(" %.6f", p.dhdnLon);
+}
+
+// The real module, from the build tree, in place of the program's.
+class OfficialModule : public ::testing::Test {
+  protected:
+    OfficialDatumModule module_{{LW_TEST_OFFICIAL_MODULE}};
+    ScopedOfficialDatum use_{module_};
+
+    void SetUp() override { ASSERT_TRUE(module_.gridAvailable()) << "module or grid missing"; }
+};
+
+DriverBench officialJob(const char* start, const char* target, int in, int out) {
+    DriverBench bench(start, target, in, out);
+    bench.state.job.Amtlich = true;
+    return bench;
+}
+
+// ---- The BKG points through the driver ------------------------------------------------------
+
+TEST_F(OfficialModule, BkgPointsDhdnToEtrs89InDecimalDegrees) {
+    for (const BkgPoint& p : kBkgPoints) {
+        DriverBench bench = officialJob(kBessel, kGRS80, kGradDezimal, kGradDezimal);
+        bench.type({{Element::texBreite, printed("%.12f", p.dhdnLat)},
+                    {Element::texLaenge, printed("%.12f", p.dhdnLon)}});
+        bench.press();
+        EXPECT_EQ(bench.writtenOutput(),
+                  asMap({{Element::texBreiteAUS, latitudeShown(p.etrsLat)},
+                         {Element::texLaengeAUS, longitudeShown(p.etrsLon)}}))
+            << pointName(p);
+        EXPECT_EQ(bench.screen.text(Element::labGenauigkeit), kOfficialNote);
+    }
+}
+
+TEST_F(OfficialModule, BkgPointsEtrs89ToDhdnInDecimalDegrees) {
+    for (const BkgPoint& p : kBkgPoints) {
+        DriverBench bench = officialJob(kGRS80, kBessel, kGradDezimal, kGradDezimal);
+        bench.type({{Element::texBreite, printed("%.12f", p.etrsLat)},
+                    {Element::texLaenge, printed("%.12f", p.etrsLon)}});
+        bench.press();
+        EXPECT_EQ(bench.writtenOutput(),
+                  asMap({{Element::texBreiteAUS, latitudeShown(p.dhdnLat)},
+                         {Element::texLaengeAUS, longitudeShown(p.dhdnLon)}}))
+            << pointName(p);
+    }
+}
+
+// Gauss-Krueger typed to the centimetre as PROJ projects the official DHDN
+// point; expected: the official UTM of that input (inverse Gauss-Krueger,
+// BeTA2007, UTM, all by PROJ), to the metre.
+TEST_F(OfficialModule, BkgPointsGaussKruegerToUtmCivil) {
+    for (const BkgPoint& p : kBkgPoints) {
+        const int meridian = nearestThreeDegreeMeridian(p.dhdnLon);
+        Pipeline toGk("+proj=pipeline" + kDegreesIn + gaussKruegerStep(meridian));
+        ASSERT_TRUE(toGk.ok());
+        const PJ_XY gk = toGk.run(p.dhdnLon, p.dhdnLat);
+        const std::string rechts = printed("%.2f", gk.x), hoch = printed("%.2f", gk.y);
+        const int zone = utmZone(p.etrsLon);
+        Pipeline toUtm("+proj=pipeline +step +inv" + gaussKruegerStep(meridian).substr(6) +
+                       kGridStep + utmStep(zone));
+        ASSERT_TRUE(toUtm.ok());
+        const PJ_XY utm = toUtm.run(std::stod(rechts), std::stod(hoch));
+
+        DriverBench bench = officialJob(kBessel, kGRS80, kGaussKrueger, kUTMzivil);
+        bench.type({{Element::texGKRechts, rechts}, {Element::texGKHoch, hoch}});
+        bench.press();
+        EXPECT_EQ(bench.writtenOutput(),
+                  asMap({{Element::texZone2, utmZoneText(p.etrsLat, p.etrsLon)},
+                         {Element::texRechts2, wholeMetres(utm.x)},
+                         {Element::texHoch2, wholeMetres(utm.y)}}))
+            << pointName(p) << " GK " << rechts << " " << hoch;
+    }
+}
+
+// UTM typed to the metre as PROJ projects the official ETRS89 point;
+// expected: the official Gauss-Krueger of that input, to the centimetre.
+TEST_F(OfficialModule, BkgPointsUtmCivilToGaussKrueger) {
+    for (const BkgPoint& p : kBkgPoints) {
+        const int zone = utmZone(p.etrsLon);
+        Pipeline toUtm("+proj=pipeline" + kDegreesIn + utmStep(zone));
+        ASSERT_TRUE(toUtm.ok());
+        const PJ_XY utm = toUtm.run(p.etrsLon, p.etrsLat);
+        const std::string easting = wholeMetres(utm.x), northing = wholeMetres(utm.y);
+
+        DriverBench bench = officialJob(kGRS80, kBessel, kUTMzivil, kGaussKrueger);
+        bench.type({{Element::texZone, utmZoneText(p.etrsLat, p.etrsLon)}});
+        ZoneUndLimitsPruefen(bench.screen, bench.state);
+        bench.type({{Element::texRechts, easting}, {Element::texHoch, northing}});
+        bench.press();
+        // "E009°": the strip the output chose.
+        const std::string meridian = bench.screen.text(Element::texMeridianAUS);
+        ASSERT_EQ(meridian.rfind("E0", 0), 0u) << pointName(p) << " " << meridian;
+        Pipeline toGk("+proj=pipeline +step +inv" + utmStep(zone).substr(6) + " +step +inv" +
+                      kGridStep.substr(6) + gaussKruegerStep(std::stoi(meridian.substr(1))));
+        ASSERT_TRUE(toGk.ok());
+        const PJ_XY gk = toGk.run(std::stod(easting), std::stod(northing));
+        EXPECT_EQ(bench.screen.text(Element::texGKRechtsAUS), metresShown(gk.x))
+            << pointName(p) << " UTM " << easting << " " << northing;
+        EXPECT_EQ(bench.screen.text(Element::texGKHochAUS), metresShown(gk.y)) << pointName(p);
+    }
+}
+
+// ---- How far the Molodensky shift is from the official points -------------------------------
+
+// Distance on GRS80 between two nearby points, metres.
+double metresApart(double lat1, double lon1, double lat2, double lon2) {
+    constexpr double a = 6378137.0, e2 = 0.00669438002290, rad = M_PI / 180.0;
+    const double phi = lat1 * rad, w = std::sqrt(1.0 - e2 * std::sin(phi) * std::sin(phi));
+    const double north = (lat2 - lat1) * rad * a * (1.0 - e2) / (w * w * w);
+    const double east = (lon2 - lon1) * rad * a / w * std::cos(phi);
+    return std::hypot(north, east);
+}
+
+// The accuracy line promises "etwa 3 m, bis 8 m" for the Molodensky step:
+// the mean over the BKG points must round to 3 m and the largest to 8 m.
+TEST(OfficialDatumFigures, MolodenskyFiguresOfTheAccuracyLineHold) {
+    double sum = 0.0, largest = 0.0;
+    for (const BkgPoint& p : kBkgPoints) {
+        const GeoPointHeight shifted =
+            molodensky({p.dhdnLat, p.dhdnLon, 300.0}, DatumShift::BesselToGRS80);
+        const double d = metresApart(p.etrsLat, p.etrsLon, shifted.latDeg, shifted.lonDeg);
+        sum += d;
+        largest = std::max(largest, d);
+    }
+    const double mean = sum / static_cast<double>(kBkgPoints.size());
+    RecordProperty("MolodenskyMeanM", printed("%.2f", mean));
+    RecordProperty("MolodenskyMaxM", printed("%.2f", largest));
+    std::printf("Molodensky vs BKG points: mean %.2f m, max %.2f m\n", mean, largest);
+    EXPECT_EQ(std::lround(mean), 3);
+    EXPECT_EQ(std::lround(largest), 8);
+}
+
+// ---- Module edges ---------------------------------------------------------------------------
+
+TEST_F(OfficialModule, PointBeyondTheGridIsOutside) {
+    EXPECT_EQ(module_.transform(OfficialDirection::DhdnToEtrs89, {40.0, 10.0}).outcome,
+              OfficialOutcome::OutsideGrid);
+    EXPECT_EQ(module_.transform(OfficialDirection::Etrs89ToDhdn, {51.0, 30.0}).outcome,
+              OfficialOutcome::OutsideGrid);
+}
+
+TEST(OfficialDatumModuleLoading, NoModuleFileMeansUnavailable) {
+    OfficialDatumModule missing({"/nonexistent/liblw_official_datum.so"});
+    EXPECT_FALSE(missing.gridAvailable());
+    EXPECT_EQ(missing.transform(OfficialDirection::DhdnToEtrs89, {50.0, 10.0}).outcome,
+              OfficialOutcome::Unavailable);
+}
+
+TEST(OfficialDatumModuleLoading, CandidatesIncludeTheInstalledAndTheBuildLayout) {
+    const std::vector<std::string> candidates = officialModuleCandidates();
+    ASSERT_GE(candidates.size(), 3u);
+    for (const std::string& file : candidates)
+        EXPECT_NE(file.find("liblw_official_datum.so"), std::string::npos) << file;
+    EXPECT_NE(candidates.back().find("lagewandler"), std::string::npos);
+}
+
+// ---- The driver with a stand-in -------------------------------------------------------------
+
+class StandIn : public OfficialDatum {
+  public:
+    bool gridAvailable() override { return true; }
+    OfficialResult transform(OfficialDirection d, GeoPoint p) override {
+        ++calls;
+        lastDirection = d;
+        return {outcome, {p.latDeg + 0.5, p.lonDeg + 0.25}};
+    }
+    OfficialOutcome outcome = OfficialOutcome::Done;
+    int calls = 0;
+    OfficialDirection lastDirection = OfficialDirection::DhdnToEtrs89;
+};
+
+struct RefusalCase {
+    const char* name;
+    OfficialOutcome outcome;
+    std::string message;
+};
+
+TEST(OfficialDatumDriver, PointTheTransformationCannotTakeIsRefusedWithoutOutput) {
+    for (const RefusalCase& c :
+         {RefusalCase{"outside", OfficialOutcome::OutsideGrid, kOutsideGridText},
+          RefusalCase{"no grid", OfficialOutcome::Unavailable, kGridMissingText}}) {
+        StandIn standIn;
+        standIn.outcome = c.outcome;
+        ScopedOfficialDatum use(standIn);
+        DriverBench bench = officialJob(kBessel, kGRS80, kGradDezimal, kUTMzivil);
+        bench.fillOutput();
+        bench.screen.type(Element::labGenauigkeit, "alt");
+        bench.type({{Element::texBreite, "40"}, {Element::texLaenge, "10"}});
+        bench.press();
+        EXPECT_TRUE(bench.screen.outputEmpty()) << c.name;
+        EXPECT_EQ(bench.screen.text(Element::labGenauigkeit), "") << c.name;
+        ASSERT_EQ(bench.screen.messages.size(), 1u) << c.name;
+        EXPECT_EQ(bench.screen.messages[0].icon, MessageIcon::Critical) << c.name;
+        EXPECT_EQ(bench.screen.messages[0].text, c.message) << c.name;
+        EXPECT_EQ(bench.screen.sounds, std::vector<std::string>{"SystemHand"}) << c.name;
+    }
+}
+
+TEST(OfficialDatumDriver, DirectionFollowsTheJobAndOnlyTheDatumStepChanges) {
+    StandIn standIn;
+    ScopedOfficialDatum use(standIn);
+    {
+        DriverBench bench = officialJob(kBessel, kGRS80, kGradDezimal, kGradDezimal);
+        bench.type({{Element::texBreite, "50"}, {Element::texLaenge, "10"}});
+        bench.press();
+        EXPECT_EQ(standIn.lastDirection, OfficialDirection::DhdnToEtrs89);
+        EXPECT_EQ(bench.writtenOutput(), asMap({{Element::texBreiteAUS, "N50.500000"},
+                                                {Element::texLaengeAUS, "E010.250000"}}));
+    }
+    {
+        DriverBench bench = officialJob(kGRS80, kBessel, kGradMinSek, kGradMinuten);
+        bench.type({{Element::texBGrad, "50"}, {Element::texLGrad, "10"}});
+        bench.press();
+        EXPECT_EQ(standIn.lastDirection, OfficialDirection::Etrs89ToDhdn);
+        EXPECT_EQ(bench.writtenOutput(), asMap({{Element::texBreiteGradAUS, "N50"},
+                                                {Element::texBreiteMinuteAUS, "30.000000"},
+                                                {Element::texLaengeGradAUS, "E010"},
+                                                {Element::texLaengeMinuteAUS, "15.000000"}}));
+    }
+    EXPECT_EQ(standIn.calls, 2);
+}
+
+// Unchecked, or for a pair the grid does not join, the Molodensky steps run
+// exactly as without the choice.
+TEST(OfficialDatumDriver, MolodenskyWhereTheOfficialStepIsNotChosenOrNotOffered) {
+    StandIn standIn;
+    ScopedOfficialDatum use(standIn);
+    struct Case {
+        const char* start;
+        const char* target;
+        bool amtlich;
+    };
+    for (const Case& c : {Case{kBessel, kGRS80, false}, Case{kHayford, kGRS80, true},
+                          Case{kBessel, kHayford, true}, Case{kGRS80, kGRS80, true}}) {
+        DriverBench chosen(c.start, c.target, kGradDezimal, kGradDezimal);
+        chosen.state.job.Amtlich = c.amtlich;
+        DriverBench plain(c.start, c.target, kGradDezimal, kGradDezimal);
+        for (DriverBench* bench : {&chosen, &plain}) {
+            bench->type({{Element::texBreite, "50"}, {Element::texLaenge, "10"}});
+            bench->press();
+        }
+        EXPECT_EQ(chosen.writtenOutput(), plain.writtenOutput()) << c.start << "->" << c.target;
+    }
+    EXPECT_EQ(standIn.calls, 0);
+}
+
+// ---- The accuracy line ----------------------------------------------------------------------
+
+TEST(OfficialDatumDriver, AccuracyLineByDatumStepAndOutputNotation) {
+    struct Case {
+        const char* start;
+        const char* target;
+        bool amtlich;
+        int formatOut;
+        std::string expected;
+    };
+    const std::string square = ". " + kSquareNote;
+    for (const Case& c : {
+             Case{kBessel, kGRS80, false, kGradDezimal, kMolodenskyNote},
+             Case{kHayford, kBessel, false, kGradMinSek, kMolodenskyNote},
+             Case{kBessel, kGRS80, true, kUTMzivil, kOfficialNote},
+             Case{kGRS80, kBessel, true, kGaussKrueger, kOfficialNote},
+             Case{kHayford, kGRS80, true, kUTMzivil, kMolodenskyNote},
+             Case{kGRS80, kGRS80, false, kUTMzivil, ""},
+             Case{kBessel, kBessel, true, kGradDezimal, ""},
+             Case{kGRS80, kGRS80, false, kUTMmil, kSquareNote},
+             Case{kGRS80, kHayford, false, kUTMref, kMolodenskyNote + square},
+             Case{kBessel, kGRS80, true, kUTMmil, kOfficialNote + square},
+         }) {
+        ConversionJob job;
+        job.StartEllipsoid = c.start;
+        job.ZielEllipsoid = c.target;
+        job.Amtlich = c.amtlich;
+        job.FormatAUS = static_cast<std::uint8_t>(c.formatOut);
+        EXPECT_EQ(genauigkeitsText(job), c.expected)
+            << c.start << "->" << c.target << " amtlich " << c.amtlich << " out " << c.formatOut;
+    }
+}
+
+TEST(OfficialDatumDriver, AccuracyLineComesWithTheResultAndGoesWithTheOutputMask) {
+    DriverBench bench(kGRS80, kHayford, kGradDezimal, kUTMmil);
+    bench.type({{Element::texBreite, "50"}, {Element::texLaenge, "10"}});
+    bench.press();
+    EXPECT_FALSE(bench.screen.text(Element::texMilUTM).empty());
+    EXPECT_EQ(bench.screen.text(Element::labGenauigkeit), kMolodenskyNote + ". " + kSquareNote);
+    bench.screen.ausgabeReset();
+    EXPECT_EQ(bench.screen.text(Element::labGenauigkeit), "");
+
+    // A copied input has no datum step but still names a square.
+    DriverBench copy(kGRS80, kGRS80, kUTMref, kUTMref);
+    copy.type({{Element::texREFZone, "32U"}, {Element::texREF100, "MV"},
+               {Element::texREFZiffern, "1234"}});
+    copy.press();
+    EXPECT_EQ(copy.screen.text(Element::labGenauigkeit), kSquareNote);
+}
+
+} // namespace
+} // namespace lw
