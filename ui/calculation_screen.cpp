@@ -28,6 +28,9 @@ constexpr int kHintWidth = 4350, kHintHeight = 4200;
 constexpr int kButtonWidth = 14850, kButtonHeight = 450;
 constexpr int kRechnenTop = 4350, kStartoptionTop = 8250, kBeendenTop = 8775;
 constexpr int kSampleLeft = 240, kSampleTop = 11040, kSampleWidth = 3495, kSampleHeight = 495;
+// The accuracy line fills the gap between the output masks (top 4995, height
+// 3000) and "Neue Startoptionen wählen", ending at the masks' right edge.
+constexpr int kAccuracyTop = 7995, kAccuracyHeight = 255;
 
 // Gauss-Krueger limits for the input mask: Germany's eastings and northings.
 constexpr const char* kGKRechtsMin = "2484700";
@@ -94,7 +97,7 @@ CalculationScreen::CalculationScreen(QWidget* owner, ProgramState& state, Platfo
         return input;
     });
     for (auto e : {Element::labEingabe, Element::comRechnen, Element::comStartoption,
-                   Element::comKrummboegleGrad, Element::labBeenden}) {
+                   Element::comKrummboegleGrad, Element::labBeenden, Element::labGenauigkeit}) {
         QWidget* w = findChild<QWidget*>(QString::fromLatin1(
             elementName(e).data(), static_cast<qsizetype>(elementName(e).size())));
         masks_.byElement[static_cast<std::size_t>(e)] = w;
@@ -131,6 +134,12 @@ void CalculationScreen::buildScreenElements() {
     comKrummboegleGrad_ = button("comKrummboegleGrad", "Krummbögle in Grad",
                                  twipRect(kSampleLeft, kSampleTop, kSampleWidth, kSampleHeight));
     connect(comKrummboegleGrad_, &QPushButton::clicked, this, &CalculationScreen::fillSamplePoint);
+
+    auto* labGenauigkeit = new QLabel(this);
+    labGenauigkeit->setObjectName(QStringLiteral("labGenauigkeit"));
+    labGenauigkeit->setFont(look::smallFont());
+    labGenauigkeit->setGeometry(twipRect(0, kAccuracyTop, kButtonWidth, kAccuracyHeight));
+    labGenauigkeit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     labBeenden_ = new ClickableLabel(QString::fromLatin1(kQuitCaption), this);
     labBeenden_->setObjectName(QStringLiteral("labBeenden"));

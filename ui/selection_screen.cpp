@@ -1,9 +1,12 @@
 #include "ui/selection_screen.h"
 
+#include "conversion/datum_stage.h"
+#include "conversion/official_datum.h"
 #include "ui/look.h"
 #include "ui/texts.h"
 #include "ui/widgets.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QResizeEvent>
@@ -64,6 +67,11 @@ constexpr int kLabelTop = 150, kLabelHeight = 675;
 constexpr int kInstructionWidth = 9180, kHintLabelWidth = 3000;
 constexpr int kHintPanelWidth = 15000, kHintPanelHeight = 10500;
 constexpr double kGuidePoints = 12.0, kHintPoints = 14.4;
+// The official-transformation box fills the gap between the ellipsoid frames
+// and the format frames, centred under the two columns.
+constexpr int kOfficialWidth = 5400;
+
+constexpr const char* kOfficialCaption = "Amtliche Umrechnung DHDN ↔ ETRS89 (BeTA2007)";
 
 constexpr const char* kTitle = "Lagewandler  V 7.7       01.02.2014";
 constexpr const char* kQuitQuestion = "Wollen Sie Lagewandler wirklich beenden?";
@@ -145,6 +153,7 @@ void SelectionScreen::build() {
         buildFormatFrame(side);
     }
     buildButtons();
+    buildOfficialChoice();
     buildPanels();
     setTabOrder();
 }
@@ -227,11 +236,27 @@ void SelectionScreen::buildPanels() {
     line2_ = makeLine(this, "Line2");
 }
 
+// Unchecked and disabled after loading: no choice outlives a program run.
+void SelectionScreen::buildOfficialChoice() {
+    chkAmtlich_ = new QCheckBox(QString::fromUtf8(kOfficialCaption), this);
+    chkAmtlich_->setObjectName(QStringLiteral("chkAmtlich"));
+    chkAmtlich_->setFont(look::smallFont());
+    const int columnsMiddle = kSideLeft[Start] + kBottomButtonWidth / 2;
+    chkAmtlich_->setGeometry(twipRect(columnsMiddle - kOfficialWidth / 2,
+                                      kEllipsoidTop + kEllipsoidFrameHeight, kOfficialWidth,
+                                      kFormatFrameGap));
+    chkAmtlich_->setEnabled(false);
+    connect(chkAmtlich_, &QCheckBox::toggled, this,
+            [this](bool checked) { job_.Amtlich = checked; });
+}
+
 void SelectionScreen::setTabOrder() {
     std::vector<QWidget*> order{comZahlenEingabe_};
     for (Side side : {Start, Target}) {
         for (ScreenButton* b : ellipsoidButtons_[side])
             order.push_back(b);
+        if (side == Target)
+            order.push_back(chkAmtlich_);
         // The first input button comes after the output column.
         for (int code = side == Start ? 2 : 1; code <= kFormatCount; ++code)
             order.push_back(formatButtons_[side][static_cast<std::size_t>(code - 1)]);
@@ -274,6 +299,7 @@ void SelectionScreen::pressStartEllipsoid(int index) {
     if (index == kGrs80)
         pressTargetEllipsoid(kGrs80);
     clearStaleChoices();
+    offerOfficialChoice();
 }
 
 void SelectionScreen::pressTargetEllipsoid(int index) {
@@ -288,6 +314,26 @@ void SelectionScreen::pressTargetEllipsoid(int index) {
     enableOfferedFormats(Target, job_.ZielEllipsoid);
     disableFormatsOfPair();
     clearStaleChoices();
+    offerOfficialChoice();
+}
+
+// The official transformation joins DHDN and ETRS89 only: the box is enabled
+// for a Bessel <-> GRS80 job where PROJ can open the grid, and unchecked and
+// disabled otherwise. PROJ is first asked here, when such a pair is first
+// chosen, so that starting the program never waits for it.
+void SelectionScreen::offerOfficialChoice() {
+    const bool offered = officialDatumOffered(job_.StartEllipsoid, job_.ZielEllipsoid);
+    if (offered && !gridAsked_) {
+        gridAsked_ = true;
+        gridAvailable_ = officialDatum().gridAvailable();
+        if (!gridAvailable_)
+            chkAmtlich_->setToolTip(QString::fromUtf8(kGridMissingText));
+    }
+    const bool enabled = offered && gridAvailable_;
+    if (!enabled)
+        chkAmtlich_->setChecked(false);
+    chkAmtlich_->setEnabled(enabled);
+    job_.Amtlich = chkAmtlich_->isChecked();
 }
 
 void SelectionScreen::enableOfferedFormats(Side side, const std::string& ellipsoid) {
@@ -355,6 +401,7 @@ void SelectionScreen::pressBeenden() {
 void SelectionScreen::showSelection(bool visible) {
     QWidget* elements[] = {ellipsoidFrames_[Start],
                            ellipsoidFrames_[Target],
+                           chkAmtlich_,
                            formatFrames_[Start],
                            formatFrames_[Target],
                            labStartoptionen_,

@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <array>
 
+class QCheckBox;
 class QFrame;
 class QGroupBox;
 
@@ -53,6 +54,7 @@ private:
     void buildFormatFrame(Side side);
     void buildButtons();
     void buildPanels();
+    void buildOfficialChoice();
     void setTabOrder();
 
     void pressEllipsoid(Side side, int index);
@@ -65,6 +67,7 @@ private:
     void enableOfferedFormats(Side side, const std::string& ellipsoid);
     void disableFormatsOfPair();
     void clearStaleChoices();
+    void offerOfficialChoice();
     void colourColumn(Side side, int chosenCode);
 
     void showSelection(bool visible);
@@ -87,6 +90,10 @@ private:
     ClickableLabel* labHinweis2_ = nullptr;
     ClickableLabel* labHinweis_ = nullptr;
     ClickableLabel* labSoGehts_ = nullptr;
+    // The official DHDN <-> ETRS89 transformation instead of Molodensky.
+    QCheckBox* chkAmtlich_ = nullptr;
+    bool gridAsked_ = false; // PROJ is asked once, on the first Bessel <-> GRS80 pair
+    bool gridAvailable_ = false;
     QFrame* line1_ = nullptr;
     QFrame* line2_ = nullptr;
 };
