@@ -9,15 +9,15 @@ namespace lw {
 namespace {
 
 // Measured over the 31 test points of the federal mapping agency (BKG):
-// the Molodensky result lies 3.4 m from the official ETRS89 position on
-// average, 8.2 m at most (docs/accuracy.md; the test
-// OfficialDatum.MolodenskyFiguresOfTheAccuracyLineHold keeps this true).
+// the Molodensky result lies 3.36 m from the official position on average,
+// 8.27 m at most (docs/accuracy.md; the test
+// OfficialDatumFigures.MolodenskyFiguresOfTheAccuracyLineHold keeps this true).
 constexpr const char* kMolodenskyNote =
     "Datumsübergang Molodensky (3 Parameter): gegenüber der amtlichen Umrechnung etwa 3 m, "
     "bis 8 m";
 constexpr const char* kOfficialNote = "Datumsübergang amtlich (BeTA2007)";
-// Military and reference coordinates are truncated, not rounded: they name
-// the square the point lies in by its south-west corner.
+// Military and reference coordinates name a grid square by its south-west
+// corner: the point lies east and north of the named position, not around it.
 constexpr const char* kSquareNote = "Die Ziffern nennen die Südwestecke des Planquadrats.";
 
 // FehlerTon's number for the critical-stop sound.
