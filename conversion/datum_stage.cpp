@@ -37,10 +37,9 @@ void refusePoint(DriverRun& run, const char* message) {
 
 void officialDatumStage(DriverRun& run, const std::string& lat, const std::string& lon) {
     const bool fromDhdn = run.job().StartEllipsoid == kBessel;
-    const OfficialResult result =
-        officialDatum().transform(fromDhdn ? OfficialDirection::DhdnToEtrs89
-                                           : OfficialDirection::Etrs89ToDhdn,
-                                  GeoPoint{readNumber(lat), readNumber(lon)});
+    const OfficialResult result = officialDatum().transform(
+        fromDhdn ? OfficialDirection::DhdnToEtrs89 : OfficialDirection::Etrs89ToDhdn,
+        GeoPoint{readNumber(lat), readNumber(lon)});
     if (result.outcome == OfficialOutcome::OutsideGrid)
         return refusePoint(run, kOutsideGridText);
     if (result.outcome != OfficialOutcome::Done)

@@ -33,10 +33,10 @@ OfficialDatumModule::Calls* OfficialDatumModule::load() {
             continue;
         auto version = reinterpret_cast<lw_official_abi_version_fn>(
             dlsym(handle, LW_OFFICIAL_ABI_VERSION_SYMBOL));
-        auto available = reinterpret_cast<lw_official_available_fn>(
-            dlsym(handle, LW_OFFICIAL_AVAILABLE_SYMBOL));
-        auto transform = reinterpret_cast<lw_official_transform_fn>(
-            dlsym(handle, LW_OFFICIAL_TRANSFORM_SYMBOL));
+        auto available =
+            reinterpret_cast<lw_official_available_fn>(dlsym(handle, LW_OFFICIAL_AVAILABLE_SYMBOL));
+        auto transform =
+            reinterpret_cast<lw_official_transform_fn>(dlsym(handle, LW_OFFICIAL_TRANSFORM_SYMBOL));
         if (version && available && transform && version() == LW_OFFICIAL_ABI_VERSION) {
             calls_ = std::make_unique<Calls>(Calls{available, transform});
             return calls_.get();
@@ -56,10 +56,10 @@ OfficialResult OfficialDatumModule::transform(OfficialDirection direction, GeoPo
     if (!calls)
         return {};
     double lat = p.latDeg, lon = p.lonDeg;
-    const int status = calls->transform(direction == OfficialDirection::DhdnToEtrs89
-                                            ? LW_OFFICIAL_DHDN_TO_ETRS89
-                                            : LW_OFFICIAL_ETRS89_TO_DHDN,
-                                        &lat, &lon);
+    const int status =
+        calls->transform(direction == OfficialDirection::DhdnToEtrs89 ? LW_OFFICIAL_DHDN_TO_ETRS89
+                                                                      : LW_OFFICIAL_ETRS89_TO_DHDN,
+                         &lat, &lon);
     switch (status) {
     case LW_OFFICIAL_DONE:
         return {OfficialOutcome::Done, GeoPoint{lat, lon}};

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <map>
 #include <string>
 
 namespace lw {
@@ -72,7 +73,9 @@ class Pipeline {
     Pipeline(const Pipeline&) = delete;
     Pipeline& operator=(const Pipeline&) = delete;
     bool ok() const { return p_ != nullptr; }
-    PJ_XY run(double x, double y) const { return proj_trans(p_, PJ_FWD, proj_coord(x, y, 0, 0)).xy; }
+    PJ_XY run(double x, double y) const {
+        return proj_trans(p_, PJ_FWD, proj_coord(x, y, 0, 0)).xy;
+    }
 
   private:
     PJ_CONTEXT* ctx_;
@@ -210,6 +213,86 @@ TEST_F(OfficialModule, BkgPointsUtmCivilToGaussKrueger) {
             << pointName(p) << " UTM " << easting << " " << northing;
         EXPECT_EQ(bench.screen.text(Element::texGKHochAUS), metresShown(gk.y)) << pointName(p);
     }
+}
+
+// Every input and output notation works with the official step: each
+// combination of a Bessel <-> GRS80 job fills its whole output mask without
+// a message. The point is the sample point "Krummbögle", typed as it stands
+// on either ellipsoid.
+TEST_F(OfficialModule, EveryCombinationOfABesselGrs80JobWritesItsOutput) {
+    const std::vector<std::pair<int, test::Texts>> inputs = {
+        {kGradDezimal,
+         {{Element::texBreite, "48.4363326641023"}, {Element::texLaenge, "9.96796724981198"}}},
+        {kGradMinuten,
+         {{Element::texBreiteGrad, "48"},
+          {Element::texBreiteMinute, "26.17996"},
+          {Element::texLaengeGrad, "9"},
+          {Element::texLaengeMinute, "58.078035"}}},
+        {kGradMinSek,
+         {{Element::texBGrad, "48"},
+          {Element::texBMinute, "26"},
+          {Element::texBSekunde, "10.8"},
+          {Element::texLGrad, "9"},
+          {Element::texLMinute, "58"},
+          {Element::texLSekunde, "4.68"}}},
+        {kUTMzivil,
+         {{Element::texZone, "32U"},
+          {Element::texRechts, "0571595"},
+          {Element::texHoch, "5365251"}}},
+        {kUTMmil,
+         {{Element::texZoneM, "32U"},
+          {Element::tex100km, "NU"},
+          {Element::tex10km, "76"},
+          {Element::tex1km, "15"},
+          {Element::tex100m, "52"},
+          {Element::tex10m, "95"},
+          {Element::tex1m, "51"}}},
+        {kUTMref,
+         {{Element::texREFZone, "32U"},
+          {Element::texREF100, "NU"},
+          {Element::texREFZiffern, "7159565251"}}},
+        {kGaussKrueger, {{Element::texGKRechts, "3571686.39"}, {Element::texGKHoch, "5366959.16"}}},
+    };
+    const std::map<int, std::vector<Element>> outputs = {
+        {kGradDezimal, {Element::texBreiteAUS, Element::texLaengeAUS}},
+        {kGradMinuten,
+         {Element::texBreiteGradAUS, Element::texBreiteMinuteAUS, Element::texLaengeGradAUS,
+          Element::texLaengeMinuteAUS}},
+        {kGradMinSek,
+         {Element::texBGradAUS, Element::texBMinuteAUS, Element::texBSekundeAUS,
+          Element::texLGradAUS, Element::texLMinuteAUS, Element::texLSekundeAUS}},
+        {kUTMzivil, {Element::texZone2, Element::texRechts2, Element::texHoch2}},
+        {kUTMmil, {Element::texMilUTM}},
+        {kUTMref, {Element::texREFAUS}},
+        {kGaussKrueger, {Element::texGKRechtsAUS, Element::texGKHochAUS, Element::texMeridianAUS}},
+    };
+    // Bessel offers formats 1-3 and 7, GRS80 formats 1-6.
+    auto offers = [](const char* ellipsoid, int format) {
+        return ellipsoid == kBessel ? format <= kGradMinSek || format == kGaussKrueger
+                                    : format <= kUTMref;
+    };
+    int combinations = 0;
+    for (auto [start, target] : {std::pair{kBessel, kGRS80}, std::pair{kGRS80, kBessel}})
+        for (const auto& [in, typed] : inputs)
+            for (const auto& [out, fields] : outputs) {
+                if (!offers(start, in) || !offers(target, out))
+                    continue;
+                ++combinations;
+                DriverBench bench = officialJob(start, target, in, out);
+                bench.type(typed);
+                if (in == kUTMzivil)
+                    ZoneUndLimitsPruefen(bench.screen, bench.state);
+                bench.press();
+                const std::string name = std::string(start) + "->" + target + " " +
+                                         std::to_string(in) + std::to_string(out);
+                EXPECT_TRUE(bench.screen.messages.empty())
+                    << name << ": " << bench.screen.messages.front().text;
+                for (Element e : fields)
+                    EXPECT_FALSE(bench.screen.text(e).empty()) << name << " " << elementName(e);
+                EXPECT_EQ(bench.screen.text(Element::labGenauigkeit).rfind(kOfficialNote, 0), 0u)
+                    << name;
+            }
+    EXPECT_EQ(combinations, 48); // 4 x 6 from Bessel, 6 x 4 from GRS80
 }
 
 // ---- How far the Molodensky shift is from the official points -------------------------------
@@ -423,7 +506,8 @@ TEST(OfficialDatumDriver, AccuracyLineComesWithTheResultAndGoesWithTheOutputMask
 
     // A copied input has no datum step but still names a square.
     DriverBench copy(kGRS80, kGRS80, kUTMref, kUTMref);
-    copy.type({{Element::texREFZone, "32U"}, {Element::texREF100, "MV"},
+    copy.type({{Element::texREFZone, "32U"},
+               {Element::texREF100, "MV"},
                {Element::texREFZiffern, "1234"}});
     copy.press();
     EXPECT_EQ(copy.screen.text(Element::labGenauigkeit), kSquareNote);

@@ -41,7 +41,7 @@ void setText(RunningProgram& p, const char* field, const char* text) {
 
 class OfficialChoiceTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void startsUncheckedWithoutLoadingProj();
     void offeredOnlyForBesselAndGrs80_data();
     void offeredOnlyForBesselAndGrs80();
@@ -52,7 +52,7 @@ private slots:
     void accuracyLineFitsBelowTheOutputMask();
     void hemisphereOptionEmptiesTheAccuracyLine();
 
-private:
+  private:
     // The module of the build tree in place of the program's, loaded by the
     // first question as in the program.
     OfficialDatumModule module_{{LW_TEST_OFFICIAL_MODULE}};
@@ -81,14 +81,22 @@ void OfficialChoiceTest::offeredOnlyForBesselAndGrs80_data() {
     QTest::addColumn<QString>("start");
     QTest::addColumn<QString>("target");
     QTest::addColumn<bool>("enabled");
-    QTest::newRow("Bessel->GRS80") << "comBesselEIN" << "comGRSAus" << true;
-    QTest::newRow("GRS80->Bessel") << "comGRSEin" << "comBesselAUS" << true;
-    QTest::newRow("GRS80->GRS80") << "comGRSEin" << "comGRSAus" << false;
-    QTest::newRow("Bessel->Bessel") << "comBesselEIN" << "comBesselAUS" << false;
-    QTest::newRow("Bessel->Hayford") << "comBesselEIN" << "comHayfordAUS" << false;
-    QTest::newRow("Hayford->GRS80") << "comHayfordEIN" << "comGRSAus" << false;
-    QTest::newRow("Hayford->Bessel") << "comHayfordEIN" << "comBesselAUS" << false;
-    QTest::newRow("GRS80->Hayford") << "comGRSEin" << "comHayfordAUS" << false;
+    QTest::newRow("Bessel->GRS80") << "comBesselEIN"
+                                   << "comGRSAus" << true;
+    QTest::newRow("GRS80->Bessel") << "comGRSEin"
+                                   << "comBesselAUS" << true;
+    QTest::newRow("GRS80->GRS80") << "comGRSEin"
+                                  << "comGRSAus" << false;
+    QTest::newRow("Bessel->Bessel") << "comBesselEIN"
+                                    << "comBesselAUS" << false;
+    QTest::newRow("Bessel->Hayford") << "comBesselEIN"
+                                     << "comHayfordAUS" << false;
+    QTest::newRow("Hayford->GRS80") << "comHayfordEIN"
+                                    << "comGRSAus" << false;
+    QTest::newRow("Hayford->Bessel") << "comHayfordEIN"
+                                     << "comBesselAUS" << false;
+    QTest::newRow("GRS80->Hayford") << "comGRSEin"
+                                    << "comHayfordAUS" << false;
 }
 
 void OfficialChoiceTest::offeredOnlyForBesselAndGrs80() {

@@ -13,10 +13,10 @@ using namespace lw::ui::test;
 
 class OfficialGridMissingTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void boxStaysDisabledWithItsReason();
 
-private:
+  private:
     OfficialDatumModule module_{{LW_TEST_OFFICIAL_MODULE}};
     ScopedOfficialDatum use_{module_};
 };
@@ -25,8 +25,8 @@ void OfficialGridMissingTest::boxStaysDisabledWithItsReason() {
     QVERIFY2(qEnvironmentVariableIsSet("PROJ_DATA"), "run through CTest, with PROJ_DATA set");
     RunningProgram p;
     auto* box = p.find<QCheckBox>("chkAmtlich");
-    for (auto [start, target] : {std::pair{"comBesselEIN", "comGRSAus"},
-                                 std::pair{"comGRSEin", "comBesselAUS"}}) {
+    for (auto [start, target] :
+         {std::pair{"comBesselEIN", "comGRSAus"}, std::pair{"comGRSEin", "comBesselAUS"}}) {
         p.click(start);
         p.click(target);
         QVERIFY(!box->isEnabled());
