@@ -95,6 +95,7 @@ class FileSession {
             {"type", {&FileSession::type, true}},
             {"key", {&FileSession::key, true}},
             {"paste", {&FileSession::paste, true}},
+            {"paste-clipboard", {&FileSession::pasteClipboard, true}},
             {"answer", {&FileSession::answer, true}},
             {"expect", {&FileSession::expectText, true}},
             {"expect-state", {&FileSession::expectState, true}},
@@ -102,6 +103,7 @@ class FileSession {
             {"expect-no-message", {&FileSession::expectNoMessage, false}},
             {"expect-sounds", {&FileSession::expectSounds, false}},
             {"expect-quit", {&FileSession::expectQuit, false}},
+            {"expect-clipboard", {&FileSession::expectClipboard, false}},
         };
         return table;
     }
@@ -242,6 +244,18 @@ class FileSession {
             pasteIntoFocused(qs(pasted));
     }
 
+    // Puts the text on the clipboard, clicks into the element and presses
+    // Ctrl+V: the field pastes as it does for a user.
+    void pasteClipboard(std::string_view rest) {
+        std::string pasted;
+        QPointer<QWidget> target;
+        if (!focusForText(rest, pasted, target))
+            return;
+        setClipboardText(qs(pasted));
+        if (!pressPasteKeys())
+            error("a focused element for the key", "none");
+    }
+
     void answer(std::string_view rest) {
         const std::string word = takeWord(rest);
         if (!noMoreWords(rest))
@@ -328,6 +342,14 @@ class FileSession {
             return error("a number of sounds", word);
         const int heard = platform_.takeSoundCount();
         check(heard == expected, std::to_string(expected), std::to_string(heard));
+    }
+
+    void expectClipboard(std::string_view rest) {
+        const std::optional<std::string> expected = text(rest);
+        if (!expected)
+            return;
+        const std::string found = str(clipboardText());
+        check(found == *expected, *expected, found);
     }
 
     void expectQuit(std::string_view rest) {

@@ -4,6 +4,7 @@
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -192,6 +193,24 @@ void pasteIntoFocused(const QString& text) {
     edit->selectAll();
     edit->insert(text);
     processPendingEvents();
+}
+
+QString clipboardText() {
+    return QApplication::clipboard()->text();
+}
+
+void setClipboardText(const QString& text) {
+    QApplication::clipboard()->setText(text);
+    processPendingEvents();
+}
+
+bool pressPasteKeys() {
+    QWidget* target = QApplication::focusWidget();
+    if (!target)
+        return false;
+    QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+    processPendingEvents();
+    return true;
 }
 
 std::optional<QString> elementText(QWidget* w) {

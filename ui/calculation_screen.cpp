@@ -102,6 +102,7 @@ CalculationScreen::CalculationScreen(QWidget* owner, ProgramState& state, Platfo
             elementName(e).data(), static_cast<qsizetype>(elementName(e).size())));
         masks_.byElement[static_cast<std::size_t>(e)] = w;
     }
+    buildCopyButton();
     connectOptions();
     setTabOrder();
     setUpMasks();
@@ -171,6 +172,7 @@ void CalculationScreen::setTabOrder() {
         order.push_back(widget(e));
     order.push_back(comKrummboegleGrad_);
     order.push_back(comStartoption_);
+    order.push_back(comKopieren_); // last, so that the order before it stays as it was
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }

@@ -2,8 +2,14 @@
 
 #include "validation/field_events.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QPointer>
 
 #include <optional>
@@ -43,6 +49,13 @@ bool isMoveWithinScreen(const QFocusEvent& event) {
     return event.reason() != Qt::ActiveWindowFocusReason && event.reason() != Qt::PopupFocusReason;
 }
 
+// The standard menu's "Paste": named "edit-paste" by newer Qt versions,
+// known by its (translated) caption in older ones.
+bool isPasteAction(const QAction& action) {
+    return action.objectName() == QLatin1String("edit-paste") ||
+           action.text().startsWith(QLineEdit::tr("&Paste"));
+}
+
 } // namespace
 
 InputField::InputField(Element field, FieldEventSink& sink, QWidget* parent)
@@ -52,6 +65,11 @@ InputField::InputField(Element field, FieldEventSink& sink, QWidget* parent)
 }
 
 void InputField::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Paste)) {
+        event->accept();
+        pasteFrom(QClipboard::Clipboard);
+        return;
+    }
     const std::optional<char32_t> code = typedCode(*event);
     if (!code || !hasKeyHandler(field_)) {
         QLineEdit::keyPressEvent(event);
@@ -82,6 +100,43 @@ void InputField::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
     if (isMoveWithinScreen(*event))
         sink_.fieldLostFocus(field_);
+}
+
+// The standard menu, its "Paste" taken through pasteFrom().
+void InputField::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();
+    for (QAction* action : menu->actions())
+        if (isPasteAction(*action)) {
+            QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
+            connect(action, &QAction::triggered, this,
+                    [this] { pasteFrom(QClipboard::Clipboard); });
+        }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
+// A middle click pastes the selection where the desktop has one (X11).
+void InputField::mouseReleaseEvent(QMouseEvent* event) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (event->button() == Qt::MiddleButton && clipboard->supportsSelection() && !isReadOnly()) {
+        event->accept();
+        pasteFrom(QClipboard::Selection);
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void InputField::pasteFrom(QClipboard::Mode mode) {
+    const QString text = QGuiApplication::clipboard()->text(mode);
+    QPointer<InputField> self(this); // the sink may show message boxes
+    if (sink_.fieldPaste(field_, text.toStdString()) || !self)
+        return;
+    if (mode == QClipboard::Clipboard)
+        paste();
+    else {
+        deselect(); // a middle click inserts at the cursor, as Qt's own does
+        insert(text);
+    }
 }
 
 } // namespace lw::ui

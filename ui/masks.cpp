@@ -197,21 +197,22 @@ constexpr Item kMasks[] = {
      kYellow},
     {Kind::Output, "texLSekundeAUS", "Länge Sekunden", 3840, 1560, 855, 405, kCentre | kReadOnly,
      kYellow},
-    // Output mask 4: UTM civil (editable, so a result can be copied and changed)
+    // Output mask 4: UTM civil (read-only like every output: a result is
+    // selected and copied, never changed by accident)
     {Kind::OutputFrame, "fraZIVAUS", nullptr, 7500, 4995, 7350, 3000},
     {Kind::Label, nullptr, "Zone", 120, 240, 735, 255, kSmall | kCentre},
     {Kind::Label, nullptr, "[ m ]", 2160, 240, 495, 255, kSmall},
-    {Kind::Output, "texZone2", "Zone", 120, 600, 735, 405, kCentre, kCyan},
+    {Kind::Output, "texZone2", "Zone", 120, 600, 735, 405, kCentre | kReadOnly, kCyan},
     {Kind::Label, nullptr, "Rechts", 960, 660, 735, 375, kSmall | kRight},
-    {Kind::Output, "texRechts2", "Rechtswert", 1800, 600, 1215, 405, kCentre, kYellow},
+    {Kind::Output, "texRechts2", "Rechtswert", 1800, 600, 1215, 405, kCentre | kReadOnly, kYellow},
     {Kind::Label, nullptr, "Hoch", 1080, 1380, 615, 375, kSmall | kRight},
-    {Kind::Output, "texHoch2", "Hochwert", 1800, 1320, 1215, 405, kCentre, kGreen},
+    {Kind::Output, "texHoch2", "Hochwert", 1800, 1320, 1215, 405, kCentre | kReadOnly, kGreen},
     // Output mask 5: UTM military
     {Kind::OutputFrame, "fraMILAUS", nullptr, 7500, 4995, 7350, 3000},
-    {Kind::Output, "texMilUTM", "UTM militärisch", 720, 840, 2775, 405, kCentre, kBlue},
+    {Kind::Output, "texMilUTM", "UTM militärisch", 720, 840, 2775, 405, kCentre | kReadOnly, kBlue},
     // Output mask 6: UTM reference
     {Kind::OutputFrame, "fraREFAUS", nullptr, 7500, 4995, 7350, 3000},
-    {Kind::Output, "texREFAUS", "UTM referentiell", 720, 840, 2775, 405, kCentre, kBlue},
+    {Kind::Output, "texREFAUS", "UTM referentiell", 720, 840, 2775, 405, kCentre | kReadOnly, kBlue},
     // Output mask 7: Gauss-Krueger
     {Kind::OutputFrame, "fraGKAUS", nullptr, 7500, 4995, 7350, 3000},
     {Kind::Label, "labGKRechtsAUS", "Rechts [ m ]", 360, 480, 1455, 375, kRight},

@@ -185,9 +185,9 @@ void CalculationScreenTest::fieldsCarryTheirLook() {
         {"texREFZiffern", look::kSquare, false},
         {"texBreiteAUS", look::kLatitude, true},
         {"texLSekundeAUS", look::kLongitude, true},
-        {"texZone2", look::kZone, false},
-        {"texMilUTM", look::kSquare, false},
-        {"texREFAUS", look::kSquare, false},
+        {"texZone2", look::kZone, true},
+        {"texMilUTM", look::kSquare, true},
+        {"texREFAUS", look::kSquare, true},
         {"texGKRechtsAUS", look::kLongitude, true},
         {"texMeridianAUS", look::kLongitude, true},
     };

@@ -46,6 +46,13 @@ void selectAllText(QWidget* w);
 // Replaces the whole text of the focused line edit as pasting does.
 void pasteIntoFocused(const QString& text);
 
+// The desktop clipboard's text, and putting a text on it.
+QString clipboardText();
+void setClipboardText(const QString& text);
+// The paste keys (Ctrl+V) pressed on the focused widget, which pastes
+// through its own paste path; false when no widget has the focus.
+bool pressPasteKeys();
+
 // A field's text, a caption (button, label, frame) or a window's title;
 // nullopt for a widget that shows none of them.
 std::optional<QString> elementText(QWidget* w);

@@ -61,6 +61,7 @@ private:
     char32_t fieldKeyPress(Element field, char32_t code) override;
     void fieldGotFocus(Element field) override;
     void fieldLostFocus(Element field) override;
+    bool fieldPaste(Element field, const std::string& text) override;
 
     void buildScreenElements();
     void connectOptions();
@@ -70,6 +71,13 @@ private:
     void fillSamplePoint();
     QWidget* widget(Element e) const;
 
+    // "Ergebnis kopieren" and the whole-coordinate paste (calculation_clipboard.cpp).
+    void buildCopyButton();
+    std::string shownResultLine() const;
+    void copyResult();
+    void outputChanged();
+    void typeIntoField(Element field, const std::string& text);
+
     ProgramState& state_;
     Platform& platform_;
     MaskWidgets masks_;
@@ -78,6 +86,7 @@ private:
     ScreenButton* comRechnen_ = nullptr;
     ScreenButton* comStartoption_ = nullptr;
     ScreenButton* comKrummboegleGrad_ = nullptr;
+    ScreenButton* comKopieren_ = nullptr;
     ClickableLabel* labBeenden_ = nullptr;
     bool closingForGood_ = false;
 };

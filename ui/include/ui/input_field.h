@@ -4,7 +4,10 @@
 
 #include "model/screen.h"
 
+#include <QClipboard>
 #include <QLineEdit>
+
+#include <string>
 
 namespace lw::ui {
 
@@ -15,6 +18,9 @@ public:
     virtual char32_t fieldKeyPress(Element field, char32_t code) = 0;
     virtual void fieldGotFocus(Element field) = 0;
     virtual void fieldLostFocus(Element field) = 0;
+    // A paste of `text` into the field (keys, context menu, middle click).
+    // True when the sink took it; otherwise the field pastes as usual.
+    virtual bool fieldPaste(Element /*field*/, const std::string& /*text*/) { return false; }
 };
 
 class InputField : public QLineEdit {
@@ -27,8 +33,13 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // Every way of pasting ends here, so that the sink sees the pasted text.
+    void pasteFrom(QClipboard::Mode mode);
+
     Element field_;
     FieldEventSink& sink_;
 };

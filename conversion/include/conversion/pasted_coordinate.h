@@ -1,0 +1,33 @@
+// A whole coordinate received as text ("32U 571595 5365251",
+// "N 50° 06' 47\" E 8° 40' 55\"") taken apart into the fields of an input
+// mask, so that one paste fills the whole mask. Only the parts are found
+// here; the screen types each part into its field through the key filters.
+#pragma once
+
+#include "model/screen.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace lw {
+
+struct PastedCoordinate {
+    // Every input field of the mask in typing order, with the text that goes
+    // into it (empty for the military pairs a shorter reference leaves out).
+    std::vector<std::pair<Element, std::string>> fields;
+    // Options the text decides: hemispheres, Gauß-Krüger strip width.
+    std::vector<Element> options;
+};
+
+// Whether a paste into `field` may fill its whole mask: the first input
+// field of a mask.
+bool takesWholeCoordinate(Element field);
+
+// The parts of `text` when it holds one whole coordinate in the notation of
+// the input mask `notation` (1 to 7); nullopt for any other text.
+std::optional<PastedCoordinate> recognisePastedCoordinate(int notation, std::string_view text);
+
+} // namespace lw

@@ -1,0 +1,21 @@
+// The shown result as one line of text, the form "Ergebnis kopieren" puts on
+// the clipboard: the output mask's fields in reading order, single blanks
+// between the parts, Gauß-Krüger values marked "R" and "H".
+#pragma once
+
+#include "model/screen.h"
+
+#include <span>
+#include <string>
+
+namespace lw {
+
+// The output fields of the mask of `format` (1 to 7) in reading order;
+// empty for any other code.
+std::span<const Element> outputMaskFields(int format);
+
+// The line for the texts of those fields, given in the same order; "" when
+// every field is empty.
+std::string resultLine(int format, std::span<const std::string> fieldTexts);
+
+} // namespace lw

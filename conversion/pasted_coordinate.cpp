@@ -1,0 +1,490 @@
+#include "conversion/pasted_coordinate.h"
+
+#include "model/job.h"
+#include "text/utf8.h"
+#include "validation/field_rules.h"
+
+#include <array>
+#include <span>
+
+namespace lw {
+namespace {
+
+using E = Element;
+
+bool isDigit(char32_t c) {
+    return c >= U'0' && c <= U'9';
+}
+
+// Blanks, tabs, line ends and the no-break space a web page gives.
+bool isBlank(char32_t c) {
+    return c == U' ' || c == U'\t' || c == U'\r' || c == U'\n' || c == 0xA0;
+}
+
+// Degree, minute and second marks, typed or typeset; they end a number as a
+// blank does.
+bool isAngleMark(char32_t c) {
+    switch (c) {
+    case U'\'':
+    case U'"':
+    case 0xB0:   // °
+    case 0xBA:   // º, often typed for the degree sign
+    case 0xB4:   // ´
+    case 0x2019: // ’
+    case 0x201D: // ”
+    case 0x2032: // ′
+    case 0x2033: // ″
+        return true;
+    default:
+        return false;
+    }
+}
+
+char32_t upper(char32_t c) {
+    return (c >= U'a' && c <= U'z') ? c - U'a' + U'A' : c;
+}
+
+// The input fields of a mask in typing order.
+std::vector<Element> maskFields(int notation) {
+    std::vector<Element> fields;
+    for (const FieldRule& rule : fieldRules())
+        if (rule.notation == notation)
+            fields.push_back(rule.field);
+    return fields;
+}
+
+PastedCoordinate withParts(int notation, const std::vector<std::u32string>& parts) {
+    PastedCoordinate coordinate;
+    const std::vector<Element> fields = maskFields(notation);
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        coordinate.fields.emplace_back(fields[i],
+                                       i < parts.size() ? utf8::encode(parts[i]) : std::string());
+    return coordinate;
+}
+
+// ---- Geographic and Gauß-Krüger texts: numbers and words ----
+
+struct Token {
+    bool number;
+    std::u32string text;
+};
+
+bool separatesTokens(char32_t c) {
+    return isBlank(c) || isAngleMark(c) || c == U',';
+}
+
+// Numbers are digits with at most one decimal point or decimal comma, kept as
+// written (the fields turn a comma into a point as they do when typed); a
+// comma is a decimal comma only between digits of a number that has no
+// decimal separator yet, elsewhere it separates like a blank. Words are runs
+// of any other characters.
+std::vector<Token> numbersAndWords(std::u32string_view text) {
+    std::vector<Token> tokens;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (separatesTokens(text[i])) {
+            ++i;
+            continue;
+        }
+        Token token{isDigit(text[i]), {}};
+        bool decimal = false;
+        for (; i < text.size(); ++i) {
+            const char32_t c = text[i];
+            if (token.number) {
+                const bool decimalComma =
+                    c == U',' && i + 1 < text.size() && isDigit(text[i + 1]);
+                const bool separator = !decimal && (c == U'.' || decimalComma);
+                if (!isDigit(c) && !separator)
+                    break;
+                decimal = decimal || separator;
+            } else if (isDigit(c) || separatesTokens(c)) {
+                break;
+            }
+            token.text += c;
+        }
+        tokens.push_back(std::move(token));
+    }
+    return tokens;
+}
+
+enum class Axis { Latitude, Longitude };
+
+struct Hemisphere {
+    Axis axis;
+    bool northOrEast;
+};
+
+// N, S, E, W, or O for "Ost".
+std::optional<Hemisphere> hemisphereLetter(const std::u32string& word) {
+    if (word.size() != 1)
+        return std::nullopt;
+    switch (upper(word[0])) {
+    case U'N':
+        return Hemisphere{Axis::Latitude, true};
+    case U'S':
+        return Hemisphere{Axis::Latitude, false};
+    case U'E':
+    case U'O':
+        return Hemisphere{Axis::Longitude, true};
+    case U'W':
+        return Hemisphere{Axis::Longitude, false};
+    default:
+        return std::nullopt;
+    }
+}
+
+struct Side {
+    std::vector<std::u32string> numbers;
+    std::optional<Hemisphere> hemisphere;
+};
+
+std::optional<Axis> axisOf(const Side& side) {
+    if (side.hemisphere)
+        return side.hemisphere->axis;
+    return std::nullopt;
+}
+
+struct Letter {
+    std::size_t numbersBefore;
+    Hemisphere hemisphere;
+};
+
+// Which side a hemisphere letter belongs to, by the numbers before it. A
+// letter between the two sides goes with the style of the text (letters in
+// front: "N48 E9"; behind: "48N 9E"), and where the text shows no style, with
+// its axis.
+std::optional<std::size_t> sideOfLetter(const Letter& letter, std::size_t perSide,
+                                        bool lettersInFront, bool lettersBehind) {
+    if (letter.numbersBefore == 0)
+        return 0;
+    if (letter.numbersBefore == 2 * perSide)
+        return 1;
+    if (letter.numbersBefore != perSide)
+        return std::nullopt;
+    if (lettersInFront != lettersBehind)
+        return lettersInFront ? 1 : 0;
+    return letter.hemisphere.axis == Axis::Latitude ? 0 : 1;
+}
+
+// Latitude and longitude of a geographic text with `perSide` numbers each;
+// hemisphere letters may put the longitude first.
+std::optional<std::array<Side, 2>> geographicSides(const std::vector<Token>& tokens,
+                                                   std::size_t perSide) {
+    std::vector<std::u32string> numbers;
+    std::vector<Letter> letters;
+    for (const Token& token : tokens) {
+        if (token.number) {
+            numbers.push_back(token.text);
+            continue;
+        }
+        const std::optional<Hemisphere> hemisphere = hemisphereLetter(token.text);
+        if (!hemisphere)
+            return std::nullopt;
+        letters.push_back({numbers.size(), *hemisphere});
+    }
+    if (numbers.size() != 2 * perSide)
+        return std::nullopt;
+    bool lettersInFront = false, lettersBehind = false;
+    for (const Letter& letter : letters) {
+        lettersInFront = lettersInFront || letter.numbersBefore == 0;
+        lettersBehind = lettersBehind || letter.numbersBefore == 2 * perSide;
+    }
+    std::array<Side, 2> sides;
+    for (const Letter& letter : letters) {
+        const auto side = sideOfLetter(letter, perSide, lettersInFront, lettersBehind);
+        if (!side || sides[*side].hemisphere)
+            return std::nullopt;
+        sides[*side].hemisphere = letter.hemisphere;
+    }
+    sides[0].numbers.assign(numbers.begin(), numbers.begin() + static_cast<long>(perSide));
+    sides[1].numbers.assign(numbers.begin() + static_cast<long>(perSide), numbers.end());
+    if (axisOf(sides[0]) == Axis::Longitude || axisOf(sides[1]) == Axis::Latitude)
+        std::swap(sides[0], sides[1]);
+    if (axisOf(sides[0]) == Axis::Longitude || axisOf(sides[1]) == Axis::Latitude)
+        return std::nullopt;
+    return sides;
+}
+
+struct HemisphereOptions {
+    Element north, south, east, west;
+};
+
+HemisphereOptions hemisphereOptions(int notation) {
+    switch (notation) {
+    case kGradMinuten:
+        return {E::optGMN, E::optGMS, E::optGME, E::optGMW};
+    case kGradMinSek:
+        return {E::optGradN, E::optGradS, E::optGradE, E::optGradW};
+    default:
+        return {E::optDezN, E::optDezS, E::optDezE, E::optDezW};
+    }
+}
+
+std::optional<PastedCoordinate> geographic(int notation, std::u32string_view text,
+                                           std::size_t perSide) {
+    const auto sides = geographicSides(numbersAndWords(text), perSide);
+    if (!sides)
+        return std::nullopt;
+    std::vector<std::u32string> parts = (*sides)[0].numbers;
+    parts.insert(parts.end(), (*sides)[1].numbers.begin(), (*sides)[1].numbers.end());
+    PastedCoordinate coordinate = withParts(notation, parts);
+    const HemisphereOptions options = hemisphereOptions(notation);
+    for (const Side& side : *sides) {
+        if (!side.hemisphere)
+            continue;
+        const bool latitude = side.hemisphere->axis == Axis::Latitude;
+        const bool first = side.hemisphere->northOrEast;
+        coordinate.options.push_back(latitude ? (first ? options.north : options.south)
+                                              : (first ? options.east : options.west));
+    }
+    return coordinate;
+}
+
+int digitValue(const std::u32string& digits) {
+    int value = 0;
+    for (char32_t c : digits)
+        value = value * 10 + static_cast<int>(c - U'0');
+    return value;
+}
+
+// The strip width a central meridian means with the strip number (the first
+// digit of the easting): 3° strips have their meridian at 3 × number, 6°
+// strips at 6 × number − 3. nullopt when it fits neither; no option where it
+// fits both (strip 1 at 3°).
+std::optional<std::vector<Element>> stripWidthOptions(const std::u32string& easting,
+                                                      const std::u32string& meridian) {
+    const int strip = static_cast<int>(easting.front() - U'0');
+    const int degrees = digitValue(meridian);
+    const bool three = degrees == 3 * strip, six = degrees == 6 * strip - 3;
+    if (three && six)
+        return std::vector<Element>{};
+    if (three)
+        return std::vector<Element>{E::optDrei};
+    if (six)
+        return std::vector<Element>{E::optSechs};
+    return std::nullopt;
+}
+
+bool isWholeNumber(const std::u32string& text) {
+    for (char32_t c : text)
+        if (!isDigit(c))
+            return false;
+    return !text.empty();
+}
+
+// "3571686.39 5540758.79", optionally "R … H …" and the central meridian
+// behind, as the output mask shows it ("E009°").
+std::optional<PastedCoordinate> gaussKrueger(std::u32string_view text) {
+    const std::vector<Token> tokens = numbersAndWords(text);
+    std::size_t next = 0;
+    auto skipWord = [&](char32_t letter) {
+        if (next < tokens.size() && !tokens[next].number && tokens[next].text.size() == 1 &&
+            upper(tokens[next].text[0]) == letter) {
+            ++next;
+            return true;
+        }
+        return false;
+    };
+    auto takeNumber = [&]() -> std::optional<std::u32string> {
+        if (next < tokens.size() && tokens[next].number)
+            return tokens[next++].text;
+        return std::nullopt;
+    };
+    skipWord(U'R');
+    const auto easting = takeNumber();
+    skipWord(U'H');
+    const auto northing = takeNumber();
+    if (!easting || !northing)
+        return std::nullopt;
+    PastedCoordinate coordinate = withParts(kGaussKrueger, {*easting, *northing});
+    if (skipWord(U'E') || skipWord(U'O')) {
+        const auto meridian = takeNumber();
+        if (!meridian || !isWholeNumber(*meridian))
+            return std::nullopt;
+        const auto options = stripWidthOptions(*easting, *meridian);
+        if (!options)
+            return std::nullopt;
+        coordinate.options = *options;
+    }
+    if (next != tokens.size())
+        return std::nullopt;
+    return coordinate;
+}
+
+// ---- UTM texts: runs of digits and of letters ----
+
+struct Run {
+    bool digits;
+    std::u32string text;
+    char32_t before; // 0: joined to the run before; U' ': after blanks or commas; U'.': after a point
+};
+
+// Points separate like blanks but mark the military pairs ("76.15.52").
+std::vector<Run> digitAndLetterRuns(std::u32string_view text) {
+    std::vector<Run> runs;
+    char32_t separator = U' ';
+    for (char32_t c : text) {
+        if (isBlank(c) || c == U',') {
+            separator = separator == U'.' ? U'.' : U' ';
+            continue;
+        }
+        if (c == U'.') {
+            separator = U'.';
+            continue;
+        }
+        const bool digit = isDigit(c);
+        if (!runs.empty() && separator == 0 && runs.back().digits == digit)
+            runs.back().text += c;
+        else
+            runs.push_back({digit, std::u32string(1, c), separator});
+        separator = 0;
+    }
+    return runs;
+}
+
+struct GridHead {
+    std::u32string zone;   // "32U"
+    std::u32string square; // "NU", or empty for UTM civil
+    std::span<const Run> digitGroups;
+};
+
+// The zone, two digits and the band letter, then for the grid notations the
+// two square letters, written together ("32UNU") or apart ("32U NU"); all
+// that follows must be digit groups.
+std::optional<GridHead> gridHead(const std::vector<Run>& runs, bool withSquare) {
+    if (runs.size() < 2 || !runs[0].digits || runs[0].text.size() != 2 || runs[1].digits)
+        return std::nullopt;
+    GridHead head;
+    head.zone = runs[0].text + runs[1].text.substr(0, 1);
+    head.square = runs[1].text.substr(1);
+    std::size_t next = 2;
+    if (withSquare && head.square.empty() && next < runs.size() && !runs[next].digits)
+        head.square = runs[next++].text;
+    if (head.square.size() != (withSquare ? 2u : 0u))
+        return std::nullopt;
+    head.digitGroups = std::span<const Run>(runs).subspan(next);
+    for (const Run& group : head.digitGroups)
+        if (!group.digits)
+            return std::nullopt;
+    return head;
+}
+
+std::optional<PastedCoordinate> utmCivil(std::u32string_view text) {
+    const std::vector<Run> runs = digitAndLetterRuns(text);
+    const auto head = gridHead(runs, false);
+    if (!head || head->digitGroups.size() != 2)
+        return std::nullopt;
+    std::u32string easting = head->digitGroups[0].text;
+    const std::u32string& northing = head->digitGroups[1].text;
+    if ((easting.size() != 6 && easting.size() != 7) || northing.size() != 7)
+        return std::nullopt;
+    if (easting.size() == 6)
+        easting.insert(easting.begin(), U'0'); // easting below 1000 km, written without its 0
+    return withParts(kUTMzivil, {head->zone, easting, northing});
+}
+
+// Easting and northing digits of equal count taken pairwise: "71595" and
+// "65251" give "76", "15", "52", "95", "51".
+std::vector<std::u32string> interleaved(const std::u32string& easting,
+                                        const std::u32string& northing) {
+    std::vector<std::u32string> pairs;
+    for (std::size_t i = 0; i < easting.size(); ++i)
+        pairs.push_back({easting[i], northing[i]});
+    return pairs;
+}
+
+bool allOfLength(std::span<const Run> groups, std::size_t length) {
+    for (const Run& group : groups)
+        if (group.text.size() != length)
+            return false;
+    return true;
+}
+
+// The five digit pairs of the military mask from the forms in use: the
+// program's own pairs ("76.15.52.95.51", or three to five pairs apart), a
+// standard grid reference in one even group ("7159565251") or as easting
+// and northing ("71595 65251").
+std::optional<std::vector<std::u32string>> militaryPairs(std::span<const Run> groups) {
+    if (groups.empty() || groups.size() > 5)
+        return std::nullopt;
+    bool pointed = false;
+    for (std::size_t i = 1; i < groups.size(); ++i)
+        pointed = pointed || groups[i].before == U'.';
+    if (pointed || groups.size() >= 3) {
+        if (!allOfLength(groups, 2))
+            return std::nullopt;
+        std::vector<std::u32string> pairs;
+        for (const Run& group : groups)
+            pairs.push_back(group.text);
+        return pairs;
+    }
+    if (groups.size() == 1) {
+        const std::u32string& digits = groups[0].text;
+        if (digits.size() % 2 != 0 || digits.size() > 10)
+            return std::nullopt;
+        const std::size_t half = digits.size() / 2;
+        return interleaved(digits.substr(0, half), digits.substr(half));
+    }
+    if (groups[0].text.size() != groups[1].text.size() || groups[0].text.size() > 5)
+        return std::nullopt;
+    return interleaved(groups[0].text, groups[1].text);
+}
+
+std::optional<PastedCoordinate> utmMilitary(std::u32string_view text) {
+    const std::vector<Run> runs = digitAndLetterRuns(text);
+    const auto head = gridHead(runs, true);
+    if (!head)
+        return std::nullopt;
+    const auto pairs = militaryPairs(head->digitGroups);
+    if (!pairs)
+        return std::nullopt;
+    std::vector<std::u32string> parts = {head->zone, head->square};
+    parts.insert(parts.end(), pairs->begin(), pairs->end());
+    return withParts(kUTMmil, parts);
+}
+
+// One digit group as the mask takes it, or easting and northing of equal
+// length joined into it.
+std::optional<PastedCoordinate> utmReference(std::u32string_view text) {
+    const std::vector<Run> runs = digitAndLetterRuns(text);
+    const auto head = gridHead(runs, true);
+    if (!head)
+        return std::nullopt;
+    const std::span<const Run> groups = head->digitGroups;
+    if (groups.size() == 1)
+        return withParts(kUTMref, {head->zone, head->square, groups[0].text});
+    if (groups.size() == 2 && groups[0].text.size() == groups[1].text.size())
+        return withParts(kUTMref, {head->zone, head->square, groups[0].text + groups[1].text});
+    return std::nullopt;
+}
+
+} // namespace
+
+bool takesWholeCoordinate(Element field) {
+    const FieldRule* rule = fieldRule(field);
+    return rule && maskFields(rule->notation).front() == field;
+}
+
+std::optional<PastedCoordinate> recognisePastedCoordinate(int notation, std::string_view text) {
+    const std::u32string chars = utf8::decode(text);
+    switch (notation) {
+    case kGradDezimal:
+        return geographic(notation, chars, 1);
+    case kGradMinuten:
+        return geographic(notation, chars, 2);
+    case kGradMinSek:
+        return geographic(notation, chars, 3);
+    case kUTMzivil:
+        return utmCivil(chars);
+    case kUTMmil:
+        return utmMilitary(chars);
+    case kUTMref:
+        return utmReference(chars);
+    case kGaussKrueger:
+        return gaussKrueger(chars);
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace lw

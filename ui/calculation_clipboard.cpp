@@ -1,0 +1,111 @@
+// The calculation screen and the clipboard: "Ergebnis kopieren" puts the
+// shown result on it as one line, and a whole coordinate pasted into the
+// first field of the input mask fills the mask as if typed.
+#include "conversion/pasted_coordinate.h"
+#include "conversion/result_line.h"
+#include "text/utf8.h"
+#include "ui/calculation_screen.h"
+#include "ui/look.h"
+#include "ui/widgets.h"
+#include "validation/field_events.h"
+#include "validation/field_rules.h"
+
+#include <QAbstractButton>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QShortcut>
+
+namespace lw::ui {
+namespace {
+
+constexpr const char* kCopyCaption = "Ergebnis kopieren";
+constexpr const char* kCopiedCaption = "Kopiert";
+
+// Below "Berechnung", left of the output masks (which start at 7500), so
+// that nothing of the screen moves or is covered, on 1024 x 768 too.
+constexpr int kCopyLeft = 3900, kCopyTop = 4995, kCopyWidth = 3495, kCopyHeight = 450;
+
+int outputFormat(const ConversionJob& job) {
+    if (job.Aufgabe.empty())
+        return kKeinFormat;
+    const char c = job.Aufgabe.back();
+    return (c >= '1' && c <= '7') ? c - '0' : kKeinFormat;
+}
+
+} // namespace
+
+void CalculationScreen::buildCopyButton() {
+    comKopieren_ = new ScreenButton(QString::fromUtf8(kCopyCaption), this);
+    comKopieren_->setObjectName(QStringLiteral("comKopieren"));
+    comKopieren_->setGeometry(look::twipRect(kCopyLeft, kCopyTop, kCopyWidth, kCopyHeight));
+    look::setButtonColour(comKopieren_, QColor(look::kGrey));
+    comKopieren_->setEnabled(false);
+    connect(comKopieren_, &QPushButton::clicked, this, &CalculationScreen::copyResult);
+
+    auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
+    connect(shortcut, &QShortcut::activated, this, [this] {
+        if (comKopieren_->isEnabled())
+            copyResult();
+    });
+
+    for (Element e : kOutputFields)
+        if (auto* field = qobject_cast<QLineEdit*>(widget(e)))
+            connect(field, &QLineEdit::textChanged, this, &CalculationScreen::outputChanged);
+}
+
+std::string CalculationScreen::shownResultLine() const {
+    const int format = outputFormat(state_.job);
+    if (format == kKeinFormat ||
+        !masks_.outputFrames[static_cast<std::size_t>(format - 1)]->isVisibleTo(this))
+        return std::string();
+    std::vector<std::string> texts;
+    for (Element e : outputMaskFields(format))
+        texts.push_back(text(e));
+    return resultLine(format, texts);
+}
+
+void CalculationScreen::copyResult() {
+    const std::string line = shownResultLine();
+    if (line.empty())
+        return;
+    QGuiApplication::clipboard()->setText(QString::fromStdString(line));
+    comKopieren_->setText(QString::fromUtf8(kCopiedCaption));
+}
+
+// A new, changed or cleared result: "Kopiert" no longer holds.
+void CalculationScreen::outputChanged() {
+    comKopieren_->setText(QString::fromUtf8(kCopyCaption));
+    comKopieren_->setEnabled(!shownResultLine().empty());
+}
+
+bool CalculationScreen::fieldPaste(Element field, const std::string& pasted) {
+    const FieldRule* rule = fieldRule(field);
+    if (!rule || !takesWholeCoordinate(field))
+        return false;
+    const std::optional<PastedCoordinate> coordinate =
+        recognisePastedCoordinate(rule->notation, pasted);
+    if (!coordinate)
+        return false;
+    for (Element option : coordinate->options)
+        if (auto* button = qobject_cast<QAbstractButton*>(widget(option)))
+            button->setChecked(true);
+    ausgabeReset(); // as a click on a hemisphere option, or entering a field, does
+    for (const auto& [target, part] : coordinate->fields)
+        typeIntoField(target, part);
+    return true;
+}
+
+// Each character goes through the field's key handler as a typed one does
+// (upper case, filter with its refusal message, comma to point); the part
+// replaces the field's text as typing over the selected text would.
+void CalculationScreen::typeIntoField(Element field, const std::string& part) {
+    std::u32string typed;
+    for (char32_t c : utf8::decode(part))
+        if (const char32_t kept = fieldKeyPress(field, c))
+            typed += kept;
+    setText(field, utf8::encode(typed));
+}
+
+} // namespace lw::ui
