@@ -303,6 +303,22 @@ TEST(ScenarioRunner, PasteReplacesTheTextWithoutKeyHandling) {
     EXPECT_EQ(run.status, 0) << run.output;
 }
 
+TEST(ScenarioRunner, ClipboardPasteGoesThroughTheFieldsPasteKeys) {
+    const RunResult run = runOne("paste-clipboard texName Zettel\n"
+                                 "expect texName Zettel\n"
+                                 "expect-state texName focused\n"
+                                 "expect-clipboard Zettel\n"
+                                 "expect-clipboard anders\n"
+                                 "paste-clipboard comOff x\n");
+    EXPECT_EQ(run.status, 1) << run.output;
+    EXPECT_EQ(run.passed, 3) << run.output;
+    EXPECT_EQ(run.failed, 2) << run.output;
+    EXPECT_TRUE(contains(run.output, "FAIL s.scn:5: expected \"anders\" / found \"Zettel\""))
+        << run.output;
+    EXPECT_TRUE(contains(run.output, "FAIL s.scn:6: expected \"comOff within the user's reach\""))
+        << run.output;
+}
+
 // The focus guard raises a box while the press moves the focus: a real modal
 // box would take the rest of the click, so the button must not act.
 TEST(ScenarioRunner, MessageWhileTheFocusMovesSwallowsTheClick) {
