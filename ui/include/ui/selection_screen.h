@@ -12,6 +12,7 @@
 
 class QFrame;
 class QGroupBox;
+class QScrollArea;
 
 namespace lw::ui {
 
@@ -72,6 +73,8 @@ private:
     void closeGuide();
     void openHint();
     void closeHint();
+    void showPanel(QScrollArea* panel, ClickableLabel* label);
+    void fitHintText();
 
     ConversionJob& job_;
     Platform& platform_;
@@ -87,6 +90,8 @@ private:
     ClickableLabel* labHinweis2_ = nullptr;
     ClickableLabel* labHinweis_ = nullptr;
     ClickableLabel* labSoGehts_ = nullptr;
+    QScrollArea* hintPanel_ = nullptr;  // holds labHinweis
+    QScrollArea* guidePanel_ = nullptr; // holds labSoGehts
     QFrame* line1_ = nullptr;
     QFrame* line2_ = nullptr;
 };
