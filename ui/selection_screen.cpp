@@ -69,6 +69,7 @@ constexpr double kGuidePoints = 12.0, kHintPoints = 14.4;
 // The hint text keeps its own line breaks; where its widest line does not fit
 // the window, its font steps down to at most this size before lines wrap.
 constexpr int kSmallestHintPixels = 12;
+constexpr int kPanelMargin = 8; // pixels
 
 constexpr const char* kTitle = "Lagewandler  V 7.7       01.02.2014";
 
@@ -124,7 +125,10 @@ QScrollArea* makePanel(QWidget* parent, ClickableLabel* label, QColor colour) {
     look::setBackground(area, colour);
     look::setBackground(area->viewport(), colour);
     label->setFocusPolicy(Qt::StrongFocus);
-    label->setAccessibleDescription(QStringLiteral("Schließen mit Klick, Eingabe, Leertaste oder Esc"));
+    // Keeps the text clear of the window's edge and of the focus frame.
+    label->setContentsMargins(kPanelMargin, kPanelMargin, kPanelMargin, kPanelMargin);
+    label->setAccessibleDescription(
+        QStringLiteral("Schließen mit Klick, Eingabetaste, Leertaste oder Esc"));
     area->setWidget(label);
     area->hide();
     return area;
