@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Takes the screenshots of docs/screenshots/ from a real X server: the
-# selection screen, both help panels and the calculation screen.
+# selection screen, both help panels and the calculation screen, on a
+# 1024 x 768 and a 1920 x 1080 display, and once more on 1920 x 1080 under a
+# dark desktop palette (files ending in -1024x768, -1920x1080, -dunkel).
 #
 #   bash tools/screenshots.sh BUILD_DIR [--all] [OUT_DIR]
 #
@@ -20,4 +22,11 @@ helper="$build/tests/ui/lw_ui_screenshots"
 [[ -x "$helper" ]] || { echo "missing $helper: build the target lw_ui_screenshots" >&2; exit 1; }
 mkdir -p "$out"
 unset QT_QPA_PLATFORM
-xvfb-run -a -s "-screen 0 1280x1024x24" "$helper" "$out" "${all[@]}"
+shoot() { # SIZE SUFFIX [EXTRA...]
+    local size="$1" suffix="$2"
+    shift 2
+    xvfb-run -a -s "-screen 0 ${size}x24" "$helper" "$out" "--suffix=$suffix" "$@" "${all[@]}"
+}
+shoot 1024x768 -1024x768
+shoot 1920x1080 -1920x1080
+shoot 1920x1080 -dunkel --dark

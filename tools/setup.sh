@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake pkg-config
-    qt6-base-dev
+    qt6-base-dev qt6-translations-l10n
     libcanberra-dev
     fonts-liberation2 locales
     googletest libgtest-dev libgmock-dev libbenchmark-dev

@@ -77,6 +77,28 @@ void followSelection(QRadioButton* option) {
     option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
+// The frame's readable name, and its options named with it ("Nord, Eingabe:
+// Ellipsoid GRS80, Grad (dezimal)"), so that options of the same letter in
+// different masks cannot be confused.
+void nameForScreenReaders(QGroupBox* frame, bool input) {
+    const QString name = texts::maskAccessibleName(input, frame->title());
+    frame->setAccessibleName(name);
+    // Containers inside the mask would otherwise be read with the mask's
+    // caption: a sub-frame by its own caption, an option pair by its options.
+    for (QWidget* container : frame->findChildren<QWidget*>()) {
+        if (auto* sub = qobject_cast<QGroupBox*>(container)) {
+            sub->setAccessibleName(sub->title());
+        } else if (container->metaObject() == &QWidget::staticMetaObject) {
+            QStringList options;
+            for (QRadioButton* option : container->findChildren<QRadioButton*>())
+                options << option->accessibleName();
+            container->setAccessibleName(options.join(QStringLiteral(" oder ")));
+        }
+    }
+    for (QRadioButton* option : frame->findChildren<QRadioButton*>())
+        option->setAccessibleName(option->accessibleName() + QStringLiteral(", ") + name);
+}
+
 } // namespace
 
 CalculationScreen::CalculationScreen(QWidget* owner, ProgramState& state, Platform& platform)
@@ -87,6 +109,7 @@ CalculationScreen::CalculationScreen(QWidget* owner, ProgramState& state, Platfo
     // until the return: its activation would change the job's ellipsoids
     // under the open masks.
     setWindowModality(Qt::WindowModal);
+    look::setScreenLook(this);
     setFont(look::screenFont());
     resize(look::px(kNormalWidth), look::px(kNormalHeight));
     move(0, 0);
@@ -148,8 +171,15 @@ void CalculationScreen::buildScreenElements() {
     labBeenden_->setAlignment(Qt::AlignCenter);
     look::setBackground(labBeenden_, QColor(look::kQuit));
     labBeenden_->adjustSize(); // sized to its caption
+    labBeenden_->setFocusPolicy(Qt::TabFocus); // a click on it must not take the focus from a field
     connect(labBeenden_, &ClickableLabel::doubleClicked, this, [this] {
         platform_.quit(); // the process ends here; nothing may follow
+    });
+    // From the keyboard the label asks first, as "Lagewandler beenden" does:
+    // a stray Enter must not end the program.
+    connect(labBeenden_, &ClickableLabel::activated, this, [this] {
+        if (platform_.messageBox(this, MessageIcon::Question, texts::quitQuestion()) == Answer::Yes)
+            platform_.quit();
     });
 }
 
@@ -173,6 +203,7 @@ void CalculationScreen::setTabOrder() {
     order.push_back(comKrummboegleGrad_);
     order.push_back(comStartoption_);
     order.push_back(comKopieren_); // last, so that the order before it stays as it was
+    order.push_back(labBeenden_);
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -182,6 +213,7 @@ void CalculationScreen::setUpMasks() {
     if (const int in = formatDigit(job.Aufgabe, false)) {
         QGroupBox* frame = masks_.inputFrames[static_cast<std::size_t>(in - 1)];
         frame->setTitle(texts::inputCaption(in, fromStd(job.StartEllipsoid)));
+        nameForScreenReaders(frame, true);
         frame->show();
         labEingabe_->setText(texts::inputHint(in));
         labEingabe_->show();
@@ -200,6 +232,7 @@ void CalculationScreen::setUpMasks() {
     if (const int out = formatDigit(job.Aufgabe, true)) {
         QGroupBox* frame = masks_.outputFrames[static_cast<std::size_t>(out - 1)];
         frame->setTitle(texts::outputCaption(out, fromStd(job.ZielEllipsoid)));
+        nameForScreenReaders(frame, false);
         frame->show();
     }
 }

@@ -1,6 +1,7 @@
 #include "ui/desktop_platform.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 #include <cstdlib>
 
@@ -76,6 +77,9 @@ Answer DesktopPlatform::messageBox(QWidget* parent, MessageIcon icon, const QStr
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::No);
         box.setEscapeButton(QMessageBox::No);
+        // German also where Qt's German translation is not installed.
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("Nein"));
     } else {
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);

@@ -65,6 +65,10 @@ QColor buttonFace() {
     return buttonStyle()->standardPalette().color(QPalette::Active, QPalette::Button);
 }
 
+void setScreenLook(QWidget* screen) {
+    screen->setPalette(buttonStyle()->standardPalette());
+}
+
 QFont screenFont() {
     return boldFont(kSansFamily, kScreenPoints, QFont::SansSerif);
 }
@@ -82,8 +86,19 @@ void setColour(QWidget* w, QPalette::ColorRole role, QColor colour) {
     w->setPalette(palette);
 }
 
+// Text on one of the screens' own light colours is always black (grey while
+// disabled): a dark desktop palette would otherwise write white text on them.
+void setTextOnLight(QWidget* w, QPalette::ColorRole role) {
+    QPalette palette = w->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive})
+        palette.setColor(group, role, Qt::black);
+    palette.setColor(QPalette::Disabled, role, QColor(kDisabledText));
+    w->setPalette(palette);
+}
+
 void setBackground(QWidget* w, QColor colour) {
     setColour(w, QPalette::Window, colour);
+    setTextOnLight(w, QPalette::WindowText);
     w->setAutoFillBackground(true);
 }
 
@@ -91,10 +106,12 @@ void setButtonColour(QWidget* w, QColor colour) {
     if (w->style() != buttonStyle())
         w->setStyle(buttonStyle());
     setColour(w, QPalette::Button, colour);
+    setTextOnLight(w, QPalette::ButtonText);
 }
 
 void setFieldColour(QWidget* w, QColor colour) {
     setColour(w, QPalette::Base, colour);
+    setTextOnLight(w, QPalette::Text);
 }
 
 void setTextColour(QWidget* w, QColor colour) {

@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include <utility>
+
 namespace lw::ui {
 namespace {
 
@@ -249,10 +251,10 @@ QWidget* makeLabel(const Item& item, QWidget* parent) {
     auto* label = new QLabel(utf8(item.text), parent);
     label->setAlignment(horizontal(item.flags) | Qt::AlignTop);
     label->setWordWrap(true);
-    if (item.flags & kExampleText)
-        look::setTextColour(label, QColor(look::kExample));
     if (item.colour != kNone)
         look::setBackground(label, QColor(item.colour));
+    if (item.flags & kExampleText)
+        look::setTextColour(label, QColor(look::kExample));
     return label;
 }
 
@@ -266,6 +268,8 @@ void styleField(QLineEdit* field, const Item& item) {
 QWidget* makeOutputField(const Item& item, QWidget* parent) {
     auto* field = new QLineEdit(parent);
     styleField(field, item);
+    // Told apart from the input field of the same quantity.
+    field->setAccessibleName(utf8(item.text) + QStringLiteral(", Ergebnis"));
     field->setFocusPolicy(Qt::ClickFocus); // never reached by Tab
     return field;
 }
@@ -279,8 +283,20 @@ QWidget* makeMeridianField(const Item& item, QWidget* parent) {
     return field;
 }
 
+// What a screen reader says for an option's caption: the word, not the
+// letter ("E" would be read as a letter, and means east).
+QString spokenOption(const QString& caption) {
+    static const std::pair<const char*, const char*> kWords[] = {
+        {"N", "Nord"}, {"S", "Süd"}, {"E", "Ost"}, {"W", "West"}, {"3°", "3 Grad"}, {"6°", "6 Grad"}};
+    for (const auto& [letter, word] : kWords)
+        if (caption == QString::fromUtf8(letter))
+            return QString::fromUtf8(word);
+    return caption;
+}
+
 QWidget* makeOption(const Item& item, QWidget* parent) {
     auto* option = new QRadioButton(utf8(item.text), parent);
+    option->setAccessibleName(spokenOption(option->text()));
     option->setChecked(item.flags & kChecked);
     if (item.colour != kNone)
         look::setBackground(option, QColor(item.colour));

@@ -1,6 +1,7 @@
 #include "ui/program.h"
 
 #include "ui/calculation_screen.h"
+#include "ui/focus_frame.h"
 #include "ui/look.h"
 #include "ui/selection_screen.h"
 
@@ -33,6 +34,7 @@ Program::Program(ProgramState& state, Platform& platform)
 Program::~Program() = default;
 
 void Program::start() {
+    installFocusFrame();
     auto& selection = screens_->selection;
     selection = std::make_unique<SelectionScreen>(state_.job, platform_);
     connect(selection.get(), &SelectionScreen::calculationRequested, this,

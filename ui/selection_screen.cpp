@@ -8,8 +8,11 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QResizeEvent>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -65,16 +68,18 @@ constexpr int kBottomButtonsGap = 200;
 constexpr int kBottomButtonWidth = 12210, kBottomButtonHeight = 400;
 constexpr int kLabelTop = 150, kLabelHeight = 675;
 constexpr int kInstructionWidth = 9180, kHintLabelWidth = 3000;
-constexpr int kHintPanelWidth = 15000, kHintPanelHeight = 10500;
 constexpr double kGuidePoints = 12.0, kHintPoints = 14.4;
 // The official-transformation box fills the gap between the ellipsoid frames
 // and the format frames, centred under the two columns.
 constexpr int kOfficialWidth = 5400;
 
 constexpr const char* kOfficialCaption = "Amtliche Umrechnung DHDN ↔ ETRS89 (BeTA2007)";
+// The hint text keeps its own line breaks; where its widest line does not fit
+// the window, its font steps down to at most this size before lines wrap.
+constexpr int kSmallestHintPixels = 12;
+constexpr int kPanelMargin = 8; // pixels
 
 constexpr const char* kTitle = "Lagewandler  V 7.7       01.02.2014";
-constexpr const char* kQuitQuestion = "Wollen Sie Lagewandler wirklich beenden?";
 
 const QColor kChosen[2] = {QColor(look::kChosenStart), QColor(look::kChosenTarget)};
 
@@ -116,6 +121,34 @@ ClickableLabel* makeLabel(QWidget* parent, const char* name, const QString& capt
     return label;
 }
 
+// A help panel: the label inside a borderless scrolling area of its colour,
+// so that its whole text can be read on any display, and a click, Enter,
+// Space or Escape on it closes it.
+QScrollArea* makePanel(QWidget* parent, ClickableLabel* label, QColor colour) {
+    auto* area = new QScrollArea(parent);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setFocusPolicy(Qt::NoFocus);
+    look::setBackground(area, colour);
+    look::setBackground(area->viewport(), colour);
+    label->setFocusPolicy(Qt::StrongFocus);
+    // Keeps the text clear of the window's edge and of the focus frame.
+    label->setContentsMargins(kPanelMargin, kPanelMargin, kPanelMargin, kPanelMargin);
+    label->setAccessibleDescription(
+        QStringLiteral("Schließen mit Klick, Eingabetaste, Leertaste oder Esc"));
+    area->setWidget(label);
+    area->hide();
+    return area;
+}
+
+// Colours a button chosen or not, and says so to assistive technology too:
+// the colour alone tells a screen reader nothing.
+void showChoice(ScreenButton* button, bool chosen, QColor chosenColour) {
+    look::setButtonColour(button, chosen ? chosenColour : look::buttonFace());
+    button->setAccessibleDescription(chosen ? QStringLiteral("gewählt") : QString());
+}
+
 QFrame* makeLine(QWidget* parent, const char* name) {
     auto* line = new QFrame(parent);
     line->setObjectName(QString::fromLatin1(name));
@@ -130,6 +163,7 @@ SelectionScreen::SelectionScreen(ConversionJob& job, Platform& platform)
     job_ = ConversionJob{};
     setObjectName(QStringLiteral("fo1Vorwahl"));
     setWindowTitle(QString::fromLatin1(kTitle));
+    look::setScreenLook(this);
     setFont(look::screenFont());
     build();
     pressStartEllipsoid(kGrs80);
@@ -147,7 +181,9 @@ void SelectionScreen::build() {
         this, "labHinweis2", QStringLiteral("Hinweise"),
         twipRect(kSideLeft[Start] + kInstructionWidth, kLabelTop, kHintLabelWidth, kLabelHeight),
         QColor(look::kHint), look::screenFont());
+    labHinweis2_->setFocusPolicy(Qt::StrongFocus);
     connect(labHinweis2_, &ClickableLabel::clicked, this, &SelectionScreen::openHint);
+    connect(labHinweis2_, &ClickableLabel::activated, this, &SelectionScreen::openHint);
     for (Side side : {Start, Target}) {
         buildEllipsoidFrame(side);
         buildFormatFrame(side);
@@ -223,15 +259,18 @@ void SelectionScreen::buildButtons() {
 }
 
 void SelectionScreen::buildPanels() {
-    labHinweis_ = makeLabel(this, "labHinweis", texts::hint(),
-                            twipRect(0, 0, kHintPanelWidth, kHintPanelHeight), QColor(look::kHint),
+    labHinweis_ = makeLabel(this, "labHinweis", texts::hint(), rect(), QColor(look::kHint),
                             look::courierFont(kHintPoints));
-    labHinweis_->hide();
-    connect(labHinweis_, &ClickableLabel::clicked, this, &SelectionScreen::closeHint);
+    hintPanel_ = makePanel(this, labHinweis_, QColor(look::kHint));
+    for (auto signal : {&ClickableLabel::clicked, &ClickableLabel::activated,
+                        &ClickableLabel::cancelled})
+        connect(labHinweis_, signal, this, &SelectionScreen::closeHint);
     labSoGehts_ = makeLabel(this, "labSoGehts", QString(), rect(), QColor(look::kGrey),
                             look::courierFont(kGuidePoints));
-    labSoGehts_->hide();
-    connect(labSoGehts_, &ClickableLabel::clicked, this, &SelectionScreen::closeGuide);
+    guidePanel_ = makePanel(this, labSoGehts_, QColor(look::kGrey));
+    for (auto signal : {&ClickableLabel::clicked, &ClickableLabel::activated,
+                        &ClickableLabel::cancelled})
+        connect(labSoGehts_, signal, this, &SelectionScreen::closeGuide);
     line1_ = makeLine(this, "Line1");
     line2_ = makeLine(this, "Line2");
 }
@@ -264,6 +303,7 @@ void SelectionScreen::setTabOrder() {
     order.push_back(formatButtons_[Start][0]);
     order.push_back(comSoGehts_);
     order.push_back(comBeenden_);
+    order.push_back(labHinweis2_); // so that the hint panel opens from the keyboard too
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -288,8 +328,8 @@ void SelectionScreen::pressEllipsoid(Side side, int index) {
 
 void SelectionScreen::pressStartEllipsoid(int index) {
     for (int i = 0; i < kEllipsoidCount; ++i)
-        look::setButtonColour(ellipsoidButtons_[Start][static_cast<std::size_t>(i)],
-                              i == index ? kChosen[Start] : look::buttonFace());
+        showChoice(ellipsoidButtons_[Start][static_cast<std::size_t>(i)], i == index,
+                   kChosen[Start]);
     job_.StartEllipsoid = kEllipsoids[static_cast<std::size_t>(index)].jobName;
     for (ScreenButton* b : ellipsoidButtons_[Target])
         b->setEnabled(true);
@@ -305,8 +345,8 @@ void SelectionScreen::pressStartEllipsoid(int index) {
 void SelectionScreen::pressTargetEllipsoid(int index) {
     const EllipsoidInfo& info = kEllipsoids[static_cast<std::size_t>(index)];
     for (int i = 0; i < kEllipsoidCount; ++i)
-        look::setButtonColour(ellipsoidButtons_[Target][static_cast<std::size_t>(i)],
-                              i == index ? kChosen[Target] : look::buttonFace());
+        showChoice(ellipsoidButtons_[Target][static_cast<std::size_t>(i)], i == index,
+                   kChosen[Target]);
     job_.ZielEllipsoid = info.jobName;
     for (const EllipsoidInfo& start : kEllipsoids)
         if (job_.StartEllipsoid == start.jobName)
@@ -373,8 +413,8 @@ void SelectionScreen::clearStaleChoices() {
 
 void SelectionScreen::colourColumn(Side side, int chosenCode) {
     for (int code = 1; code <= kFormatCount; ++code)
-        look::setButtonColour(formatButtons_[side][static_cast<std::size_t>(code - 1)],
-                              code == chosenCode ? kChosen[side] : look::buttonFace());
+        showChoice(formatButtons_[side][static_cast<std::size_t>(code - 1)], code == chosenCode,
+                   kChosen[side]);
 }
 
 void SelectionScreen::pressFormat(Side side, int code) {
@@ -392,7 +432,7 @@ void SelectionScreen::pressZahlenEingabe() {
 }
 
 void SelectionScreen::pressBeenden() {
-    if (platform_.messageBox(this, MessageIcon::Question, QString::fromLatin1(kQuitQuestion)) ==
+    if (platform_.messageBox(this, MessageIcon::Question, texts::quitQuestion()) ==
         Answer::Yes)
         platform_.quit(); // the process ends here; nothing may follow
 }
@@ -410,7 +450,7 @@ void SelectionScreen::showSelection(bool visible) {
                            comZahlenEingabe_,
                            comSoGehts_};
     if (!visible)
-        labHinweis_->hide();
+        hintPanel_->hide();
     for (QWidget* w : elements)
         w->setVisible(visible);
 }
@@ -418,30 +458,57 @@ void SelectionScreen::showSelection(bool visible) {
 void SelectionScreen::openGuide() {
     showSelection(false);
     labSoGehts_->setText(texts::guide());
-    labSoGehts_->show();
-    labSoGehts_->raise();
+    showPanel(guidePanel_, labSoGehts_);
 }
 
 void SelectionScreen::closeGuide() {
-    labSoGehts_->hide();
+    guidePanel_->hide();
     showSelection(true);
+    comSoGehts_->setFocus(Qt::OtherFocusReason);
 }
 
 void SelectionScreen::openHint() {
     showSelection(false);
-    // The panel grows where its text needs more room than its normal size,
-    // so that the closing sentence at its end is never cut off. Measured only
-    // here: laying out the text loads its font, which start-up need not wait for.
-    labHinweis_->resize(
-        labHinweis_->width(),
-        std::max(look::px(kHintPanelHeight), labHinweis_->heightForWidth(labHinweis_->width())));
-    labHinweis_->show();
-    labHinweis_->raise();
+    fitHintText();
+    showPanel(hintPanel_, labHinweis_);
 }
 
 void SelectionScreen::closeHint() {
-    labHinweis_->hide();
+    hintPanel_->hide();
     showSelection(true);
+    labHinweis2_->setFocus(Qt::OtherFocusReason);
+}
+
+void SelectionScreen::showPanel(QScrollArea* panel, ClickableLabel* label) {
+    panel->verticalScrollBar()->setValue(0);
+    panel->show();
+    panel->raise();
+    line1_->raise();
+    line2_->raise();
+    label->setFocus(Qt::OtherFocusReason);
+}
+
+// The hint text has its own line breaks. Wrapped again by the label, a line a
+// little too wide would leave its last word alone on a line; instead the font
+// steps down until the widest line fits the window. Measured only here:
+// laying out the text loads its font, which start-up need not wait for.
+void SelectionScreen::fitHintText() {
+    const int room = width() - hintPanel_->verticalScrollBar()->sizeHint().width() -
+                     labHinweis_->contentsMargins().left() - labHinweis_->contentsMargins().right();
+    const QStringList lines = texts::hint().split(QStringLiteral("\r\n"));
+    QFont font = look::courierFont(kHintPoints);
+    for (;;) {
+        const QFontMetrics metrics(font);
+        int widest = 0;
+        for (const QString& line : lines)
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        if (widest <= room || font.pixelSize() <= kSmallestHintPixels) {
+            labHinweis_->setWordWrap(widest > room);
+            break;
+        }
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    labHinweis_->setFont(font);
 }
 
 void SelectionScreen::closeEvent(QCloseEvent* event) {
@@ -456,7 +523,8 @@ void SelectionScreen::closeEvent(QCloseEvent* event) {
 void SelectionScreen::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     const int w = width(), h = height();
-    labSoGehts_->setGeometry(0, 0, w, h);
+    guidePanel_->setGeometry(0, 0, w, h);
+    hintPanel_->setGeometry(0, 0, w, h);
     line1_->setGeometry(w - 1, 0, 1, h);
     line2_->setGeometry(0, h - 1, w, 1);
 }

@@ -1,5 +1,7 @@
 #include "ui/texts.h"
 
+#include <QRegularExpression>
+
 #include <array>
 #include <initializer_list>
 
@@ -40,6 +42,8 @@ QString caption(const char* suffix, const QString& ellipsoid) {
 QString guide() {
     // Line 20 gives the result the program really computes for the worked
     // example (35S MB 86.99.83 on GRS80 to decimal degrees): N37.670828.
+    // Digits left out are taken as 0, which gives the south-west corner of
+    // the square (lines 19 and 20).
     return lines({
         "             Dieses Fenster schließen Sie mit einem Klick darauf",
         "",
@@ -76,11 +80,11 @@ QString guide() {
         "Die Dezimalpunkte werden nicht eingegeben. Sie dienen nur zur besseren Lesbarkeit.",
         "In unserem Beispiel fehlen die Werte für die beiden letzten Quadrate. Das Programm nimmt "
         "dann von selbst Nullen an. Doch Vorsicht mit dem Ergebnis: Die berechneten Koordinaten "
-        "beziehen sich dann auf die nordwestlichste Ecke des 100m-Quadrates. ",
+        "beziehen sich dann auf die südwestlichste Ecke des 100m-Quadrates. ",
         "Sobald die Eingabe fertig ist, geht man weiter zur grauen Schaltfläche [Berechnung] (TAB "
         "oder Enter oder Maus). Wenn man keine falschen oder unzulässigen Eingaben gemacht hat, "
         "erscheint sofort die Umrechnung in N37.670828  E026.884338 Das ist aber, wohl gemerkt, "
-        "die Nordwestecke des 100m-Quadrates, weil die Angaben für die letzten beiden Quadrate "
+        "die Südwestecke des 100m-Quadrates, weil die Angaben für die letzten beiden Quadrate "
         "nicht bekannt waren.",
         "Bei falscher Eingabe erfolgt keine Berechnung, sondern ein Hinweis auf den Fehler.",
         "Für eine Wiederholung mit anderen Ausgangsdaten braucht man nicht den ganzen Ablauf zu "
@@ -90,6 +94,10 @@ QString guide() {
         "Will man dagegen eine neue Aufgabe formulieren, dann klickt man auf [Neue Startoption "
         "wählen].",
     });
+}
+
+QString quitQuestion() {
+    return QStringLiteral("Wollen Sie Lagewandler wirklich beenden?");
 }
 
 QString hint() {
@@ -182,6 +190,16 @@ QString inputCaption(int format, const QString& ellipsoid) {
 
 QString outputCaption(int format, const QString& ellipsoid) {
     return isFormat(format) ? caption(kOutputSuffix[format - 1], ellipsoid) : QString();
+}
+
+QString maskAccessibleName(bool input, const QString& caption) {
+    QString readable = caption;
+    readable.replace(QRegularExpression(QStringLiteral("\\.{2,}")), QStringLiteral(", "));
+    readable.replace(QLatin1Char('|'), QLatin1Char('/'));
+    readable = readable.simplified();
+    if (readable.endsWith(QLatin1Char(',')))
+        readable.chop(1);
+    return (input ? QStringLiteral("Eingabe: ") : QStringLiteral("Ausgabe: ")) + readable;
 }
 
 } // namespace lw::ui::texts

@@ -15,6 +15,26 @@ void ScreenButton::keyPressEvent(QKeyEvent* event) {
     QPushButton::keyPressEvent(event);
 }
 
+void ClickableLabel::keyPressEvent(QKeyEvent* event) {
+    if ((event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            event->accept();
+            emit activated();
+            return;
+        case Qt::Key_Escape:
+            event->accept();
+            emit cancelled();
+            return;
+        default:
+            break;
+        }
+    }
+    QLabel::keyPressEvent(event); // arrows and page keys reach a scrolling panel
+}
+
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
         event->accept();

@@ -2,12 +2,16 @@
 // captured from the display (run under a real X server by
 // tools/screenshots.sh): the selection screen, both help panels and the
 // calculation screen after a conversion of the sample point. With "--all"
-// it also saves the calculation screen with every other input and output mask.
+// it also saves the calculation screen with every other input and output mask;
+// "--dark" runs under a dark desktop palette; "--suffix=TEXT" is added to
+// every file name (e.g. the display size).
 #include "ui_test_support.h"
 
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include <cstdio>
 
@@ -31,6 +35,25 @@ bool capture(QWidget* window, const QString& path) {
     const bool saved = shot.save(path);
     std::fprintf(stderr, "%s %s\n", saved ? "saved" : "FAILED", qPrintable(path));
     return saved;
+}
+
+QPalette darkPalette() {
+    QPalette dark;
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        dark.setColor(group, QPalette::Window, QColor(0x35, 0x35, 0x35));
+        dark.setColor(group, QPalette::Button, QColor(0x35, 0x35, 0x35));
+        dark.setColor(group, QPalette::Base, QColor(0x20, 0x20, 0x20));
+        dark.setColor(group, QPalette::WindowText, Qt::white);
+        dark.setColor(group, QPalette::ButtonText, Qt::white);
+        dark.setColor(group, QPalette::Text, Qt::white);
+    }
+    return dark;
+}
+
+// Scrolls a help panel to its end, so that its last lines can be shown too.
+void scrollToEnd(QWidget* panelLabel) {
+    if (auto* area = qobject_cast<QScrollArea*>(panelLabel->parentWidget()->parentWidget()))
+        area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
 }
 
 struct Task {
@@ -57,29 +80,43 @@ int main(int argc, char** argv) {
     const QStringList args = app.arguments();
     const QDir dir(args.size() > 1 ? args[1] : QStringLiteral("."));
     const bool all = args.contains(QStringLiteral("--all"));
+    QString suffix;
+    for (const QString& arg : args)
+        if (arg.startsWith(QStringLiteral("--suffix=")))
+            suffix = arg.mid(9);
+    if (args.contains(QStringLiteral("--dark")))
+        QApplication::setPalette(darkPalette());
+    auto file = [&](const char* name) {
+        return dir.filePath(QString::fromLatin1(name) + suffix + QStringLiteral(".png"));
+    };
     bool ok = true;
     RunningProgram p;
     QWidget* selection = p.program->selectionWindow();
     maximize(selection);
-    ok &= capture(selection, dir.filePath(QStringLiteral("fo1Vorwahl.png")));
-    p.click("comSoGehts");
-    ok &= capture(selection, dir.filePath(QStringLiteral("labSoGehts.png")));
-    p.click("labSoGehts");
-    p.click("labHinweis2");
-    ok &= capture(selection, dir.filePath(QStringLiteral("labHinweis.png")));
-    p.click("labHinweis");
+    ok &= capture(selection, file("fo1Vorwahl"));
+    for (auto [opener, panel] : {std::pair{"comSoGehts", "labSoGehts"},
+                                 std::pair{"labHinweis2", "labHinweis"}}) {
+        p.click(opener);
+        ok &= capture(selection, file(panel));
+        QWidget* label = p.find(panel);
+        if (label->height() > selection->height()) { // a small display: show the end too
+            scrollToEnd(label);
+            ok &= capture(selection, file((QByteArray(panel) + "-Ende").constData()));
+        }
+        p.click(panel);
+    }
 
     p.openTask("comGRSEin", "comGRSAus", "comGradDezEIN", "comUTMzivilAUS");
     maximize(p.calc());
     p.click("comKrummboegleGrad");
     p.click("comRechnen");
-    ok &= capture(p.calc(), dir.filePath(QStringLiteral("foBerechnungen.png")));
+    ok &= capture(p.calc(), file("foBerechnungen"));
     if (all) {
         for (const Task& t : kMoreTasks) {
             p.click("comStartoption");
             p.openTask(t.start, t.target, t.input, t.output);
             maximize(p.calc());
-            ok &= capture(p.calc(), dir.filePath(QString::fromLatin1(t.file) + ".png"));
+            ok &= capture(p.calc(), file(t.file));
         }
     }
     return ok ? 0 : 1;

@@ -300,7 +300,10 @@ void SelectionScreenTest::guidePanelHidesAndRestoresTheSelection() {
         p.click("comSoGehts");
         auto* guide = p.find<QLabel>("labSoGehts");
         QVERIFY(guide->isVisible());
-        QCOMPARE(guide->geometry(), p.program->selectionWindow()->rect());
+        // The guide's scrolling panel covers the window; the text fills its width.
+        QWidget* panel = guide->parentWidget()->parentWidget();
+        QCOMPARE(panel->geometry(), p.program->selectionWindow()->rect());
+        QCOMPARE(guide->width(), guide->parentWidget()->width());
         const QStringList lines = guide->text().split(QStringLiteral("\r\n"));
         QCOMPARE(lines.size(), 25); // 24 lines, each ending with CR LF
         QVERIFY(lines[19].contains(QStringLiteral("N37.670828  E026.884338 Das ist")));
@@ -384,7 +387,8 @@ void SelectionScreenTest::tabOrderRunsDownTheColumns() {
                            "comHayfordAUS",    "comGradDezAUS",    "comGradMinAUS",
                            "comGradMinSekAUS", "comUTMzivilAUS",   "comUTMmilAUS",
                            "comUTMrefAUS",     "comGradDezEIN",    "comSoGehts",
-                           "comBeenden",       "comZahlenEingabe", "comGRSEin"};
+                           "comBeenden",       "labHinweis2",      "comZahlenEingabe",
+                           "comGRSEin"};
     for (const char* next : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QVERIFY2(p.hasFocus(next), next);

@@ -34,9 +34,17 @@ inline constexpr QRgb kZone = 0xC0FFFF;
 inline constexpr QRgb kSquare = 0xC0C0FF;  // 100 km letters, reference digits
 inline constexpr QRgb kPairs = 0xFFE0C0;   // military digit pairs
 inline constexpr QRgb kExample = 0x008000; // text of the example labels
+// Text of a disabled element on the light colours above: still readable
+// (contrast above 4:1 even on the grey), yet plainly lighter than black.
+inline constexpr QRgb kDisabledText = 0x505050;
 
 // The system's standard button face: the colour of a button nobody chose.
 QColor buttonFace();
+
+// Gives a screen the standard light palette (button face, white fields,
+// black text) whatever the desktop's palette is: the specified colours, the
+// dark green example texts and the unchosen buttons were all made for it.
+void setScreenLook(QWidget* screen);
 
 // Screen font Arial 12 pt bold, the small font Arial 9.6 pt bold, and the
 // Courier New faces of the help panels. Sizes are fixed in pixels at 96 dpi
@@ -49,6 +57,8 @@ QFont courierFont(double points);
 // Sets a colour on `role` in every colour group (active, inactive, disabled),
 // so that it is painted, and read back, the same in every state.
 void setColour(QWidget* w, QPalette::ColorRole role, QColor colour);
+// The setters below also write the text colour of their element: black,
+// grey while disabled, whatever the desktop's palette says.
 // Background of a label, frame, option or container: the Window role, filled.
 void setBackground(QWidget* w, QColor colour);
 // Background of a push button (drawn in the Fusion style so the colour shows,
@@ -58,7 +68,7 @@ void setButtonColour(QWidget* w, QColor colour);
 void setFieldColour(QWidget* w, QColor colour);
 // Captioned frame: caption on the border line.
 void setFrameLook(QWidget* frame);
-// Text colour of a label.
+// Text colour of a label (after setBackground, which writes black).
 void setTextColour(QWidget* w, QColor colour);
 
 } // namespace lw::ui::look

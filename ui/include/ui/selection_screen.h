@@ -13,6 +13,7 @@
 class QCheckBox;
 class QFrame;
 class QGroupBox;
+class QScrollArea;
 
 namespace lw::ui {
 
@@ -75,6 +76,8 @@ private:
     void closeGuide();
     void openHint();
     void closeHint();
+    void showPanel(QScrollArea* panel, ClickableLabel* label);
+    void fitHintText();
 
     ConversionJob& job_;
     Platform& platform_;
@@ -94,6 +97,8 @@ private:
     QCheckBox* chkAmtlich_ = nullptr;
     bool gridAsked_ = false; // PROJ is asked once, on the first Bessel <-> GRS80 pair
     bool gridAvailable_ = false;
+    QScrollArea* hintPanel_ = nullptr;  // holds labHinweis
+    QScrollArea* guidePanel_ = nullptr; // holds labSoGehts
     QFrame* line1_ = nullptr;
     QFrame* line2_ = nullptr;
 };

@@ -18,7 +18,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
-// A label that reports clicks and double clicks (help panels, quit label).
+// A label that reports clicks and double clicks (help panels, quit label),
+// and, once it takes the keyboard focus, Enter or Space as `activated` and
+// Escape as `cancelled`, so that what the mouse does can be done by keyboard.
 class ClickableLabel : public QLabel {
     Q_OBJECT
 public:
@@ -27,10 +29,13 @@ public:
 signals:
     void clicked();
     void doubleClicked();
+    void activated();
+    void cancelled();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 } // namespace lw::ui
