@@ -25,9 +25,6 @@ const std::string kOutsideGermany = "Ihr Punkt liegt nicht in Deutschland,\n"
                                     "Beachten Sie bitte die Grenzwerte für Gauß-Krüger:\n"
                                     " N46° < Breite < N56°\n"
                                     "E005° < Länge  < E016°\n";
-const std::string kStripOutsideGermany =
-    "Die gewählte Streifenbreite führt zu einem Punkt ausserhalb von Deutschland.\r\n"
-    "Wählen Sie eine kleinere Streifenbreite.";
 
 Texts decimal(const char* lat, const char* lon) {
     return {{Element::texBreite, lat}, {Element::texLaenge, lon}};
@@ -159,18 +156,18 @@ TEST(DriverRefusedInput, AfterTheZoneCheckRefusedGaussKruegerNothingIsWritten) {
 // ---- A procedure that refuses ends the run ---------------------------------------------------
 
 // A 6° Rechtswert beginning with 4 names the 24° meridian. The strip refusal
-// used to be followed by a result computed from the unconverted texts.
+// used to be followed by a result computed from the unconverted texts; now the
+// input check refuses it first, as lying east of Germany.
 TEST(DriverProcedureRefusal, StripOutsideGermanyEndsTheRunWithoutOutput) {
     DriverBench bench(kBessel, kBessel, kGaussKrueger, kGradDezimal);
     bench.fillOutput();
-    bench.screen.type(Element::texMeridian, "E009°"); // from the run before
     bench.screen.check(Element::optSechs, Element::optDrei);
     bench.type(gaussKrueger("4485221", "5540759"));
     bench.press();
     ASSERT_EQ(bench.screen.messages.size(), 1u);
-    EXPECT_EQ(bench.screen.messages[0].text, kStripOutsideGermany);
+    EXPECT_EQ(bench.screen.messages[0].text,
+              "Der Rechtswert ist zu groß.\r\nIhr Punkt liegt östlich von Deutschland.");
     EXPECT_TRUE(bench.screen.outputEmpty());
-    EXPECT_EQ(bench.screen.text(Element::texMeridian), "");
     EXPECT_EQ(bench.screen.text(Element::labStreifenbreite), "");
 }
 
@@ -317,6 +314,40 @@ TEST(DriverCopies, GaussKruegerIsCopiedOnlyFromThreeDegreeStripsAboutTheSameMeri
                                                 {Element::texMeridianAUS, c.meridianOut},
                                                 {Element::labStreifenbreite, "3"}}))
             << c.rechts;
+    }
+}
+
+// 6° strips used to be checked against the 3° easting limits, so every 6°
+// point west of about 10.3° E was refused as lying west of Germany.
+TEST(DriverGaussKruegerInput, SixDegreeStripsAreAcceptedAndGiveThreeDegreeOutput) {
+    struct Case {
+        const char* name;
+        const char* rechts;
+        const char* hoch;
+        const char* inputMeridian;
+        const char* rechtsOut;
+        const char* hochOut;
+        const char* meridianOut;
+    } cases[] = {
+        // Expected values agree with PROJ (tmerc on Bessel, k=1, inverse about
+        // the 6° meridian, forward about the 3° one) to the centimetre.
+        // 50° N 10° E in 6° strips, typed back in
+        {"50N 10E", "2356630.99", "5542196.74", "E012°", "3571686.38", "5540758.79", "E009°"},
+        // strip 3 lies about 18° E; the point itself (15.72° E) east of 15° E
+        {"strip 3", "3340000", "5650000", "E018°", "5550720.15", "5647777.14", "E015°"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DriverBench bench(kBessel, kBessel, kGaussKrueger, kGaussKrueger);
+        bench.screen.check(Element::optSechs, Element::optDrei);
+        bench.type(gaussKrueger(c.rechts, c.hoch));
+        bench.press();
+        EXPECT_TRUE(bench.screen.messages.empty());
+        EXPECT_EQ(bench.screen.text(Element::texMeridian), c.inputMeridian);
+        EXPECT_EQ(bench.writtenOutput(), asMap({{Element::texGKRechtsAUS, c.rechtsOut},
+                                                {Element::texGKHochAUS, c.hochOut},
+                                                {Element::texMeridianAUS, c.meridianOut},
+                                                {Element::labStreifenbreite, "3"}}));
     }
 }
 
