@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace lw {
@@ -14,6 +15,7 @@ namespace {
 
 using test::asMap;
 using test::DriverBench;
+using test::FakeScreen;
 using test::Texts;
 
 const std::string kNorthOfUtm =
@@ -473,6 +475,98 @@ TEST(DriverSeconds, SecondsThatWouldShowAs60CarryIntoMinutesAndDegrees) {
                                             {Element::texLGradAUS, "E010"},
                                             {Element::texLMinuteAUS, "00"},
                                             {Element::texLSekundeAUS, "0.00"}}));
+}
+
+// ---- Hemisphere options of every geographic input mask ---------------------------------------
+
+// S and W on each geographic input notation give the signed point (GRS80 to
+// GRS80, so the numbers pass unchanged). Degrees, minutes and seconds with W
+// used to come out east.
+struct HemisphereCase {
+    const char* name;
+    int format;
+    bool south, west;
+    const char *latOut, *lonOut;
+};
+
+void PrintTo(const HemisphereCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class DriverHemisphereOptions : public testing::TestWithParam<HemisphereCase> {};
+
+Texts typedPoint(int format) {
+    switch (format) {
+    case kGradDezimal:
+        return decimal("48.5", "9.75");
+    case kGradMinuten:
+        return degreesMinutes("48", "30", "9", "45");
+    default:
+        return {{Element::texBGrad, "48"}, {Element::texBMinute, "30"},
+                {Element::texBSekunde, "0"}, {Element::texLGrad, "9"},
+                {Element::texLMinute, "45"}, {Element::texLSekunde, "0"}};
+    }
+}
+
+void chooseHemispheres(FakeScreen& screen, int format, bool south, bool west) {
+    struct Options {
+        Element n, s, e, w;
+    };
+    const Options o = format == kGradDezimal ? Options{Element::optDezN, Element::optDezS,
+                                                       Element::optDezE, Element::optDezW}
+                      : format == kGradMinuten
+                          ? Options{Element::optGMN, Element::optGMS, Element::optGME,
+                                    Element::optGMW}
+                          : Options{Element::optGradN, Element::optGradS, Element::optGradE,
+                                    Element::optGradW};
+    if (south)
+        screen.check(o.s, o.n);
+    if (west)
+        screen.check(o.w, o.e);
+}
+
+TEST_P(DriverHemisphereOptions, SignedPointReachesTheOutput) {
+    const HemisphereCase& c = GetParam();
+    DriverBench bench(kGRS80, kGRS80, c.format, kGradDezimal);
+    bench.type(typedPoint(c.format));
+    chooseHemispheres(bench.screen, c.format, c.south, c.west);
+    bench.press();
+    EXPECT_TRUE(bench.screen.messages.empty());
+    EXPECT_EQ(bench.writtenOutput(),
+              asMap({{Element::texBreiteAUS, c.latOut}, {Element::texLaengeAUS, c.lonOut}}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryGeographicNotation, DriverHemisphereOptions,
+    testing::Values(
+        HemisphereCase{"decimal_S", kGradDezimal, true, false, "S48.500000", "E009.750000"},
+        HemisphereCase{"decimal_W", kGradDezimal, false, true, "N48.500000", "W009.750000"},
+        HemisphereCase{"decimal_SW", kGradDezimal, true, true, "S48.500000", "W009.750000"},
+        HemisphereCase{"minutes_S", kGradMinuten, true, false, "S48.500000", "E009.750000"},
+        HemisphereCase{"minutes_W", kGradMinuten, false, true, "N48.500000", "W009.750000"},
+        HemisphereCase{"minutes_SW", kGradMinuten, true, true, "S48.500000", "W009.750000"},
+        HemisphereCase{"seconds_S", kGradMinSek, true, false, "S48.500000", "E009.750000"},
+        HemisphereCase{"seconds_W", kGradMinSek, false, true, "N48.500000", "W009.750000"},
+        HemisphereCase{"seconds_SW", kGradMinSek, true, true, "S48.500000", "W009.750000"}),
+    [](const testing::TestParamInfo<HemisphereCase>& info) { return std::string(info.param.name); });
+
+// Exactly 180° stays where it was typed: 180° E in zone 60, 180° W in zone 01
+// (PROJ: +proj=utm +south +ellps=GRS80, zones 60 and 1).
+TEST(DriverUtmDomain, LongitudeOf180IsNotTurned) {
+    for (bool west : {false, true}) {
+        SCOPED_TRACE(west ? "180 W" : "180 E");
+        DriverBench bench(kGRS80, kGRS80, kGradDezimal, kUTMzivil);
+        bench.type(decimal("33", "180"));
+        bench.screen.check(Element::optDezS, Element::optDezN);
+        if (west)
+            bench.screen.check(Element::optDezW, Element::optDezE);
+        bench.press();
+        EXPECT_TRUE(bench.screen.messages.empty());
+        EXPECT_EQ(bench.writtenOutput(),
+                  asMap({{Element::texZone2, west ? "01H" : "60H"},
+                         {Element::texRechts2, west ? "0219700" : "0780300"},
+                         {Element::texHoch2, "6344714"}}));
+    }
 }
 
 } // namespace

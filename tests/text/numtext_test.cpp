@@ -94,6 +94,17 @@ TEST(FixedDecimals, LocaleSeparatorAndNonFiniteFault) {
     EXPECT_THROW(fixedDecimals(NAN, 2), NumericFault);
 }
 
+// Gauss-Krueger output is rounded to the centimetre: a slot text that ends on
+// an exact half cent goes up, as the user would round it by hand.
+TEST(Runden, GaussKruegerCentTieGoesUp) {
+    const struct {
+        const char *slot, *shown;
+    } cases[] = {{" 3571686.385", "3571686.39"}, {" 5540758.785", "5540758.79"},
+                 {" 3571686.375", "3571686.38"}, {" 3571686.384", "3571686.38"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(plainTextTrimmed(Runden(readNumber(c.slot), 2)), c.shown) << c.slot;
+}
+
 TEST(Runden, HalvesAwayFromZero) {
     EXPECT_EQ(Runden(-1.5, 0), -2);
     EXPECT_EQ(Runden(1.5, 0), 2);
