@@ -67,6 +67,7 @@ TEST(DriverHemisphere, DecimalInputIsSignedBeforeTheDatumShift) {
         {kGRS80, kGRS80, "0", "0", true, true, "S00.000000", "W000.000000"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         DriverBench bench(c.start, c.target, kGradDezimal, kGradDezimal);
         bench.type(decimal(c.lat, c.lon));
         if (c.south)
@@ -304,6 +305,7 @@ TEST(DriverCopies, GaussKruegerIsCopiedOnlyFromThreeDegreeStripsAboutTheSameMeri
         {false, "3700000", "5540000", "E009°", "4484791.85", "5536294.59", "E012°"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         DriverBench bench(kBessel, kBessel, kGaussKrueger, kGaussKrueger);
         if (c.sixDegrees)
             bench.screen.check(Element::optSechs, Element::optDrei);
@@ -369,6 +371,7 @@ TEST(DriverGaussKruegerOutput, LocaleNumberTextWithoutTrailingZerosOrGrouping) {
         {kBessel, "46.000001", "9", ",", "3500000", "5095568,57"}, // whole metres: no separator
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         DriverBench bench(c.start, kBessel, kGradDezimal, kGaussKrueger);
         bench.screen.decimalSeparator = c.separator;
         bench.type(decimal(c.lat, c.lon));
@@ -441,6 +444,7 @@ TEST(DriverUtmDomain, LatitudeWithoutBandLetterIsRefusedLikeTheInputCheck) {
         {kHayford, kUTMref, degreesMinutes("83", "59.9999", "10", "0"), false, kNorthOfUtm},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         DriverBench bench(c.start, kGRS80, kGradMinuten, c.formatOut);
         bench.fillOutput();
         bench.type(c.input);

@@ -33,6 +33,7 @@ TEST(UtmToMilitary, WrongLengthsAreRefusedAndChangeNothing) {
         {"0571666", "553911", "Der Hochwert muss genau 7-stellig sein!"},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         RecordingMessages m;
         std::string zone = "32U", e = c.e, n = c.n;
         UTMnachMIL(zone, e, n, m);
@@ -60,6 +61,7 @@ TEST(MilitaryToReference, MissingPairsCountAsZeros) {
         const char *mil, *ref;
     } cases[] = {{"32U  NA  73.19.61", "32U  NA  7160039100"}, {"32U  NA  73", "32U  NA  7000030000"}};
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         RecordingMessages m;
         std::string t = c.mil;
         MILnachREF(t, m);
@@ -78,6 +80,7 @@ TEST(ReferenceToMilitary, DigitGroupsBecomePairs) {
         {"79", {"79", "00", "00", "00", "00"}},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         std::string zone = "32U", letters = "NA", g = c.group, p4 = "x", p5 = "x", p6 = "x", p7 = "x";
         REFnachMIL(zone, letters, g, p4, p5, p6, p7);
         EXPECT_EQ(zone + letters, "32UNA");
@@ -118,8 +121,10 @@ TEST(MilitaryToUtm, BandIsRederivedFromTheNorthing) {
     } cases[] = {{5320657, true, 'U'}, {5320656, true, 'T'},  {0, true, 'N'},
                  {7991510, true, 'X'}, {9114495, false, 'L'}, {9114496, false, 'M'},
                  {9999999, false, 'M'}, {2008490, false, 'C'}};
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         EXPECT_EQ(bandOfNorthing(c.northing, c.northern), c.band) << c.northing;
+    }
 
     // Typed as 32T, square NU, 5320657 m: the northing lies in band U.
     RecordingMessages m;
@@ -144,6 +149,7 @@ TEST(MilitaryToUtm, InadmissibleLettersAreRefusedWithFehlerMarker) {
         {"33Z", "WA", "Der 2. Buchstabe des 100km-Quadrates ist nicht zulässig."},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         RecordingMessages m;
         const Decoded d = decode(c.zone, c.letters, {"73", "19", "61", "61", "60"}, m);
         expectOneCritical(m, c.text);

@@ -29,6 +29,7 @@ TEST(UtmForward, KnownPoints) {
         {"60", "2", "31V", "0444224", "6651833"},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         RecordingMessages m;
         const Utm u = forward(c.lat, c.lon, "WGS", m);
         EXPECT_EQ(u.zone, c.zone) << c.lat << " " << c.lon;
@@ -121,8 +122,10 @@ TEST(UtmForward, BandBoundariesBelongToTheBandNearerTheEquator) {
     } cases[] = {{"8", "N"},  {"-8", "M"},   {"0", "N"},   {"84", "X"},       {"-80", "C"},
                  {"72", "W"}, {"72.01", "X"}, {"8.0001", "P"}, {"-8.0001", "L"}, {"84.001", ""},
                  {"-80.001", ""}, {"", "N"},   {"abc", "N"}};
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         EXPECT_EQ(BreitenBand(c.lat), c.band) << c.lat;
+    }
 }
 
 TEST(UtmForward, ZoneBoundariesBelongToTheZoneNearerGreenwich) {
@@ -130,8 +133,10 @@ TEST(UtmForward, ZoneBoundariesBelongToTheZoneNearerGreenwich) {
         const char *lon, *zone;
     } cases[] = {{"6", "31"},  {"-6", "30"},      {"0", "31"},     {"180", "60"}, {"-180", "01"},
                  {"6.0001", "32"}, {"-6.0001", "29"}, {"180.01", ""}, {"-180.01", ""}};
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         EXPECT_EQ(ZonenNummer(c.lon), c.zone) << c.lon;
+    }
 }
 
 TEST(UtmForward, BandAndZoneReadTheLatitudeInSinglePrecision) {
@@ -201,6 +206,7 @@ TEST(UtmInverse, KnownPoints) {
         {"500000.5", "5316300", "32U", "9", "47.999998"},       // halves to even
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         RecordingMessages m;
         const Geo g = inverse(c.e, c.n, c.zone, "WGS", m);
         EXPECT_EQ(g.lon6, c.lon) << c.e << " " << c.n << " " << c.zone;
@@ -229,6 +235,7 @@ TEST(UtmInverse, FaultKeepsAllFourArguments) {
     const char* cases[][3] = {{"1E400", "5316300", "32U"}, {"0500000", "1E400", "32U"},
                               {"0500000", "5316300", "1E400U"}};
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         RecordingMessages m;
         const Geo g = inverse(c[0], c[1], c[2], "WGS", m);
         expectOneCritical(m, kComputationError);
