@@ -88,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (data[3] & 64)
         screen.check(Element::optSechs, Element::optDrei);
     if (in == 7)
-        lw::GKLimitsSetzen(state.calc); // as the Gauss-Krueger mask sets them up
+        lw::GKLimitsSetzen(screen, state.calc); // as the Gauss-Krueger mask sets them up
 
     lw::fuzz::fillFields(screen, state, in,
                          std::string(reinterpret_cast<const char*>(data) + 4, size - 4));

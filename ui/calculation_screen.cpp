@@ -5,6 +5,7 @@
 #include "ui/texts.h"
 #include "ui/widgets.h"
 #include "validation/field_events.h"
+#include "validation/validators.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -31,12 +32,6 @@ constexpr int kSampleLeft = 240, kSampleTop = 11040, kSampleWidth = 3495, kSampl
 // The accuracy line fills the gap between the output masks (top 4995, height
 // 3000) and "Neue Startoptionen wählen", ending at the masks' right edge.
 constexpr int kAccuracyTop = 7995, kAccuracyHeight = 255;
-
-// Gauss-Krueger limits for the input mask: Germany's eastings and northings.
-constexpr const char* kGKRechtsMin = "2484700";
-constexpr const char* kGKRechtsMax = "5538200";
-constexpr const char* kGKHochMin = "5107150";
-constexpr const char* kGKHochMax = "6197355";
 
 // The sample point "Krummbögle".
 constexpr const char* kSampleLatitude = "48.4363326641023";
@@ -187,6 +182,12 @@ void CalculationScreen::connectOptions() {
     for (Element e : kHemisphereOptions)
         connect(static_cast<QRadioButton*>(widget(e)), &QRadioButton::clicked, this,
                 [this] { ausgabeReset(); });
+    // The easting limits depend on the strip width; the labels follow it.
+    connect(static_cast<QRadioButton*>(widget(Element::optSechs)), &QRadioButton::toggled, this,
+            [this] {
+                if (formatDigit(state_.job.Aufgabe, false) == kGaussKrueger)
+                    GKLimitsZeigen(*this, state_.calc);
+            });
     for (QRadioButton* option : findChildren<QRadioButton*>()) {
         followSelection(option);
         connect(option, &QRadioButton::toggled, option, [option] { followSelection(option); });
@@ -217,17 +218,8 @@ void CalculationScreen::setUpMasks() {
         frame->show();
         labEingabe_->setText(texts::inputHint(in));
         labEingabe_->show();
-        if (in == kGaussKrueger) {
-            Arbeitsvariablen& calc = state_.calc;
-            calc.strRechtsMin = kGKRechtsMin;
-            calc.strRechtsMax = kGKRechtsMax;
-            calc.strHochMin = kGKHochMin;
-            calc.strHochMax = kGKHochMax;
-            setText(Element::labGKLimitsRechts,
-                    calc.strRechtsMax + "  Maximum\n" + calc.strRechtsMin + "  Minimum");
-            setText(Element::labGKLimitsHoch,
-                    calc.strHochMax + "  Maximum\n" + calc.strHochMin + "  Minimum");
-        }
+        if (in == kGaussKrueger)
+            GKLimitsZeigen(*this, state_.calc);
     }
     if (const int out = formatDigit(job.Aufgabe, true)) {
         QGroupBox* frame = masks_.outputFrames[static_cast<std::size_t>(out - 1)];

@@ -17,11 +17,19 @@ namespace {
 
 using refusal::Step;
 
-// Germany's extent in Gauss-Krueger coordinates (strips 2 to 5).
-constexpr std::string_view kRechtsMin = "2484700"; // west border
-constexpr std::string_view kRechtsMax = "5538200"; // east border
-constexpr std::string_view kHochMin = "5107150";   // south border
-constexpr std::string_view kHochMax = "6197355";   // north border
+// Germany's extent in Gauss-Krueger coordinates. The northings do not depend
+// on the strip width; the eastings do, since their first digit is the strip
+// number: 3° strips 2 to 5 (6° E to 15° E), 6° strips 1 to 3 (6° E to 18° E).
+struct RechtsLimits {
+    std::string_view min; // west border
+    std::string_view max; // east border
+};
+constexpr RechtsLimits kRechtsThreeDegrees{"2484700", "5538200"};
+// The same distance west of 6° E as in 3° strips, now in strip 1; in the east
+// the 3° strips' border carried into strip 3 (central meridian 18° E).
+constexpr RechtsLimits kRechtsSixDegrees{"1484700", "3350587"};
+constexpr std::string_view kHochMin = "5107150"; // south border
+constexpr std::string_view kHochMax = "6197355"; // north border
 
 constexpr std::string_view kGridChars = ".0123456789";
 constexpr std::size_t kDigitsBeforePoint = 7;
@@ -58,11 +66,22 @@ std::string charMessage(const char* coordinate) {
 
 } // namespace
 
-void GKLimitsSetzen(Arbeitsvariablen& calc) {
-    calc.strRechtsMin = kRechtsMin;
-    calc.strRechtsMax = kRechtsMax;
+void GKLimitsSetzen(const CalcScreen& screen, Arbeitsvariablen& calc) {
+    const RechtsLimits& rechts =
+        screen.isChecked(Element::optSechs) ? kRechtsSixDegrees : kRechtsThreeDegrees;
+    calc.strRechtsMin = rechts.min;
+    calc.strRechtsMax = rechts.max;
     calc.strHochMin = kHochMin;
     calc.strHochMax = kHochMax;
+}
+
+void GKLimitsZeigen(CalcScreen& screen, Arbeitsvariablen& calc) {
+    GKLimitsSetzen(screen, calc);
+    // These two labels break their lines with a single line feed.
+    screen.setText(Element::labGKLimitsRechts,
+                   calc.strRechtsMax + "  Maximum\n" + calc.strRechtsMin + "  Minimum");
+    screen.setText(Element::labGKLimitsHoch,
+                   calc.strHochMax + "  Maximum\n" + calc.strHochMin + "  Minimum");
 }
 
 namespace {
@@ -136,7 +155,7 @@ void GKPruefen(CalcScreen& screen, ProgramState& state) {
     const std::string hoch = screen.text(H);
     if (rechts.empty() || hoch.empty())
         return;
-    GKLimitsSetzen(calc);
+    GKLimitsSetzen(screen, calc);
     if (!charactersPass(screen, rechts, hoch) || !rangePass(screen, calc, rechts, hoch))
         return;
     if (!completePointPosition(screen, R))

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace lw {
@@ -14,6 +15,7 @@ namespace {
 
 using test::asMap;
 using test::DriverBench;
+using test::FakeScreen;
 using test::Texts;
 
 const std::string kNorthOfUtm =
@@ -25,9 +27,6 @@ const std::string kOutsideGermany = "Ihr Punkt liegt nicht in Deutschland,\n"
                                     "Beachten Sie bitte die Grenzwerte für Gauß-Krüger:\n"
                                     " N46° < Breite < N56°\n"
                                     "E005° < Länge  < E016°\n";
-const std::string kStripOutsideGermany =
-    "Die gewählte Streifenbreite führt zu einem Punkt ausserhalb von Deutschland.\r\n"
-    "Wählen Sie eine kleinere Streifenbreite.";
 
 Texts decimal(const char* lat, const char* lon) {
     return {{Element::texBreite, lat}, {Element::texLaenge, lon}};
@@ -68,6 +67,7 @@ TEST(DriverHemisphere, DecimalInputIsSignedBeforeTheDatumShift) {
         {kGRS80, kGRS80, "0", "0", true, true, "S00.000000", "W000.000000"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         DriverBench bench(c.start, c.target, kGradDezimal, kGradDezimal);
         bench.type(decimal(c.lat, c.lon));
         if (c.south)
@@ -159,18 +159,18 @@ TEST(DriverRefusedInput, AfterTheZoneCheckRefusedGaussKruegerNothingIsWritten) {
 // ---- A procedure that refuses ends the run ---------------------------------------------------
 
 // A 6° Rechtswert beginning with 4 names the 24° meridian. The strip refusal
-// used to be followed by a result computed from the unconverted texts.
+// used to be followed by a result computed from the unconverted texts; now the
+// input check refuses it first, as lying east of Germany.
 TEST(DriverProcedureRefusal, StripOutsideGermanyEndsTheRunWithoutOutput) {
     DriverBench bench(kBessel, kBessel, kGaussKrueger, kGradDezimal);
     bench.fillOutput();
-    bench.screen.type(Element::texMeridian, "E009°"); // from the run before
     bench.screen.check(Element::optSechs, Element::optDrei);
     bench.type(gaussKrueger("4485221", "5540759"));
     bench.press();
     ASSERT_EQ(bench.screen.messages.size(), 1u);
-    EXPECT_EQ(bench.screen.messages[0].text, kStripOutsideGermany);
+    EXPECT_EQ(bench.screen.messages[0].text,
+              "Der Rechtswert ist zu groß.\r\nIhr Punkt liegt östlich von Deutschland.");
     EXPECT_TRUE(bench.screen.outputEmpty());
-    EXPECT_EQ(bench.screen.text(Element::texMeridian), "");
     EXPECT_EQ(bench.screen.text(Element::labStreifenbreite), "");
 }
 
@@ -305,6 +305,7 @@ TEST(DriverCopies, GaussKruegerIsCopiedOnlyFromThreeDegreeStripsAboutTheSameMeri
         {false, "3700000", "5540000", "E009°", "4484791.85", "5536294.59", "E012°"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         DriverBench bench(kBessel, kBessel, kGaussKrueger, kGaussKrueger);
         if (c.sixDegrees)
             bench.screen.check(Element::optSechs, Element::optDrei);
@@ -317,6 +318,40 @@ TEST(DriverCopies, GaussKruegerIsCopiedOnlyFromThreeDegreeStripsAboutTheSameMeri
                                                 {Element::texMeridianAUS, c.meridianOut},
                                                 {Element::labStreifenbreite, "3"}}))
             << c.rechts;
+    }
+}
+
+// 6° strips used to be checked against the 3° easting limits, so every 6°
+// point west of about 10.3° E was refused as lying west of Germany.
+TEST(DriverGaussKruegerInput, SixDegreeStripsAreAcceptedAndGiveThreeDegreeOutput) {
+    struct Case {
+        const char* name;
+        const char* rechts;
+        const char* hoch;
+        const char* inputMeridian;
+        const char* rechtsOut;
+        const char* hochOut;
+        const char* meridianOut;
+    } cases[] = {
+        // Expected values agree with PROJ (tmerc on Bessel, k=1, inverse about
+        // the 6° meridian, forward about the 3° one) to the centimetre.
+        // 50° N 10° E in 6° strips, typed back in
+        {"50N 10E", "2356630.99", "5542196.74", "E012°", "3571686.38", "5540758.79", "E009°"},
+        // strip 3 lies about 18° E; the point itself (15.72° E) east of 15° E
+        {"strip 3", "3340000", "5650000", "E018°", "5550720.15", "5647777.14", "E015°"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DriverBench bench(kBessel, kBessel, kGaussKrueger, kGaussKrueger);
+        bench.screen.check(Element::optSechs, Element::optDrei);
+        bench.type(gaussKrueger(c.rechts, c.hoch));
+        bench.press();
+        EXPECT_TRUE(bench.screen.messages.empty());
+        EXPECT_EQ(bench.screen.text(Element::texMeridian), c.inputMeridian);
+        EXPECT_EQ(bench.writtenOutput(), asMap({{Element::texGKRechtsAUS, c.rechtsOut},
+                                                {Element::texGKHochAUS, c.hochOut},
+                                                {Element::texMeridianAUS, c.meridianOut},
+                                                {Element::labStreifenbreite, "3"}}));
     }
 }
 
@@ -336,6 +371,7 @@ TEST(DriverGaussKruegerOutput, LocaleNumberTextWithoutTrailingZerosOrGrouping) {
         {kBessel, "46.000001", "9", ",", "3500000", "5095568,57"}, // whole metres: no separator
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         DriverBench bench(c.start, kBessel, kGradDezimal, kGaussKrueger);
         bench.screen.decimalSeparator = c.separator;
         bench.type(decimal(c.lat, c.lon));
@@ -408,6 +444,7 @@ TEST(DriverUtmDomain, LatitudeWithoutBandLetterIsRefusedLikeTheInputCheck) {
         {kHayford, kUTMref, degreesMinutes("83", "59.9999", "10", "0"), false, kNorthOfUtm},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         DriverBench bench(c.start, kGRS80, kGradMinuten, c.formatOut);
         bench.fillOutput();
         bench.type(c.input);
@@ -442,6 +479,98 @@ TEST(DriverSeconds, SecondsThatWouldShowAs60CarryIntoMinutesAndDegrees) {
                                             {Element::texLGradAUS, "E010"},
                                             {Element::texLMinuteAUS, "00"},
                                             {Element::texLSekundeAUS, "0.00"}}));
+}
+
+// ---- Hemisphere options of every geographic input mask ---------------------------------------
+
+// S and W on each geographic input notation give the signed point (GRS80 to
+// GRS80, so the numbers pass unchanged). Degrees, minutes and seconds with W
+// used to come out east.
+struct HemisphereCase {
+    const char* name;
+    int format;
+    bool south, west;
+    const char *latOut, *lonOut;
+};
+
+void PrintTo(const HemisphereCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class DriverHemisphereOptions : public testing::TestWithParam<HemisphereCase> {};
+
+Texts typedPoint(int format) {
+    switch (format) {
+    case kGradDezimal:
+        return decimal("48.5", "9.75");
+    case kGradMinuten:
+        return degreesMinutes("48", "30", "9", "45");
+    default:
+        return {{Element::texBGrad, "48"}, {Element::texBMinute, "30"},
+                {Element::texBSekunde, "0"}, {Element::texLGrad, "9"},
+                {Element::texLMinute, "45"}, {Element::texLSekunde, "0"}};
+    }
+}
+
+void chooseHemispheres(FakeScreen& screen, int format, bool south, bool west) {
+    struct Options {
+        Element n, s, e, w;
+    };
+    const Options o = format == kGradDezimal ? Options{Element::optDezN, Element::optDezS,
+                                                       Element::optDezE, Element::optDezW}
+                      : format == kGradMinuten
+                          ? Options{Element::optGMN, Element::optGMS, Element::optGME,
+                                    Element::optGMW}
+                          : Options{Element::optGradN, Element::optGradS, Element::optGradE,
+                                    Element::optGradW};
+    if (south)
+        screen.check(o.s, o.n);
+    if (west)
+        screen.check(o.w, o.e);
+}
+
+TEST_P(DriverHemisphereOptions, SignedPointReachesTheOutput) {
+    const HemisphereCase& c = GetParam();
+    DriverBench bench(kGRS80, kGRS80, c.format, kGradDezimal);
+    bench.type(typedPoint(c.format));
+    chooseHemispheres(bench.screen, c.format, c.south, c.west);
+    bench.press();
+    EXPECT_TRUE(bench.screen.messages.empty());
+    EXPECT_EQ(bench.writtenOutput(),
+              asMap({{Element::texBreiteAUS, c.latOut}, {Element::texLaengeAUS, c.lonOut}}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryGeographicNotation, DriverHemisphereOptions,
+    testing::Values(
+        HemisphereCase{"decimal_S", kGradDezimal, true, false, "S48.500000", "E009.750000"},
+        HemisphereCase{"decimal_W", kGradDezimal, false, true, "N48.500000", "W009.750000"},
+        HemisphereCase{"decimal_SW", kGradDezimal, true, true, "S48.500000", "W009.750000"},
+        HemisphereCase{"minutes_S", kGradMinuten, true, false, "S48.500000", "E009.750000"},
+        HemisphereCase{"minutes_W", kGradMinuten, false, true, "N48.500000", "W009.750000"},
+        HemisphereCase{"minutes_SW", kGradMinuten, true, true, "S48.500000", "W009.750000"},
+        HemisphereCase{"seconds_S", kGradMinSek, true, false, "S48.500000", "E009.750000"},
+        HemisphereCase{"seconds_W", kGradMinSek, false, true, "N48.500000", "W009.750000"},
+        HemisphereCase{"seconds_SW", kGradMinSek, true, true, "S48.500000", "W009.750000"}),
+    [](const testing::TestParamInfo<HemisphereCase>& info) { return std::string(info.param.name); });
+
+// Exactly 180° stays where it was typed: 180° E in zone 60, 180° W in zone 01
+// (PROJ: +proj=utm +south +ellps=GRS80, zones 60 and 1).
+TEST(DriverUtmDomain, LongitudeOf180IsNotTurned) {
+    for (bool west : {false, true}) {
+        SCOPED_TRACE(west ? "180 W" : "180 E");
+        DriverBench bench(kGRS80, kGRS80, kGradDezimal, kUTMzivil);
+        bench.type(decimal("33", "180"));
+        bench.screen.check(Element::optDezS, Element::optDezN);
+        if (west)
+            bench.screen.check(Element::optDezW, Element::optDezE);
+        bench.press();
+        EXPECT_TRUE(bench.screen.messages.empty());
+        EXPECT_EQ(bench.writtenOutput(),
+                  asMap({{Element::texZone2, west ? "01H" : "60H"},
+                         {Element::texRechts2, west ? "0219700" : "0780300"},
+                         {Element::texHoch2, "6344714"}}));
+    }
 }
 
 } // namespace

@@ -31,6 +31,7 @@ TEST(ResultDisplayDecimal, HemisphereLetterAndPaddedDegrees) {
         {"9.9999999", "N10.000000", "E010.000000"}, // rounding carries into the degrees
     };
     for (const DecimalCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         FakeScreen screen;
         BreiteDezAusgeben(screen, c.in);
         LaengeDezAusgeben(screen, c.in);
@@ -58,6 +59,7 @@ TEST(ResultDisplayDegreesMinutes, PadsDegreesAndCarriesRoundedMinutes) {
         {"9.96796724981198", "N09", "E009", "58.078035"},
     };
     for (const DegreesMinutesCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         FakeScreen screen;
         ProgramState state;
         BreiteGMAusgeben(screen, state, c.in);
@@ -119,6 +121,7 @@ TEST(ResultDisplayDegreesMinutesSeconds, SecondsThatRoundToSixtyCarryIntoTheMinu
         {dms(47, 30, 59.9999999), "N47", "31", "0.00"}, // DezimalNachGMS's own carry
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         FakeScreen screen;
         ProgramState state;
         char buf[40];

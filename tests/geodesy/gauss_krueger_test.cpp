@@ -34,6 +34,7 @@ TEST(GaussKruegerForward, BesselFiftyTenInBothStripWidths) {
         {"6", "E012°", 2356631.00, 5542196.74},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         RecordingMessages m;
         const Gk g = toGk("50", "10", c.width, m);
         EXPECT_EQ(g.meridian, c.meridian);
@@ -51,6 +52,7 @@ TEST(GaussKruegerForward, HalfWayLongitudeGoesToTheEasternStrip) {
                  {"9", "6", "E012°", "2"},    {"8.9999", "6", "E006°", "1"},
                  {"-1", "3", "W000°", nullptr}, {"-2", "3", "W003°", "-"}};
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         RecordingMessages m;
         const Gk g = toGk("50", c.lon, c.width, m);
         EXPECT_EQ(g.meridian, c.meridian) << c.lon;

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cmath>
+#include <ostream>
 
 namespace lw::test {
 namespace {
@@ -32,6 +33,7 @@ TEST(UtmToMilitary, WrongLengthsAreRefusedAndChangeNothing) {
         {"0571666", "553911", "Der Hochwert muss genau 7-stellig sein!"},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         RecordingMessages m;
         std::string zone = "32U", e = c.e, n = c.n;
         UTMnachMIL(zone, e, n, m);
@@ -59,6 +61,7 @@ TEST(MilitaryToReference, MissingPairsCountAsZeros) {
         const char *mil, *ref;
     } cases[] = {{"32U  NA  73.19.61", "32U  NA  7160039100"}, {"32U  NA  73", "32U  NA  7000030000"}};
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         RecordingMessages m;
         std::string t = c.mil;
         MILnachREF(t, m);
@@ -77,6 +80,7 @@ TEST(ReferenceToMilitary, DigitGroupsBecomePairs) {
         {"79", {"79", "00", "00", "00", "00"}},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         std::string zone = "32U", letters = "NA", g = c.group, p4 = "x", p5 = "x", p6 = "x", p7 = "x";
         REFnachMIL(zone, letters, g, p4, p5, p6, p7);
         EXPECT_EQ(zone + letters, "32UNA");
@@ -117,8 +121,10 @@ TEST(MilitaryToUtm, BandIsRederivedFromTheNorthing) {
     } cases[] = {{5320657, true, 'U'}, {5320656, true, 'T'},  {0, true, 'N'},
                  {7991510, true, 'X'}, {9114495, false, 'L'}, {9114496, false, 'M'},
                  {9999999, false, 'M'}, {2008490, false, 'C'}};
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         EXPECT_EQ(bandOfNorthing(c.northing, c.northern), c.band) << c.northing;
+    }
 
     // Typed as 32T, square NU, 5320657 m: the northing lies in band U.
     RecordingMessages m;
@@ -143,6 +149,7 @@ TEST(MilitaryToUtm, InadmissibleLettersAreRefusedWithFehlerMarker) {
         {"33Z", "WA", "Der 2. Buchstabe des 100km-Quadrates ist nicht zulässig."},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         RecordingMessages m;
         const Decoded d = decode(c.zone, c.letters, {"73", "19", "61", "61", "60"}, m);
         expectOneCritical(m, c.text);
@@ -174,6 +181,61 @@ TEST(MilitaryToUtm, BandXSouthernEdgeKeepsMillionsDigitSeven) {
     const Decoded d = decode("33X", "WV", {"09", "04", "05", "01", "00"}, m);
     EXPECT_EQ(d.zone + " " + d.easting + " " + d.northing, "33X 0500000 7994510");
 }
+
+// The millions digit of a decoded northing, by band and by the half of the
+// row-letter cycle, cell by cell as the table reads ('-': the band has no
+// square in that half, refused as a wrong second letter). Band X's second
+// half is the one mended cell: 9 (9,0xx km) except row V, 7,9xx km (see the
+// two BandX tests above). GeographicLib's decoder never reads this table, so
+// only a test like this sees a wrong cell.
+struct MillionsCase {
+    char band;
+    char firstHalf, secondHalf; // millions digit or '-'
+};
+
+void PrintTo(const MillionsCase& c, std::ostream* os) {
+    *os << "band " << c.band;
+}
+
+class MillionsTable : public testing::TestWithParam<MillionsCase> {};
+
+TEST_P(MillionsTable, OneSquarePerBandAndHalfDecodes) {
+    const MillionsCase& c = GetParam();
+    const std::string zone = std::string("31") + c.band;
+    // Odd zone: row "A" is row 0 of the first half, "L" row 0 of the second.
+    const struct {
+        const char* letters;
+        char digit;
+    } halves[] = {{"AA", c.firstHalf}, {"AL", c.secondHalf}};
+    for (const auto& h : halves) {
+        SCOPED_TRACE(zone + " " + h.letters);
+        RecordingMessages m;
+        const Decoded d = decode(zone.c_str(), h.letters, {"00", "00", "00", "00", "00"}, m);
+        if (h.digit == '-') {
+            expectOneCritical(m, "Der 2. Buchstabe des 100km-Quadrates ist nicht zulässig.");
+        } else {
+            EXPECT_TRUE(m.messages.empty());
+            EXPECT_EQ(d.northing, std::string(1, h.digit) + "000000");
+            EXPECT_EQ(d.easting, "0100000");
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BandsCtoX, MillionsTable,
+    testing::Values(MillionsCase{'C', '2', '1'}, MillionsCase{'D', '2', '-'},
+                    MillionsCase{'E', '2', '3'}, MillionsCase{'F', '4', '3'},
+                    MillionsCase{'G', '4', '5'}, MillionsCase{'H', '6', '5'},
+                    MillionsCase{'J', '6', '7'}, MillionsCase{'K', '8', '7'},
+                    MillionsCase{'L', '8', '9'}, MillionsCase{'M', '-', '9'},
+                    MillionsCase{'N', '0', '-'}, MillionsCase{'P', '0', '1'},
+                    MillionsCase{'Q', '2', '1'}, MillionsCase{'R', '2', '3'},
+                    MillionsCase{'S', '4', '3'}, MillionsCase{'T', '4', '5'},
+                    MillionsCase{'U', '6', '5'}, MillionsCase{'V', '6', '7'},
+                    MillionsCase{'W', '7', '7'}, MillionsCase{'X', '8', '9'}),
+    [](const testing::TestParamInfo<MillionsCase>& info) {
+        return std::string(1, info.param.band);
+    });
 
 } // namespace
 } // namespace lw::test

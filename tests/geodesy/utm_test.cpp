@@ -3,6 +3,8 @@
 #include "geodesy/utm.h"
 #include "geodesy_test_support.h"
 
+#include <ostream>
+
 namespace lw::test {
 namespace {
 
@@ -27,6 +29,7 @@ TEST(UtmForward, KnownPoints) {
         {"60", "2", "31V", "0444224", "6651833"},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         RecordingMessages m;
         const Utm u = forward(c.lat, c.lon, "WGS", m);
         EXPECT_EQ(u.zone, c.zone) << c.lat << " " << c.lon;
@@ -36,17 +39,80 @@ TEST(UtmForward, KnownPoints) {
     }
 }
 
+// Expected eastings and northings: PROJ, +proj=utm +zone=Z +ellps=GRS80
+// (or +ellps=intl for Hayford), rounded to the metre.
 TEST(UtmForward, SvalbardZonesUseTheirOwnCentralMeridian) {
     const struct {
-        const char *lon, *zone;
-        double centralMeridian;
-    } cases[] = {{"10", "33X", 15}, {"35", "37X", 39}, {"5", "31X", 3}, {"25", "35X", 27}};
+        const char *lon, *zone, *easting, *northing;
+    } cases[] = {{"10", "33X", "0384085", "8663320"},
+                 {"35", "37X", "0407230", "8661539"},
+                 {"5", "31X", "0546411", "8659162"},
+                 {"25", "35X", "0453589", "8659162"}};
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.lon);
         RecordingMessages m;
         const Utm u = forward("78", c.lon, "WGS", m);
         EXPECT_EQ(u.zone, c.zone);
-        // West of the central meridian the easting is below 500 km, east above.
-        EXPECT_EQ(readNumber(u.easting) < 500000, readNumber(c.lon) < c.centralMeridian) << c.lon;
+        EXPECT_EQ(u.easting, c.easting);
+        EXPECT_EQ(u.northing, c.northing);
+    }
+}
+
+// Svalbard's zones 31X, 33X, 35X and 37X at their exact borders: a border is
+// part of the western zone (0° and 42° belong to 31X and 37X themselves). A
+// border moved by one comparison gave the unused zones 32X, 34X and 36X.
+struct BorderCase {
+    const char* lon;
+    const char* zone;
+};
+
+void PrintTo(const BorderCase& c, std::ostream* os) {
+    *os << c.lon << " -> " << c.zone;
+}
+
+class SvalbardZoneBorders : public testing::TestWithParam<BorderCase> {};
+
+TEST_P(SvalbardZoneBorders, BorderLongitudeBelongsToTheWesternZone) {
+    const BorderCase& c = GetParam();
+    RecordingMessages m;
+    EXPECT_EQ(forward("78", c.lon, "WGS", m).zone, c.zone) << "longitude " << c.lon;
+    EXPECT_TRUE(m.messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WestAndEastBorders, SvalbardZoneBorders,
+    testing::Values(BorderCase{"-0.00001", "30X"}, BorderCase{"0", "31X"},
+                    BorderCase{"9", "31X"}, BorderCase{"9.00001", "33X"},
+                    BorderCase{"21", "33X"}, BorderCase{"21.00001", "35X"},
+                    BorderCase{"33", "35X"}, BorderCase{"33.00001", "37X"},
+                    BorderCase{"42", "37X"}, BorderCase{"42.00001", "38X"}));
+
+// Norway: 31V ends at 3° E, 32V at 12° E (both inclusive).
+TEST(UtmForward, NorwayZoneBorders) {
+    const BorderCase cases[] = {{"0", "31V"},  {"3", "31V"},  {"3.00001", "32V"},
+                                {"12", "32V"}, {"12.00001", "33V"}};
+    for (const BorderCase& c : cases) {
+        RecordingMessages m;
+        EXPECT_EQ(forward("60", c.lon, "WGS", m).zone, c.zone) << "longitude " << c.lon;
+    }
+}
+
+// At exactly 180° E the point lies in zone 60 (east of its central meridian
+// 177° E), at 180° W in zone 01 (west of 177° W); PROJ gives the same metres.
+TEST(UtmForward, LongitudeOf180LiesInZone60EastAndZone01West) {
+    const struct {
+        const char *lon, *zone, *easting, *northing;
+    } cases[] = {{"180", "60H", "0780300", "6344714"},
+                 {"-180", "01H", "0219700", "6344714"},
+                 {"179.5", "60H", "0733570", "6345937"},
+                 {"-179.5", "01H", "0266430", "6345937"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.lon);
+        RecordingMessages m;
+        const Utm u = forward("-33", c.lon, "WGS", m);
+        EXPECT_EQ(u.zone, c.zone);
+        EXPECT_EQ(u.easting, c.easting);
+        EXPECT_EQ(u.northing, c.northing);
     }
 }
 
@@ -56,8 +122,10 @@ TEST(UtmForward, BandBoundariesBelongToTheBandNearerTheEquator) {
     } cases[] = {{"8", "N"},  {"-8", "M"},   {"0", "N"},   {"84", "X"},       {"-80", "C"},
                  {"72", "W"}, {"72.01", "X"}, {"8.0001", "P"}, {"-8.0001", "L"}, {"84.001", ""},
                  {"-80.001", ""}, {"", "N"},   {"abc", "N"}};
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         EXPECT_EQ(BreitenBand(c.lat), c.band) << c.lat;
+    }
 }
 
 TEST(UtmForward, ZoneBoundariesBelongToTheZoneNearerGreenwich) {
@@ -65,8 +133,10 @@ TEST(UtmForward, ZoneBoundariesBelongToTheZoneNearerGreenwich) {
         const char *lon, *zone;
     } cases[] = {{"6", "31"},  {"-6", "30"},      {"0", "31"},     {"180", "60"}, {"-180", "01"},
                  {"6.0001", "32"}, {"-6.0001", "29"}, {"180.01", ""}, {"-180.01", ""}};
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         EXPECT_EQ(ZonenNummer(c.lon), c.zone) << c.lon;
+    }
 }
 
 TEST(UtmForward, BandAndZoneReadTheLatitudeInSinglePrecision) {
@@ -88,12 +158,20 @@ TEST(UtmForward, HairSouthOfTheEquatorGivesSevenNines) {
     EXPECT_EQ(u.northing, "9999999");
 }
 
-TEST(UtmForward, HayfordDiffersFromGrs80) {
-    RecordingMessages m;
-    const Utm g = forward("50", "10", "WGS", m);
-    const Utm h = forward("50", "10", "Hayford", m);
-    EXPECT_EQ(h.zone, "32U");
-    EXPECT_NE(h.northing, g.northing);
+// The same point on the two UTM ellipsoids (PROJ: +ellps=GRS80 and
+// +ellps=intl, zone 32): a wrong Hayford constant moves the Hayford figures.
+TEST(UtmForward, HayfordAndGrs80AgreeWithProj) {
+    const struct {
+        const char *ellipsoid, *easting, *northing;
+    } cases[] = {{"WGS", "0571666", "5539110"}, {"Hayford", "0571670", "5539221"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.ellipsoid);
+        RecordingMessages m;
+        const Utm u = forward("50", "10", c.ellipsoid, m);
+        EXPECT_EQ(u.zone, "32U");
+        EXPECT_EQ(u.easting, c.easting);
+        EXPECT_EQ(u.northing, c.northing);
+    }
 }
 
 TEST(UtmForward, FaultInSeriesKeepsCoordinatesButWritesZone) {
@@ -128,6 +206,7 @@ TEST(UtmInverse, KnownPoints) {
         {"500000.5", "5316300", "32U", "9", "47.999998"},       // halves to even
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         RecordingMessages m;
         const Geo g = inverse(c.e, c.n, c.zone, "WGS", m);
         EXPECT_EQ(g.lon6, c.lon) << c.e << " " << c.n << " " << c.zone;
@@ -156,6 +235,7 @@ TEST(UtmInverse, FaultKeepsAllFourArguments) {
     const char* cases[][3] = {{"1E400", "5316300", "32U"}, {"0500000", "1E400", "32U"},
                               {"0500000", "5316300", "1E400U"}};
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         RecordingMessages m;
         const Geo g = inverse(c[0], c[1], c[2], "WGS", m);
         expectOneCritical(m, kComputationError);

@@ -52,6 +52,7 @@ TEST(DezimalNachGM, PadsSignsAndCarriesAtTheThreshold) {
         {"-0.25", "-00", "15"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         GM r = toGM(c.in);
         EXPECT_EQ(r.degrees, c.degrees) << c.in;
         EXPECT_EQ(r.minutes, c.minutes) << c.in;
@@ -82,6 +83,7 @@ TEST(DezimalNachGMS, CarriesTwiceAboveTheThresholdOnly) {
         {"9.96796724981198", "09", "58", "04.682"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         GMS r = toGMS(c.in);
         EXPECT_EQ(r.degrees, c.degrees) << c.in;
         EXPECT_EQ(r.minutes, c.minutes) << c.in;

@@ -20,8 +20,10 @@ TEST(ReadNumber, LeadingNumberWithBlanksSignAndExponent) {
         {".5", 0.5},      {"5.", 5},         {".", 0},            {"-", 0},
         {"1E", 1},        {"1E+", 1},        {"0571666", 571666}, {"\t9\r\n", 9},
     };
-    for (const Case& c : cases)
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         EXPECT_DOUBLE_EQ(readNumber(c.text), c.value) << c.text;
+    }
 }
 
 TEST(ReadNumber, HugeTextsReadAsInfinityWithoutFault) {
@@ -55,8 +57,10 @@ TEST(PlainText, FifteenDigitsNoTrailingZerosLeadingBlank) {
         {123456789012345.0, " 123456789012345"},
         {-5539110.4, "-5539110.4"},
     };
-    for (const Case& c : cases)
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         EXPECT_EQ(plainText(c.value), c.text) << c.value;
+    }
     EXPECT_EQ(plainTextTrimmed(48.5), "48.5");
 }
 
@@ -79,8 +83,10 @@ TEST(ZahlFormat, FixedDecimalsHalfAwayFromZero) {
         {"9.9999999", 6, "10.000000"}, {"5.12", 2, "5.12"}, {"1E-05", 6, "0.000010"},
         {"3", 20, "3.00000000000000"}, {"0.4", 0, "0"},     {"99.5", 0, "100"},
     };
-    for (const Case& c : cases)
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         EXPECT_EQ(ZahlFormat(c.text, c.n), c.out) << c.text << " n=" << c.n;
+    }
 }
 
 TEST(ZahlFormat, NeverEndsInAPoint) {
@@ -92,6 +98,19 @@ TEST(FixedDecimals, LocaleSeparatorAndNonFiniteFault) {
     EXPECT_EQ(fixedDecimals(3577453.78, 2, ","), "3577453,78");
     EXPECT_THROW(fixedDecimals(INFINITY, 2), NumericFault);
     EXPECT_THROW(fixedDecimals(NAN, 2), NumericFault);
+}
+
+// Gauss-Krueger output is rounded to the centimetre: a slot text that ends on
+// an exact half cent goes up, as the user would round it by hand.
+TEST(Runden, GaussKruegerCentTieGoesUp) {
+    const struct {
+        const char *slot, *shown;
+    } cases[] = {{" 3571686.385", "3571686.39"}, {" 5540758.785", "5540758.79"},
+                 {" 3571686.375", "3571686.38"}, {" 3571686.384", "3571686.38"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
+        EXPECT_EQ(plainTextTrimmed(Runden(readNumber(c.slot), 2)), c.shown) << c.slot;
+    }
 }
 
 TEST(Runden, HalvesAwayFromZero) {

@@ -208,6 +208,7 @@ TEST(FocusEvents, EnteringAFieldClearsOutputAndSelectsOrGuardsTheZone) {
         {Element::texHoch, "3", {"AusgabeReset", "select texHoch"}},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         FakeScreen screen;
         ProgramState state;
         screen.type(Element::texZone, c.zone);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -125,6 +127,75 @@ TEST(GKPruefen, AppendedDecimalsMakeTheNextRunSeeThePoint) {
     GKPruefen(screen, state);
     EXPECT_TRUE(state.calc.blnEingabeOK);
     EXPECT_EQ(screen.text(Element::texGKRechts), "3571686.00");
+}
+
+// The easting limits follow the selected strip width; the northing limits,
+// the limit texts and the order of the checks do not.
+struct StripCase {
+    const char* name;
+    bool sixDegrees;
+    std::string rechts;
+    Events events; // {} = accepted
+};
+
+void PrintTo(const StripCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class GKPruefenStripWidth : public testing::TestWithParam<StripCase> {};
+
+TEST_P(GKPruefenStripWidth, EastingLimitsOfTheSelectedStrips) {
+    const StripCase& c = GetParam();
+    FakeScreen screen;
+    ProgramState state;
+    if (c.sixDegrees)
+        screen.check(Element::optSechs, Element::optDrei);
+    screen.type(Element::texGKRechts, c.rechts);
+    screen.type(Element::texGKHoch, "5540759");
+    GKPruefen(screen, state);
+    EXPECT_EQ(state.calc.blnEingabeOK, c.events.empty());
+    EXPECT_EQ(screen.events(), c.events);
+    EXPECT_EQ(state.calc.strRechtsMin, c.sixDegrees ? "1484700" : "2484700");
+    EXPECT_EQ(state.calc.strRechtsMax, c.sixDegrees ? "3350587" : "5538200");
+    EXPECT_EQ(state.calc.strHochMin, "5107150");
+    EXPECT_EQ(state.calc.strHochMax, "6197355");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BothWidths, GKPruefenStripWidth,
+    testing::Values(
+        StripCase{"3deg west limit", false, "2484700", {}},
+        StripCase{"3deg below west limit", false, "2484699.99", {S, Z, R3, FR}},
+        StripCase{"3deg east limit", false, "5538200", {}},
+        StripCase{"3deg above east limit", false, "5538200.01", {S, Z, R4, FR}},
+        StripCase{"3deg strip 1 is west of Germany", false, "1484700", {S, Z, R3, FR}},
+        StripCase{"6deg west limit", true, "1484700", {}},
+        StripCase{"6deg below west limit", true, "1484699.99", {S, Z, R3, FR}},
+        StripCase{"6deg east limit", true, "3350587", {}},
+        StripCase{"6deg above east limit", true, "3350587.01", {S, Z, R4, FR}},
+        // Used to be refused as lying west of Germany (3° limits in 6° strips).
+        StripCase{"6deg 50N 10E", true, "2356630.99", {}},
+        StripCase{"6deg strip 3 east of 15E", true, "3340000", {}},
+        StripCase{"6deg strip 4 is east of Germany", true, "4485221", {S, Z, R4, FR}}),
+    [](const testing::TestParamInfo<StripCase>& info) {
+        std::string name = info.param.name;
+        for (char& ch : name)
+            if (!std::isalnum(static_cast<unsigned char>(ch)))
+                ch = '_';
+        return name;
+    });
+
+TEST(GKLimitsZeigen, LabelsShowTheLimitsOfTheSelectedStrips) {
+    FakeScreen screen;
+    ProgramState state;
+    GKLimitsZeigen(screen, state.calc);
+    EXPECT_EQ(screen.text(Element::labGKLimitsRechts), "5538200  Maximum\n2484700  Minimum");
+    EXPECT_EQ(screen.text(Element::labGKLimitsHoch), "6197355  Maximum\n5107150  Minimum");
+    screen.check(Element::optSechs, Element::optDrei);
+    GKLimitsZeigen(screen, state.calc);
+    EXPECT_EQ(screen.text(Element::labGKLimitsRechts), "3350587  Maximum\n1484700  Minimum");
+    EXPECT_EQ(screen.text(Element::labGKLimitsHoch), "6197355  Maximum\n5107150  Minimum");
+    EXPECT_EQ(state.calc.strRechtsMin, "1484700");
 }
 
 } // namespace

@@ -75,6 +75,7 @@ TEST(ZoneLimits, LeavingTheZoneRefusesBadCharactersInTheirOwnOrder) {
         {"32Ü", {kSound, "critical: " + kBandMessage, "AusgabeReset", "focus texZone"}},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         FakeScreen screen;
         ProgramState state;
         state.calc.strRechtsMax = "keep";

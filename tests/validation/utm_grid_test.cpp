@@ -181,8 +181,16 @@ struct ZoneJobCase {
 
 TEST(GKZonePruefen, RefusesGaussKruegerOutputOutsideGermanyOnly) {
     const ZoneJobCase cases[] = {
+        // The six zones covering Germany, then their neighbours on every side.
+        {"31T passes", kGRS80, kBessel, kUTMzivil, kGaussKrueger, "31T", true},
+        {"31U passes", kGRS80, kBessel, kUTMmil, kGaussKrueger, "31U", true},
+        {"32T passes", kHayford, kBessel, kUTMzivil, kGaussKrueger, "32T", true},
         {"32U passes", kGRS80, kBessel, kUTMzivil, kGaussKrueger, "32U", true},
         {"33T passes", kHayford, kBessel, kUTMref, kGaussKrueger, "33T", true},
+        {"33U passes", kGRS80, kBessel, kUTMref, kGaussKrueger, "33U", true},
+        {"30U refused", kGRS80, kBessel, kUTMzivil, kGaussKrueger, "30U", false},
+        {"34U refused", kGRS80, kBessel, kUTMzivil, kGaussKrueger, "34U", false},
+        {"33S refused", kHayford, kBessel, kUTMref, kGaussKrueger, "33S", false},
         {"32V refused", kGRS80, kBessel, kUTMmil, kGaussKrueger, "32V", false},
         {"lower case refused", kGRS80, kBessel, kUTMmil, kGaussKrueger, "32u", false},
         {"four characters refused", kGRS80, kBessel, kUTMmil, kGaussKrueger, "32UU", false},

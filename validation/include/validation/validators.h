@@ -25,9 +25,14 @@ void GKPruefen(CalcScreen& screen, ProgramState& state);
 // hidden). Returns the verdict.
 bool GKZonePruefen(CalcScreen& screen, ProgramState& state, const std::string& zone);
 
-// Puts Germany's Gauss-Krueger extent into the four limit texts of the
-// calculation screen (done by GKPruefen and by the Gauss-Krueger mask set-up).
-void GKLimitsSetzen(Arbeitsvariablen& calc);
+// Puts Germany's Gauss-Krueger extent for the strip width selected on the
+// screen (optDrei or optSechs) into the four limit texts of the calculation
+// screen (done by GKPruefen at every run).
+void GKLimitsSetzen(const CalcScreen& screen, Arbeitsvariablen& calc);
+
+// The same, and shows the limits in the Gauss-Krueger mask's two limit labels
+// (done when the mask is set up and when the strip width changes).
+void GKLimitsZeigen(CalcScreen& screen, Arbeitsvariablen& calc);
 
 // Hides the seven output frames.
 void AusgabeRahmenVerbergen(CalcScreen& screen);
