@@ -4,7 +4,6 @@
 #include "text/numeric_fault.h"
 #include "procedures/procedures.h"
 
-#include <exception>
 #include <optional>
 
 namespace lw {
@@ -65,19 +64,24 @@ OutputOutcome outputStage(DriverRun& run, const ResultPair& p) {
 // way (it has told the user), so that the run must end without output.
 bool convert(DriverRun& run) {
     InputResult input = inputStage(run);
-    if (run.out.procedureFailed() || input.outcome == InputOutcome::Failed)
+    if (input.outcome == InputOutcome::Failed)
         return false;
     if (input.outcome == InputOutcome::Refused)
         return true; // the check has said why; nothing more to do
     if (input.outcome == InputOutcome::Point) {
-        EllipsoideBerechnen(input.lat, input.lon, run.state, run.out);
-        if (run.out.procedureFailed())
+        const ConversionJob& job = run.job();
+        if (EllipsoideBerechnen(input.lat, input.lon, job.StartEllipsoid, job.ZielEllipsoid,
+                                run.calc(), run.out)
+                .failed)
             return false;
         std::optional<ResultPair> p = targetPair(run);
-        if (!p || outputStage(run, *p) == OutputOutcome::Ended)
+        if (!p)
             return true;
-        if (run.out.procedureFailed())
+        const OutputOutcome output = outputStage(run, *p);
+        if (output == OutputOutcome::Failed)
             return false;
+        if (output == OutputOutcome::Ended)
+            return true;
     }
     run.out.commit();
     return true;
@@ -98,10 +102,11 @@ void comRechnenClick(CalcScreen& screen, ProgramState& state) {
     try {
         if (!convert(run))
             endFailedRun(run);
-    } catch (const std::exception&) {
+    } catch (const NumericFault&) {
         // A numeric fault in a step without a handler of its own (rounding,
         // fixed-decimal formatting, the output procedures): the same message
-        // as the procedures show, and no result.
+        // as the procedures show, and no result. Anything else (no memory, a
+        // broken invariant) is no fault of the input and ends the program.
         showComputationError(screen);
         endFailedRun(run);
     }

@@ -11,6 +11,8 @@
 
 #include "geodesy/ellipsoids.h"
 
+#include <optional>
+
 namespace lw {
 
 struct GeoPoint {
@@ -36,8 +38,8 @@ struct ShiftParameters {
 
 ShiftParameters shiftParameters(DatumShift shift);
 
-// Molodensky shift of one point. Throws NumericFault when an intermediate or a
-// result is not finite (absurd input); the poles do not fault.
-GeoPointHeight molodensky(const GeoPointHeight& p, DatumShift shift);
+// Molodensky shift of one point. None when an intermediate or a result is not
+// finite (absurd input); the poles give a result.
+std::optional<GeoPointHeight> molodensky(const GeoPointHeight& p, DatumShift shift);
 
 } // namespace lw

@@ -10,6 +10,8 @@
 
 #include "geodesy/datum.h"
 
+#include <optional>
+
 namespace lw {
 
 // Bessel's e'^2 as written into the Gauss-Krueger formulas (the square of
@@ -32,11 +34,11 @@ struct GkPoint {
     double rechtswertM;
 };
 
-// Throws NumericFault on a non-finite result.
-GkPoint gkForward(double latDeg, double lonDeg, const GkStrip& strip);
+// None when the result is not finite.
+std::optional<GkPoint> gkForward(double latDeg, double lonDeg, const GkStrip& strip);
 
 // y is the distance from the central meridian (Rechtswert - 500000 - k*1e6).
-// Throws NumericFault on a non-finite result.
-GeoPoint gkInverse(double hochwertM, double yM, double centralMeridianDeg);
+// None when the result is not finite.
+std::optional<GeoPoint> gkInverse(double hochwertM, double yM, double centralMeridianDeg);
 
 } // namespace lw

@@ -13,6 +13,8 @@
 #include "geodesy/datum.h"
 #include "geodesy/ellipsoids.h"
 
+#include <optional>
+
 namespace lw {
 
 // Scale on the central meridian, false easting, false northing south.
@@ -46,13 +48,14 @@ struct GridPoint {
 };
 
 // Forward series into the given zone, unrounded; the false northing is added
-// south of the equator. Throws NumericFault on a non-finite result.
-GridPoint utmForward(double latDeg, double lonDeg, int zone, const Ellipsoid& ellipsoid);
+// south of the equator. None when the result is not finite.
+std::optional<GridPoint> utmForward(double latDeg, double lonDeg, int zone,
+                                    const Ellipsoid& ellipsoid);
 
 // Inverse series. `zone` may be any number (its central meridian is used);
-// `north` says which hemisphere the northing counts from. Throws NumericFault
-// on a non-finite result.
-GeoPoint utmInverse(double eastingM, double northingM, double zone, bool north,
-                    const Ellipsoid& ellipsoid);
+// `north` says which hemisphere the northing counts from. None when the result
+// is not finite.
+std::optional<GeoPoint> utmInverse(double eastingM, double northingM, double zone, bool north,
+                                   const Ellipsoid& ellipsoid);
 
 } // namespace lw
