@@ -6,6 +6,9 @@
 // the differences from PROJ's exact transverse Mercator are below 0.1 mm and
 // 1.5e-9 deg in 3 deg strips, below 0.6 mm and 4.6e-9 deg in 6 deg strips
 // (docs/accuracy.md).
+//
+// References: the projection and its strips, L. Krueger 1912 (see utm.h);
+// the series and their sources are those of utm.h, here on Bessel 1841.
 #pragma once
 
 #include "geodesy/datum.h"

@@ -8,6 +8,20 @@
 // (about 1 mm), on GRS80 and Hayford alike (docs/accuracy.md has the table).
 // Beyond 3 deg (the widened zones 32V and 31X..37X) they grow quickly with the
 // distance.
+//
+// References:
+// - The series in powers of the longitude difference l (forward) and of the
+//   distance y from the central meridian (inverse), with t = tan(phi) and
+//   eta^2 = e'^2 cos^2(phi), are the classical Gauss-Krueger expansion: L.
+//   Krueger, "Konforme Abbildung des Erdellipsoids in der Ebene", Veroeff.
+//   Koenigl. Preuss. Geod. Inst., Neue Folge 52, Potsdam 1912; in this form
+//   also in J. P. Snyder, "Map Projections - A Working Manual", USGS
+//   Professional Paper 1395, 1987 (chapter 8, Transverse Mercator), and M.
+//   Hooijberg, "Practical Geodesy", Springer 1997.
+// - Zones, bands, the scale 0.9996 and the Norway and Svalbard exceptions:
+//   DMA TM 8358.2, "The Universal Grids: Universal Transverse Mercator (UTM)
+//   and Universal Polar Stereographic (UPS)", 1989.
+// - Meridian arc and footpoint latitude: see meridian_arc.h.
 #pragma once
 
 #include "geodesy/datum.h"
