@@ -37,8 +37,8 @@ const std::vector<Sample>& samples() {
                 Sample s{};
                 s.lat = 47.3 + i * 0.24;
                 s.lon = 7.6 + j * 0.09; // inside zone 32 and Gauss-Krueger strip 3
-                s.utm = utmForward(s.lat, s.lon, 32, ellipsoid::GRS80);
-                s.gk = gkForward(s.lat, s.lon, gkStripOfLongitude(s.lon, 3));
+                s.utm = *utmForward(s.lat, s.lon, 32, ellipsoid::GRS80);
+                s.gk = *gkForward(s.lat, s.lon, gkStripOfLongitude(s.lon, 3));
                 s.latText = plainTextTrimmed(s.lat);
                 s.lonText = plainTextTrimmed(s.lon);
                 NoMessages m;

@@ -29,13 +29,15 @@ bool usesOfficialDatum(const ConversionJob& job) {
 
 // The refusal goes through the run's screen, so that the run counts it as a
 // failure and writes nothing.
-void refusePoint(DriverRun& run, const char* message) {
+ProcedureOutcome refusePoint(DriverRun& run, const char* message) {
     FehlerTon(run.screen, kCriticalStopSound);
     run.out.ausgabeReset();
     run.out.showMessage(MessageIcon::Critical, message);
+    return ProcedureOutcome{true, message};
 }
 
-void officialDatumStage(DriverRun& run, const std::string& lat, const std::string& lon) {
+ProcedureOutcome officialDatumStage(DriverRun& run, const std::string& lat,
+                                    const std::string& lon) {
     const bool fromDhdn = run.job().StartEllipsoid == kBessel;
     const OfficialResult result = officialDatum().transform(
         fromDhdn ? OfficialDirection::DhdnToEtrs89 : OfficialDirection::Etrs89ToDhdn,
@@ -59,6 +61,7 @@ void officialDatumStage(DriverRun& run, const std::string& lat, const std::strin
         calc.strBreiteBessel = targetLat;
         calc.strLaengeBessel = targetLon;
     }
+    return {};
 }
 
 } // namespace
@@ -68,11 +71,12 @@ bool officialDatumOffered(const std::string& startEllipsoid, const std::string& 
            (startEllipsoid == kGRS80 && targetEllipsoid == kBessel);
 }
 
-void datumStage(DriverRun& run, const std::string& lat, const std::string& lon) {
-    if (usesOfficialDatum(run.job()))
-        officialDatumStage(run, lat, lon);
-    else
-        EllipsoideBerechnen(lat, lon, run.state, run.out);
+ProcedureOutcome datumStage(DriverRun& run, const std::string& lat, const std::string& lon) {
+    const ConversionJob& job = run.job();
+    if (usesOfficialDatum(job))
+        return officialDatumStage(run, lat, lon);
+    return EllipsoideBerechnen(lat, lon, job.StartEllipsoid, job.ZielEllipsoid, run.calc(),
+                               run.out);
 }
 
 std::string genauigkeitsText(const ConversionJob& job) {

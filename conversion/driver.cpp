@@ -5,7 +5,6 @@
 #include "text/numeric_fault.h"
 #include "procedures/procedures.h"
 
-#include <exception>
 #include <optional>
 
 namespace lw {
@@ -66,19 +65,21 @@ OutputOutcome outputStage(DriverRun& run, const ResultPair& p) {
 // way (it has told the user), so that the run must end without output.
 bool convert(DriverRun& run) {
     InputResult input = inputStage(run);
-    if (run.out.procedureFailed() || input.outcome == InputOutcome::Failed)
+    if (input.outcome == InputOutcome::Failed)
         return false;
     if (input.outcome == InputOutcome::Refused)
         return true; // the check has said why; nothing more to do
     if (input.outcome == InputOutcome::Point) {
-        datumStage(run, input.lat, input.lon);
-        if (run.out.procedureFailed())
+        if (datumStage(run, input.lat, input.lon).failed)
             return false;
         std::optional<ResultPair> p = targetPair(run);
-        if (!p || outputStage(run, *p) == OutputOutcome::Ended)
+        if (!p)
             return true;
-        if (run.out.procedureFailed())
+        const OutputOutcome output = outputStage(run, *p);
+        if (output == OutputOutcome::Failed)
             return false;
+        if (output == OutputOutcome::Ended)
+            return true;
     }
     run.out.setText(Element::labGenauigkeit, genauigkeitsText(run.job()));
     run.out.commit();
@@ -100,10 +101,11 @@ void comRechnenClick(CalcScreen& screen, ProgramState& state) {
     try {
         if (!convert(run))
             endFailedRun(run);
-    } catch (const std::exception&) {
+    } catch (const NumericFault&) {
         // A numeric fault in a step without a handler of its own (rounding,
         // fixed-decimal formatting, the output procedures): the same message
-        // as the procedures show, and no result.
+        // as the procedures show, and no result. Anything else (no memory, a
+        // broken invariant) is no fault of the input and ends the program.
         showComputationError(screen);
         endFailedRun(run);
     }

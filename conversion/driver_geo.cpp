@@ -30,13 +30,13 @@ InputResult degreesMinutesInput(DriverRun& run) {
     Arbeitsvariablen& calc = run.calc();
     calc.strArg1 = run.screen.text(Element::texBreiteGrad);
     calc.strArg2 = run.screen.text(Element::texBreiteMinute);
-    GMnachDezimal(calc.strArg1, calc.strArg2, run.out);
+    ProcedureOutcome outcome = GMnachDezimal(calc.strArg1, calc.strArg2, run.out);
     std::string lat = withSign(calc.strArg1, run.screen.isChecked(Element::optGMS));
     calc.strArg1 = run.screen.text(Element::texLaengeGrad);
     calc.strArg2 = run.screen.text(Element::texLaengeMinute);
-    GMnachDezimal(calc.strArg1, calc.strArg2, run.out);
+    outcome += GMnachDezimal(calc.strArg1, calc.strArg2, run.out);
     std::string lon = withSign(calc.strArg1, run.screen.isChecked(Element::optGMW));
-    return point(lat, lon);
+    return outcome.failed ? failed() : point(lat, lon);
 }
 
 InputResult degreesMinutesSecondsInput(DriverRun& run) {
@@ -46,14 +46,14 @@ InputResult degreesMinutesSecondsInput(DriverRun& run) {
     calc.strArg1 = run.screen.text(Element::texBGrad);
     calc.strArg2 = run.screen.text(Element::texBMinute);
     calc.strArg3 = run.screen.text(Element::texBSekunde);
-    GMSnachDezimal(calc.strArg1, calc.strArg2, calc.strArg3, run.out);
+    ProcedureOutcome outcome = GMSnachDezimal(calc.strArg1, calc.strArg2, calc.strArg3, run.out);
     std::string lat = withSign(calc.strArg1, run.screen.isChecked(Element::optGradS));
     calc.strArg1 = run.screen.text(Element::texLGrad);
     calc.strArg2 = run.screen.text(Element::texLMinute);
     calc.strArg3 = run.screen.text(Element::texLSekunde);
-    GMSnachDezimal(calc.strArg1, calc.strArg2, calc.strArg3, run.out);
+    outcome += GMSnachDezimal(calc.strArg1, calc.strArg2, calc.strArg3, run.out);
     std::string lon = withSign(calc.strArg1, run.screen.isChecked(Element::optGradW));
-    return point(lat, lon);
+    return outcome.failed ? failed() : point(lat, lon);
 }
 
 } // namespace
@@ -72,23 +72,24 @@ InputResult geographicInput(DriverRun& run, int format) {
 }
 
 OutputOutcome geographicOutput(DriverRun& run, int format, const ResultPair& p) {
+    ProcedureOutcome outcome;
     switch (format) {
     case kGradDezimal:
         BreiteDezAusgeben(run.out, p.lat);
         LaengeDezAusgeben(run.out, p.lon);
         break;
     case kGradMinuten:
-        BreiteGMAusgeben(run.out, run.state, p.lat);
-        LaengeGMAusgeben(run.out, run.state, p.lon);
+        outcome = BreiteGMAusgeben(run.out, run.state, p.lat);
+        outcome += LaengeGMAusgeben(run.out, run.state, p.lon);
         break;
     case kGradMinSek:
-        BreiteGMSAusgeben(run.out, run.state, p.lat);
-        LaengeGMSAusgeben(run.out, run.state, p.lon);
+        outcome = BreiteGMSAusgeben(run.out, run.state, p.lat);
+        outcome += LaengeGMSAusgeben(run.out, run.state, p.lon);
         break;
     default:
         break;
     }
-    return OutputOutcome::Written;
+    return written(outcome);
 }
 
 } // namespace lw

@@ -14,9 +14,6 @@ namespace {
 constexpr const char* kThreeDegreeStrips = "3";
 constexpr const char* kSixDegreeStrips = "6";
 
-// GKnachGeo writes this as meridian when the Rechtswert names no strip.
-constexpr const char* kNoStrip = "Fehler";
-
 // Gauss-Krueger coordinates are given for Germany only; the bounds are
 // exclusive.
 constexpr double kGermanyLatMinDeg = 46.0;
@@ -82,13 +79,10 @@ InputResult gaussKruegerInput(DriverRun& run) {
     calc.strArg3 = run.screen.isChecked(Element::optDrei)    ? kThreeDegreeStrips
                    : run.screen.isChecked(Element::optSechs) ? kSixDegreeStrips
                                                              : "";
-    GKnachGeo(calc.strArg1, calc.strArg2, calc.strArg3, run.out);
-    // A refusal with a message is seen by the run; the one without a message
-    // (no strip) leaves this marker.
-    if (calc.strArg3 == kNoStrip)
+    // No strip for the Rechtswert fails without a message, the rest with one.
+    if (GKnachGeo(calc.strArg1, calc.strArg2, calc.strArg3, run.out).failed)
         return failed();
-    if (!run.out.procedureFailed())
-        run.screen.setText(Element::texMeridian, calc.strArg3);
+    run.screen.setText(Element::texMeridian, calc.strArg3);
     return point(calc.strArg1, calc.strArg2);
 }
 
@@ -102,7 +96,7 @@ OutputOutcome gaussKruegerOutput(DriverRun& run, const ResultPair& p) {
     calc.strArg1 = p.lat;
     calc.strArg2 = p.lon;
     calc.strArg3 = kThreeDegreeStrips;
-    GeoNachGK(calc.strArg1, calc.strArg2, calc.strArg3, run.out);
+    const ProcedureOutcome outcome = GeoNachGK(calc.strArg1, calc.strArg2, calc.strArg3, run.out);
     if (copiesInput(run, calc.strArg3)) {
         run.out.setText(Element::texGKRechtsAUS, run.screen.text(Element::texGKRechts));
         run.out.setText(Element::texGKHochAUS, run.screen.text(Element::texGKHoch));
@@ -113,7 +107,7 @@ OutputOutcome gaussKruegerOutput(DriverRun& run, const ResultPair& p) {
     }
     run.out.setText(Element::texMeridianAUS, calc.strArg3);
     run.out.setText(Element::labStreifenbreite, kThreeDegreeStrips);
-    return OutputOutcome::Written;
+    return written(outcome);
 }
 
 } // namespace lw

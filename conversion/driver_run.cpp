@@ -17,11 +17,6 @@ void RunScreen::setText(Element e, const std::string& text) {
     pending_.emplace_back(e, text);
 }
 
-void RunScreen::showMessage(MessageIcon icon, const std::string& text) {
-    ++boxesShown_;
-    real_.showMessage(icon, text);
-}
-
 // Emptying the output mask also drops what this run has not yet written.
 void RunScreen::ausgabeReset() {
     pending_.clear();

@@ -10,9 +10,6 @@
 namespace lw {
 namespace {
 
-// MILnachUTM marks a refused 100 km letter with this text in its fifth argument.
-constexpr const char* kLetterRefused = "Fehler";
-
 // UTM ends where the polar stereographic grid (UPS) begins.
 const std::string kNorthOfUtmText = "Die nördliche Breite muss kleiner sein als 84°.\r\n\r\n"
                                     "Ab 84° beginnt UPS.";
@@ -37,16 +34,17 @@ InputResult pointFromCivilSlots(DriverRun& run) {
     calc.strArg4 = utmEllipsoidText(run.job().StartEllipsoid);
     if (calc.strArg4.empty())
         return refused(); // no UTM on the start ellipsoid; the selection screen never offers it
-    UTMnachGeo(calc.strArg1, calc.strArg2, calc.strArg3, calc.strArg4, run.out);
+    if (UTMnachGeo(calc.strArg1, calc.strArg2, calc.strArg3, calc.strArg4, run.out).failed)
+        return failed();
     return point(calc.strArg4, calc.strArg3);
 }
 
 // Slots 1 to 7 hold zone, letters and the five digit pairs.
 InputResult pointFromMilitarySlots(DriverRun& run) {
     Arbeitsvariablen& calc = run.calc();
-    MILnachUTM(calc.strArg1, calc.strArg2, calc.strArg3, calc.strArg4, calc.strArg5, calc.strArg6,
-               calc.strArg7, run.out);
-    if (calc.strArg5 == kLetterRefused)
+    if (MILnachUTM(calc.strArg1, calc.strArg2, calc.strArg3, calc.strArg4, calc.strArg5,
+                   calc.strArg6, calc.strArg7, run.out)
+            .failed)
         return failed(); // the letters name no square; MILnachUTM has said so
     return pointFromCivilSlots(run);
 }
@@ -123,8 +121,7 @@ InputResult referenceInput(DriverRun& run) {
     calc.strArg5.clear();
     calc.strArg6.clear();
     calc.strArg7.clear();
-    REFnachMIL(calc.strArg1, calc.strArg2, calc.strArg3, calc.strArg4, calc.strArg5, calc.strArg6,
-               calc.strArg7);
+    REFnachMIL(calc.strArg3, calc.strArg4, calc.strArg5, calc.strArg6, calc.strArg7);
     return pointFromMilitarySlots(run);
 }
 
@@ -171,26 +168,26 @@ OutputOutcome utmOutput(DriverRun& run, int format, const ResultPair& p) {
     calc.strArg1 = longitudeWithinHalfTurn(p.lon);
     calc.strArg2 = p.lat;
     calc.strArg3 = ellipsoid;
-    GeoNachUTM(calc.strArg1, calc.strArg2, calc.strArg3, run.out);
+    ProcedureOutcome outcome = GeoNachUTM(calc.strArg1, calc.strArg2, calc.strArg3, run.out);
     if (format == kUTMzivil) {
         run.out.setText(Element::texRechts2, calc.strArg1);
         run.out.setText(Element::texHoch2, calc.strArg2);
         run.out.setText(Element::texZone2, calc.strArg3);
-        return OutputOutcome::Written;
+        return written(outcome);
     }
     // Zone, easting, northing in the order UTMnachMIL takes them.
     std::string easting = calc.strArg1;
     calc.strArg1 = calc.strArg3;
     calc.strArg3 = calc.strArg2;
     calc.strArg2 = easting;
-    UTMnachMIL(calc.strArg1, calc.strArg2, calc.strArg3, run.out);
+    outcome += UTMnachMIL(calc.strArg1, calc.strArg2, calc.strArg3, run.out);
     if (format == kUTMmil) {
         run.out.setText(Element::texMilUTM, calc.strArg1);
-        return OutputOutcome::Written;
+        return written(outcome);
     }
-    MILnachREF(calc.strArg1, run.out);
+    outcome += MILnachREF(calc.strArg1, run.out);
     run.out.setText(Element::texREFAUS, calc.strArg1);
-    return OutputOutcome::Written;
+    return written(outcome);
 }
 
 } // namespace lw

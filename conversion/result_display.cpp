@@ -97,31 +97,36 @@ void writeDecimal(CalcScreen& screen, Element field, const std::string& text, co
 
 // Slots 1 to 3 as DezimalNachGM uses them: decimal degrees in, signed degrees
 // and minutes out.
-void writeDegreesMinutes(CalcScreen& screen, Arbeitsvariablen& calc, const std::string& text,
-                         const Axis& axis, Element degreesField, Element minutesField) {
+ProcedureOutcome writeDegreesMinutes(CalcScreen& screen, Arbeitsvariablen& calc,
+                                     const std::string& text, const Axis& axis,
+                                     Element degreesField, Element minutesField) {
     calc.strArg1 = text;
     calc.strArg2.clear();
     calc.strArg3.clear();
-    DezimalNachGM(calc.strArg1, calc.strArg2, calc.strArg3, screen);
+    ProcedureOutcome outcome = DezimalNachGM(calc.strArg1, calc.strArg2, calc.strArg3, screen);
     std::string degrees = calc.strArg2;
     bool negative = takeSign(degrees);
     screen.setText(degreesField, hemisphere(negative, axis) + paddedDegrees(degrees, axis));
     screen.setText(minutesField, ZahlFormat(calc.strArg3, kAngleDecimals));
+    return outcome;
 }
 
 // Slots 1 to 4 as DezimalNachGMS uses them.
-void writeDegreesMinutesSeconds(CalcScreen& screen, Arbeitsvariablen& calc, const std::string& text,
-                                const Axis& axis, Element degreesField, Element minutesField,
-                                Element secondsField) {
+ProcedureOutcome writeDegreesMinutesSeconds(CalcScreen& screen, Arbeitsvariablen& calc,
+                                            const std::string& text, const Axis& axis,
+                                            Element degreesField, Element minutesField,
+                                            Element secondsField) {
     calc.strArg1 = text;
     calc.strArg2.clear();
     calc.strArg3.clear();
     calc.strArg4.clear();
-    DezimalNachGMS(calc.strArg1, calc.strArg2, calc.strArg3, calc.strArg4, screen);
+    ProcedureOutcome outcome =
+        DezimalNachGMS(calc.strArg1, calc.strArg2, calc.strArg3, calc.strArg4, screen);
     ShownAngle shown = dmsText(calc.strArg2, calc.strArg3, calc.strArg4, axis);
     screen.setText(degreesField, shown.degrees);
     screen.setText(minutesField, shown.minutes);
     screen.setText(secondsField, shown.seconds);
+    return outcome;
 }
 
 } // namespace
@@ -134,24 +139,26 @@ void LaengeDezAusgeben(CalcScreen& screen, const std::string& lon) {
     writeDecimal(screen, Element::texLaengeAUS, lon, kLongitude);
 }
 
-void BreiteGMAusgeben(CalcScreen& screen, ProgramState& state, const std::string& lat) {
-    writeDegreesMinutes(screen, state.calc, lat, kLatitude, Element::texBreiteGradAUS,
-                        Element::texBreiteMinuteAUS);
+ProcedureOutcome BreiteGMAusgeben(CalcScreen& screen, ProgramState& state, const std::string& lat) {
+    return writeDegreesMinutes(screen, state.calc, lat, kLatitude, Element::texBreiteGradAUS,
+                               Element::texBreiteMinuteAUS);
 }
 
-void LaengeGMAusgeben(CalcScreen& screen, ProgramState& state, const std::string& lon) {
-    writeDegreesMinutes(screen, state.calc, lon, kLongitude, Element::texLaengeGradAUS,
-                        Element::texLaengeMinuteAUS);
+ProcedureOutcome LaengeGMAusgeben(CalcScreen& screen, ProgramState& state, const std::string& lon) {
+    return writeDegreesMinutes(screen, state.calc, lon, kLongitude, Element::texLaengeGradAUS,
+                               Element::texLaengeMinuteAUS);
 }
 
-void BreiteGMSAusgeben(CalcScreen& screen, ProgramState& state, const std::string& lat) {
-    writeDegreesMinutesSeconds(screen, state.calc, lat, kLatitude, Element::texBGradAUS,
-                               Element::texBMinuteAUS, Element::texBSekundeAUS);
+ProcedureOutcome BreiteGMSAusgeben(CalcScreen& screen, ProgramState& state,
+                                   const std::string& lat) {
+    return writeDegreesMinutesSeconds(screen, state.calc, lat, kLatitude, Element::texBGradAUS,
+                                      Element::texBMinuteAUS, Element::texBSekundeAUS);
 }
 
-void LaengeGMSAusgeben(CalcScreen& screen, ProgramState& state, const std::string& lon) {
-    writeDegreesMinutesSeconds(screen, state.calc, lon, kLongitude, Element::texLGradAUS,
-                               Element::texLMinuteAUS, Element::texLSekundeAUS);
+ProcedureOutcome LaengeGMSAusgeben(CalcScreen& screen, ProgramState& state,
+                                   const std::string& lon) {
+    return writeDegreesMinutesSeconds(screen, state.calc, lon, kLongitude, Element::texLGradAUS,
+                                      Element::texLMinuteAUS, Element::texLSekundeAUS);
 }
 
 } // namespace lw

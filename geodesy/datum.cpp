@@ -1,7 +1,5 @@
 #include "geodesy/datum.h"
 
-#include "text/numeric_fault.h"
-
 #include <cmath>
 
 namespace lw {
@@ -21,7 +19,7 @@ ShiftParameters shiftParameters(DatumShift shift) {
     return {&ellipsoid::GRS80, &ellipsoid::Hayford, 87, 98, 120};
 }
 
-GeoPointHeight molodensky(const GeoPointHeight& p, DatumShift shift) {
+std::optional<GeoPointHeight> molodensky(const GeoPointHeight& p, DatumShift shift) {
     const ShiftParameters s = shiftParameters(shift);
     const Ellipsoid& src = *s.source;
     const double a = src.a, f = src.f, b = src.b, e = src.e, c = src.c;
@@ -40,16 +38,22 @@ GeoPointHeight molodensky(const GeoPointHeight& p, DatumShift shift) {
     const double da = s.target->a - a;
     const double df = s.target->f - f;
 
-    const double dLatDeg = (-s.dX * sinPhi * cosLambda - s.dY * sinPhi * sinLambda + s.dZ * cosPhi +
-                            e * e * N * sinPhi * cosPhi * da / a +
-                            (b * N / a + a * M / b) * df * sinPhi * cosPhi) *
-                           (kRadToDeg / finite(M + h));
-    const double dLonDeg =
-        (-s.dX * sinLambda + s.dY * cosLambda) * (kRadToDeg / finite(N + h)) / cosPhi;
+    // An infinite radius would turn the shift into a harmless-looking zero.
+    const double Mh = M + h, Nh = N + h;
+    if (!std::isfinite(Mh) || !std::isfinite(Nh))
+        return std::nullopt;
+    const double dLatDeg =
+        (-s.dX * sinPhi * cosLambda - s.dY * sinPhi * sinLambda + s.dZ * cosPhi +
+         e * e * N * sinPhi * cosPhi * da / a + (b * N / a + a * M / b) * df * sinPhi * cosPhi) *
+        (kRadToDeg / Mh);
+    const double dLonDeg = (-s.dX * sinLambda + s.dY * cosLambda) * (kRadToDeg / Nh) / cosPhi;
     const double dH = s.dX * cosPhi * cosLambda + s.dY * cosPhi * sinLambda + s.dZ * sinPhi -
                       da * a / N + sinPhi * sinPhi * (b * df / a) * N;
 
-    return {finite(p.latDeg + dLatDeg), finite(p.lonDeg + dLonDeg), finite(h + dH)};
+    const GeoPointHeight out{p.latDeg + dLatDeg, p.lonDeg + dLonDeg, h + dH};
+    if (!std::isfinite(out.latDeg) || !std::isfinite(out.lonDeg) || !std::isfinite(out.heightM))
+        return std::nullopt;
+    return out;
 }
 
 } // namespace lw

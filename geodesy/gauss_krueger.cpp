@@ -1,6 +1,5 @@
 #include "geodesy/gauss_krueger.h"
 
-#include "text/numeric_fault.h"
 #include "meridian_arc.h"
 
 #include <cmath>
@@ -21,8 +20,6 @@ constexpr GkConstants makeGkConstants() {
 }
 constexpr GkConstants kGk = makeGkConstants();
 
-const GkConstants& gkConstants() { return kGk; }
-
 } // namespace
 
 GkStrip gkStripOfLongitude(double lonDeg, int widthDeg) {
@@ -31,8 +28,8 @@ GkStrip gkStripOfLongitude(double lonDeg, int widthDeg) {
     return {k, widthDeg * k};
 }
 
-GkPoint gkForward(double latDeg, double lonDeg, const GkStrip& strip) {
-    const GkConstants& k = gkConstants();
+std::optional<GkPoint> gkForward(double latDeg, double lonDeg, const GkStrip& strip) {
+    const GkConstants& k = kGk;
     const double R = kRadToDeg, R2 = R * R;
     const double phi = latDeg * kDegToRad;
     const double sinPhi = std::sin(phi), cosPhi = std::cos(phi), cos2 = cosPhi * cosPhi;
@@ -49,11 +46,14 @@ GkPoint gkForward(double latDeg, double lonDeg, const GkStrip& strip) {
     const double y = dl * N * cosPhi / R + dl2 * dl * N * cos2 * cosPhi * (1 - t2 + eta2) / (6 * R2 * R) +
                      dl2 * dl2 * dl * N * cos2 * cos2 * cosPhi * (5 - 18 * t2 + t2 * t2) /
                          (120 * R2 * R2 * R);
-    return {finite(x), finite(strip.number * kGkStripMultiplierM + (y + kGkFalseEastingM))};
+    const double rechtswert = strip.number * kGkStripMultiplierM + (y + kGkFalseEastingM);
+    if (!std::isfinite(x) || !std::isfinite(rechtswert))
+        return std::nullopt;
+    return GkPoint{x, rechtswert};
 }
 
-GeoPoint gkInverse(double hochwertM, double yM, double centralMeridianDeg) {
-    const GkConstants& k = gkConstants();
+std::optional<GeoPoint> gkInverse(double hochwertM, double yM, double centralMeridianDeg) {
+    const GkConstants& k = kGk;
     const double R = kRadToDeg;
     const double sigmaDeg = hochwertM / k.E0;
     const double sigma = sigmaDeg * kDegToRad;
@@ -79,7 +79,9 @@ GeoPoint gkInverse(double hochwertM, double yM, double centralMeridianDeg) {
                           y2 * y * R * (1 + 2 * t2 + eta2) * (1.0 / 6) * (invNf2 * invNf * invCos) +
                           y2 * y2 * y * R * (5 + 28 * t2 + 24 * t2 * t2) / 120 *
                               (invNf4 * invNf * invCos);
-    return {finite(latDeg), finite(lonDeg)};
+    if (!std::isfinite(latDeg) || !std::isfinite(lonDeg))
+        return std::nullopt;
+    return GeoPoint{latDeg, lonDeg};
 }
 
 } // namespace lw

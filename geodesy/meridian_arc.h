@@ -1,6 +1,13 @@
 // Coefficients of the meridian arc and of its inverse (the footpoint
 // latitude), as polynomials in e'^2 truncated after e'^8. Shared by UTM and
 // Gauss-Krueger, which use them with different units for E0.
+//
+// Both are the classical expansions in e'^2 with the polar radius of
+// curvature c = a^2 / b, as German geodesy writes them (W. Grossmann,
+// "Geodaetische Rechnungen und Abbildungen in der Landesvermessung", Wittwer,
+// Stuttgart, 3rd ed. 1976); the footpoint latitude is the meridian arc
+// inverted by series reversion about the rectifying latitude sigma. Snyder
+// 1987 (see utm.h) gives the same two series in powers of e^2 and e1.
 #pragma once
 
 #include "geodesy/ellipsoids.h"

@@ -1,6 +1,5 @@
 #include "geodesy/utm.h"
 
-#include "text/numeric_fault.h"
 #include "meridian_arc.h"
 
 #include <cmath>
@@ -94,7 +93,8 @@ int zoneWithExceptions(int zone, char band, double lonDeg) {
     return zone;
 }
 
-GridPoint utmForward(double latDeg, double lonDeg, int zone, const Ellipsoid& ellipsoid) {
+std::optional<GridPoint> utmForward(double latDeg, double lonDeg, int zone,
+                                    const Ellipsoid& ellipsoid) {
     UtmConstants scratch{};
     const UtmConstants& k = constantsFor(ellipsoid, scratch);
     const double phi = latDeg * kDegToRad;
@@ -120,11 +120,13 @@ GridPoint utmForward(double latDeg, double lonDeg, int zone, const Ellipsoid& el
                             N * cos2 * cos2 * cosPhi * l2 * l2 * l * (5 - 18 * t2 + t2 * t2) / 120) *
                                kUtmScale +
                            kUtmFalseEastingM;
-    return {finite(easting), finite(northing)};
+    if (!std::isfinite(easting) || !std::isfinite(northing))
+        return std::nullopt;
+    return GridPoint{easting, northing};
 }
 
-GeoPoint utmInverse(double eastingM, double northingM, double zone, bool north,
-                    const Ellipsoid& ellipsoid) {
+std::optional<GeoPoint> utmInverse(double eastingM, double northingM, double zone, bool north,
+                                   const Ellipsoid& ellipsoid) {
     UtmConstants scratch{};
     const UtmConstants& k = constantsFor(ellipsoid, scratch);
     const double R = kRadToDeg;
@@ -169,7 +171,9 @@ GeoPoint utmInverse(double eastingM, double northingM, double zone, bool north,
 
     const double latDeg = phiFDeg + (B2 * y2 + B4 * y2 * y2 + B6 * y2 * y2 * y2) * R;
     const double lonDeg = L0 + (L1 * y + L3 * y2 * y + L5 * y2 * y2 * y) * R;
-    return {finite(latDeg), finite(lonDeg)};
+    if (!std::isfinite(latDeg) || !std::isfinite(lonDeg))
+        return std::nullopt;
+    return GeoPoint{latDeg, lonDeg};
 }
 
 } // namespace lw

@@ -22,30 +22,32 @@ std::string signedPaddedDegrees(double wholeDegrees, bool negative) {
 
 } // namespace
 
-void GMnachDezimal(std::string& degrees, std::string& minutes, MessageSink& messages) {
+ProcedureOutcome GMnachDezimal(std::string& degrees, std::string& minutes, MessageSink& messages) {
     commaToPoint(minutes);
     try {
         double d = finite(readNumber(degrees) + readNumber(minutes) / 60.0);
         degrees = plainText(d);
         minutes.clear();
     } catch (const NumericFault&) {
-        showComputationError(messages);
+        return ProcedureOutcome::computationError(messages);
     }
+    return ProcedureOutcome::done();
 }
 
-void GMSnachDezimal(std::string& degrees, const std::string& minutes, const std::string& seconds,
-                    MessageSink& messages) {
+ProcedureOutcome GMSnachDezimal(std::string& degrees, const std::string& minutes,
+                                const std::string& seconds, MessageSink& messages) {
     try {
         double d = finite(readNumber(degrees) + readNumber(minutes) / 60.0 +
                           readNumber(seconds) / 3600.0);
         degrees = plainText(d);
     } catch (const NumericFault&) {
-        showComputationError(messages);
+        return ProcedureOutcome::computationError(messages);
     }
+    return ProcedureOutcome::done();
 }
 
-void DezimalNachGM(std::string& text, std::string& degrees, std::string& minutes,
-                   MessageSink& messages) {
+ProcedureOutcome DezimalNachGM(std::string& text, std::string& degrees, std::string& minutes,
+                               MessageSink& messages) {
     commaToPoint(text);
     try {
         double value = finite(readNumber(text));
@@ -65,12 +67,13 @@ void DezimalNachGM(std::string& text, std::string& degrees, std::string& minutes
         if (m6 == 0)
             minutes = "0.000000";
     } catch (const NumericFault&) {
-        showComputationError(messages);
+        return ProcedureOutcome::computationError(messages);
     }
+    return ProcedureOutcome::done();
 }
 
-void DezimalNachGMS(std::string& text, std::string& degrees, std::string& minutes,
-                    std::string& seconds, MessageSink& messages) {
+ProcedureOutcome DezimalNachGMS(std::string& text, std::string& degrees, std::string& minutes,
+                                std::string& seconds, MessageSink& messages) {
     commaToPoint(text);
     try {
         double value = finite(readNumber(text));
@@ -98,8 +101,9 @@ void DezimalNachGMS(std::string& text, std::string& degrees, std::string& minute
         if (S == 0)
             seconds = "0.00";
     } catch (const NumericFault&) {
-        showComputationError(messages);
+        return ProcedureOutcome::computationError(messages);
     }
+    return ProcedureOutcome::done();
 }
 
 } // namespace lw

@@ -1,5 +1,4 @@
 // Text procedures of the datum shift.
-#include "text/numeric_fault.h"
 #include "text/numtext.h"
 #include "geodesy/datum.h"
 #include "procedures/procedures.h"
@@ -28,69 +27,76 @@ std::optional<DatumShift> shiftOfPairCode(const std::string& code) {
 
 // Runs one shift through the argument slots and returns the slots' latitude
 // and longitude, transformed or (after a fault) as they went in.
-void shiftThroughSlots(Arbeitsvariablen& calc, const std::string& lat, const std::string& lon,
-                       const char* pairCode, MessageSink& messages, std::string& outLat,
-                       std::string& outLon) {
+ProcedureOutcome shiftThroughSlots(Arbeitsvariablen& calc, const std::string& lat,
+                                   const std::string& lon, const char* pairCode,
+                                   MessageSink& messages, std::string& outLat,
+                                   std::string& outLon) {
     calc.strArg1 = lat;
     calc.strArg2 = lon;
     calc.strArg3 = kWorkingHeight;
     calc.strArg4 = pairCode;
-    EllipsoidWechsel(calc.strArg1, calc.strArg2, calc.strArg3, calc.strArg4, messages);
+    ProcedureOutcome outcome =
+        EllipsoidWechsel(calc.strArg1, calc.strArg2, calc.strArg3, calc.strArg4, messages);
     outLat = calc.strArg1;
     outLon = calc.strArg2;
+    return outcome;
 }
 
 } // namespace
 
-void EllipsoidWechsel(std::string& lat, std::string& lon, std::string& height,
-                      std::string& pairCode, MessageSink& messages) {
+ProcedureOutcome EllipsoidWechsel(std::string& lat, std::string& lon, std::string& height,
+                                  std::string& pairCode, MessageSink& messages) {
     // Bessel <-> Hayford has no row: such jobs pass through GRS80 in two steps.
     if (pairCode.empty() || pairCode == "BH" || pairCode == "HB")
-        return;
+        return ProcedureOutcome::done();
     const GeoPointHeight in{readNumber(lat), readNumber(lon), readNumber(height)};
-    try {
-        const std::optional<DatumShift> shift = shiftOfPairCode(pairCode);
-        if (!shift) // no constants for an unknown pair: the division by a = 0 faults
-            throw NumericFault{};
-        const GeoPointHeight out = molodensky(in, *shift);
-        lat = plainText(out.latDeg);
-        lon = plainText(out.lonDeg);
-        height = plainText(out.heightM);
-    } catch (const NumericFault&) {
-        showComputationError(messages);
-    }
+    const std::optional<DatumShift> shift = shiftOfPairCode(pairCode);
+    // No constants for an unknown pair: the division by a = 0 faults.
+    const std::optional<GeoPointHeight> out = shift ? molodensky(in, *shift) : std::nullopt;
+    if (!out)
+        return ProcedureOutcome::computationError(messages);
+    lat = plainText(out->latDeg);
+    lon = plainText(out->lonDeg);
+    height = plainText(out->heightM);
+    return ProcedureOutcome::done();
 }
 
-void EllipsoideBerechnen(const std::string& latIn, const std::string& lonIn, ProgramState& state,
-                         MessageSink& messages) {
+ProcedureOutcome EllipsoideBerechnen(const std::string& latIn, const std::string& lonIn,
+                                     const std::string& start, const std::string& target,
+                                     Arbeitsvariablen& c, MessageSink& messages) {
     // The inputs may be working variables themselves; copy them first.
     const std::string lat = latIn, lon = lonIn;
-    const std::string& start = state.job.StartEllipsoid;
-    const std::string& target = state.job.ZielEllipsoid;
-    Arbeitsvariablen& c = state.calc;
+    ProcedureOutcome outcome;
 
     if (start == kGRS80) {
         if (target == kGRS80) {
             c.strBreiteGRS80 = lat;
             c.strLaengeGRS80 = lon;
         } else if (target == kBessel) {
-            shiftThroughSlots(c, lat, lon, "GB", messages, c.strBreiteBessel, c.strLaengeBessel);
+            outcome += shiftThroughSlots(c, lat, lon, "GB", messages, c.strBreiteBessel,
+                                         c.strLaengeBessel);
         } else if (target == kHayford) {
-            shiftThroughSlots(c, lat, lon, "GH", messages, c.strBreiteHayford, c.strLaengeHayford);
+            outcome += shiftThroughSlots(c, lat, lon, "GH", messages, c.strBreiteHayford,
+                                         c.strLaengeHayford);
         }
     } else if (start == kBessel) {
-        shiftThroughSlots(c, lat, lon, "BG", messages, c.strBreiteGRS80, c.strLaengeGRS80);
+        outcome +=
+            shiftThroughSlots(c, lat, lon, "BG", messages, c.strBreiteGRS80, c.strLaengeGRS80);
         const std::string grsLat = c.strBreiteGRS80, grsLon = c.strLaengeGRS80;
-        shiftThroughSlots(c, grsLat, grsLon, "GH", messages, c.strBreiteHayford, c.strLaengeHayford);
+        outcome += shiftThroughSlots(c, grsLat, grsLon, "GH", messages, c.strBreiteHayford,
+                                     c.strLaengeHayford);
         c.strBreiteBessel = lat;
         c.strLaengeBessel = lon;
     } else if (start == kHayford) {
-        shiftThroughSlots(c, lat, lon, "HG", messages, c.strBreiteGRS80, c.strLaengeGRS80);
+        outcome +=
+            shiftThroughSlots(c, lat, lon, "HG", messages, c.strBreiteGRS80, c.strLaengeGRS80);
         c.strBreiteHayford = lat;
         c.strLaengeHayford = lon;
         const std::string grsLat = c.strBreiteGRS80, grsLon = c.strLaengeGRS80;
-        shiftThroughSlots(c, grsLat, grsLon, "GB", messages, c.strBreiteBessel, c.strLaengeBessel);
+        outcome += shiftThroughSlots(c, grsLat, grsLon, "GB", messages, c.strBreiteBessel,
+                                     c.strLaengeBessel);
     }
+    return outcome;
 }
 
 } // namespace lw

@@ -45,8 +45,8 @@ std::string meridianText(double centralMeridianDeg, bool west) {
 
 } // namespace
 
-void GeoNachGK(std::string& lat, std::string& lon, std::string& stripWidth,
-               MessageSink& messages) {
+ProcedureOutcome GeoNachGK(std::string& lat, std::string& lon, std::string& stripWidth,
+                           MessageSink& messages) {
     try {
         const double latDeg = readNumber(lat);
         const double lonDeg = readNumber(lon);
@@ -54,40 +54,45 @@ void GeoNachGK(std::string& lat, std::string& lon, std::string& stripWidth,
         const GkStrip strip = width == 0 ? GkStrip{0, 0} : gkStripOfLongitude(lonDeg, width);
         stripWidth = meridianText(strip.centralMeridianDeg, lonDeg < 0);
 
-        const GkPoint p = gkForward(latDeg, lonDeg, strip);
-        std::string hoch = plainText(p.hochwertM);
-        lon = plainText(p.rechtswertM);
+        const std::optional<GkPoint> p = gkForward(latDeg, lonDeg, strip);
+        if (!p)
+            return ProcedureOutcome::computationError(messages);
+        std::string hoch = plainText(p->hochwertM);
+        lon = plainText(p->rechtswertM);
         lat = std::move(hoch);
     } catch (const NumericFault&) {
-        showComputationError(messages);
+        return ProcedureOutcome::computationError(messages);
     }
+    return ProcedureOutcome::done();
 }
 
-void GKnachGeo(std::string& hoch, std::string& rechts, std::string& stripWidth,
-               MessageSink& messages) {
+ProcedureOutcome GKnachGeo(std::string& hoch, std::string& rechts, std::string& stripWidth,
+                           MessageSink& messages) {
     const double stripNo = readNumber(rechts.substr(0, 1));
     const double y = readNumber(rechts) - kGkFalseEastingM - stripNo * kGkStripMultiplierM;
     const double L0 = stripWidthDeg(stripWidth) * stripNo;
 
     if (L0 > kEasternmostGermanMeridianDeg) {
-        messages.showMessage(MessageIcon::Critical, std::string(kStripTooWideText));
-        return;
+        return ProcedureOutcome::showing(messages, MessageIcon::Critical, kStripTooWideText);
     }
     if (L0 == 0) { // strip 0, no digit, or no known width: no coordinates
         hoch.clear();
         rechts.clear();
         stripWidth = kFailureMarker;
-        return;
+        return ProcedureOutcome::failedSilently();
     }
     stripWidth = meridianText(L0, false);
     try {
-        const GeoPoint g = gkInverse(readNumber(hoch), finite(y), L0);
-        std::string latText = plainText(g.latDeg);
-        rechts = plainText(g.lonDeg);
+        const std::optional<GeoPoint> g = gkInverse(readNumber(hoch), finite(y), L0);
+        if (!g)
+            return ProcedureOutcome::computationError(messages);
+        std::string latText = plainText(g->latDeg);
+        rechts = plainText(g->lonDeg);
         hoch = std::move(latText);
     } catch (const NumericFault&) {
-        showComputationError(messages);
+        return ProcedureOutcome::computationError(messages);
     }
+    return ProcedureOutcome::done();
 }
 
 } // namespace lw

@@ -12,6 +12,9 @@ namespace {
 
 constexpr int kPairs = 5; // digit pairs from 10 km down to 1 m
 
+// Marker in the 100 m slot when a letter names no square.
+constexpr const char* kFailureMarker = "Fehler";
+
 // Substring from 1-based `start`: a start before the text faults, a start
 // beyond it gives "" (as the procedures' character lookups behave).
 std::string mid(std::string_view text, long start, std::size_t length = 1) {
@@ -30,17 +33,17 @@ long digitAt(std::string_view text, long pos) {
 
 } // namespace
 
-void UTMnachMIL(std::string& zone, std::string& easting, std::string& northing,
-                MessageSink& messages) {
+ProcedureOutcome UTMnachMIL(std::string& zone, std::string& easting, std::string& northing,
+                            MessageSink& messages) {
     const std::string e = trimBlanks(easting);
     const std::string n = trimBlanks(northing);
     if (e.size() != 7) {
-        messages.showMessage(MessageIcon::Critical, "Der Rechtswert muss genau 7-stellig sein!");
-        return;
+        return ProcedureOutcome::showing(messages, MessageIcon::Critical,
+                                         "Der Rechtswert muss genau 7-stellig sein!");
     }
     if (n.size() != 7) {
-        messages.showMessage(MessageIcon::Critical, "Der Hochwert muss genau 7-stellig sein!");
-        return;
+        return ProcedureOutcome::showing(messages, MessageIcon::Critical,
+                                         "Der Hochwert muss genau 7-stellig sein!");
     }
     try {
         const int z = toInt16(readNumber(zone));
@@ -58,11 +61,12 @@ void UTMnachMIL(std::string& zone, std::string& easting, std::string& northing,
         }
         zone = std::move(text);
     } catch (const NumericFault&) {
-        showComputationError(messages);
+        return ProcedureOutcome::computationError(messages);
     }
+    return ProcedureOutcome::done();
 }
 
-void MILnachREF(std::string& text, MessageSink& messages) {
+ProcedureOutcome MILnachREF(std::string& text, MessageSink& messages) {
     try {
         // Missing pairs count as zeros.
         const std::string t = text + ".00.00.00.00.00";
@@ -73,13 +77,13 @@ void MILnachREF(std::string& text, MessageSink& messages) {
             ref += mid(t, pos);
         text = std::move(ref);
     } catch (const NumericFault&) {
-        showComputationError(messages);
+        return ProcedureOutcome::computationError(messages);
     }
+    return ProcedureOutcome::done();
 }
 
-void REFnachMIL(std::string& /*zone*/, std::string& /*letters*/, std::string& group,
-                std::string& pair1km, std::string& pair100m, std::string& pair10m,
-                std::string& pair1m) {
+void REFnachMIL(std::string& group, std::string& pair1km, std::string& pair100m,
+                std::string& pair10m, std::string& pair1m) {
     // The group holds h easting digits then h northing digits; the places not
     // given (below 10^(5-h) m) are zero.
     const auto h = static_cast<std::size_t>(
@@ -91,17 +95,18 @@ void REFnachMIL(std::string& /*zone*/, std::string& /*letters*/, std::string& gr
         *pairs[k] = std::string{eastDigits[k], northDigits[k]};
 }
 
-void MILnachUTM(std::string& zone, std::string& letters, std::string& pair10km,
-                std::string& pair1km, std::string& pair100m, std::string& pair10m,
-                std::string& pair1m, MessageSink& messages) {
+ProcedureOutcome MILnachUTM(std::string& zone, std::string& letters, std::string& pair10km,
+                            std::string& pair1km, std::string& pair100m, std::string& pair10m,
+                            std::string& pair1m, MessageSink& messages) {
     const std::string columnLetter = mid(letters, 1);
     const std::string rowLetter = mid(letters, 2);
     const std::optional<int> eastDigit = columnDigit(firstChar(columnLetter));
     if (!eastDigit) {
-        messages.showMessage(MessageIcon::Critical,
-                             "Der 1. Buchstabe des 100km-Quadrates ist nicht zulässig");
-        pair100m = "Fehler";
-        return;
+        ProcedureOutcome refusal =
+            ProcedureOutcome::showing(messages, MessageIcon::Critical,
+                                      "Der 1. Buchstabe des 100km-Quadrates ist nicht zulässig");
+        pair100m = kFailureMarker;
+        return refusal;
     }
     const char band = zone.empty() ? '\0' : zone.back();
     const bool oddZone = std::fmod(readNumber(mid(zone, 2)), 2) != 0;
@@ -109,10 +114,11 @@ void MILnachUTM(std::string& zone, std::string& letters, std::string& pair10km,
     const std::optional<int> millions =
         row ? millionsDigit(band, row->secondHalf, row->hundredKmDigit) : std::nullopt;
     if (!millions) { // also a square that does not exist in the zone's band
-        messages.showMessage(MessageIcon::Critical,
-                             "Der 2. Buchstabe des 100km-Quadrates ist nicht zulässig.");
-        pair100m = "Fehler";
-        return;
+        ProcedureOutcome refusal =
+            ProcedureOutcome::showing(messages, MessageIcon::Critical,
+                                      "Der 2. Buchstabe des 100km-Quadrates ist nicht zulässig.");
+        pair100m = kFailureMarker;
+        return refusal;
     }
 
     const std::string* pairs[kPairs] = {&pair10km, &pair1km, &pair100m, &pair10m, &pair1m};
@@ -130,6 +136,7 @@ void MILnachUTM(std::string& zone, std::string& letters, std::string& pair10km,
     zone = std::move(east);
     letters = std::move(north);
     pair10km = std::move(newZone);
+    return ProcedureOutcome::done();
 }
 
 } // namespace lw

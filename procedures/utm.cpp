@@ -43,8 +43,8 @@ std::string ZonenNummer(const std::string& lon) {
     return zone == 0 ? std::string() : zoneDigitsText(zone);
 }
 
-void GeoNachUTM(std::string& lon, std::string& lat, std::string& ellipsoidName,
-                MessageSink& messages) {
+ProcedureOutcome GeoNachUTM(std::string& lon, std::string& lat, std::string& ellipsoidName,
+                            MessageSink& messages) {
     try {
         const Ellipsoid& ell = utmEllipsoid(ellipsoidName);
         const double latDeg = readNumber(lat);
@@ -61,21 +61,24 @@ void GeoNachUTM(std::string& lon, std::string& lat, std::string& ellipsoidName,
         // A missing band or zone shows as a leading "0" of the three characters.
         ellipsoidName = lastChars("000" + zoneDigits + band, 3);
 
-        const GridPoint p = utmForward(latDeg, lonDeg, zone, ell);
-        const double northing = p.northingM > kMaxNorthingM ? kMaxNorthingM : p.northingM;
+        const std::optional<GridPoint> p = utmForward(latDeg, lonDeg, zone, ell);
+        if (!p)
+            return ProcedureOutcome::computationError(messages);
+        const double northing = p->northingM > kMaxNorthingM ? kMaxNorthingM : p->northingM;
         std::string eastingText = "0";
-        eastingText += integerText(Runden(p.eastingM, 0));
+        eastingText += integerText(Runden(p->eastingM, 0));
         std::string northingText = "00000000";
         northingText += integerText(Runden(northing, 0));
         lon = std::move(eastingText);
         lat = lastChars(northingText, 7);
     } catch (const NumericFault&) {
-        showComputationError(messages);
+        return ProcedureOutcome::computationError(messages);
     }
+    return ProcedureOutcome::done();
 }
 
-void UTMnachGeo(std::string& easting, std::string& northing, std::string& zone,
-                std::string& ellipsoidName, MessageSink& messages) {
+ProcedureOutcome UTMnachGeo(std::string& easting, std::string& northing, std::string& zone,
+                            std::string& ellipsoidName, MessageSink& messages) {
     try {
         const Ellipsoid& ell = utmEllipsoid(ellipsoidName);
         const char band =
@@ -86,17 +89,20 @@ void UTMnachGeo(std::string& easting, std::string& northing, std::string& zone,
         const double E = roundHalfEvenWhole(readNumber(easting));
         const double Nn = roundHalfEvenWhole(readNumber(northing));
 
-        const GeoPoint g = utmInverse(E, Nn, zoneNo, north, ell);
+        const std::optional<GeoPoint> g = utmInverse(E, Nn, zoneNo, north, ell);
+        if (!g)
+            return ProcedureOutcome::computationError(messages);
         // Texts with "." whatever the locale: the number rules never use ",".
-        std::string latRounded = plainTextTrimmed(finite(Runden(g.latDeg, 6)));
-        std::string lonRounded = plainTextTrimmed(finite(Runden(g.lonDeg, 6)));
+        std::string latRounded = plainTextTrimmed(finite(Runden(g->latDeg, 6)));
+        std::string lonRounded = plainTextTrimmed(finite(Runden(g->lonDeg, 6)));
         northing = std::move(latRounded);
         easting = std::move(lonRounded);
-        zone = plainTextTrimmed(g.lonDeg);
-        ellipsoidName = plainTextTrimmed(g.latDeg);
+        zone = plainTextTrimmed(g->lonDeg);
+        ellipsoidName = plainTextTrimmed(g->latDeg);
     } catch (const NumericFault&) {
-        showComputationError(messages);
+        return ProcedureOutcome::computationError(messages);
     }
+    return ProcedureOutcome::done();
 }
 
 } // namespace lw

@@ -15,6 +15,10 @@ if [ "${1:-}" = "--sanitize" ]; then
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 fi
 
+if [ "${CI:-}" = "true" ]; then
+    flags+=(-DLW_WERROR=ON)
+fi
+
 export QT_QPA_PLATFORM=offscreen
 cmake -S . -B "$build" "${flags[@]}"
 cmake --build "$build" -j"$(nproc)"

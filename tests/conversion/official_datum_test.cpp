@@ -313,7 +313,7 @@ TEST(OfficialDatumFigures, MolodenskyFiguresOfTheAccuracyLineHold) {
                     &BkgPoint::etrsLon, &BkgPoint::dhdnLat, &BkgPoint::dhdnLon}}) {
         double sum = 0.0, largest = 0.0;
         for (const BkgPoint& p : kBkgPoints) {
-            const GeoPointHeight shifted = molodensky({p.*d.fromLat, p.*d.fromLon, 300.0}, d.shift);
+            const GeoPointHeight shifted = molodensky({p.*d.fromLat, p.*d.fromLon, 300.0}, d.shift).value();
             const double m = metresApart(p.*d.toLat, p.*d.toLon, shifted.latDeg, shifted.lonDeg);
             sum += m;
             largest = std::max(largest, m);

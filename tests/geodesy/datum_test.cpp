@@ -105,7 +105,7 @@ class MolodenskyAgainstProj : public testing::TestWithParam<ShiftCase> {};
 
 TEST_P(MolodenskyAgainstProj, PinnedAtOnePointTo5e9Degree) {
     const ShiftCase& c = GetParam();
-    const GeoPointHeight g = molodensky({47.5, 11.0, 300}, c.shift);
+    const GeoPointHeight g = molodensky({47.5, 11.0, 300}, c.shift).value();
     EXPECT_NEAR(g.latDeg, c.latDeg, 5e-9);
     EXPECT_NEAR(g.lonDeg, c.lonDeg, 5e-9);
     EXPECT_NEAR(g.heightM, c.heightM, 1e-3);
@@ -200,7 +200,7 @@ void expectPair(const std::string& lat, const std::string& lon, const ProjShift&
 TEST(EllipsoideBerechnen, Grs80ToGrs80CopiesInputCharacterForCharacter) {
     ProgramState s = jobState("GRS80", "GRS80");
     RecordingMessages m;
-    EllipsoideBerechnen("50.000001", " 9.5", s, m);
+    EllipsoideBerechnen("50.000001", " 9.5", s.job.StartEllipsoid, s.job.ZielEllipsoid, s.calc, m);
     const Pairs p = pairsOf(s);
     EXPECT_EQ(p.grsLat, "50.000001");
     EXPECT_EQ(p.grsLon, " 9.5");
@@ -218,7 +218,7 @@ TEST(EllipsoideBerechnen, StartGrs80WritesOnlyTheTargetPair) {
         SCOPED_TRACE(c.target);
         ProgramState s = jobState("GRS80", c.target);
         RecordingMessages m;
-        EllipsoideBerechnen("50", "10", s, m);
+        EllipsoideBerechnen("50", "10", s.job.StartEllipsoid, s.job.ZielEllipsoid, s.calc, m);
         const Pairs p = pairsOf(s);
         if (std::string(c.target) == "Bessel") {
             expectPair(p.besLat, p.besLon, c.expected);
@@ -237,7 +237,7 @@ TEST(EllipsoideBerechnen, StartBesselFillsAllThreePairsWhateverTheTarget) {
         SCOPED_TRACE(target);
         ProgramState s = jobState("Bessel", target);
         RecordingMessages m;
-        EllipsoideBerechnen("50", "10", s, m);
+        EllipsoideBerechnen("50", "10", s.job.StartEllipsoid, s.job.ZielEllipsoid, s.calc, m);
         const Pairs p = pairsOf(s);
         EXPECT_EQ(p.besLat, "50");
         EXPECT_EQ(p.besLon, "10");
@@ -251,7 +251,7 @@ TEST(EllipsoideBerechnen, StartBesselFillsAllThreePairsWhateverTheTarget) {
 TEST(EllipsoideBerechnen, StartHayfordPassesThroughGrs80ToBessel) {
     ProgramState s = jobState("Hayford", "Bessel");
     RecordingMessages m;
-    EllipsoideBerechnen("48", "11", s, m);
+    EllipsoideBerechnen("48", "11", s.job.StartEllipsoid, s.job.ZielEllipsoid, s.calc, m);
     const Pairs p = pairsOf(s);
     EXPECT_EQ(p.hayLat, "48");
     expectPair(p.grsLat, p.grsLon, kHG_48_11);
@@ -263,7 +263,8 @@ TEST(EllipsoideBerechnen, InputsThatAreWorkingVariablesAreReadBeforeOverwritten)
     s.calc.strArg4 = "50";
     s.calc.strArg3 = "10";
     RecordingMessages m;
-    EllipsoideBerechnen(s.calc.strArg4, s.calc.strArg3, s, m);
+    EllipsoideBerechnen(s.calc.strArg4, s.calc.strArg3, s.job.StartEllipsoid, s.job.ZielEllipsoid,
+                        s.calc, m);
     EXPECT_EQ(s.calc.strBreiteBessel, "50");
     EXPECT_EQ(s.calc.strLaengeBessel, "10");
     expectPair(s.calc.strBreiteGRS80, s.calc.strLaengeGRS80, kBG_50_10);
@@ -272,7 +273,7 @@ TEST(EllipsoideBerechnen, InputsThatAreWorkingVariablesAreReadBeforeOverwritten)
 TEST(EllipsoideBerechnen, FailedStepStoresUntransformedTextsAndGoesOn) {
     ProgramState s = jobState("Bessel", "Hayford");
     RecordingMessages m;
-    EllipsoideBerechnen("1E400", "10", s, m);
+    EllipsoideBerechnen("1E400", "10", s.job.StartEllipsoid, s.job.ZielEllipsoid, s.calc, m);
     EXPECT_EQ(m.messages.size(), 2u); // both steps fault
     EXPECT_EQ(s.calc.strBreiteGRS80, "1E400");
     EXPECT_EQ(s.calc.strBreiteHayford, "1E400");

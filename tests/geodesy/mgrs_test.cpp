@@ -82,7 +82,7 @@ TEST(ReferenceToMilitary, DigitGroupsBecomePairs) {
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         std::string zone = "32U", letters = "NA", g = c.group, p4 = "x", p5 = "x", p6 = "x", p7 = "x";
-        REFnachMIL(zone, letters, g, p4, p5, p6, p7);
+        REFnachMIL(g, p4, p5, p6, p7);
         EXPECT_EQ(zone + letters, "32UNA");
         EXPECT_EQ((std::array<std::string, 5>{g, p4, p5, p6, p7}),
                   (std::array<std::string, 5>{c.pairs[0], c.pairs[1], c.pairs[2], c.pairs[3],
@@ -165,7 +165,7 @@ TEST(MilitaryToUtm, InadmissibleLettersAreRefusedWithFehlerMarker) {
 TEST(MilitaryToUtm, BandXNorthOfNineThousandKmKeepsMillionsDigitNine) {
     RecordingMessages m;
     std::string zone = "33X", letters = "WM", group = "0203083011", p4, p5, p6, p7;
-    REFnachMIL(zone, letters, group, p4, p5, p6, p7);
+    REFnachMIL(group, p4, p5, p6, p7);
     const Decoded d = decode("33X", "WM", {group.c_str(), p4.c_str(), p5.c_str(), p6.c_str(), p7.c_str()}, m);
     EXPECT_EQ(d.easting, "0502030");
     EXPECT_EQ(d.northing, "9183011");

@@ -83,14 +83,14 @@ TEST(ProjCrossCheck, UtmWithinThreeDegreesOfTheCentralMeridian) {
                         const double phi = south ? -lat : lat, lon = 9 + dl;
                         if (south && phi == 0)
                             continue;
-                        const GridPoint ours = utmForward(phi, lon, 32, *e.ell);
+                        const GridPoint ours = utmForward(phi, lon, 32, *e.ell).value();
                         const PJ_XY ref = proj.forward(phi, lon);
                         d.forwardM = std::max({d.forwardM, std::fabs(ours.eastingM - ref.x),
                                                std::fabs(ours.northingM - ref.y)});
                         // The inverse works on whole metres (the southern
                         // northing is rounded inside it): compare on those.
                         const double x = std::round(ref.x), y = std::round(ref.y);
-                        const GeoPoint back = utmInverse(x, y, 32, !south, *e.ell);
+                        const GeoPoint back = utmInverse(x, y, 32, !south, *e.ell).value();
                         const PJ_LP refBack = proj.inverse(x, y);
                         d.inverseDeg = std::max({d.inverseDeg, std::fabs(back.latDeg - refBack.phi),
                                                  std::fabs(back.lonDeg - refBack.lam)});
@@ -118,12 +118,12 @@ TEST(ProjCrossCheck, GaussKruegerOnBesselOverGermany) {
                           std::to_string(s.centralMeridianDeg) + " +x_0=" +
                           std::to_string(s.number * 1000000 + 500000));
                 ASSERT_TRUE(proj.ok());
-                const GkPoint ours = gkForward(lat, lon, s);
+                const GkPoint ours = gkForward(lat, lon, s).value();
                 const PJ_XY ref = proj.forward(lat, lon);
                 d.forwardM = std::max({d.forwardM, std::fabs(ours.rechtswertM - ref.x),
                                        std::fabs(ours.hochwertM - ref.y)});
                 const double y = ref.x - 500000 - s.number * 1000000;
-                const GeoPoint back = gkInverse(ref.y, y, s.centralMeridianDeg);
+                const GeoPoint back = gkInverse(ref.y, y, s.centralMeridianDeg).value();
                 d.inverseDeg =
                     std::max({d.inverseDeg, std::fabs(back.latDeg - lat), std::fabs(back.lonDeg - lon)});
             }

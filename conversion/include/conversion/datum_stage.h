@@ -9,6 +9,7 @@
 #pragma once
 
 #include "conversion/driver_run.h"
+#include "procedures/outcome.h"
 
 #include <string>
 
@@ -27,7 +28,7 @@ bool officialDatumOffered(const std::string& startEllipsoid, const std::string& 
 // Fills the result pairs for the job from the point on the start ellipsoid.
 // A point the official transformation cannot take is refused with a message
 // box, which ends the run without output.
-void datumStage(DriverRun& run, const std::string& lat, const std::string& lon);
+ProcedureOutcome datumStage(DriverRun& run, const std::string& lat, const std::string& lon);
 
 // The line labGenauigkeit shows with a result of this job: how exact the
 // datum step is, and for the military and reference notations what their

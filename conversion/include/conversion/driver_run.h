@@ -15,9 +15,8 @@ namespace lw {
 // The screen as the conversion procedures of one run see it. Reads, options,
 // sounds and the locale go to the real screen. Text writes are held back in
 // order (and read back by later steps of the run) until commit(). Message
-// boxes are shown on the real screen at once and counted: a procedure that
-// showed a refusal or the computation error message has failed, even though
-// it returns normally, and the run must then write nothing.
+// boxes are shown on the real screen at once; whether a procedure failed is
+// what it returns, not what it showed.
 class RunScreen : public CalcScreen {
   public:
     explicit RunScreen(CalcScreen& real) : real_(real) {}
@@ -31,18 +30,17 @@ class RunScreen : public CalcScreen {
     void setVisible(Element e, bool visible) override { real_.setVisible(e, visible); }
     void playSystemSound(const std::string& alias) override { real_.playSystemSound(alias); }
     std::string localeDecimalSeparator() const override { return real_.localeDecimalSeparator(); }
-    void showMessage(MessageIcon icon, const std::string& text) override;
+    void showMessage(MessageIcon icon, const std::string& text) override {
+        real_.showMessage(icon, text);
+    }
     void ausgabeReset() override;
 
-    // Whether a procedure of this run showed a message box.
-    bool procedureFailed() const { return boxesShown_ > 0; }
     // Writes the held-back texts to the real screen, in the order written.
     void commit();
 
   private:
     CalcScreen& real_;
     std::vector<std::pair<Element, std::string>> pending_;
-    int boxesShown_ = 0;
 };
 
 // One press of "Berechnung".

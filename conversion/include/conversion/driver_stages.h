@@ -3,6 +3,7 @@
 #pragma once
 
 #include "conversion/driver_run.h"
+#include "procedures/outcome.h"
 
 #include <string>
 
@@ -40,7 +41,14 @@ enum class OutputOutcome {
     Written, // the output texts are held back in run.out, ready to commit
     Ended,   // the point has no place in the output notation; the row has
              // cleared the output and told the user
+    Failed,  // a conversion procedure failed (it has told the user): the run
+             // ends without output
 };
+
+// An output row whose procedures ran: written, unless one of them failed.
+inline OutputOutcome written(const ProcedureOutcome& procedures) {
+    return procedures.failed ? OutputOutcome::Failed : OutputOutcome::Written;
+}
 
 // The target ellipsoid's result pair.
 struct ResultPair {

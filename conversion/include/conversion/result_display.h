@@ -4,6 +4,7 @@
 
 #include "model/job.h"
 #include "model/screen.h"
+#include "procedures/outcome.h"
 
 #include <string>
 
@@ -11,9 +12,10 @@ namespace lw {
 
 void BreiteDezAusgeben(CalcScreen& screen, const std::string& lat);
 void LaengeDezAusgeben(CalcScreen& screen, const std::string& lon);
-void BreiteGMAusgeben(CalcScreen& screen, ProgramState& state, const std::string& lat);
-void LaengeGMAusgeben(CalcScreen& screen, ProgramState& state, const std::string& lon);
-void BreiteGMSAusgeben(CalcScreen& screen, ProgramState& state, const std::string& lat);
-void LaengeGMSAusgeben(CalcScreen& screen, ProgramState& state, const std::string& lon);
+// These four split the angle with DezimalNachGM(S) and report its outcome.
+ProcedureOutcome BreiteGMAusgeben(CalcScreen& screen, ProgramState& state, const std::string& lat);
+ProcedureOutcome LaengeGMAusgeben(CalcScreen& screen, ProgramState& state, const std::string& lon);
+ProcedureOutcome BreiteGMSAusgeben(CalcScreen& screen, ProgramState& state, const std::string& lat);
+ProcedureOutcome LaengeGMSAusgeben(CalcScreen& screen, ProgramState& state, const std::string& lon);
 
 } // namespace lw

@@ -7,9 +7,22 @@
 // formulas themselves stay within 3 cm of a strict earth-centred translation
 // with the same parameters (docs/accuracy.md). Heights take part in the
 // formula but are not a result the program shows.
+//
+// References:
+// - The standard (not the abridged) Molodensky formulas for the changes in
+//   latitude, longitude and height from the translations and the differences
+//   in a and f: NIMA TR8350.2, "Department of Defense World Geodetic System
+//   1984, Its Definition and Relationships with Local Geodetic Systems",
+//   3rd ed., 2000; earlier DMA TR 8350.2 (1987).
+// - Three-parameter translations of the kind that report tabulates for local
+//   datums to WGS 84 (whose ellipsoid GRS80 equals to 0.1 mm). The values in
+//   shiftParameters() are this program's own set for DHDN and ED50; their
+//   accuracy is measured, not taken on trust (docs/accuracy.md).
 #pragma once
 
 #include "geodesy/ellipsoids.h"
+
+#include <optional>
 
 namespace lw {
 
@@ -36,8 +49,8 @@ struct ShiftParameters {
 
 ShiftParameters shiftParameters(DatumShift shift);
 
-// Molodensky shift of one point. Throws NumericFault when an intermediate or a
-// result is not finite (absurd input); the poles do not fault.
-GeoPointHeight molodensky(const GeoPointHeight& p, DatumShift shift);
+// Molodensky shift of one point. None when an intermediate or a result is not
+// finite (absurd input); the poles give a result.
+std::optional<GeoPointHeight> molodensky(const GeoPointHeight& p, DatumShift shift);
 
 } // namespace lw

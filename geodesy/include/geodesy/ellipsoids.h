@@ -6,6 +6,14 @@
 // defining values (a, and f as 1/299.1528128 for Bessel 1841, 1/297 for
 // Hayford 1909 = International 1924, 1/298.257222101 for GRS80), with b, e,
 // e' and c carried to 15 significant digits.
+//
+// References for the defining values:
+// - Bessel 1841: F. W. Bessel's determination of the earth's figure,
+//   Astronomische Nachrichten 19 (1842); the ellipsoid of DHDN.
+// - Hayford 1909, adopted as the International Ellipsoid by the IUGG at
+//   Madrid in 1924.
+// - GRS80: H. Moritz, "Geodetic Reference System 1980", Bulletin Géodésique
+//   54 (1980); reprinted in Journal of Geodesy 74 (2000).
 #pragma once
 
 namespace lw {

@@ -6,9 +6,14 @@
 // the differences from PROJ's exact transverse Mercator are below 0.1 mm and
 // 1.5e-9 deg in 3 deg strips, below 0.6 mm and 4.6e-9 deg in 6 deg strips
 // (docs/accuracy.md).
+//
+// References: the projection and its strips, L. Krueger 1912 (see utm.h);
+// the series and their sources are those of utm.h, here on Bessel 1841.
 #pragma once
 
 #include "geodesy/datum.h"
+
+#include <optional>
 
 namespace lw {
 
@@ -32,11 +37,11 @@ struct GkPoint {
     double rechtswertM;
 };
 
-// Throws NumericFault on a non-finite result.
-GkPoint gkForward(double latDeg, double lonDeg, const GkStrip& strip);
+// None when the result is not finite.
+std::optional<GkPoint> gkForward(double latDeg, double lonDeg, const GkStrip& strip);
 
 // y is the distance from the central meridian (Rechtswert - 500000 - k*1e6).
-// Throws NumericFault on a non-finite result.
-GeoPoint gkInverse(double hochwertM, double yM, double centralMeridianDeg);
+// None when the result is not finite.
+std::optional<GeoPoint> gkInverse(double hochwertM, double yM, double centralMeridianDeg);
 
 } // namespace lw

@@ -8,10 +8,26 @@
 // (about 1 mm), on GRS80 and Hayford alike (docs/accuracy.md has the table).
 // Beyond 3 deg (the widened zones 32V and 31X..37X) they grow quickly with the
 // distance.
+//
+// References:
+// - The series in powers of the longitude difference l (forward) and of the
+//   distance y from the central meridian (inverse), with t = tan(phi) and
+//   eta^2 = e'^2 cos^2(phi), are the classical Gauss-Krueger expansion: L.
+//   Krueger, "Konforme Abbildung des Erdellipsoids in der Ebene", Veroeff.
+//   Koenigl. Preuss. Geod. Inst., Neue Folge 52, Potsdam 1912; in this form
+//   also in J. P. Snyder, "Map Projections - A Working Manual", USGS
+//   Professional Paper 1395, 1987 (chapter 8, Transverse Mercator), and M.
+//   Hooijberg, "Practical Geodesy", Springer 1997.
+// - Zones, bands, the scale 0.9996 and the Norway and Svalbard exceptions:
+//   DMA TM 8358.2, "The Universal Grids: Universal Transverse Mercator (UTM)
+//   and Universal Polar Stereographic (UPS)", 1989.
+// - Meridian arc and footpoint latitude: see meridian_arc.h.
 #pragma once
 
 #include "geodesy/datum.h"
 #include "geodesy/ellipsoids.h"
+
+#include <optional>
 
 namespace lw {
 
@@ -46,13 +62,14 @@ struct GridPoint {
 };
 
 // Forward series into the given zone, unrounded; the false northing is added
-// south of the equator. Throws NumericFault on a non-finite result.
-GridPoint utmForward(double latDeg, double lonDeg, int zone, const Ellipsoid& ellipsoid);
+// south of the equator. None when the result is not finite.
+std::optional<GridPoint> utmForward(double latDeg, double lonDeg, int zone,
+                                    const Ellipsoid& ellipsoid);
 
 // Inverse series. `zone` may be any number (its central meridian is used);
-// `north` says which hemisphere the northing counts from. Throws NumericFault
-// on a non-finite result.
-GeoPoint utmInverse(double eastingM, double northingM, double zone, bool north,
-                    const Ellipsoid& ellipsoid);
+// `north` says which hemisphere the northing counts from. None when the result
+// is not finite.
+std::optional<GeoPoint> utmInverse(double eastingM, double northingM, double zone, bool north,
+                                   const Ellipsoid& ellipsoid);
 
 } // namespace lw

@@ -1,11 +1,11 @@
 // Angle texts: degrees/minutes(/seconds) texts to decimal degrees and back.
 // All arguments are texts passed by reference and overwritten with results, as
 // the conversion procedures pass them through the argument slots. Each catches
-// numeric faults itself: it shows the computation error message and returns,
-// leaving arguments not yet overwritten as they were.
+// numeric faults itself: it shows the computation error message and reports the
+// failure, leaving arguments not yet overwritten as they were.
 #pragma once
 
-#include "model/messages.h"
+#include "procedures/outcome.h"
 
 #include <string>
 
@@ -13,20 +13,20 @@ namespace lw {
 
 // degrees := decimal degrees (plain text with leading blank); minutes := "".
 // Replaces "," by "." in the minutes first.
-void GMnachDezimal(std::string& degrees, std::string& minutes, MessageSink& messages);
+ProcedureOutcome GMnachDezimal(std::string& degrees, std::string& minutes, MessageSink& messages);
 
 // degrees := decimal degrees (plain text with leading blank); the others stay.
-void GMSnachDezimal(std::string& degrees, const std::string& minutes, const std::string& seconds,
-                    MessageSink& messages);
+ProcedureOutcome GMSnachDezimal(std::string& degrees, const std::string& minutes,
+                                const std::string& seconds, MessageSink& messages);
 
 // Splits decimal degrees into signed, zero-padded degrees and minutes rounded to
 // 6 decimals (ties to even, carry above 59.999999).
-void DezimalNachGM(std::string& text, std::string& degrees, std::string& minutes,
-                   MessageSink& messages);
+ProcedureOutcome DezimalNachGM(std::string& text, std::string& degrees, std::string& minutes,
+                               MessageSink& messages);
 
 // Splits decimal degrees into signed, zero-padded degrees, two-digit whole
 // minutes and full-precision seconds (carry above 59.999999).
-void DezimalNachGMS(std::string& text, std::string& degrees, std::string& minutes,
-                    std::string& seconds, MessageSink& messages);
+ProcedureOutcome DezimalNachGMS(std::string& text, std::string& degrees, std::string& minutes,
+                                std::string& seconds, MessageSink& messages);
 
 } // namespace lw

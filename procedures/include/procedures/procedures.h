@@ -1,13 +1,13 @@
 // The text procedures of the geodesy layer. Each takes texts by reference,
 // reads its numbers with the leading-number reader and overwrites its
-// arguments with the results; none returns a value. They are thin adapters
-// over the typed functions of datum.h, utm.h, mgrs.h and gauss_krueger.h.
-// Failures are shown through the MessageSink exactly as each procedure
-// specifies (the computation error message on a numeric fault).
+// arguments with the results. They are thin adapters over the typed functions
+// of datum.h, utm.h, mgrs.h and gauss_krueger.h. Failures are shown through the
+// MessageSink exactly as each procedure has them (the computation error
+// message on a numeric fault) and reported in the returned outcome.
 #pragma once
 
 #include "model/job.h"
-#include "model/messages.h"
+#include "procedures/outcome.h"
 
 #include <string>
 
@@ -15,50 +15,51 @@ namespace lw {
 
 // Molodensky shift between two ellipsoids; pair "BG", "GB", "HG", "GH".
 // "", "BH" and "HB" leave everything unchanged.
-void EllipsoidWechsel(std::string& lat, std::string& lon, std::string& height,
-                      std::string& pairCode, MessageSink& messages);
+ProcedureOutcome EllipsoidWechsel(std::string& lat, std::string& lon, std::string& height,
+                                  std::string& pairCode, MessageSink& messages);
 
-// Fills the result pairs of the calculation screen for the job's start and
-// target ellipsoid, through the argument slots strArg1..strArg4.
-void EllipsoideBerechnen(const std::string& lat, const std::string& lon, ProgramState& state,
-                         MessageSink& messages);
+// Fills the result pairs of the working variables for the start and target
+// ellipsoid names of the job, through the argument slots strArg1..strArg4. A
+// failed step leaves its pair untransformed and the next steps still run.
+ProcedureOutcome EllipsoideBerechnen(const std::string& lat, const std::string& lon,
+                                     const std::string& start, const std::string& target,
+                                     Arbeitsvariablen& calc, MessageSink& messages);
 
 std::string BreitenBand(const std::string& lat);
 std::string ZonenNummer(const std::string& lon);
 
 // lon := easting text, lat := northing text, ellipsoid := zone text.
-void GeoNachUTM(std::string& lon, std::string& lat, std::string& ellipsoid,
-                MessageSink& messages);
+ProcedureOutcome GeoNachUTM(std::string& lon, std::string& lat, std::string& ellipsoid,
+                            MessageSink& messages);
 
 // easting := longitude (6 dec.), northing := latitude (6 dec.),
 // zone := longitude (full), ellipsoid := latitude (full).
-void UTMnachGeo(std::string& easting, std::string& northing, std::string& zone,
-                std::string& ellipsoid, MessageSink& messages);
+ProcedureOutcome UTMnachGeo(std::string& easting, std::string& northing, std::string& zone,
+                            std::string& ellipsoid, MessageSink& messages);
 
 // zone := military notation text.
-void UTMnachMIL(std::string& zone, std::string& easting, std::string& northing,
-                MessageSink& messages);
+ProcedureOutcome UTMnachMIL(std::string& zone, std::string& easting, std::string& northing,
+                            MessageSink& messages);
 
 // text := reference notation text.
-void MILnachREF(std::string& text, MessageSink& messages);
+ProcedureOutcome MILnachREF(std::string& text, MessageSink& messages);
 
 // group (and the four following slots) := the five digit pairs.
-void REFnachMIL(std::string& zone, std::string& letters, std::string& group,
-                std::string& pair1km, std::string& pair100m, std::string& pair10m,
-                std::string& pair1m);
+void REFnachMIL(std::string& group, std::string& pair1km, std::string& pair100m,
+                std::string& pair10m, std::string& pair1m);
 
 // zone, letters, pair10km := easting, northing, zone text; on a refused letter
 // pair100m := "Fehler".
-void MILnachUTM(std::string& zone, std::string& letters, std::string& pair10km,
-                std::string& pair1km, std::string& pair100m, std::string& pair10m,
-                std::string& pair1m, MessageSink& messages);
+ProcedureOutcome MILnachUTM(std::string& zone, std::string& letters, std::string& pair10km,
+                            std::string& pair1km, std::string& pair100m, std::string& pair10m,
+                            std::string& pair1m, MessageSink& messages);
 
 // lat := Hochwert, lon := Rechtswert, stripWidth := meridian text.
-void GeoNachGK(std::string& lat, std::string& lon, std::string& stripWidth,
-               MessageSink& messages);
+ProcedureOutcome GeoNachGK(std::string& lat, std::string& lon, std::string& stripWidth,
+                           MessageSink& messages);
 
 // hoch := latitude, rechts := longitude, stripWidth := meridian text.
-void GKnachGeo(std::string& hoch, std::string& rechts, std::string& stripWidth,
-               MessageSink& messages);
+ProcedureOutcome GKnachGeo(std::string& hoch, std::string& rechts, std::string& stripWidth,
+                           MessageSink& messages);
 
 } // namespace lw
