@@ -8,8 +8,8 @@
 #ifdef _WIN32
 #include <mmsystem.h>
 #include <windows.h>
-#elif defined(LW_HAVE_CANBERRA)
-#include <canberra.h>
+#else
+#include "ui/sound_theme.h"
 #endif
 
 namespace lw::ui {
@@ -33,7 +33,7 @@ QString displayText(QString text) {
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-#if !defined(_WIN32) && defined(LW_HAVE_CANBERRA)
+#ifndef _WIN32
 // Windows sound aliases and the freedesktop sound-theme events that stand in
 // for them.
 const char* themeEvent(const std::string& alias) {
@@ -45,20 +45,9 @@ const char* themeEvent(const std::string& alias) {
 
 } // namespace
 
-#if !defined(_WIN32) && defined(LW_HAVE_CANBERRA)
-struct DesktopPlatform::Sound {
-    ca_context* context = nullptr;
-    Sound() { ca_context_create(&context); }
-    ~Sound() {
-        if (context)
-            ca_context_destroy(context);
-    }
-    void play(const char* event) {
-        // Returns at once; without a sound server it fails and nothing sounds.
-        if (context)
-            ca_context_play(context, 0, CA_PROP_EVENT_ID, event, nullptr);
-    }
-};
+#ifndef _WIN32
+// Without the library or a sound server nothing sounds.
+struct DesktopPlatform::Sound : SoundTheme {};
 #else
 struct DesktopPlatform::Sound {};
 #endif
@@ -95,15 +84,13 @@ void DesktopPlatform::playSystemSound(const std::string& alias) {
 #ifdef _WIN32
     (void)sound_;
     PlaySoundA(alias.c_str(), nullptr, SND_ALIAS | SND_NODEFAULT | SND_ASYNC);
-#elif defined(LW_HAVE_CANBERRA)
+#else
     const char* event = themeEvent(alias);
     if (!event)
         return;
     if (!sound_)
         sound_ = new Sound;
     sound_->play(event);
-#else
-    (void)alias;
 #endif
 }
 
