@@ -1,54 +1,52 @@
 #!/usr/bin/env bash
 # Start-up benchmark: starts Lagewandler and a minimal Qt window (one
-# maximized empty window, built in the same tree) alternately under a real X
-# server, RUNS times each, and prints the time from process start to the first
-# paint of the window and the peak memory at that moment: median, min, max and
-# the ratios Lagewandler / minimal window.
+# maximized empty window, bench/minimal_window.cpp) alternately on a private
+# Xvfb display, RUNS times each (10 by default), and prints the median time
+# from the fork of the process to its first top-level window being mapped and
+# exposed on the X server, and the peak resident memory 300 ms later, once
+# start-up has settled (bench/window_timer.c), with the ratios Lagewandler /
+# minimal window. Then times one "Berechnung" (bench/calculation_bench.cpp).
+# Built in the benchmark build build-bench/ (BENCH_BUILD=DIR for another).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-runs="${RUNS:-15}"
+runs="${RUNS:-10}"
+build="${BENCH_BUILD:-build-bench}"
 bash tools/setup.sh
-cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DLW_BENCHMARKS=ON -DBUILD_TESTING=OFF >/dev/null
-cmake --build build-bench -j"$(nproc)" --target lagewandler lw_minimal_window lw_bench_calculation >/dev/null
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DLW_BENCHMARKS=ON -DBUILD_TESTING=OFF >/dev/null
+cmake --build "$build" -j"$(nproc)" --target lagewandler lw_minimal_window lw_window_timer \
+    lw_bench_calculation >/dev/null
 
-display=":97"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+work=$(mktemp -d)
+trap 'kill "${xvfb:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+# -displayfd: Xvfb picks a free display and writes its number when ready.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-sleep 1
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -1 "$work/display")" QT_QPA_PLATFORM=xcb
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$work}"
 
-measure() { # program -> "milliseconds kib"
-    local start out
-    start=$(date +%s%N)
-    out=$(DISPLAY="$display" QT_QPA_PLATFORM=xcb LW_STARTUP_PROBE=1 "$1")
-    local paint rss
-    paint=$(sed -n 's/^first-paint-ns //p' <<<"$out")
-    rss=$(sed -n 's/^peak-rss-kib //p' <<<"$out")
-    echo "$(( (paint - start) / 1000 )) $rss"
-}
-
-declare -a app_t app_m min_t min_m
+timer="$build/bench/lw_window_timer"
 for _ in $(seq "$runs"); do
-    read -r t m < <(measure build-bench/bench/lw_minimal_window); min_t+=("$t"); min_m+=("$m")
-    read -r t m < <(measure build-bench/app/lagewandler); app_t+=("$t"); app_m+=("$m")
+    # "map expose kib" per line; a run without a window is left out.
+    "$timer" "$build"/app/lagewandler 2>/dev/null >>"$work/app" || true
+    "$timer" "$build"/bench/lw_minimal_window 2>/dev/null >>"$work/minimal" || true
 done
+grep -qv nowindow "$work/app" && grep -qv nowindow "$work/minimal" ||
+    { echo "bench_startup: no window was measured" >&2; exit 1; }
 
-div() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.4f", a / b }'; }
+python3 - "$work/app" "$work/minimal" "$runs" <<'PY'
+import sys, statistics as s
+def runs(path):
+    rows = [l.split() for l in open(path) if l.strip() and l.strip() != "nowindow"]
+    return [float(r[1]) * 1000 for r in rows], [float(r[2]) / 1024 for r in rows]
+at, am = runs(sys.argv[1])
+mt, mm = runs(sys.argv[2])
+print(f"({sys.argv[3]} runs)                  median       min       max")
+for name, v, unit in (("start-up, Lagewandler", at, "ms"), ("start-up, minimal window", mt, "ms"),
+                      ("peak memory, Lagewandler", am, "MiB"), ("peak memory, minimal", mm, "MiB")):
+    print(f"{name:26} {s.median(v):7.1f} {unit:3} {min(v):7.1f} {max(v):7.1f}")
+print(f"ratio start-up time  {s.median(at) / s.median(mt):.2f} (target <= 1.20)")
+print(f"ratio peak memory    {s.median(am) / s.median(mm):.2f} (target <= 1.20)")
+PY
 
-stats() { # values... -> "median min max"
-    sort -n | awk '{v[NR]=$1} END {m = (NR % 2) ? v[(NR+1)/2] : (v[NR/2] + v[NR/2+1]) / 2; print m, v[1], v[NR]}'
-}
-read -r at_med at_min at_max < <(printf '%s\n' "${app_t[@]}" | stats)
-read -r mt_med mt_min mt_max < <(printf '%s\n' "${min_t[@]}" | stats)
-read -r am_med am_min am_max < <(printf '%s\n' "${app_m[@]}" | stats)
-read -r mm_med mm_min mm_max < <(printf '%s\n' "${min_m[@]}" | stats)
-
-printf '%-26s %12s %12s %12s\n' "($runs runs)" median min max
-printf '%-26s %9.1f ms %9.1f ms %9.1f ms\n' "start-up, Lagewandler" \
-    "$(div "$at_med" 1000)" "$(div "$at_min" 1000)" "$(div "$at_max" 1000)"
-printf '%-26s %9.1f ms %9.1f ms %9.1f ms\n' "start-up, minimal window" \
-    "$(div "$mt_med" 1000)" "$(div "$mt_min" 1000)" "$(div "$mt_max" 1000)"
-printf '%-26s %9d KiB %8d KiB %8d KiB\n' "peak memory, Lagewandler" "$am_med" "$am_min" "$am_max"
-printf '%-26s %9d KiB %8d KiB %8d KiB\n' "peak memory, minimal" "$mm_med" "$mm_min" "$mm_max"
-printf 'ratio start-up time  %.2f (target <= 1.20)\n' "$(div "$at_med" "$mt_med")"
-printf 'ratio peak memory    %.2f (target <= 1.20)\n' "$(div "$am_med" "$mm_med")"
+QT_QPA_PLATFORM=offscreen "$build"/bench/lw_bench_calculation
