@@ -552,7 +552,7 @@ INSTANTIATE_TEST_SUITE_P(
         HemisphereCase{"seconds_S", kGradMinSek, true, false, "S48.500000", "E009.750000"},
         HemisphereCase{"seconds_W", kGradMinSek, false, true, "N48.500000", "W009.750000"},
         HemisphereCase{"seconds_SW", kGradMinSek, true, true, "S48.500000", "W009.750000"}),
-    [](const testing::TestParamInfo<HemisphereCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<HemisphereCase>& row) { return std::string(row.param.name); });
 
 // Exactly 180° stays where it was typed: 180° E in zone 60, 180° W in zone 01
 // (PROJ: +proj=utm +south +ellps=GRS80, zones 60 and 1).

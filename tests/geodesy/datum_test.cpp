@@ -118,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
                   342.6058},
         ShiftCase{"GRS80ToHayford", DatumShift::GRS80ToHayford, 47.5008576865, 11.0010564319,
                   257.3906}),
-    [](const testing::TestParamInfo<ShiftCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<ShiftCase>& row) { return std::string(row.param.name); });
 
 // The ellipsoid constants against PROJ's definitions (+ellps=intl: a 6378388,
 // 1/f 297; +ellps=GRS80: a 6378137, 1/f 298.257222101; +ellps=bessel:
@@ -160,7 +160,7 @@ INSTANTIATE_TEST_SUITE_P(
                     EllipsoidCase{"Bessel", &ellipsoid::Bessel, 6377397.155,
                                   0.003342773182174806, 6356078.962818188, 0.0816968312225275,
                                   0.08197084115205089, 6398786.848074195, 1e-12}),
-    [](const testing::TestParamInfo<EllipsoidCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<EllipsoidCase>& row) { return std::string(row.param.name); });
 
 ProgramState jobState(const char* start, const char* target) {
     ProgramState s;

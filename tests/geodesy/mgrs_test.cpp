@@ -233,8 +233,8 @@ INSTANTIATE_TEST_SUITE_P(
                     MillionsCase{'S', '4', '3'}, MillionsCase{'T', '4', '5'},
                     MillionsCase{'U', '6', '5'}, MillionsCase{'V', '6', '7'},
                     MillionsCase{'W', '7', '7'}, MillionsCase{'X', '8', '9'}),
-    [](const testing::TestParamInfo<MillionsCase>& info) {
-        return std::string(1, info.param.band);
+    [](const testing::TestParamInfo<MillionsCase>& row) {
+        return std::string(1, row.param.band);
     });
 
 } // namespace

@@ -177,8 +177,8 @@ INSTANTIATE_TEST_SUITE_P(
         StripCase{"6deg 50N 10E", true, "2356630.99", {}},
         StripCase{"6deg strip 3 east of 15E", true, "3340000", {}},
         StripCase{"6deg strip 4 is east of Germany", true, "4485221", {S, Z, R4, FR}}),
-    [](const testing::TestParamInfo<StripCase>& info) {
-        std::string name = info.param.name;
+    [](const testing::TestParamInfo<StripCase>& row) {
+        std::string name = row.param.name;
         for (char& ch : name)
             if (!std::isalnum(static_cast<unsigned char>(ch)))
                 ch = '_';
