@@ -24,9 +24,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     double v = readNumber(text);
     fuzz::require(!std::isnan(v), "reader gives NaN", text);
     if (std::isfinite(v)) {
-        // The plain text reads back to 15 significant digits.
+        // The plain text reads back to 15 significant digits; only within
+        // half a unit of the 15th digit of the largest double does it round
+        // beyond that and read back as infinity.
         double back = readNumber(plainText(v));
-        fuzz::require(std::fabs(back - v) <= std::fabs(v) * 1e-14, "plain text round trip", text);
+        const bool roundsBeyondLargest = std::fabs(v) >= 1.797693134862315e308;
+        fuzz::require(std::fabs(back - v) <= std::fabs(v) * 1e-14 || roundsBeyondLargest,
+                      "plain text round trip", text);
         for (int n : {0, 2, 6}) {
             std::string z = ZahlFormat(text, n);
             fuzz::require(!z.empty() && z.back() != '.', "ZahlFormat ends in a point", text);
