@@ -137,7 +137,9 @@ QScrollArea* makePanel(QWidget* parent, ClickableLabel* label, QColor colour) {
     label->setContentsMargins(kPanelMargin, kPanelMargin, kPanelMargin, kPanelMargin);
     label->setAccessibleDescription(
         QStringLiteral("Schließen mit Klick, Eingabetaste, Leertaste oder Esc"));
-    area->setWidget(label);
+    // The label goes into the area when the panel first opens: laying out
+    // its text loads fonts that start-up need not wait for.
+    label->hide();
     area->hide();
     return area;
 }
@@ -259,7 +261,7 @@ void SelectionScreen::buildButtons() {
 }
 
 void SelectionScreen::buildPanels() {
-    labHinweis_ = makeLabel(this, "labHinweis", texts::hint(), rect(), QColor(look::kHint),
+    labHinweis_ = makeLabel(this, "labHinweis", QString(), rect(), QColor(look::kHint),
                             look::courierFont(kHintPoints));
     hintPanel_ = makePanel(this, labHinweis_, QColor(look::kHint));
     for (auto signal : {&ClickableLabel::clicked, &ClickableLabel::activated,
@@ -469,6 +471,7 @@ void SelectionScreen::closeGuide() {
 
 void SelectionScreen::openHint() {
     showSelection(false);
+    labHinweis_->setText(texts::hint());
     fitHintText();
     showPanel(hintPanel_, labHinweis_);
 }
@@ -480,6 +483,10 @@ void SelectionScreen::closeHint() {
 }
 
 void SelectionScreen::showPanel(QScrollArea* panel, ClickableLabel* label) {
+    if (panel->widget() != label) {
+        panel->setWidget(label);
+        label->show();
+    }
     panel->verticalScrollBar()->setValue(0);
     panel->show();
     panel->raise();
