@@ -5,12 +5,19 @@
 #include "ui/look.h"
 #include "ui/selection_screen.h"
 
+#include <QPixmapCache>
 #include <QPointer>
 
 namespace lw::ui {
 namespace {
 
 constexpr int kSelectionNormalWidth = 15000, kSelectionNormalHeight = 10000; // twips
+
+// Fusion keeps a picture of every button face it paints: the selection
+// screen's two dozen large coloured buttons alone would hold about 1 MiB.
+// Painting a face again takes well under a millisecond, so only the small
+// pictures (indicators, arrows, frame corners) are worth keeping.
+constexpr int kPixmapCacheKiB = 64;
 
 // A closed calculation screen lives on until the event loop deletes it. Its
 // names are taken away at once, so that nothing looking a screen element up
@@ -34,6 +41,7 @@ Program::Program(ProgramState& state, Platform& platform)
 Program::~Program() = default;
 
 void Program::start() {
+    QPixmapCache::setCacheLimit(kPixmapCacheKiB);
     installFocusFrame();
     auto& selection = screens_->selection;
     selection = std::make_unique<SelectionScreen>(state_.job, platform_);
