@@ -1,10 +1,13 @@
 #include "ui/look.h"
 
 #include <QApplication>
-#include <QStyle>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOptionButton>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 
 namespace lw::ui::look {
@@ -25,11 +28,91 @@ QFont boldFont(const char* family, double points, QFont::StyleHint hint) {
     return font;
 }
 
-// One Fusion style for all coloured buttons: the platform styles may paint
-// the button face from the theme and ignore the palette.
+// Fusion's button face: a vertical gradient of the button colour, a dark
+// outline (the focus colour while focused from the keyboard) and a faint
+// light line inside it. Fusion strokes both lines and fills the face as
+// antialiased rounded paths, which made painting the two dozen large buttons
+// of the first frame its largest part; straight lines and one fill give the
+// same face but for the four corner pixels, which stay unpainted.
+class ButtonFaceStyle : public QProxyStyle {
+public:
+    ButtonFaceStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        if (element != PE_PanelButtonCommand || !drawFace(option, painter))
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
+
+private:
+    // The colours as Fusion derives them from the palette.
+    static QColor faceColour(const QPalette& palette) {
+        QColor colour = palette.button().color();
+        const int grey = qGray(colour.rgb());
+        colour = colour.lighter(100 + std::max(1, (180 - grey) / 6));
+        colour.setHsv(colour.hue(), colour.saturation() * 3 / 4, colour.value());
+        return colour;
+    }
+    static QColor focusOutline(const QPalette& palette) {
+        QColor colour = palette.color(QPalette::Highlight).darker(125);
+        if (colour.value() > 160)
+            colour.setHsl(colour.hue(), colour.saturation(), 160);
+        return colour;
+    }
+
+    // Flat, default and textured faces are left to Fusion: the screens have none.
+    static bool drawFace(const QStyleOption* option, QPainter* painter) {
+        const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
+        const auto special = QStyleOptionButton::Flat | QStyleOptionButton::DefaultButton;
+        if ((button && (button->features & special)) ||
+            option->palette.window().style() == Qt::TexturePattern || option->rect.width() < 4 ||
+            option->rect.height() < 4)
+            return false;
+        const QStyle::State state = option->state;
+        const bool enabled = state & State_Enabled;
+        const bool down = state & (State_Sunken | State_On);
+        const bool focused = (state & State_HasFocus) && (state & State_KeyboardFocusChange);
+        const QColor face = faceColour(option->palette);
+        QColor outline =
+            focused ? focusOutline(option->palette) : option->palette.window().color().darker(140);
+        if (!enabled)
+            outline = outline.lighter(115);
+
+        const QRect r = option->rect;
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing, false);
+        if (down) {
+            painter->fillRect(r.adjusted(1, 1, -1, -1), face.darker(110));
+        } else {
+            QLinearGradient gradient(0, r.top(), 0, r.bottom());
+            const QColor base = enabled && (state & State_MouseOver) ? face : face.darker(104);
+            gradient.setColorAt(0, base.lighter(124));
+            gradient.setColorAt(1, base.lighter(102));
+            painter->fillRect(r.adjusted(1, 1, -1, -1), gradient);
+        }
+        const int left = r.left(), top = r.top(), right = r.right(), bottom = r.bottom();
+        painter->setPen(outline);
+        const QLine border[] = {{left + 1, top, right - 1, top},
+                                {left + 1, bottom, right - 1, bottom},
+                                {left, top + 1, left, bottom - 1},
+                                {right, top + 1, right, bottom - 1}};
+        painter->drawLines(border, 4);
+        painter->setPen(QColor(255, 255, 255, 30));
+        const QLine inner[] = {{left + 1, top + 1, right - 1, top + 1},
+                               {left + 1, bottom - 1, right - 1, bottom - 1},
+                               {left + 1, top + 2, left + 1, bottom - 2},
+                               {right - 1, top + 2, right - 1, bottom - 2}};
+        painter->drawLines(inner, 4);
+        painter->restore();
+        return true;
+    }
+};
+
+// One style for all coloured buttons: the platform styles may paint the
+// button face from the theme and ignore the palette.
 QStyle* buttonStyle() {
     static QStyle* style = [] {
-        QStyle* s = QStyleFactory::create(QStringLiteral("Fusion"));
+        QStyle* s = new ButtonFaceStyle;
         s->setParent(qApp);
         return s;
     }();

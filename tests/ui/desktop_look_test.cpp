@@ -14,10 +14,14 @@
 #include <QLibraryInfo>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QStyleOptionButton>
 
 using namespace lw;
 using namespace lw::ui;
@@ -112,6 +116,8 @@ private slots:
     void chosenButtonsSayTheyAreChosen();
     void masksCarryReadableNames_data();
     void masksCarryReadableNames();
+    void buttonFacesLookLikeFusion_data();
+    void buttonFacesLookLikeFusion();
 };
 
 void DesktopLookTest::darkPaletteKeepsTextDarkOnTheLightColours() {
@@ -386,6 +392,68 @@ void DesktopLookTest::masksCarryReadableNames() {
             seen << name;
         }
     }
+}
+
+void DesktopLookTest::buttonFacesLookLikeFusion_data() {
+    QTest::addColumn<QRgb>("colour");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<bool>("down");
+    QTest::addColumn<bool>("focused");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("chosen start") << look::kChosenStart << true << false << false << QSize(284, 34);
+    QTest::newRow("continue") << look::kContinue << true << false << false << QSize(814, 26);
+    QTest::newRow("disabled grey") << look::kGrey << false << false << false << QSize(230, 33);
+    QTest::newRow("pressed quit") << look::kQuit << true << true << false << QSize(120, 40);
+    QTest::newRow("focused face") << look::kGrey << true << false << true << QSize(230, 33);
+}
+
+// The coloured buttons paint their face with straight lines instead of
+// Fusion's antialiased rounded paths; apart from the corners the face must be
+// Fusion's own, in every state the screens show.
+void DesktopLookTest::buttonFacesLookLikeFusion() {
+    QFETCH(QRgb, colour);
+    QFETCH(bool, enabled);
+    QFETCH(bool, down);
+    QFETCH(bool, focused);
+    QFETCH(QSize, size);
+    std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    auto paint = [&](QStyle* style) {
+        QPushButton button;
+        button.resize(size);
+        look::setButtonColour(&button, QColor(colour));
+        QStyleOptionButton option;
+        option.initFrom(&button);
+        if (!enabled)
+            option.state &= ~QStyle::State_Enabled;
+        if (down)
+            option.state |= QStyle::State_Sunken;
+        if (focused)
+            option.state |= QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange;
+        QImage image(size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        (style ? style : button.style())
+            ->drawPrimitive(QStyle::PE_PanelButtonCommand, &option, &painter, &button);
+        return image;
+    };
+    const QImage ours = paint(nullptr);
+    const QImage theirs = paint(fusion.get());
+    constexpr int kCorner = 3, kTolerance = 3;
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x) {
+            const bool corner = (x < kCorner || x >= size.width() - kCorner) &&
+                                (y < kCorner || y >= size.height() - kCorner);
+            if (corner)
+                continue;
+            const QColor a(ours.pixel(x, y)), b(theirs.pixel(x, y));
+            const int difference = std::max({std::abs(a.red() - b.red()),
+                                             std::abs(a.green() - b.green()),
+                                             std::abs(a.blue() - b.blue())});
+            QVERIFY2(difference <= kTolerance, qPrintable(QStringLiteral("%1,%2: %3 against %4")
+                                                              .arg(x)
+                                                              .arg(y)
+                                                              .arg(a.name(), b.name())));
+        }
 }
 
 QTEST_MAIN(DesktopLookTest)
