@@ -60,6 +60,22 @@ private:
         return colour;
     }
 
+    // Fusion's vertical gradient from `from` at y = top to `to` at y = bottom,
+    // one solid row at a time: each row of a vertical gradient has one
+    // colour, and a solid row is a plain memory fill where the gradient
+    // would be computed pixel by pixel.
+    static void fillVerticalGradient(QPainter* painter, QRect area, int top, int bottom,
+                                     QColor from, QColor to) {
+        const double span = std::max(1, bottom - top);
+        auto mix = [](int a, int b, double t) { return static_cast<int>(std::lround(a + (b - a) * t)); };
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            const double t = std::clamp((y + 0.5 - top) / span, 0.0, 1.0);
+            const QColor row(mix(from.red(), to.red(), t), mix(from.green(), to.green(), t),
+                             mix(from.blue(), to.blue(), t));
+            painter->fillRect(QRect(area.left(), y, area.width(), 1), row);
+        }
+    }
+
     // Flat, default and textured faces are left to Fusion: the screens have none.
     static bool drawFace(const QStyleOption* option, QPainter* painter) {
         const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
@@ -84,11 +100,9 @@ private:
         if (down) {
             painter->fillRect(r.adjusted(1, 1, -1, -1), face.darker(110));
         } else {
-            QLinearGradient gradient(0, r.top(), 0, r.bottom());
             const QColor base = enabled && (state & State_MouseOver) ? face : face.darker(104);
-            gradient.setColorAt(0, base.lighter(124));
-            gradient.setColorAt(1, base.lighter(102));
-            painter->fillRect(r.adjusted(1, 1, -1, -1), gradient);
+            fillVerticalGradient(painter, r.adjusted(1, 1, -1, -1), r.top(), r.bottom(),
+                                 base.lighter(124), base.lighter(102));
         }
         const int left = r.left(), top = r.top(), right = r.right(), bottom = r.bottom();
         painter->setPen(outline);

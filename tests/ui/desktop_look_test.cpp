@@ -438,7 +438,7 @@ void DesktopLookTest::buttonFacesLookLikeFusion() {
     };
     const QImage ours = paint(nullptr);
     const QImage theirs = paint(fusion.get());
-    constexpr int kCorner = 3, kTolerance = 3;
+    constexpr int kCorner = 3, kTolerance = 2;
     for (int y = 0; y < size.height(); ++y)
         for (int x = 0; x < size.width(); ++x) {
             const bool corner = (x < kCorner || x >= size.width() - kCorner) &&
