@@ -8,13 +8,13 @@ set -euo pipefail
 
 packages=(
     build-essential cmake pkg-config file
-    qt6-base-dev qt6-translations-l10n libxkbcommon-dev libxcb1-dev
+    qt6-base-dev qt6-translations-l10n libxkbcommon-dev libxcb1-dev libfontconfig-dev
     libcanberra0 sound-theme-freedesktop
     fonts-liberation2 locales
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     libproj-dev proj-data libgeographiclib-dev
     xvfb xauth x11-utils
-    clang libclang-rt-dev
+    clang libclang-rt-dev clang-format
     desktop-file-utils appstream
 )
 
