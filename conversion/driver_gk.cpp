@@ -1,6 +1,7 @@
 // Gauss-Krueger rows of the driver (format 7, Bessel only).
 #include "conversion/driver_stages.h"
 
+#include "model/notations.h"
 #include "text/numeric_fault.h"
 #include "text/numtext.h"
 #include "procedures/procedures.h"
@@ -87,8 +88,8 @@ InputResult gaussKruegerInput(DriverRun& run) {
 }
 
 OutputOutcome gaussKruegerOutput(DriverRun& run, const ResultPair& p) {
-    if (run.job().ZielEllipsoid != kBessel)
-        return OutputOutcome::Written; // Gauss-Krueger exists on Bessel only
+    if (!offersNotation(run.job().ZielEllipsoid, kGaussKrueger))
+        return OutputOutcome::Written;
     if (!inGermany(p))
         return refuseOutsideGermany(run);
 

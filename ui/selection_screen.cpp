@@ -2,6 +2,7 @@
 
 #include "conversion/datum_stage.h"
 #include "conversion/official_datum.h"
+#include "model/notations.h"
 #include "ui/look.h"
 #include "ui/texts.h"
 #include "ui/widgets.h"
@@ -83,13 +84,11 @@ constexpr const char* kTitle = "Lagewandler  V 7.7       01.02.2014";
 
 const QColor kChosen[2] = {QColor(look::kChosenStart), QColor(look::kChosenTarget)};
 
-// Formats an ellipsoid offers: Gauss-Krueger only on Bessel, UTM never on it.
+// The format buttons an ellipsoid leaves enabled, and the choices it keeps.
 bool offers(const std::string& ellipsoid, int code) {
-    if (ellipsoid == kBessel)
-        return code <= kGradMinSek || code == kGaussKrueger;
-    if (ellipsoid == kGRS80 || ellipsoid == kHayford)
-        return code >= kGradDezimal && code <= kUTMref;
-    return true; // none chosen yet: nothing to hold against a format
+    if (ellipsoid.empty())
+        return true; // none chosen yet: nothing to hold against a format
+    return offersNotation(ellipsoid, static_cast<std::uint8_t>(code));
 }
 
 std::string ellipsoidOfLetter(char letter) {

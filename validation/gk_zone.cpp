@@ -3,6 +3,8 @@
 // give Gauss-Krueger output, so the job loses its target and output format.
 #include "validation/validators.h"
 
+#include "model/notations.h"
+
 #include <algorithm>
 #include <array>
 #include <string_view>
@@ -22,9 +24,8 @@ bool isUtmInput(std::uint8_t format) {
 }
 
 bool gaussKruegerFromUtm(const ConversionJob& job) {
-    const bool utmEllipsoid = job.StartEllipsoid == kGRS80 || job.StartEllipsoid == kHayford;
-    return job.FormatAUS == kGaussKrueger && job.ZielEllipsoid == kBessel && utmEllipsoid &&
-           isUtmInput(job.FormatEIN);
+    return job.FormatAUS == kGaussKrueger && offersNotation(job.ZielEllipsoid, kGaussKrueger) &&
+           isUtmInput(job.FormatEIN) && offersNotation(job.StartEllipsoid, job.FormatEIN);
 }
 
 } // namespace
