@@ -25,7 +25,8 @@ constexpr double kGermanyLonMaxDeg = 16.0;
 // Gauss-Krueger output is in metres to the centimetre.
 constexpr int kMetreDecimals = 2;
 
-// This message alone uses single line feeds.
+// Like the zone refusal of UTM input (GKZonePruefen), this box breaks its
+// lines with single line feeds.
 const std::string kOutsideGermanyText = "Ihr Punkt liegt nicht in Deutschland,\n"
                                         "deshalb wird Gauß-Krüger nicht berechnet.\n"
                                         "\n"

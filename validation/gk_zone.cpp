@@ -40,7 +40,8 @@ bool GKZonePruefen(CalcScreen& screen, ProgramState& state, const std::string& z
         return true;
     if (std::find(kGermanZones.begin(), kGermanZones.end(), zone) != kGermanZones.end())
         return true;
-    // This box alone breaks its lines with a single line feed.
+    // Like the outside-Germany box of the Gauss-Krueger output, this box
+    // breaks its lines with a single line feed.
     screen.showMessage(MessageIcon::Information,
                        "Deutschland liegt nicht im Zonenfeld " + zone +
                            "\nGauß-Krüger Koordinaten werden deshalb nicht berechnet.");
