@@ -19,13 +19,9 @@ constexpr std::array<Element, 7> kOutputFrames = {
     Element::fraZIVAUS,  Element::fraREFAUS,     Element::fraGKAUS,
 };
 
-bool isUtmInput(std::uint8_t format) {
-    return format == kUTMzivil || format == kUTMmil || format == kUTMref;
-}
-
 bool gaussKruegerFromUtm(const ConversionJob& job) {
     return job.FormatAUS == kGaussKrueger && offersNotation(job.ZielEllipsoid, kGaussKrueger) &&
-           isUtmInput(job.FormatEIN) && offersNotation(job.StartEllipsoid, job.FormatEIN);
+           isUtmNotation(job.FormatEIN) && offersNotation(job.StartEllipsoid, job.FormatEIN);
 }
 
 } // namespace

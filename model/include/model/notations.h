@@ -15,16 +15,20 @@
 
 namespace lw {
 
+// The three UTM notations: civil, military, reference.
+constexpr bool isUtmNotation(std::uint8_t format) {
+    return format >= kUTMzivil && format <= kUTMref;
+}
+
 // Whether `ellipsoid` (a job name: kGRS80, kBessel, kHayford) offers the
 // notation with format code `format` (1..7). No format, and no or an unknown
 // ellipsoid, offer nothing.
 constexpr bool offersNotation(std::string_view ellipsoid, std::uint8_t format) {
     const bool geographic = format >= kGradDezimal && format <= kGradMinSek;
-    const bool utm = format >= kUTMzivil && format <= kUTMref;
     if (ellipsoid == kBessel)
         return geographic || format == kGaussKrueger;
     if (ellipsoid == kGRS80 || ellipsoid == kHayford)
-        return geographic || utm;
+        return geographic || isUtmNotation(format);
     return false;
 }
 
