@@ -1,6 +1,7 @@
 // Gauss-Krueger rows of the driver (format 7, Bessel only).
 #include "conversion/driver_stages.h"
 
+#include "model/notations.h"
 #include "text/numeric_fault.h"
 #include "text/numtext.h"
 #include "procedures/procedures.h"
@@ -24,7 +25,8 @@ constexpr double kGermanyLonMaxDeg = 16.0;
 // Gauss-Krueger output is in metres to the centimetre.
 constexpr int kMetreDecimals = 2;
 
-// This message alone uses single line feeds.
+// Like the zone refusal of UTM input (GKZonePruefen), this box breaks its
+// lines with single line feeds.
 const std::string kOutsideGermanyText = "Ihr Punkt liegt nicht in Deutschland,\n"
                                         "deshalb wird Gauß-Krüger nicht berechnet.\n"
                                         "\n"
@@ -87,8 +89,8 @@ InputResult gaussKruegerInput(DriverRun& run) {
 }
 
 OutputOutcome gaussKruegerOutput(DriverRun& run, const ResultPair& p) {
-    if (run.job().ZielEllipsoid != kBessel)
-        return OutputOutcome::Written; // Gauss-Krueger exists on Bessel only
+    if (!offersNotation(run.job().ZielEllipsoid, kGaussKrueger))
+        return OutputOutcome::Written;
     if (!inGermany(p))
         return refuseOutsideGermany(run);
 

@@ -101,8 +101,7 @@ double readNumber(std::string_view text) {
     std::string normal = (intPart.empty() ? "0" : intPart) + "." + fracPart + "e" +
                          std::to_string(exponent);
     double value = 0.0;
-    auto [ptr, ec] = std::from_chars(normal.data(), normal.data() + normal.size(), value);
-    (void)ptr;
+    const std::errc ec = std::from_chars(normal.data(), normal.data() + normal.size(), value).ec;
     if (ec == std::errc::result_out_of_range)
         value = decimalExponent(intPart, fracPart, exponent) > 0 ? HUGE_VAL : 0.0;
     else if (ec != std::errc())

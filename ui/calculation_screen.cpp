@@ -123,7 +123,7 @@ CalculationScreen::CalculationScreen(QWidget* owner, ProgramState& state, Platfo
     buildCopyButton();
     connectOptions();
     setTabOrder();
-    setUpMasks();
+    MaskenEinrichten();
 }
 
 void CalculationScreen::buildScreenElements() {
@@ -209,7 +209,9 @@ void CalculationScreen::setTabOrder() {
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-void CalculationScreen::setUpMasks() {
+// Shows the input mask of Aufgabe's first digit with its hint text (and, for
+// Gauss-Krueger, its limits) and the output mask of its last digit.
+void CalculationScreen::MaskenEinrichten() {
     const ConversionJob& job = state_.job;
     if (const int in = formatDigit(job.Aufgabe, false)) {
         QGroupBox* frame = masks_.inputFrames[static_cast<std::size_t>(in - 1)];

@@ -2,6 +2,7 @@
 
 #include "conversion/datum_stage.h"
 #include "conversion/official_datum.h"
+#include "model/notations.h"
 #include "ui/look.h"
 #include "ui/texts.h"
 #include "ui/widgets.h"
@@ -83,13 +84,11 @@ constexpr const char* kTitle = "Lagewandler  V 7.7       01.02.2014";
 
 const QColor kChosen[2] = {QColor(look::kChosenStart), QColor(look::kChosenTarget)};
 
-// Formats an ellipsoid offers: Gauss-Krueger only on Bessel, UTM never on it.
+// The format buttons an ellipsoid leaves enabled, and the choices it keeps.
 bool offers(const std::string& ellipsoid, int code) {
-    if (ellipsoid == kBessel)
-        return code <= kGradMinSek || code == kGaussKrueger;
-    if (ellipsoid == kGRS80 || ellipsoid == kHayford)
-        return code >= kGradDezimal && code <= kUTMref;
-    return true; // none chosen yet: nothing to hold against a format
+    if (ellipsoid.empty())
+        return true; // none chosen yet: nothing to hold against a format
+    return offersNotation(ellipsoid, static_cast<std::uint8_t>(code));
 }
 
 std::string ellipsoidOfLetter(char letter) {
@@ -317,7 +316,16 @@ void SelectionScreen::activate() {
 
 void SelectionScreen::prepareReturn() {
     comZahlenEingabe_->setEnabled(false);
-    for (ScreenButton* b : ellipsoidButtons_[Target]) // ZielEllipsoideDisablen
+    ZielEllipsoideDisablen();
+}
+
+void SelectionScreen::ZielEllipsoideDisablen() {
+    for (ScreenButton* b : ellipsoidButtons_[Target])
+        b->setEnabled(false);
+}
+
+void SelectionScreen::AusgabeformateDisablen() {
+    for (ScreenButton* b : formatButtons_[Target])
         b->setEnabled(false);
 }
 
@@ -336,8 +344,7 @@ void SelectionScreen::pressStartEllipsoid(int index) {
     for (ScreenButton* b : ellipsoidButtons_[Target])
         b->setEnabled(true);
     enableOfferedFormats(Start, job_.StartEllipsoid);
-    for (ScreenButton* b : formatButtons_[Target]) // AusgabeformateDisablen
-        b->setEnabled(false);
+    AusgabeformateDisablen();
     if (index == kGrs80)
         pressTargetEllipsoid(kGrs80);
     clearStaleChoices();
@@ -354,7 +361,7 @@ void SelectionScreen::pressTargetEllipsoid(int index) {
         if (job_.StartEllipsoid == start.jobName)
             job_.EllipsoidPaar = std::string{start.pairLetter, info.pairLetter};
     enableOfferedFormats(Target, job_.ZielEllipsoid);
-    disableFormatsOfPair();
+    PaarFormateDisablen();
     clearStaleChoices();
     offerOfficialChoice();
 }
@@ -384,9 +391,9 @@ void SelectionScreen::enableOfferedFormats(Side side, const std::string& ellipso
             offers(ellipsoid, code));
 }
 
-// PaarFormateDisablen: only disables, by the pair's letters. The first letter
-// rules the input column, the second the output column.
-void SelectionScreen::disableFormatsOfPair() {
+// Only disables, by the pair's letters. The first letter rules the input
+// column, the second the output column.
+void SelectionScreen::PaarFormateDisablen() {
     if (job_.EllipsoidPaar.size() != 2)
         return;
     for (Side side : {Start, Target}) {
@@ -422,7 +429,13 @@ void SelectionScreen::colourColumn(Side side, int chosenCode) {
 void SelectionScreen::pressFormat(Side side, int code) {
     colourColumn(side, code);
     (side == Start ? job_.FormatEIN : job_.FormatAUS) = static_cast<std::uint8_t>(code);
-    if (job_.FormatEIN != kKeinFormat && job_.FormatAUS != kKeinFormat) // ZahlenEingabeEnablen
+    ZahlenEingabeEnablen();
+}
+
+// Enables "Weiter zur Zahleneingabe" once both formats are chosen; it never
+// disables it.
+void SelectionScreen::ZahlenEingabeEnablen() {
+    if (job_.FormatEIN != kKeinFormat && job_.FormatAUS != kKeinFormat)
         comZahlenEingabe_->setEnabled(true);
 }
 
@@ -439,38 +452,39 @@ void SelectionScreen::pressBeenden() {
         platform_.quit(); // the process ends here; nothing may follow
 }
 
-// VorwahlZeigen / VorwahlVerbergen.
-void SelectionScreen::showSelection(bool visible) {
-    QWidget* elements[] = {ellipsoidFrames_[Start],
-                           ellipsoidFrames_[Target],
-                           chkAmtlich_,
-                           formatFrames_[Start],
-                           formatFrames_[Target],
-                           labStartoptionen_,
-                           labHinweis2_,
-                           comBeenden_,
-                           comZahlenEingabe_,
-                           comSoGehts_};
-    if (!visible)
-        hintPanel_->hide();
-    for (QWidget* w : elements)
-        w->setVisible(visible);
+// Everything a help panel covers, in the order it is shown and hidden.
+std::array<QWidget*, 10> SelectionScreen::selectionElements() const {
+    return {ellipsoidFrames_[Start], ellipsoidFrames_[Target], chkAmtlich_,
+            formatFrames_[Start],    formatFrames_[Target],    labStartoptionen_,
+            labHinweis2_,            comBeenden_,              comZahlenEingabe_,
+            comSoGehts_};
+}
+
+void SelectionScreen::VorwahlZeigen() {
+    for (QWidget* w : selectionElements())
+        w->show();
+}
+
+void SelectionScreen::VorwahlVerbergen() {
+    hintPanel_->hide();
+    for (QWidget* w : selectionElements())
+        w->hide();
 }
 
 void SelectionScreen::openGuide() {
-    showSelection(false);
+    VorwahlVerbergen();
     labSoGehts_->setText(texts::guide());
     showPanel(guidePanel_, labSoGehts_);
 }
 
 void SelectionScreen::closeGuide() {
     guidePanel_->hide();
-    showSelection(true);
+    VorwahlZeigen();
     comSoGehts_->setFocus(Qt::OtherFocusReason);
 }
 
 void SelectionScreen::openHint() {
-    showSelection(false);
+    VorwahlVerbergen();
     labHinweis_->setText(texts::hint());
     fitHintText();
     showPanel(hintPanel_, labHinweis_);
@@ -478,7 +492,7 @@ void SelectionScreen::openHint() {
 
 void SelectionScreen::closeHint() {
     hintPanel_->hide();
-    showSelection(true);
+    VorwahlZeigen();
     labHinweis2_->setFocus(Qt::OtherFocusReason);
 }
 

@@ -3,6 +3,8 @@
 // give Gauss-Krueger output, so the job loses its target and output format.
 #include "validation/validators.h"
 
+#include "model/notations.h"
+
 #include <algorithm>
 #include <array>
 #include <string_view>
@@ -17,14 +19,9 @@ constexpr std::array<Element, 7> kOutputFrames = {
     Element::fraZIVAUS,  Element::fraREFAUS,     Element::fraGKAUS,
 };
 
-bool isUtmInput(std::uint8_t format) {
-    return format == kUTMzivil || format == kUTMmil || format == kUTMref;
-}
-
 bool gaussKruegerFromUtm(const ConversionJob& job) {
-    const bool utmEllipsoid = job.StartEllipsoid == kGRS80 || job.StartEllipsoid == kHayford;
-    return job.FormatAUS == kGaussKrueger && job.ZielEllipsoid == kBessel && utmEllipsoid &&
-           isUtmInput(job.FormatEIN);
+    return job.FormatAUS == kGaussKrueger && offersNotation(job.ZielEllipsoid, kGaussKrueger) &&
+           isUtmNotation(job.FormatEIN) && offersNotation(job.StartEllipsoid, job.FormatEIN);
 }
 
 } // namespace
@@ -39,7 +36,8 @@ bool GKZonePruefen(CalcScreen& screen, ProgramState& state, const std::string& z
         return true;
     if (std::find(kGermanZones.begin(), kGermanZones.end(), zone) != kGermanZones.end())
         return true;
-    // This box alone breaks its lines with a single line feed.
+    // Like the outside-Germany box of the Gauss-Krueger output, this box
+    // breaks its lines with a single line feed.
     screen.showMessage(MessageIcon::Information,
                        "Deutschland liegt nicht im Zonenfeld " + zone +
                            "\nGauß-Krüger Koordinaten werden deshalb nicht berechnet.");

@@ -58,7 +58,6 @@ struct Arbeitsvariablen {
 struct ProgramState {
     ConversionJob job;
     Arbeitsvariablen calc;
-    void reset() { *this = ProgramState{}; }
 };
 
 } // namespace lw

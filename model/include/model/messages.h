@@ -17,7 +17,9 @@ public:
     virtual void showMessage(MessageIcon icon, const std::string& text) = 0;
 };
 
-// Line break inside message texts: carriage return plus line feed.
+// Line break inside message texts: carriage return plus line feed. The two
+// Gauss-Krueger refusals (a point outside Germany, a UTM zone outside it) break
+// with a single line feed instead.
 inline constexpr std::string_view CRLF = "\r\n";
 
 // Shown when a computation meets impossible values (overflow, division by

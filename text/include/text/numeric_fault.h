@@ -1,15 +1,13 @@
 // Numeric faults. C++ arithmetic does not trap, so the faults that end a
 // computation are detected explicitly: a non-finite intermediate or result, a
-// conversion to an integer type outside its range, a character position
-// outside a text. The checked helpers throw NumericFault; the procedures that
-// handle faults catch it and show the computation error message.
+// conversion to an integer type outside its range. The checked helpers throw
+// NumericFault; the procedures that handle faults catch it and show the
+// computation error message.
 #pragma once
 
 #include <cmath>
 #include <cstdint>
 #include <exception>
-#include <string>
-#include <string_view>
 
 namespace lw {
 
@@ -31,22 +29,6 @@ inline std::int16_t toInt16(double x) {
     if (!(r >= -32768.0 && r <= 32767.0))
         throw NumericFault{};
     return static_cast<std::int16_t>(r);
-}
-
-// The same for 32-bit integers.
-inline std::int32_t toInt32(double x) {
-    double r = std::nearbyint(x);
-    if (!(r >= -2147483648.0 && r <= 2147483647.0))
-        throw NumericFault{};
-    return static_cast<std::int32_t>(r);
-}
-
-// Character at 1-based position pos, as one-character text; a position outside
-// the text faults.
-inline std::string charAt(std::string_view text, long pos) {
-    if (pos < 1 || pos > static_cast<long>(text.size()))
-        throw NumericFault{};
-    return std::string(1, text[static_cast<std::size_t>(pos - 1)]);
 }
 
 } // namespace lw

@@ -66,7 +66,7 @@ private:
     void buildScreenElements();
     void connectOptions();
     void setTabOrder();
-    void setUpMasks(); // MaskenEinrichten
+    void MaskenEinrichten();
     void placeSampleButton();
     void fillSamplePoint();
     QWidget* widget(Element e) const;

@@ -17,10 +17,12 @@ namespace lw::ui {
 class InputField;
 
 struct MaskWidgets {
-    // Every element of the calculation screen's masks by Element, nullptr
-    // for the screen elements the masks do not hold (buttons, labEingabe).
+    // Every element of the calculation screen's masks by Element. The
+    // screen's own elements outside the masks (labEingabe, the buttons,
+    // labBeenden, labGenauigkeit) come back nullptr; the screen enters them.
     std::array<QWidget*, kElementCount> byElement{};
-    // Input (index 0..6) and output (7..13) frames in format order.
+    // The input and the output frames, each indexed by format code - 1
+    // (fraGrad and fraGradAUS at 0, fraGK and fraGKAUS at 6).
     std::array<QGroupBox*, 7> inputFrames{};
     std::array<QGroupBox*, 7> outputFrames{};
 };

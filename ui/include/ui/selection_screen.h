@@ -33,8 +33,11 @@ public:
     void activate();
 
     // What the calculation screen's return does here before the activation:
-    // "Weiter zur Zahleneingabe" disabled, target ellipsoid buttons disabled.
+    // "Weiter zur Zahleneingabe" disabled, ZielEllipsoideDisablen.
     void prepareReturn();
+
+    // Disables the three target-ellipsoid buttons.
+    void ZielEllipsoideDisablen();
 
 signals:
     // "Weiter zur Zahleneingabe" pressed with both formats chosen; Aufgabe is set.
@@ -66,12 +69,17 @@ private:
     void pressBeenden();
 
     void enableOfferedFormats(Side side, const std::string& ellipsoid);
-    void disableFormatsOfPair();
+    void AusgabeformateDisablen(); // all seven output-format buttons
+    void PaarFormateDisablen();    // the formats the pair's ellipsoids do not offer
+    void ZahlenEingabeEnablen();
     void clearStaleChoices();
     void offerOfficialChoice();
     void colourColumn(Side side, int chosenCode);
 
-    void showSelection(bool visible);
+    // Show and hide the selection behind the help panels.
+    void VorwahlZeigen();
+    void VorwahlVerbergen();
+    std::array<QWidget*, 10> selectionElements() const;
     void openGuide();
     void closeGuide();
     void openHint();

@@ -25,13 +25,16 @@ void GKPruefen(CalcScreen& screen, ProgramState& state);
 // hidden). Returns the verdict.
 bool GKZonePruefen(CalcScreen& screen, ProgramState& state, const std::string& zone);
 
-// Puts Germany's Gauss-Krueger extent for the strip width selected on the
-// screen (optDrei or optSechs) into the four limit texts of the calculation
-// screen (done by GKPruefen at every run).
+// The one place that knows Germany's Gauss-Krueger extent: puts it, for the
+// strip width selected on the screen (6° with optSechs, else 3°), into the
+// four limit texts of the calculation screen. GKPruefen calls it before its
+// range test whenever both texts are filled, so the check always uses the
+// limits of the strip width in force.
 void GKLimitsSetzen(const CalcScreen& screen, Arbeitsvariablen& calc);
 
-// The same, and shows the limits in the Gauss-Krueger mask's two limit labels
-// (done when the mask is set up and when the strip width changes).
+// GKLimitsSetzen, then the limits into the Gauss-Krueger mask's two limit
+// labels, maximum over minimum. The calculation screen calls it when it sets
+// up the Gauss-Krueger input mask and whenever the strip width changes.
 void GKLimitsZeigen(CalcScreen& screen, Arbeitsvariablen& calc);
 
 // Hides the seven output frames.
