@@ -2,6 +2,7 @@
 
 #include "meridian_arc.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace lw {
@@ -41,7 +42,7 @@ const UtmConstants& constantsFor(const Ellipsoid& ell, UtmConstants& scratch) {
 char latitudeBand(float latDeg) {
     if (!(latDeg >= -80 && latDeg <= 84)) // also NaN
         return '\0';
-    int index; // 1-based into kBandLetters
+    int index; // 1-based into kBandLetters, 21 for 80..84 deg
     if (latDeg < 0) {
         int k = 0;
         for (int i = 1; i <= 11; ++i)
@@ -57,7 +58,9 @@ char latitudeBand(float latDeg) {
                 k = i;
         index = 10 + k;
     }
-    return kBandLetters[index - 1];
+    // Band X spans 12 deg: the 8 deg step beyond 80 deg stays in it.
+    const auto last = static_cast<int>(kBandLetters.size());
+    return kBandLetters[static_cast<std::size_t>(std::min(index, last) - 1)];
 }
 
 int zoneNumber(float lonDeg) {

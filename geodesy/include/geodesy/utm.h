@@ -26,6 +26,7 @@
 
 #include "geodesy/datum.h"
 #include "geodesy/ellipsoids.h"
+#include "geodesy/grid_letters.h"
 
 #include <optional>
 
@@ -34,10 +35,7 @@ namespace lw {
 // Scale on the central meridian, false easting, false northing south.
 inline constexpr double kUtmScale = 0.9996;
 inline constexpr double kUtmFalseEastingM = 500000;
-inline constexpr double kUtmFalseNorthingSouthM = 10000000;
-
-// Band letters from 80 deg S; "X" twice, since band X spans 12 deg (72..84).
-inline constexpr const char* kBandLetters = "CDEFGHJKLMNPQRSTUVWXX";
+inline constexpr double kUtmFalseNorthingSouthM = kEquatorNorthingSouthM;
 
 // Band letter of a latitude held in single precision; '\0' below -80 or above
 // 84. A boundary latitude belongs to the band nearer the equator (8 gives
