@@ -1,6 +1,7 @@
 // UTM rows of the driver: civil (format 4), military (5), reference (6).
 #include "conversion/driver_stages.h"
 
+#include "model/messages.h"
 #include "text/numtext.h"
 #include "procedures/procedures.h"
 #include "validation/validators.h"
@@ -9,13 +10,6 @@
 
 namespace lw {
 namespace {
-
-// UTM ends where the polar stereographic grid (UPS) begins.
-const std::string kNorthOfUtmText = "Die nördliche Breite muss kleiner sein als 84°.\r\n\r\n"
-                                    "Ab 84° beginnt UPS.";
-const std::string kSouthOfUtmText =
-    "Der Zahlenwert der südlichen Breite darf nicht größer sein als 80°.\r\n\r\n"
-    "Danach beginnt UPS.";
 
 constexpr double kHalfTurnDeg = 180.0;
 constexpr double kFullTurnDeg = 360.0;
@@ -138,7 +132,7 @@ std::string longitudeWithinHalfTurn(const std::string& lon) {
 
 // A latitude without a band letter lies in the polar grid, not in UTM.
 OutputOutcome refuseOutsideUtm(DriverRun& run, const std::string& lat) {
-    refuseOutput(run, readNumber(lat) > 0 ? kNorthOfUtmText : kSouthOfUtmText);
+    refuseOutput(run, std::string(readNumber(lat) > 0 ? kNorthOfUtmText : kSouthOfUtmText));
     return OutputOutcome::Ended;
 }
 

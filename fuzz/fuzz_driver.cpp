@@ -7,6 +7,7 @@
 // target ellipsoid, byte 3 option states; the rest are field texts separated
 // by 0x1F, a text starting with 0x1E being typed as key presses.
 #include "conversion/driver.h"
+#include "geodesy/grid_letters.h"
 #include "model/job.h"
 #include "model/screen.h"
 #include "fuzz_invariants.h"
@@ -30,7 +31,7 @@ struct Shape {
 };
 
 const std::vector<Shape>& outputShapes(int format) {
-    static const std::string band = "[CDEFGHJKLMNPQRSTUVWX]";
+    static const std::string band = "[" + std::string(lw::kBandLetters) + "]";
     static const std::vector<std::vector<Shape>> shapes = {
         {{Element::texBreiteAUS, std::regex("[NS][0-9]{2}\\.[0-9]{6}")},
          {Element::texLaengeAUS, std::regex("[EW][0-9]{3}\\.[0-9]{6}")}},

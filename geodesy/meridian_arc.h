@@ -1,13 +1,14 @@
 // Coefficients of the meridian arc and of its inverse (the footpoint
-// latitude), as polynomials in e'^2 truncated after e'^8. Shared by UTM and
-// Gauss-Krueger, which use them with different units for E0.
+// latitude), as polynomials in e'^2 truncated after e'^8. Shared by the two
+// evaluations of the transverse Mercator series (UTM's and Gauss-Krueger's),
+// which use them with different units for E0.
 //
 // Both are the classical expansions in e'^2 with the polar radius of
 // curvature c = a^2 / b, as German geodesy writes them (W. Grossmann,
 // "Geodaetische Rechnungen und Abbildungen in der Landesvermessung", Wittwer,
 // Stuttgart, 3rd ed. 1976); the footpoint latitude is the meridian arc
 // inverted by series reversion about the rectifying latitude sigma. Snyder
-// 1987 (see utm.h) gives the same two series in powers of e^2 and e1.
+// 1987 (see transverse_mercator.h) gives the same two series in powers of e^2 and e1.
 #pragma once
 
 #include "geodesy/ellipsoids.h"
@@ -49,7 +50,7 @@ inline SinCos sinCosOfSum(double sinA, double cosA, double d) {
     return {sinA * cosD + cosA * sinD, cosA * cosD - sinA * sinD};
 }
 
-// From e'^2 and c directly (Gauss-Krueger takes Bessel's e'^2 as a constant).
+// From e'^2 and c directly (Gauss-Krueger's evaluation takes e'^2 as e' squared).
 // constexpr, so that the tables of the projections are built at compile time.
 constexpr ArcCoefficients arcCoefficients(double ep2, double c) {
     const double ep4 = ep2 * ep2, ep6 = ep4 * ep2, ep8 = ep6 * ep2;

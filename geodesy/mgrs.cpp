@@ -1,35 +1,46 @@
 #include "geodesy/mgrs.h"
 
+#include "geodesy/grid_letters.h"
+
 #include <array>
 
 namespace lw {
 
+namespace {
+
+// The twenty row letters followed by their first five again, so that every
+// run of ten, also one shifted by five letters, is one contiguous view.
+constexpr std::size_t kRowCycleWithShift = kSquareRowLetters.size() + kSquareRowsPerMillion / 2;
+constexpr std::array<char, kRowCycleWithShift> kRowLettersWrapped = [] {
+    std::array<char, kRowCycleWithShift> letters{};
+    for (std::size_t i = 0; i < letters.size(); ++i)
+        letters[i] = kSquareRowLetters[i % kSquareRowLetters.size()];
+    return letters;
+}();
+
+} // namespace
+
 std::string_view columnLetters(int zone) {
-    switch (zone % 3) {
-    case 1:
-        return "ABCDEFGH";
-    case 2:
-        return "JKLMNPQR";
-    case 0:
-        return "STUVWXYZ";
-    default:
+    const int remainder = zone % 3;
+    if (remainder < 0)
         return "";
-    }
+    // Zones 1, 4, 7 .. take the first set, 2, 5, 8 .. the second, 3, 6, 9 ..
+    // the third.
+    const auto set = static_cast<std::size_t>((remainder + 2) % 3);
+    return kSquareColumnLetters.substr(set * kSquareColumnsPerSet, kSquareColumnsPerSet);
 }
 
 std::string_view rowLetters(bool oddZone, bool oddMillions) {
-    if (oddZone)
-        return oddMillions ? "LMNPQRSTUV" : "ABCDEFGHJK";
-    return oddMillions ? "RSTUVABCDE" : "FGHJKLMNPQ";
+    const std::size_t start =
+        (oddZone ? 0 : kSquareRowsPerMillion / 2) + (oddMillions ? kSquareRowsPerMillion : 0);
+    return {kRowLettersWrapped.data() + start, kSquareRowsPerMillion};
 }
 
 std::optional<int> columnDigit(char letter) {
-    for (std::string_view set : {"ABCDEFGH", "JKLMNPQR", "STUVWXYZ"}) {
-        const auto pos = set.find(letter);
-        if (letter != '\0' && pos != std::string_view::npos)
-            return static_cast<int>(pos) + 1;
-    }
-    return std::nullopt;
+    const auto pos = kSquareColumnLetters.find(letter);
+    if (letter == '\0' || pos == std::string_view::npos)
+        return std::nullopt;
+    return static_cast<int>(pos % kSquareColumnsPerSet) + 1;
 }
 
 std::optional<RowDigit> rowDigit(char letter, bool oddZone) {
@@ -45,12 +56,11 @@ std::optional<RowDigit> rowDigit(char letter, bool oddZone) {
 
 std::optional<int> millionsDigit(char band, bool secondHalf, int hundredKmDigit) {
     // Bands C..X; -1 where a band has no square in that half of the cycle.
-    constexpr std::string_view bands = "CDEFGHJKLMNPQRSTUVWX";
-    constexpr std::array<int, 20> firstHalf = {2, 2, 2, 4, 4, 6, 6, 8, 8, -1,
-                                               0, 0, 2, 2, 4, 4, 6, 6, 7, 8};
-    constexpr std::array<int, 20> secondHalfDigits = {1, -1, 3, 3, 5, 5, 7, 7, 9, 9,
-                                                      -1, 1, 1, 3, 3, 5, 5, 7, 7, 7};
-    const auto pos = band == '\0' ? std::string_view::npos : bands.find(band);
+    constexpr std::array<int, kBandLetters.size()> firstHalf = {2, 2, 2, 4, 4, 6, 6, 8, 8, -1,
+                                                                0, 0, 2, 2, 4, 4, 6, 6, 7, 8};
+    constexpr std::array<int, kBandLetters.size()> secondHalfDigits = {
+        1, -1, 3, 3, 5, 5, 7, 7, 9, 9, -1, 1, 1, 3, 3, 5, 5, 7, 7, 7};
+    const auto pos = band == '\0' ? std::string_view::npos : kBandLetters.find(band);
     if (pos == std::string_view::npos)
         return std::nullopt;
     if (band == 'X' && secondHalf)
@@ -62,25 +72,23 @@ std::optional<int> millionsDigit(char band, bool secondHalf, int hundredKmDigit)
 }
 
 char bandOfNorthing(double northingM, bool northern) {
-    // Northings of the band borders 8, 16 .. 72 deg and 80 deg (band X from
-    // 72 deg) on the central meridian; the southern ones mirror them.
-    constexpr std::array<double, 9> borders = {885504,  1771254, 2657479, 3544370, 4432069,
-                                               5320656, 6210141, 7100467, 7991509};
-    constexpr std::string_view north = "PQRSTUVWX";
-    constexpr std::string_view south = "LKJHGFEDC";
+    // North, a northing above the i-th border lies in the (i + 1)-th band
+    // after N (P above the first); south, one below the i-th border in the
+    // (i + 1)-th band before M (L below the first).
+    constexpr std::size_t n = kNorthernBandsFrom; // index of N; M is n - 1
     char band = '\0';
     if (northern) {
         if (northingM >= 0)
-            band = 'N';
-        for (std::size_t i = 0; i < borders.size(); ++i)
-            if (northingM > borders[i])
-                band = north[i];
+            band = kBandLetters[n];
+        for (std::size_t i = 0; i < kBandBorderNorthingsM.size(); ++i)
+            if (northingM > kBandBorderNorthingsM[i])
+                band = kBandLetters[n + 1 + i];
     } else {
-        if (northingM <= 9999999)
-            band = 'M';
-        for (std::size_t i = 0; i < borders.size(); ++i)
-            if (northingM < 10000000 - borders[i])
-                band = south[i];
+        if (northingM <= kEquatorNorthingSouthM - 1)
+            band = kBandLetters[n - 1];
+        for (std::size_t i = 0; i < kBandBorderNorthingsM.size(); ++i)
+            if (northingM < southernBorderNorthingM(i))
+                band = kBandLetters[n - 2 - i];
     }
     return band;
 }

@@ -2,6 +2,7 @@
 #include "text/numeric_fault.h"
 #include "text/numtext.h"
 #include "procedures/procedures.h"
+#include "geodesy/grid_letters.h"
 #include "geodesy/utm.h"
 
 #include <cctype>
@@ -19,8 +20,6 @@ const Ellipsoid& utmEllipsoid(const std::string& name) {
 std::string lastChars(const std::string& text, std::size_t n) {
     return text.size() <= n ? text : text.substr(text.size() - n);
 }
-
-constexpr std::string_view kNorthernBands = "NPQRSTUVWX";
 
 // Largest northing a 7-digit text can hold; a point a hair south of the
 // equator would otherwise round to 10000000.
@@ -84,7 +83,7 @@ ProcedureOutcome UTMnachGeo(std::string& easting, std::string& northing, std::st
         const char band =
             zone.size() >= 3 ? static_cast<char>(std::toupper(static_cast<unsigned char>(zone[2])))
                              : '\0';
-        const bool north = band != '\0' && kNorthernBands.find(band) != std::string_view::npos;
+        const bool north = isNorthernBandLetter(band);
         const double zoneNo = readNumber(zone);
         const double E = roundHalfEvenWhole(readNumber(easting));
         const double Nn = roundHalfEvenWhole(readNumber(northing));

@@ -4,6 +4,7 @@
 // UTM ends at 84° north and 80° south and polar points need UPS instead.
 #include "validation/validators.h"
 
+#include "model/messages.h"
 #include "text/numtext.h"
 #include "text/utf8.h"
 #include "validation/refusal.h"
@@ -24,10 +25,6 @@ constexpr double kFractionLimit = 59.999999; // minutes and seconds with decimal
 constexpr std::string_view kDecimalChars = "0123456789.";
 
 const std::string kBreiteFehler = "Eingabefehler in der Breite!";
-const std::string kNordUPS =
-    "Die nördliche Breite muss kleiner sein als 84°.\r\n\r\nAb 84° beginnt UPS";
-const std::string kSuedUPS = "Der Zahlenwert der südlichen Breite darf nicht größer sein als "
-                             "80°.\r\n\r\nDanach beginnt UPS.";
 const std::string kLaengeFehler = "Eingabefehler in der Länge!";
 const std::string kLaengeZuGross = "Die geographische Länge darf 180° nicht überschreiten!";
 
@@ -49,12 +46,12 @@ bool failWithFocus(CalcScreen& screen, const std::string& message, Element field
 // Whether a latitude in degrees lies beyond the UTM limit of the chosen
 // hemisphere; returns the message to show, or "".
 std::string latitudeLimitFault(const CalcScreen& screen, Element degrees, Element north,
-                               Element south, const std::string& northMessage) {
+                               Element south, std::string_view northMessage) {
     const double lat = valueOf(screen, degrees);
     if (screen.isChecked(north) && lat >= kNorthLimitDeg)
-        return northMessage;
+        return std::string(northMessage);
     if (screen.isChecked(south) && lat > kSouthLimitDeg)
-        return kSuedUPS;
+        return std::string(kSouthOfUtmText);
     return std::string();
 }
 
@@ -90,7 +87,7 @@ bool GradDezimalPruefen(CalcScreen& screen) {
     if (!IstDezimalzahl(screen.text(Element::texBreite)))
         return failWithFocus(screen, kBreiteFehler, Element::texBreite);
     if (auto fault = latitudeLimitFault(screen, Element::texBreite, Element::optDezN,
-                                        Element::optDezS, kNordUPS);
+                                        Element::optDezS, kNorthOfUtmTextWithoutStop);
         !fault.empty())
         return failWithFocus(screen, fault, Element::texBreite);
     if (!IstDezimalzahl(screen.text(Element::texLaenge)))
@@ -107,7 +104,7 @@ bool GradMinutenPruefen(CalcScreen& screen) {
     if (!IstZweistellig(screen.text(Element::texBreiteGrad)))
         return fail(screen, kBreiteFehler);
     if (auto fault = latitudeLimitFault(screen, Element::texBreiteGrad, Element::optGMN,
-                                        Element::optGMS, kNordUPS + ".");
+                                        Element::optGMS, kNorthOfUtmText);
         !fault.empty())
         return fail(screen, fault);
     if (!IstDezimalzahl(screen.text(Element::texBreiteMinute)))
@@ -133,7 +130,7 @@ bool GradMinSekPruefen(CalcScreen& screen) {
         fillEmptyWithZero(screen, e);
 
     if (auto fault = latitudeLimitFault(screen, Element::texBGrad, Element::optGradN,
-                                        Element::optGradS, kNordUPS);
+                                        Element::optGradS, kNorthOfUtmTextWithoutStop);
         !fault.empty())
         return fail(screen, fault);
     if (!IstZweistellig(screen.text(Element::texBMinute)))

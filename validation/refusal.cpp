@@ -1,5 +1,6 @@
 #include "validation/refusal.h"
 
+#include "geodesy/grid_letters.h"
 #include "text/numtext.h"
 #include "text/utf8.h"
 #include "validation/sound.h"
@@ -67,10 +68,10 @@ std::optional<std::string> zoneFault(std::string_view zone) {
 std::optional<std::string> squareFault(std::string_view square, std::string_view lengthMessage) {
     if (utf8::charCount(square) != 2)
         return std::string(lengthMessage);
-    if (!charInSet(utf8::nthChar(square, 1), kSquareFirstLetters))
+    if (!charInSet(utf8::nthChar(square, 1), kSquareColumnLetters))
         return "Die 1. Stelle im 100km Quadrat muss einer der Buchstaben\r\n\r\n"
                "A B C D E F G H J K L M N P Q R S T U V W X Y Z\r\n\r\nsein.";
-    if (!charInSet(utf8::lastChar(square), kSquareSecondLetters))
+    if (!charInSet(utf8::lastChar(square), kSquareRowLetters))
         return "Die 2. Stelle im 100km Quadrat muss einer der Buchstaben\r\n\r\n"
                "A B C D E F G H J K L M N P Q R S T U V\r\n\r\nsein.";
     return std::nullopt;

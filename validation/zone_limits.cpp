@@ -1,5 +1,6 @@
 #include "validation/zone_limits.h"
 
+#include "geodesy/grid_letters.h"
 #include "text/numtext.h"
 #include "text/utf8.h"
 #include "validation/refusal.h"
@@ -17,31 +18,71 @@ struct BandRow {
     ZoneLimits limits;
 };
 
+// Seven-digit text of a northing in whole metres, leading zeros included.
+using NorthingText = std::array<char, 7>;
+constexpr NorthingText sevenDigits(int metres) {
+    NorthingText text{};
+    for (std::size_t i = text.size(); i-- > 0; metres /= 10)
+        text[i] = static_cast<char>('0' + metres % 10);
+    return text;
+}
+
+// The band borders as texts, the northern ones and their southern mirrors.
+using BorderTexts = std::array<NorthingText, kBandBorderNorthingsM.size()>;
+constexpr BorderTexts kNorthBorderTexts = [] {
+    BorderTexts texts{};
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts[i] = sevenDigits(kBandBorderNorthingsM[i]);
+    return texts;
+}();
+constexpr BorderTexts kSouthBorderTexts = [] {
+    BorderTexts texts{};
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts[i] = sevenDigits(southernBorderNorthingM(i));
+    return texts;
+}();
+constexpr std::string_view northBorder(std::size_t i) {
+    return {kNorthBorderTexts[i].data(), kNorthBorderTexts[i].size()};
+}
+constexpr std::string_view southBorder(std::size_t i) {
+    return {kSouthBorderTexts[i].data(), kSouthBorderTexts[i].size()};
+}
+
 // Extreme eastings and northings of each band's points within its 6° zone.
+// The northing maxima of bands N to W and the minima of D to M lie where the
+// band borders meet the zone's edge: they are the grid's border northings.
 // clang-format off
-constexpr std::array<BandRow, 20> kBandRows = {{
+constexpr std::array<BandRow, kBandLetters.size()> kBandRows = {{
     {'C', {"0396567", "0603433", "1116915", "2011066"}},
-    {'D', {"0353305", "0646695", "2008491", "2902985"}},
-    {'E', {"0312929", "0687071", "2899533", "3793919"}},
-    {'F', {"0276225", "0723775", "3789859", "4683699"}},
-    {'G', {"0243901", "0756099", "4679344", "5572242"}},
-    {'H', {"0216577", "0783423", "5567931", "6459563"}},
-    {'J', {"0194773", "0805227", "6455630", "7345772"}},
-    {'K', {"0178901", "0821099", "7342521", "8231064"}},
-    {'L', {"0169257", "0830743", "8228746", "9115701"}},
-    {'M', {"0166022", "0833978", "9114496", "9999999"}},
-    {'N', {"0166021", "0833979", "0000000", "0885504"}},
-    {'P', {"0169256", "0830744", "0884299", "1771254"}},
-    {'Q', {"0178900", "0821100", "1768936", "2657479"}},
-    {'R', {"0194773", "0805227", "2654228", "3544370"}},
-    {'S', {"0216577", "0783423", "3540437", "4432069"}},
-    {'T', {"0243900", "0756100", "4427758", "5320656"}},
-    {'U', {"0276224", "0723776", "5316301", "6210141"}},
-    {'V', {"0312929", "0687071", "6206081", "7100467"}},
-    {'W', {"0353305", "0646695", "7097015", "7991509"}},
+    {'D', {"0353305", "0646695", southBorder(8), "2902985"}},
+    {'E', {"0312929", "0687071", southBorder(7), "3793919"}},
+    {'F', {"0276225", "0723775", southBorder(6), "4683699"}},
+    {'G', {"0243901", "0756099", southBorder(5), "5572242"}},
+    {'H', {"0216577", "0783423", southBorder(4), "6459563"}},
+    {'J', {"0194773", "0805227", southBorder(3), "7345772"}},
+    {'K', {"0178901", "0821099", southBorder(2), "8231064"}},
+    {'L', {"0169257", "0830743", southBorder(1), "9115701"}},
+    {'M', {"0166022", "0833978", southBorder(0), "9999999"}},
+    {'N', {"0166021", "0833979", "0000000", northBorder(0)}},
+    {'P', {"0169256", "0830744", "0884299", northBorder(1)}},
+    {'Q', {"0178900", "0821100", "1768936", northBorder(2)}},
+    {'R', {"0194773", "0805227", "2654228", northBorder(3)}},
+    {'S', {"0216577", "0783423", "3540437", northBorder(4)}},
+    {'T', {"0243900", "0756100", "4427758", northBorder(5)}},
+    {'U', {"0276224", "0723776", "5316301", northBorder(6)}},
+    {'V', {"0312929", "0687071", "6206081", northBorder(7)}},
+    {'W', {"0353305", "0646695", "7097015", northBorder(8)}},
     {'X', {"0396567", "0603433", "7988934", "9329004"}},
 }};
 // clang-format on
+
+constexpr bool rowsFollowTheBandLetters() {
+    for (std::size_t i = 0; i < kBandRows.size(); ++i)
+        if (kBandRows[i].band != kBandLetters[i])
+            return false;
+    return true;
+}
+static_assert(rowsFollowTheBandLetters());
 
 // Zones whose width differs from 6°: 31V ends at 3° E and 32V starts there
 // (Norway); in band X the zones 31, 33, 35 and 37 are 9° wide (Svalbard).
@@ -99,7 +140,7 @@ void ZoneUndLimitsPruefen(CalcScreen& screen, ProgramState& state) {
         return;
     }
     const std::string band = utf8::lastChar(zone);
-    if (!refusal::charInSet(band, refusal::kBandLetters)) {
+    if (!refusal::charInSet(band, kBandLetters)) {
         refusal::refuse(screen, {Step::Sound, Step::Message, Step::Reset, Step::Focus},
                         std::string(refusal::kBandLetterMessage), Element::texZone);
         return;

@@ -1,5 +1,6 @@
 #include "text/numtext.h"
 #include "geodesy/mgrs.h"
+#include "geodesy/utm.h"
 #include "procedures/procedures.h"
 #include "geodesy_test_support.h"
 
@@ -236,6 +237,44 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<MillionsCase>& row) {
         return std::string(1, row.param.band);
     });
+
+TEST(GridLetters, BandBordersAreTheGrs80NorthingsWhereTheLatitudesMeetTheZoneEdge) {
+    for (std::size_t i = 0; i < kBandBorderNorthingsM.size(); ++i) {
+        const double lat = 8.0 * static_cast<double>(i + 1);
+        SCOPED_TRACE(testing::Message() << lat << " deg");
+        // Zone 31's western edge is Greenwich, 3 deg from its central meridian.
+        const GridPoint north = utmForward(lat, 0, 31, ellipsoid::GRS80).value();
+        const GridPoint south = utmForward(-lat, 0, 31, ellipsoid::GRS80).value();
+        EXPECT_EQ(std::lround(north.northingM), kBandBorderNorthingsM[i]);
+        EXPECT_EQ(std::lround(south.northingM), southernBorderNorthingM(i));
+    }
+}
+
+TEST(GridLetters, OnlyNToXAreNorthernBands) {
+    const std::string_view northern = "NPQRSTUVWX";
+    for (int c = 0; c < 128; ++c) {
+        const char letter = static_cast<char>(c);
+        EXPECT_EQ(isNorthernBandLetter(letter), c != 0 && northern.find(letter) != northern.npos)
+            << "character " << c;
+    }
+}
+
+TEST(GridLetters, SquareLetterSetsOfColumnsAndRows) {
+    EXPECT_EQ(columnLetters(31), "ABCDEFGH");
+    EXPECT_EQ(columnLetters(32), "JKLMNPQR");
+    EXPECT_EQ(columnLetters(33), "STUVWXYZ");
+    EXPECT_EQ(columnLetters(-1), "");
+    EXPECT_EQ(rowLetters(true, false), "ABCDEFGHJK");
+    EXPECT_EQ(rowLetters(true, true), "LMNPQRSTUV");
+    EXPECT_EQ(rowLetters(false, false), "FGHJKLMNPQ");
+    EXPECT_EQ(rowLetters(false, true), "RSTUVABCDE");
+    for (char letter : std::string_view("ABCDEFGHJKLMNPQRSTUVWXYZ")) {
+        const auto at = std::string_view("ABCDEFGHJKLMNPQRSTUVWXYZ").find(letter);
+        EXPECT_EQ(columnDigit(letter), static_cast<int>(at % 8) + 1) << letter;
+    }
+    for (char notColumn : {'I', 'O', 'a', '\0', '1'})
+        EXPECT_FALSE(columnDigit(notColumn)) << static_cast<int>(notColumn);
+}
 
 } // namespace
 } // namespace lw::test

@@ -41,11 +41,10 @@ inline constexpr Ellipsoid GRS80{6378137.0,          0.00335281068118232, 635675
 
 } // namespace ellipsoid
 
-// Angle factors. pi is carried to 15 significant digits only, and the two
-// factors follow from that pi, not from a more exact one: with it cos(90 deg)
-// comes out near 1.6e-15 instead of 6e-17, which keeps the poles free of
-// divisions by zero.
-inline constexpr double kPi = 3.14159265358979;
+// Angle factors. They follow from pi carried to 15 significant digits only
+// (3.14159265358979), not from a more exact one: with it cos(90 deg) comes
+// out near 1.6e-15 instead of 6e-17, which keeps the poles free of divisions
+// by zero.
 inline constexpr double kDegToRad = 0.017453292519943278;
 inline constexpr double kRadToDeg = 57.29577951308238;
 

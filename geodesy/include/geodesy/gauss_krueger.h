@@ -2,24 +2,23 @@
 // reduction, in 3 deg or 6 deg strips. The Rechtswert carries the strip
 // number in its millions: k * 1000000 + 500000 + y.
 //
-// Same truncated series as UTM (forward to l^5, inverse to y^6). Over Germany
+// Same truncated series as UTM (forward to l^5, inverse to y^6), in the degree
+// evaluation of transverse_mercator.h. Over Germany
 // the differences from PROJ's exact transverse Mercator are below 0.1 mm and
 // 1.5e-9 deg in 3 deg strips, below 0.6 mm and 4.6e-9 deg in 6 deg strips
 // (docs/accuracy.md).
 //
-// References: the projection and its strips, L. Krueger 1912 (see utm.h);
-// the series and their sources are those of utm.h, here on Bessel 1841.
+// References: the projection and its strips, L. Krueger 1912; the series and
+// their sources: see transverse_mercator.h, here on Bessel 1841.
 #pragma once
 
 #include "geodesy/datum.h"
+#include "geodesy/transverse_mercator.h"
 
 #include <optional>
 
 namespace lw {
 
-// Bessel's e'^2 as written into the Gauss-Krueger formulas (the square of
-// ellipsoid::Bessel.eP to 16 digits).
-inline constexpr double kBesselEp2 = 0.006719218798046104;
 inline constexpr double kGkFalseEastingM = 500000;
 inline constexpr double kGkStripMultiplierM = 1000000;
 

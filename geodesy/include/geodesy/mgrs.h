@@ -2,6 +2,8 @@
 // (easting) and a row letter (northing), the same on GRS80 and Hayford.
 #pragma once
 
+#include "geodesy/grid_letters.h"
+
 #include <optional>
 #include <string_view>
 
@@ -35,8 +37,5 @@ std::optional<int> millionsDigit(char band, bool secondHalf, int hundredKmDigit)
 // Band letter of a decoded northing, from the band thresholds of the northern
 // or southern hemisphere.
 char bandOfNorthing(double northingM, bool northern);
-
-// True for the band letters north of the equator, 'N' to 'X'.
-inline bool isNorthernBandLetter(char band) { return band >= 'N' && band <= 'X'; }
 
 } // namespace lw

@@ -1,5 +1,6 @@
 // UTM on GRS80 or Hayford: latitude bands, zone numbers with the Norway and
-// Svalbard exceptions, and the forward and inverse transverse Mercator series.
+// Svalbard exceptions, and the zones' transverse Mercator projections
+// (transverse_mercator.h, in its radian evaluation).
 //
 // The series are truncated: the forward one at the l^5 term of the easting and
 // the l^4 term of the northing, the inverse one at y^6 / y^5. Measured against
@@ -10,22 +11,16 @@
 // distance.
 //
 // References:
-// - The series in powers of the longitude difference l (forward) and of the
-//   distance y from the central meridian (inverse), with t = tan(phi) and
-//   eta^2 = e'^2 cos^2(phi), are the classical Gauss-Krueger expansion: L.
-//   Krueger, "Konforme Abbildung des Erdellipsoids in der Ebene", Veroeff.
-//   Koenigl. Preuss. Geod. Inst., Neue Folge 52, Potsdam 1912; in this form
-//   also in J. P. Snyder, "Map Projections - A Working Manual", USGS
-//   Professional Paper 1395, 1987 (chapter 8, Transverse Mercator), and M.
-//   Hooijberg, "Practical Geodesy", Springer 1997.
+// - The series: see transverse_mercator.h.
 // - Zones, bands, the scale 0.9996 and the Norway and Svalbard exceptions:
 //   DMA TM 8358.2, "The Universal Grids: Universal Transverse Mercator (UTM)
 //   and Universal Polar Stereographic (UPS)", 1989.
-// - Meridian arc and footpoint latitude: see meridian_arc.h.
 #pragma once
 
 #include "geodesy/datum.h"
 #include "geodesy/ellipsoids.h"
+#include "geodesy/grid_letters.h"
+#include "geodesy/transverse_mercator.h"
 
 #include <optional>
 
@@ -34,10 +29,7 @@ namespace lw {
 // Scale on the central meridian, false easting, false northing south.
 inline constexpr double kUtmScale = 0.9996;
 inline constexpr double kUtmFalseEastingM = 500000;
-inline constexpr double kUtmFalseNorthingSouthM = 10000000;
-
-// Band letters from 80 deg S; "X" twice, since band X spans 12 deg (72..84).
-inline constexpr const char* kBandLetters = "CDEFGHJKLMNPQRSTUVWXX";
+inline constexpr double kUtmFalseNorthingSouthM = kEquatorNorthingSouthM;
 
 // Band letter of a latitude held in single precision; '\0' below -80 or above
 // 84. A boundary latitude belongs to the band nearer the equator (8 gives
@@ -56,19 +48,14 @@ int zoneWithExceptions(int zone, char band, double lonDeg);
 // Central meridian of a zone, degrees.
 inline double utmCentralMeridianDeg(double zone) { return (zone - 30) * 6 - 3; }
 
-struct GridPoint {
-    double eastingM;
-    double northingM;
-};
-
 // Forward series into the given zone, unrounded; the false northing is added
 // south of the equator. None when the result is not finite.
 std::optional<GridPoint> utmForward(double latDeg, double lonDeg, int zone,
                                     const Ellipsoid& ellipsoid);
 
 // Inverse series. `zone` may be any number (its central meridian is used);
-// `north` says which hemisphere the northing counts from. None when the result
-// is not finite.
+// `north` says which hemisphere the northing counts from; a southern one is
+// taken to whole metres first. None when the result is not finite.
 std::optional<GeoPoint> utmInverse(double eastingM, double northingM, double zone, bool north,
                                    const Ellipsoid& ellipsoid);
 

@@ -22,6 +22,18 @@ public:
 // with a single line feed instead.
 inline constexpr std::string_view CRLF = "\r\n";
 
+// UTM ends at 84 degrees north and 80 degrees south, where the polar
+// stereographic grid (UPS) begins: shown when a latitude lies beyond. The
+// checks of decimal degrees and of degrees, minutes and seconds show the
+// northern text without its closing full stop.
+inline constexpr std::string_view kNorthOfUtmText =
+    "Die nördliche Breite muss kleiner sein als 84°.\r\n\r\nAb 84° beginnt UPS.";
+inline constexpr std::string_view kNorthOfUtmTextWithoutStop =
+    kNorthOfUtmText.substr(0, kNorthOfUtmText.size() - 1);
+inline constexpr std::string_view kSouthOfUtmText =
+    "Der Zahlenwert der südlichen Breite darf nicht größer sein als 80°.\r\n\r\n"
+    "Danach beginnt UPS.";
+
 // Shown when a computation meets impossible values (overflow, division by
 // zero, an invalid operation, an integer out of range).
 inline constexpr std::string_view kComputationErrorText =

@@ -1,6 +1,7 @@
 // Building blocks shared by the input checks: the refusal sequence, the
-// character sets of UTM zones and 100 km squares, and the zone and square
-// shape tests that the civil, military and reference checks have in common.
+// character sets of the zone digits (the band and square letters are the
+// grid's, geodesy/grid_letters.h), and the zone and square shape tests that
+// the civil, military and reference checks have in common.
 #pragma once
 
 #include "model/screen.h"
@@ -24,10 +25,6 @@ void refuse(CalcScreen& screen, std::initializer_list<Step> steps, const std::st
 
 inline constexpr std::string_view kDigits = "0123456789";
 inline constexpr std::string_view kZoneFirstChars = "0123456";
-// Latitude bands C to X; I and O are left out to avoid confusion with 1 and 0.
-inline constexpr std::string_view kBandLetters = "CDEFGHJKLMNPQRSTUVWX";
-inline constexpr std::string_view kSquareFirstLetters = "ABCDEFGHJKLMNPQRSTUVWXYZ";
-inline constexpr std::string_view kSquareSecondLetters = "ABCDEFGHJKLMNPQRSTUV";
 
 inline constexpr std::string_view kZoneFirstCharMessage =
     "Das 1. Zeichen der Zone muss eine Ziffer ( 0...6 ) sein!";
