@@ -31,7 +31,7 @@ bool usesOfficialDatum(const ConversionJob& job) {
 // failure and writes nothing.
 ProcedureOutcome refusePoint(DriverRun& run, const char* message) {
     FehlerTon(run.screen, kCriticalStopSound);
-    run.out.ausgabeReset();
+    run.out.AusgabeReset();
     run.out.showMessage(MessageIcon::Critical, message);
     return ProcedureOutcome{true, message};
 }

@@ -89,7 +89,7 @@ bool convert(DriverRun& run) {
 // A failed run leaves no result behind: the output mask is emptied, and so is
 // the meridian that Gauss-Krueger input shows beside the input.
 void endFailedRun(DriverRun& run) {
-    run.out.ausgabeReset();
+    run.out.AusgabeReset();
     if (run.job().FormatEIN == kGaussKrueger)
         run.screen.setText(Element::texMeridian, std::string());
 }

@@ -18,9 +18,9 @@ void RunScreen::setText(Element e, const std::string& text) {
 }
 
 // Emptying the output mask also drops what this run has not yet written.
-void RunScreen::ausgabeReset() {
+void RunScreen::AusgabeReset() {
     pending_.clear();
-    real_.ausgabeReset();
+    real_.AusgabeReset();
 }
 
 void RunScreen::commit() {
@@ -36,7 +36,7 @@ constexpr int kCriticalStopSound = 2;
 
 void refuseOutput(DriverRun& run, const std::string& message) {
     FehlerTon(run.screen, kCriticalStopSound);
-    run.out.ausgabeReset();
+    run.out.AusgabeReset();
     run.screen.showMessage(MessageIcon::Critical, message);
 }
 

@@ -91,7 +91,7 @@ bool CalculationScreen::fieldPaste(Element field, const std::string& pasted) {
     for (Element option : coordinate->options)
         if (auto* button = qobject_cast<QAbstractButton*>(widget(option)))
             button->setChecked(true);
-    ausgabeReset(); // as a click on a hemisphere option, or entering a field, does
+    AusgabeReset(); // as a click on a hemisphere option, or entering a field, does
     for (const auto& [target, part] : coordinate->fields)
         typeIntoField(target, part);
     return true;

@@ -181,7 +181,7 @@ void CalculationScreen::buildScreenElements() {
 void CalculationScreen::connectOptions() {
     for (Element e : kHemisphereOptions)
         connect(static_cast<QRadioButton*>(widget(e)), &QRadioButton::clicked, this,
-                [this] { ausgabeReset(); });
+                [this] { AusgabeReset(); });
     // The easting limits depend on the strip width; the labels follow it.
     connect(static_cast<QRadioButton*>(widget(Element::optSechs)), &QRadioButton::toggled, this,
             [this] {

@@ -69,7 +69,7 @@ void onGotFocus(CalcScreen& screen, ProgramState& /*state*/, Element field) {
     case GotFocusKind::Standard:
         break;
     }
-    screen.ausgabeReset();
+    screen.AusgabeReset();
     screen.selectAll(field);
 }
 

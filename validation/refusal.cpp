@@ -21,7 +21,7 @@ void refuse(CalcScreen& screen, std::initializer_list<Step> steps, const std::st
             FehlerTon(screen, kErrorSound);
             break;
         case Step::Reset:
-            screen.ausgabeReset();
+            screen.AusgabeReset();
             break;
         case Step::Message:
             screen.showMessage(MessageIcon::Critical, message);

@@ -165,7 +165,7 @@ void ZoneZuerstPruefen(CalcScreen& screen, Element enteredField) {
                         kZoneFirstMessage, Element::texZone);
         return;
     }
-    screen.ausgabeReset();
+    screen.AusgabeReset();
     screen.selectAll(enteredField);
 }
 

@@ -501,7 +501,7 @@ TEST(OfficialDatumDriver, AccuracyLineComesWithTheResultAndGoesWithTheOutputMask
     bench.press();
     EXPECT_FALSE(bench.screen.text(Element::texMilUTM).empty());
     EXPECT_EQ(bench.screen.text(Element::labGenauigkeit), kMolodenskyNote + ". " + kSquareNote);
-    bench.screen.ausgabeReset();
+    bench.screen.AusgabeReset();
     EXPECT_EQ(bench.screen.text(Element::labGenauigkeit), "");
 
     // A copied input has no datum step but still names a square.

@@ -33,7 +33,7 @@ class RunScreen : public CalcScreen {
     void showMessage(MessageIcon icon, const std::string& text) override {
         real_.showMessage(icon, text);
     }
-    void ausgabeReset() override;
+    void AusgabeReset() override;
 
     // Writes the held-back texts to the real screen, in the order written.
     void commit();

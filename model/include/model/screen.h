@@ -93,7 +93,7 @@ public:
     // AusgabeReset: empties every output field, in the order of kOutputFields,
     // and then the accuracy line that belongs to their result. Changes no
     // visibility and leaves labStreifenbreite alone.
-    virtual void ausgabeReset() {
+    virtual void AusgabeReset() {
         for (Element e : kOutputFields)
             setText(e, std::string());
         setText(Element::labGenauigkeit, std::string());

@@ -65,11 +65,11 @@ public:
                                                                      : "question: ") +
                       t);
     }
-    void ausgabeReset() override {
+    void AusgabeReset() override {
         log.push_back("AusgabeReset");
         bool keep = logSetText;
         logSetText = false;
-        CalcScreen::ausgabeReset();
+        CalcScreen::AusgabeReset();
         logSetText = keep;
     }
 
