@@ -13,8 +13,8 @@
 
 #include <algorithm>
 #include <chrono>
-#include <utility>
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 namespace {

@@ -1,9 +1,9 @@
 // Per-point time of our projections (typed and as text procedures) next to
 // PROJ's proj_trans on the same points, with the ratio PROJ / ours at the end.
-#include "text/numtext.h"
 #include "geodesy/gauss_krueger.h"
-#include "procedures/procedures.h"
 #include "geodesy/utm.h"
+#include "procedures/procedures.h"
+#include "text/numtext.h"
 
 #include <benchmark/benchmark.h>
 #include <proj.h>
@@ -23,9 +23,9 @@ public:
 };
 
 struct Sample {
-    double lat, lon;          // GRS80 / Bessel degrees, zone 32 and strip 3
-    GridPoint utm;            // our UTM of it
-    GkPoint gk;               // our Gauss-Krueger of it
+    double lat, lon; // GRS80 / Bessel degrees, zone 32 and strip 3
+    GridPoint utm;   // our UTM of it
+    GkPoint gk;      // our Gauss-Krueger of it
     std::string latText, lonText, eastText, northText, hochText, rechtsText, zoneText;
 };
 
@@ -103,7 +103,8 @@ void UtmForward_proj(benchmark::State& st) {
 }
 void UtmInverse_ours(benchmark::State& st) {
     perPoint(st, [](const Sample& s) {
-        benchmark::DoNotOptimize(utmInverse(s.utm.eastingM, s.utm.northingM, 32, true, ellipsoid::GRS80));
+        benchmark::DoNotOptimize(
+            utmInverse(s.utm.eastingM, s.utm.northingM, 32, true, ellipsoid::GRS80));
     });
 }
 void UtmInverse_proj(benchmark::State& st) {
@@ -180,8 +181,9 @@ void Text_UTMnachMIL(benchmark::State& st) {
 void Text_MILnachUTM(benchmark::State& st) {
     NoMessages m;
     perPoint(st, [&](const Sample& s) {
-        std::string a = s.zoneText, b = "NA", p1 = s.eastText.substr(2, 1) + s.northText.substr(2, 1),
-                    p2 = "19", p3 = "61", p4 = "61", p5 = "60";
+        std::string a = s.zoneText, b = "NA",
+                    p1 = s.eastText.substr(2, 1) + s.northText.substr(2, 1), p2 = "19", p3 = "61",
+                    p4 = "61", p5 = "60";
         MILnachUTM(a, b, p1, p2, p3, p4, p5, m);
         benchmark::DoNotOptimize(a.data());
     });

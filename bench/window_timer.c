@@ -66,7 +66,8 @@ int main(int argc, char** argv) {
     }
     xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
     uint32_t rootEvents = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
-    xcb_request_check(x, xcb_change_window_attributes_checked(x, root, XCB_CW_EVENT_MASK, &rootEvents));
+    xcb_request_check(
+        x, xcb_change_window_attributes_checked(x, root, XCB_CW_EVENT_MASK, &rootEvents));
 
     double start = seconds();
     pid_t pid = fork();

@@ -2,8 +2,8 @@
 
 #include "conversion/datum_stage.h"
 #include "conversion/driver_stages.h"
-#include "text/numeric_fault.h"
 #include "procedures/procedures.h"
+#include "text/numeric_fault.h"
 
 #include <optional>
 

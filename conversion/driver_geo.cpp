@@ -2,8 +2,8 @@
 // degrees/minutes/seconds.
 #include "conversion/driver_stages.h"
 
-#include "procedures/angletext.h"
 #include "conversion/result_display.h"
+#include "procedures/angletext.h"
 #include "validation/validators.h"
 
 namespace lw {

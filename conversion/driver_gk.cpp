@@ -2,9 +2,9 @@
 #include "conversion/driver_stages.h"
 
 #include "model/notations.h"
+#include "procedures/procedures.h"
 #include "text/numeric_fault.h"
 #include "text/numtext.h"
-#include "procedures/procedures.h"
 #include "validation/validators.h"
 
 namespace lw {

@@ -2,8 +2,8 @@
 #include "conversion/driver_stages.h"
 
 #include "model/messages.h"
-#include "text/numtext.h"
 #include "procedures/procedures.h"
+#include "text/numtext.h"
 #include "validation/validators.h"
 
 #include <array>

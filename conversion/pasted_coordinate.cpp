@@ -91,8 +91,7 @@ std::vector<Token> numbersAndWords(std::u32string_view text) {
         for (; i < text.size(); ++i) {
             const char32_t c = text[i];
             if (token.number) {
-                const bool decimalComma =
-                    c == U',' && i + 1 < text.size() && isDigit(text[i + 1]);
+                const bool decimalComma = c == U',' && i + 1 < text.size() && isDigit(text[i + 1]);
                 const bool separator = !decimal && (c == U'.' || decimalComma);
                 if (!isDigit(c) && !separator)
                     break;
@@ -316,7 +315,8 @@ std::optional<PastedCoordinate> gaussKrueger(std::u32string_view text) {
 struct Run {
     bool digits;
     std::u32string text;
-    char32_t before; // 0: joined to the run before; U' ': after blanks or commas; U'.': after a point
+    char32_t
+        before; // 0: joined to the run before; U' ': after blanks or commas; U'.': after a point
 };
 
 // Points separate like blanks but mark the military pairs ("76.15.52").

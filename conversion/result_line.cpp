@@ -12,10 +12,10 @@ using E = Element;
 
 constexpr std::array kFieldsDecimal = {E::texBreiteAUS, E::texLaengeAUS};
 constexpr std::array kFieldsDegreesMinutes = {E::texBreiteGradAUS, E::texBreiteMinuteAUS,
-                                        E::texLaengeGradAUS, E::texLaengeMinuteAUS};
-constexpr std::array kFieldsDegreesMinutesSeconds = {E::texBGradAUS, E::texBMinuteAUS,
-                                               E::texBSekundeAUS, E::texLGradAUS,
-                                               E::texLMinuteAUS, E::texLSekundeAUS};
+                                              E::texLaengeGradAUS, E::texLaengeMinuteAUS};
+constexpr std::array kFieldsDegreesMinutesSeconds = {E::texBGradAUS,    E::texBMinuteAUS,
+                                                     E::texBSekundeAUS, E::texLGradAUS,
+                                                     E::texLMinuteAUS,  E::texLSekundeAUS};
 constexpr std::array kFieldsUtmCivil = {E::texZone2, E::texRechts2, E::texHoch2};
 constexpr std::array kFieldsUtmMilitary = {E::texMilUTM};
 constexpr std::array kFieldsUtmReference = {E::texREFAUS};

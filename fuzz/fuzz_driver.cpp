@@ -7,11 +7,11 @@
 // target ellipsoid, byte 3 option states; the rest are field texts separated
 // by 0x1F, a text starting with 0x1E being typed as key presses.
 #include "conversion/driver.h"
+#include "fuzz_invariants.h"
+#include "fuzz_support.h"
 #include "geodesy/grid_letters.h"
 #include "model/job.h"
 #include "model/screen.h"
-#include "fuzz_invariants.h"
-#include "fuzz_support.h"
 #include "support/fake_screen.h"
 #include "validation/field_events.h"
 #include "validation/validators.h"

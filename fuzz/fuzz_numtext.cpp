@@ -1,8 +1,8 @@
 // Fuzzes the text-number rules and the angle texts with arbitrary texts.
+#include "fuzz_invariants.h"
 #include "procedures/angletext.h"
 #include "text/numeric_fault.h"
 #include "text/numtext.h"
-#include "fuzz_invariants.h"
 
 #include <cmath>
 #include <cstdint>

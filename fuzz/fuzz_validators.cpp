@@ -5,10 +5,10 @@
 // states, byte 2 the job's output format and ellipsoids; the rest is a list of
 // field texts separated by 0x1F; a text starting with 0x1E is played as key
 // presses into the field instead of being set.
-#include "model/job.h"
-#include "model/screen.h"
 #include "fuzz_invariants.h"
 #include "fuzz_support.h"
+#include "model/job.h"
+#include "model/screen.h"
 #include "support/fake_screen.h"
 #include "validation/field_events.h"
 #include "validation/validators.h"
@@ -62,13 +62,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     bool accepted = false;
     switch (format) {
-    case 1: accepted = lw::GradDezimalPruefen(screen); break;
-    case 2: accepted = lw::GradMinutenPruefen(screen); break;
-    case 3: accepted = lw::GradMinSekPruefen(screen); break;
-    case 4: lw::UTMZivilPruefen(screen, state); accepted = state.calc.blnEingabeOK; break;
-    case 5: lw::UTMMilPruefen(screen, state); accepted = state.calc.blnEingabeOK; break;
-    case 6: lw::UTMRefPruefen(screen, state); accepted = state.calc.blnEingabeOK; break;
-    case 7: lw::GKPruefen(screen, state); accepted = state.calc.blnEingabeOK; break;
+    case 1:
+        accepted = lw::GradDezimalPruefen(screen);
+        break;
+    case 2:
+        accepted = lw::GradMinutenPruefen(screen);
+        break;
+    case 3:
+        accepted = lw::GradMinSekPruefen(screen);
+        break;
+    case 4:
+        lw::UTMZivilPruefen(screen, state);
+        accepted = state.calc.blnEingabeOK;
+        break;
+    case 5:
+        lw::UTMMilPruefen(screen, state);
+        accepted = state.calc.blnEingabeOK;
+        break;
+    case 6:
+        lw::UTMRefPruefen(screen, state);
+        accepted = state.calc.blnEingabeOK;
+        break;
+    case 7:
+        lw::GKPruefen(screen, state);
+        accepted = state.calc.blnEingabeOK;
+        break;
     }
 
     int critical = 0;

@@ -16,10 +16,10 @@
 namespace lw {
 
 struct ArcCoefficients {
-    double ep2;            // e'^2
-    double E0Poly;         // 1 - 3/4 e'^2 + ...   (times c*rho or c/R gives E0)
-    double E2, E4, E6;     // metres
-    double F2, F4, F6;     // degrees
+    double ep2;        // e'^2
+    double E0Poly;     // 1 - 3/4 e'^2 + ...   (times c*rho or c/R gives E0)
+    double E2, E4, E6; // metres
+    double F2, F4, F6; // degrees
 };
 
 // sin 2x, sin 4x, sin 6x from one sine and cosine of x: the multiple-angle
@@ -70,6 +70,8 @@ constexpr ArcCoefficients arcCoefficients(double ep2, double c) {
 }
 
 // e'^2 = (2f - f^2) / (1 - f)^2 from the flattening.
-constexpr double secondEccentricitySquared(double f) { return (2 * f - f * f) / ((1 - f) * (1 - f)); }
+constexpr double secondEccentricitySquared(double f) {
+    return (2 * f - f * f) / ((1 - f) * (1 - f));
+}
 
 } // namespace lw

@@ -156,14 +156,14 @@ GeoPoint inverseDegrees(const SeriesConstants& k, const Footpoint& f, double y,
     const double invNf = 1 / Nf, invNf2 = invNf * invNf, invNf4 = invNf2 * invNf2;
     const double y2 = y * y;
 
-    const double latDeg = f.latDeg - y2 * R * t * (1 + eta2) / 2 * invNf2 +
-                          y2 * y2 * R * t * (5 + 3 * t2 + 6 * eta2 * (1 - t2)) * (1.0 / 24) * invNf4 -
-                          y2 * y2 * y2 * R * t * (61 + 90 * t2 + 45 * t2 * t2) / 720 *
-                              (invNf4 * invNf2);
-    const double lonDeg = centralMeridianDeg + y * R * invNf * invCos -
-                          y2 * y * R * (1 + 2 * t2 + eta2) * (1.0 / 6) * (invNf2 * invNf * invCos) +
-                          y2 * y2 * y * R * (5 + 28 * t2 + 24 * t2 * t2) / 120 *
-                              (invNf4 * invNf * invCos);
+    const double latDeg =
+        f.latDeg - y2 * R * t * (1 + eta2) / 2 * invNf2 +
+        y2 * y2 * R * t * (5 + 3 * t2 + 6 * eta2 * (1 - t2)) * (1.0 / 24) * invNf4 -
+        y2 * y2 * y2 * R * t * (61 + 90 * t2 + 45 * t2 * t2) / 720 * (invNf4 * invNf2);
+    const double lonDeg =
+        centralMeridianDeg + y * R * invNf * invCos -
+        y2 * y * R * (1 + 2 * t2 + eta2) * (1.0 / 6) * (invNf2 * invNf * invCos) +
+        y2 * y2 * y * R * (5 + 28 * t2 + 24 * t2 * t2) / 120 * (invNf4 * invNf * invCos);
     return {latDeg, lonDeg};
 }
 
@@ -174,7 +174,7 @@ std::optional<GridPoint> tmForward(const TransverseMercator& tm, double latDeg, 
     const SeriesConstants& k = constantsFor(tm, scratch);
     const double dlDeg = lonDeg - tm.centralMeridianDeg;
     const SeriesXY s = tm.evaluation == TmEvaluation::Radians ? forwardRadians(k, latDeg, dlDeg)
-                                                               : forwardDegrees(k, latDeg, dlDeg);
+                                                              : forwardDegrees(k, latDeg, dlDeg);
     const double northing = s.x * tm.scale + tm.falseNorthingM;
     const double easting = s.y * tm.scale + tm.falseEastingM;
     if (!std::isfinite(easting) || !std::isfinite(northing))

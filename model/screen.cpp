@@ -3,6 +3,8 @@
 namespace lw {
 namespace {
 
+// One row per mask, in the order of Element.
+// clang-format off
 constexpr std::array<std::string_view, kElementCount> kNames = {
     "texBreite", "texLaenge", "optDezN", "optDezS", "optDezE", "optDezW",
     "texBreiteGrad", "texBreiteMinute", "texLaengeGrad", "texLaengeMinute",
@@ -27,10 +29,13 @@ constexpr std::array<std::string_view, kElementCount> kNames = {
     "labEingabe", "comRechnen", "comStartoption", "comKrummboegleGrad", "labBeenden",
     "labGenauigkeit",
 };
+// clang-format on
 
 } // namespace
 
-std::string_view elementName(Element e) { return kNames[static_cast<std::size_t>(e)]; }
+std::string_view elementName(Element e) {
+    return kNames[static_cast<std::size_t>(e)];
+}
 
 std::optional<Element> elementByName(std::string_view name) {
     for (std::size_t i = 0; i < kNames.size(); ++i)

@@ -37,8 +37,8 @@ ProcedureOutcome GMnachDezimal(std::string& degrees, std::string& minutes, Messa
 ProcedureOutcome GMSnachDezimal(std::string& degrees, const std::string& minutes,
                                 const std::string& seconds, MessageSink& messages) {
     try {
-        double d = finite(readNumber(degrees) + readNumber(minutes) / 60.0 +
-                          readNumber(seconds) / 3600.0);
+        double d =
+            finite(readNumber(degrees) + readNumber(minutes) / 60.0 + readNumber(seconds) / 3600.0);
         degrees = plainText(d);
     } catch (const NumericFault&) {
         return ProcedureOutcome::computationError(messages);

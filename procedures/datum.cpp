@@ -1,7 +1,7 @@
 // Text procedures of the datum shift.
-#include "text/numtext.h"
 #include "geodesy/datum.h"
 #include "procedures/procedures.h"
+#include "text/numtext.h"
 
 #include <optional>
 

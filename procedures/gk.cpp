@@ -1,8 +1,8 @@
 // Text procedures of the Gauss-Krueger projection.
-#include "text/numeric_fault.h"
-#include "text/numtext.h"
 #include "geodesy/gauss_krueger.h"
 #include "procedures/procedures.h"
+#include "text/numeric_fault.h"
+#include "text/numtext.h"
 
 #include <cmath>
 

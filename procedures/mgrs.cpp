@@ -1,8 +1,8 @@
 // Text procedures of the military and reference grid notations.
-#include "text/numeric_fault.h"
-#include "text/numtext.h"
 #include "geodesy/mgrs.h"
 #include "procedures/procedures.h"
+#include "text/numeric_fault.h"
+#include "text/numtext.h"
 
 #include <cmath>
 
@@ -24,7 +24,9 @@ std::string mid(std::string_view text, long start, std::size_t length = 1) {
     return from >= text.size() ? std::string() : std::string(text.substr(from, length));
 }
 
-char firstChar(const std::string& text) { return text.empty() ? '\0' : text[0]; }
+char firstChar(const std::string& text) {
+    return text.empty() ? '\0' : text[0];
+}
 
 // Digit read from one character of a text (a non-digit reads as 0).
 long digitAt(std::string_view text, long pos) {
@@ -86,8 +88,8 @@ void REFnachMIL(std::string& group, std::string& pair1km, std::string& pair100m,
                 std::string& pair10m, std::string& pair1m) {
     // The group holds h easting digits then h northing digits; the places not
     // given (below 10^(5-h) m) are zero.
-    const auto h = static_cast<std::size_t>(
-        roundHalfEvenWhole(static_cast<double>(group.size()) / 2));
+    const auto h =
+        static_cast<std::size_t>(roundHalfEvenWhole(static_cast<double>(group.size()) / 2));
     const std::string eastDigits = group.substr(0, h) + "000000000";
     const std::string northDigits = group.substr(group.size() - h) + "000000000";
     std::string* pairs[kPairs] = {&group, &pair1km, &pair100m, &pair10m, &pair1m};

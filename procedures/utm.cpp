@@ -1,9 +1,9 @@
 // Text procedures of the UTM projection.
+#include "geodesy/utm.h"
+#include "geodesy/grid_letters.h"
+#include "procedures/procedures.h"
 #include "text/numeric_fault.h"
 #include "text/numtext.h"
-#include "procedures/procedures.h"
-#include "geodesy/grid_letters.h"
-#include "geodesy/utm.h"
 
 #include <cctype>
 #include <utility>
@@ -80,9 +80,9 @@ ProcedureOutcome UTMnachGeo(std::string& easting, std::string& northing, std::st
                             std::string& ellipsoidName, MessageSink& messages) {
     try {
         const Ellipsoid& ell = utmEllipsoid(ellipsoidName);
-        const char band =
-            zone.size() >= 3 ? static_cast<char>(std::toupper(static_cast<unsigned char>(zone[2])))
-                             : '\0';
+        const char band = zone.size() >= 3
+                              ? static_cast<char>(std::toupper(static_cast<unsigned char>(zone[2])))
+                              : '\0';
         const bool north = isNorthernBandLetter(band);
         const double zoneNo = readNumber(zone);
         const double E = roundHalfEvenWhole(readNumber(easting));

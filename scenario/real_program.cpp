@@ -7,10 +7,10 @@ namespace lw::scenario {
 namespace {
 
 class RealProgram : public ProgramUnderTest {
-  public:
+public:
     explicit RealProgram(ui::Platform& platform) : program_(state_, platform) { program_.start(); }
 
-  private:
+private:
     ProgramState state_; // outlives the program built over it
     ui::Program program_;
 };

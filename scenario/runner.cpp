@@ -50,7 +50,7 @@ std::optional<MessageIcon> iconByWord(const std::string& word) {
 
 // One file: its program, its recorder and the commands acting on them.
 class FileSession {
-  public:
+public:
     FileSession(Runner& runner, std::string fileName, const ProgramFactory& factory)
         : runner_(runner), file_(std::move(fileName)),
           platform_([this](const std::string& line) { runner_.writeLine(line); }) {
@@ -81,7 +81,7 @@ class FileSession {
         (this->*handler->second.run)(rest);
     }
 
-  private:
+private:
     using Handler = void (FileSession::*)(std::string_view);
     struct Command {
         Handler run;

@@ -11,8 +11,12 @@
 namespace lw {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Cap on the exponent digits we accumulate: far beyond the double range, and
 // small enough that the sum with the digit count cannot overflow.
@@ -39,7 +43,8 @@ struct Decimal15 {
 
 Decimal15 toDecimal15(double value) {
     char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
+    auto res =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
     // buf: "d.dddddddddddddde+XX"
     Decimal15 d;
     d.digits.reserve(15);
@@ -98,8 +103,8 @@ double readNumber(std::string_view text) {
         }
     }
 
-    std::string normal = (intPart.empty() ? "0" : intPart) + "." + fracPart + "e" +
-                         std::to_string(exponent);
+    std::string normal =
+        (intPart.empty() ? "0" : intPart) + "." + fracPart + "e" + std::to_string(exponent);
     double value = 0.0;
     const std::errc ec = std::from_chars(normal.data(), normal.data() + normal.size(), value).ec;
     if (ec == std::errc::result_out_of_range)
@@ -212,7 +217,9 @@ double roundHalfEven(double value, int n) {
     return std::nearbyint(value * scale) / scale;
 }
 
-double roundHalfEvenWhole(double value) { return std::nearbyint(value); }
+double roundHalfEvenWhole(double value) {
+    return std::nearbyint(value);
+}
 
 std::string ZahlFormat(std::string_view text, int n) {
     std::string s = fixedDecimals(readNumber(text), n > 14 ? 14 : n, ",");

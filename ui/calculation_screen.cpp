@@ -165,7 +165,7 @@ void CalculationScreen::buildScreenElements() {
     labBeenden_->setGeometry(twipRect(0, kBeendenTop, kButtonWidth, kButtonHeight));
     labBeenden_->setAlignment(Qt::AlignCenter);
     look::setBackground(labBeenden_, QColor(look::kQuit));
-    labBeenden_->adjustSize(); // sized to its caption
+    labBeenden_->adjustSize();                 // sized to its caption
     labBeenden_->setFocusPolicy(Qt::TabFocus); // a click on it must not take the focus from a field
     connect(labBeenden_, &ClickableLabel::doubleClicked, this, [this] {
         platform_.quit(); // the process ends here; nothing may follow

@@ -67,7 +67,9 @@ private:
     static void fillVerticalGradient(QPainter* painter, QRect area, int top, int bottom,
                                      QColor from, QColor to) {
         const double span = std::max(1, bottom - top);
-        auto mix = [](int a, int b, double t) { return static_cast<int>(std::lround(a + (b - a) * t)); };
+        auto mix = [](int a, int b, double t) {
+            return static_cast<int>(std::lround(a + (b - a) * t));
+        };
         for (int y = area.top(); y <= area.bottom(); ++y) {
             const double t = std::clamp((y + 0.5 - top) / span, 0.0, 1.0);
             const QColor row(mix(from.red(), to.red(), t), mix(from.green(), to.green(), t),

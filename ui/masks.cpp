@@ -214,7 +214,8 @@ constexpr Item kMasks[] = {
     {Kind::Output, "texMilUTM", "UTM militärisch", 720, 840, 2775, 405, kCentre | kReadOnly, kBlue},
     // Output mask 6: UTM reference
     {Kind::OutputFrame, "fraREFAUS", nullptr, 7500, 4995, 7350, 3000},
-    {Kind::Output, "texREFAUS", "UTM referentiell", 720, 840, 2775, 405, kCentre | kReadOnly, kBlue},
+    {Kind::Output, "texREFAUS", "UTM referentiell", 720, 840, 2775, 405, kCentre | kReadOnly,
+     kBlue},
     // Output mask 7: Gauss-Krueger
     {Kind::OutputFrame, "fraGKAUS", nullptr, 7500, 4995, 7350, 3000},
     {Kind::Label, "labGKRechtsAUS", "Rechts [ m ]", 360, 480, 1455, 375, kRight},
@@ -287,7 +288,8 @@ QWidget* makeMeridianField(const Item& item, QWidget* parent) {
 // letter ("E" would be read as a letter, and means east).
 QString spokenOption(const QString& caption) {
     static const std::pair<const char*, const char*> kWords[] = {
-        {"N", "Nord"}, {"S", "Süd"}, {"E", "Ost"}, {"W", "West"}, {"3°", "3 Grad"}, {"6°", "6 Grad"}};
+        {"N", "Nord"}, {"S", "Süd"},     {"E", "Ost"},
+        {"W", "West"}, {"3°", "3 Grad"}, {"6°", "6 Grad"}};
     for (const auto& [letter, word] : kWords)
         if (caption == QString::fromUtf8(letter))
             return QString::fromUtf8(word);

@@ -263,14 +263,14 @@ void SelectionScreen::buildPanels() {
     labHinweis_ = makeLabel(this, "labHinweis", QString(), rect(), QColor(look::kHint),
                             look::courierFont(kHintPoints));
     hintPanel_ = makePanel(this, labHinweis_, QColor(look::kHint));
-    for (auto signal : {&ClickableLabel::clicked, &ClickableLabel::activated,
-                        &ClickableLabel::cancelled})
+    for (auto signal :
+         {&ClickableLabel::clicked, &ClickableLabel::activated, &ClickableLabel::cancelled})
         connect(labHinweis_, signal, this, &SelectionScreen::closeHint);
     labSoGehts_ = makeLabel(this, "labSoGehts", QString(), rect(), QColor(look::kGrey),
                             look::courierFont(kGuidePoints));
     guidePanel_ = makePanel(this, labSoGehts_, QColor(look::kGrey));
-    for (auto signal : {&ClickableLabel::clicked, &ClickableLabel::activated,
-                        &ClickableLabel::cancelled})
+    for (auto signal :
+         {&ClickableLabel::clicked, &ClickableLabel::activated, &ClickableLabel::cancelled})
         connect(labSoGehts_, signal, this, &SelectionScreen::closeGuide);
     line1_ = makeLine(this, "Line1");
     line2_ = makeLine(this, "Line2");
@@ -447,16 +447,21 @@ void SelectionScreen::pressZahlenEingabe() {
 }
 
 void SelectionScreen::pressBeenden() {
-    if (platform_.messageBox(this, MessageIcon::Question, texts::quitQuestion()) ==
-        Answer::Yes)
+    if (platform_.messageBox(this, MessageIcon::Question, texts::quitQuestion()) == Answer::Yes)
         platform_.quit(); // the process ends here; nothing may follow
 }
 
 // Everything a help panel covers, in the order it is shown and hidden.
 std::array<QWidget*, 10> SelectionScreen::selectionElements() const {
-    return {ellipsoidFrames_[Start], ellipsoidFrames_[Target], chkAmtlich_,
-            formatFrames_[Start],    formatFrames_[Target],    labStartoptionen_,
-            labHinweis2_,            comBeenden_,              comZahlenEingabe_,
+    return {ellipsoidFrames_[Start],
+            ellipsoidFrames_[Target],
+            chkAmtlich_,
+            formatFrames_[Start],
+            formatFrames_[Target],
+            labStartoptionen_,
+            labHinweis2_,
+            comBeenden_,
+            comZahlenEingabe_,
             comSoGehts_};
 }
 

@@ -10,8 +10,7 @@ namespace {
 constexpr const char* kLibrary = "libcanberra.so.0";
 constexpr const char* kEventIdProperty = "event.id";
 
-template <typename Function>
-Function symbol(void* library, const char* name) {
+template <typename Function> Function symbol(void* library, const char* name) {
     return reinterpret_cast<Function>(dlsym(library, name));
 }
 

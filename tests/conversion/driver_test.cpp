@@ -188,7 +188,7 @@ TEST(DriverProcedureRefusal, SquareThatDoesNotExistEndsTheRunWithoutOutput) {
 // A screen whose locale lookup faults, standing for a numeric fault in a step
 // without a handler of its own, after part of the output was computed.
 class FaultingScreen : public test::FakeScreen {
-  public:
+public:
     std::string localeDecimalSeparator() const override { throw NumericFault{}; }
 };
 
@@ -506,7 +506,7 @@ Texts typedPoint(int format) {
     case kGradMinuten:
         return degreesMinutes("48", "30", "9", "45");
     default:
-        return {{Element::texBGrad, "48"}, {Element::texBMinute, "30"},
+        return {{Element::texBGrad, "48"},   {Element::texBMinute, "30"},
                 {Element::texBSekunde, "0"}, {Element::texLGrad, "9"},
                 {Element::texLMinute, "45"}, {Element::texLSekunde, "0"}};
     }
@@ -516,13 +516,12 @@ void chooseHemispheres(FakeScreen& screen, int format, bool south, bool west) {
     struct Options {
         Element n, s, e, w;
     };
-    const Options o = format == kGradDezimal ? Options{Element::optDezN, Element::optDezS,
-                                                       Element::optDezE, Element::optDezW}
-                      : format == kGradMinuten
-                          ? Options{Element::optGMN, Element::optGMS, Element::optGME,
-                                    Element::optGMW}
-                          : Options{Element::optGradN, Element::optGradS, Element::optGradE,
-                                    Element::optGradW};
+    const Options o =
+        format == kGradDezimal
+            ? Options{Element::optDezN, Element::optDezS, Element::optDezE, Element::optDezW}
+        : format == kGradMinuten
+            ? Options{Element::optGMN, Element::optGMS, Element::optGME, Element::optGMW}
+            : Options{Element::optGradN, Element::optGradS, Element::optGradE, Element::optGradW};
     if (south)
         screen.check(o.s, o.n);
     if (west)
@@ -566,10 +565,9 @@ TEST(DriverUtmDomain, LongitudeOf180IsNotTurned) {
             bench.screen.check(Element::optDezW, Element::optDezE);
         bench.press();
         EXPECT_TRUE(bench.screen.messages.empty());
-        EXPECT_EQ(bench.writtenOutput(),
-                  asMap({{Element::texZone2, west ? "01H" : "60H"},
-                         {Element::texRechts2, west ? "0219700" : "0780300"},
-                         {Element::texHoch2, "6344714"}}));
+        EXPECT_EQ(bench.writtenOutput(), asMap({{Element::texZone2, west ? "01H" : "60H"},
+                                                {Element::texRechts2, west ? "0219700" : "0780300"},
+                                                {Element::texHoch2, "6344714"}}));
     }
 }
 

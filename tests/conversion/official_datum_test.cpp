@@ -63,7 +63,7 @@ std::string wholeMetres(double m) {
 // ---- PROJ as the oracle for the projections around the official step ------------------------
 
 class Pipeline {
-  public:
+public:
     explicit Pipeline(const std::string& definition)
         : ctx_(proj_context_create()), p_(proj_create(ctx_, definition.c_str())) {}
     ~Pipeline() {
@@ -77,7 +77,7 @@ class Pipeline {
         return proj_trans(p_, PJ_FWD, proj_coord(x, y, 0, 0)).xy;
     }
 
-  private:
+private:
     PJ_CONTEXT* ctx_;
     PJ* p_;
 };
@@ -118,7 +118,7 @@ double metresApart(double lat1, double lon1, double lat2, double lon2) {
 
 // The real module, from the build tree, in place of the program's.
 class OfficialModule : public ::testing::Test {
-  protected:
+protected:
     OfficialDatumModule module_{{LW_TEST_OFFICIAL_MODULE}};
     ScopedOfficialDatum use_{module_};
 
@@ -313,7 +313,8 @@ TEST(OfficialDatumFigures, MolodenskyFiguresOfTheAccuracyLineHold) {
                     &BkgPoint::etrsLon, &BkgPoint::dhdnLat, &BkgPoint::dhdnLon}}) {
         double sum = 0.0, largest = 0.0;
         for (const BkgPoint& p : kBkgPoints) {
-            const GeoPointHeight shifted = molodensky({p.*d.fromLat, p.*d.fromLon, 300.0}, d.shift).value();
+            const GeoPointHeight shifted =
+                molodensky({p.*d.fromLat, p.*d.fromLon, 300.0}, d.shift).value();
             const double m = metresApart(p.*d.toLat, p.*d.toLon, shifted.latDeg, shifted.lonDeg);
             sum += m;
             largest = std::max(largest, m);
@@ -375,7 +376,7 @@ TEST(OfficialDatumModuleLoading, CandidatesIncludeTheInstalledAndTheBuildLayout)
 // ---- The driver with a stand-in -------------------------------------------------------------
 
 class StandIn : public OfficialDatum {
-  public:
+public:
     bool gridAvailable() override { return true; }
     OfficialResult transform(OfficialDirection d, GeoPoint p) override {
         ++calls;

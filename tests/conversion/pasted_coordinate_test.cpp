@@ -48,74 +48,69 @@ TEST_P(RecognisedText, FillsEveryFieldOfTheMask) {
 
 INSTANTIATE_TEST_SUITE_P(
     Decimal, RecognisedText,
-    ::testing::Values(
-        Recognised{kGradDezimal, "N48.436333 E009.967967", "48.436333|009.967967", "optDezN optDezE"},
-        Recognised{kGradDezimal, "48.436333, 9.967967", "48.436333|9.967967", ""},
-        Recognised{kGradDezimal, "48.436333,9.967967", "48.436333|9.967967", ""},
-        Recognised{kGradDezimal, "48,436333 9,967967", "48,436333|9,967967", ""},
-        Recognised{kGradDezimal, "48,436333, 9,967967", "48,436333|9,967967", ""},
-        Recognised{kGradDezimal, "48.5°S\t9.25°W", "48.5|9.25", "optDezS optDezW"},
-        Recognised{kGradDezimal, "S 48.5 W 9.25", "48.5|9.25", "optDezS optDezW"},
-        Recognised{kGradDezimal, "48.5 n 9.25 o", "48.5|9.25", "optDezN optDezE"},
-        Recognised{kGradDezimal, "E9.25 N48.5", "48.5|9.25", "optDezN optDezE"},
-        Recognised{kGradDezimal, "9.25E 48.5S", "48.5|9.25", "optDezS optDezE"},
-        Recognised{kGradDezimal, "48.5 S 9.25", "48.5|9.25", "optDezS"},
-        Recognised{kGradDezimal, "  48. 9 \n", "48.|9", ""}));
+    ::testing::Values(Recognised{kGradDezimal, "N48.436333 E009.967967", "48.436333|009.967967",
+                                 "optDezN optDezE"},
+                      Recognised{kGradDezimal, "48.436333, 9.967967", "48.436333|9.967967", ""},
+                      Recognised{kGradDezimal, "48.436333,9.967967", "48.436333|9.967967", ""},
+                      Recognised{kGradDezimal, "48,436333 9,967967", "48,436333|9,967967", ""},
+                      Recognised{kGradDezimal, "48,436333, 9,967967", "48,436333|9,967967", ""},
+                      Recognised{kGradDezimal, "48.5°S\t9.25°W", "48.5|9.25", "optDezS optDezW"},
+                      Recognised{kGradDezimal, "S 48.5 W 9.25", "48.5|9.25", "optDezS optDezW"},
+                      Recognised{kGradDezimal, "48.5 n 9.25 o", "48.5|9.25", "optDezN optDezE"},
+                      Recognised{kGradDezimal, "E9.25 N48.5", "48.5|9.25", "optDezN optDezE"},
+                      Recognised{kGradDezimal, "9.25E 48.5S", "48.5|9.25", "optDezS optDezE"},
+                      Recognised{kGradDezimal, "48.5 S 9.25", "48.5|9.25", "optDezS"},
+                      Recognised{kGradDezimal, "  48. 9 \n", "48.|9", ""}));
 
 INSTANTIATE_TEST_SUITE_P(
     DegreesMinutes, RecognisedText,
-    ::testing::Values(
-        Recognised{kGradMinuten, "N48 26.179960 E009 58.078035", "48|26.179960|009|58.078035",
-                   "optGMN optGME"},
-        Recognised{kGradMinuten, "48° 26,17996' S, 9° 58,078035' W", "48|26,17996|9|58,078035",
-                   "optGMS optGMW"},
-        // A point in the degrees is the key filter's to refuse, not the reader's.
-        Recognised{kGradMinuten, "N48.5 26 E9 58", "48.5|26|9|58", "optGMN optGME"}));
+    ::testing::Values(Recognised{kGradMinuten, "N48 26.179960 E009 58.078035",
+                                 "48|26.179960|009|58.078035", "optGMN optGME"},
+                      Recognised{kGradMinuten, "48° 26,17996' S, 9° 58,078035' W",
+                                 "48|26,17996|9|58,078035", "optGMS optGMW"},
+                      // A point in the degrees is the key filter's to refuse, not the reader's.
+                      Recognised{kGradMinuten, "N48.5 26 E9 58", "48.5|26|9|58", "optGMN optGME"}));
 
 INSTANTIATE_TEST_SUITE_P(
     DegreesMinutesSeconds, RecognisedText,
-    ::testing::Values(
-        Recognised{kGradMinSek, "N48 26 10.80 E009 58 4.68", "48|26|10.80|009|58|4.68",
-                   "optGradN optGradE"},
-        Recognised{kGradMinSek, "N 50° 06' 47\" E 8° 40' 55\"", "50|06|47|8|40|55",
-                   "optGradN optGradE"},
-        Recognised{kGradMinSek, "50°6′47,5″N 8°40′55″O", "50|6|47,5|8|40|55",
-                   "optGradN optGradE"},
-        Recognised{kGradMinSek, "50 6 47 8 40 55", "50|6|47|8|40|55", ""}));
+    ::testing::Values(Recognised{kGradMinSek, "N48 26 10.80 E009 58 4.68",
+                                 "48|26|10.80|009|58|4.68", "optGradN optGradE"},
+                      Recognised{kGradMinSek, "N 50° 06' 47\" E 8° 40' 55\"", "50|06|47|8|40|55",
+                                 "optGradN optGradE"},
+                      Recognised{kGradMinSek, "50°6′47,5″N 8°40′55″O", "50|6|47,5|8|40|55",
+                                 "optGradN optGradE"},
+                      Recognised{kGradMinSek, "50 6 47 8 40 55", "50|6|47|8|40|55", ""}));
 
 INSTANTIATE_TEST_SUITE_P(
     UtmCivil, RecognisedText,
-    ::testing::Values(
-        Recognised{kUTMzivil, "32U 0571595 5365251", "32U|0571595|5365251", ""},
-        Recognised{kUTMzivil, "32U 571595 5365251", "32U|0571595|5365251", ""},
-        Recognised{kUTMzivil, "32u\t571582,5538982", "32u|0571582|5538982", ""},
-        Recognised{kUTMzivil, "32 U 0571595 5365251", "32U|0571595|5365251", ""},
-        Recognised{kUTMzivil, "32Ü 0571595 5365251", "32Ü|0571595|5365251", ""}));
+    ::testing::Values(Recognised{kUTMzivil, "32U 0571595 5365251", "32U|0571595|5365251", ""},
+                      Recognised{kUTMzivil, "32U 571595 5365251", "32U|0571595|5365251", ""},
+                      Recognised{kUTMzivil, "32u\t571582,5538982", "32u|0571582|5538982", ""},
+                      Recognised{kUTMzivil, "32 U 0571595 5365251", "32U|0571595|5365251", ""},
+                      Recognised{kUTMzivil, "32Ü 0571595 5365251", "32Ü|0571595|5365251", ""}));
 
 INSTANTIATE_TEST_SUITE_P(
     UtmMilitary, RecognisedText,
-    ::testing::Values(
-        Recognised{kUTMmil, "32U NU 76.15.52.95.51", "32U|NU|76|15|52|95|51", ""},
-        Recognised{kUTMmil, "32U  NU  76.15.52.95.51", "32U|NU|76|15|52|95|51", ""},
-        Recognised{kUTMmil, "32UNU7159565251", "32U|NU|76|15|52|95|51", ""},
-        Recognised{kUTMmil, "32U NU 71595 65251", "32U|NU|76|15|52|95|51", ""},
-        Recognised{kUTMmil, "32U MV 12345 67890", "32U|MV|16|27|38|49|50", ""},
-        Recognised{kUTMmil, "32U NU 76 15 52 95 51", "32U|NU|76|15|52|95|51", ""},
-        Recognised{kUTMmil, "35S MB 86.99.83", "35S|MB|86|99|83||", ""},
-        Recognised{kUTMmil, "32UNU7165", "32U|NU|76|15|||", ""},
-        Recognised{kUTMmil, "32U NU 71 65", "32U|NU|76|15|||", ""},
-        Recognised{kUTMmil, "32u nu 7159565251", "32u|nu|76|15|52|95|51", ""}));
+    ::testing::Values(Recognised{kUTMmil, "32U NU 76.15.52.95.51", "32U|NU|76|15|52|95|51", ""},
+                      Recognised{kUTMmil, "32U  NU  76.15.52.95.51", "32U|NU|76|15|52|95|51", ""},
+                      Recognised{kUTMmil, "32UNU7159565251", "32U|NU|76|15|52|95|51", ""},
+                      Recognised{kUTMmil, "32U NU 71595 65251", "32U|NU|76|15|52|95|51", ""},
+                      Recognised{kUTMmil, "32U MV 12345 67890", "32U|MV|16|27|38|49|50", ""},
+                      Recognised{kUTMmil, "32U NU 76 15 52 95 51", "32U|NU|76|15|52|95|51", ""},
+                      Recognised{kUTMmil, "35S MB 86.99.83", "35S|MB|86|99|83||", ""},
+                      Recognised{kUTMmil, "32UNU7165", "32U|NU|76|15|||", ""},
+                      Recognised{kUTMmil, "32U NU 71 65", "32U|NU|76|15|||", ""},
+                      Recognised{kUTMmil, "32u nu 7159565251", "32u|nu|76|15|52|95|51", ""}));
 
 INSTANTIATE_TEST_SUITE_P(
     UtmReference, RecognisedText,
-    ::testing::Values(
-        Recognised{kUTMref, "32U NU 7159565251", "32U|NU|7159565251", ""},
-        Recognised{kUTMref, "32U  NU  7159565251", "32U|NU|7159565251", ""},
-        Recognised{kUTMref, "32UMV1234567890", "32U|MV|1234567890", ""},
-        Recognised{kUTMref, "32U MV 12345 67890", "32U|MV|1234567890", ""},
-        Recognised{kUTMref, "32U,MV,1234,5678", "32U|MV|12345678", ""},
-        // An odd group is the validator's to refuse, with its own message.
-        Recognised{kUTMref, "32U NU 123", "32U|NU|123", ""}));
+    ::testing::Values(Recognised{kUTMref, "32U NU 7159565251", "32U|NU|7159565251", ""},
+                      Recognised{kUTMref, "32U  NU  7159565251", "32U|NU|7159565251", ""},
+                      Recognised{kUTMref, "32UMV1234567890", "32U|MV|1234567890", ""},
+                      Recognised{kUTMref, "32U MV 12345 67890", "32U|MV|1234567890", ""},
+                      Recognised{kUTMref, "32U,MV,1234,5678", "32U|MV|12345678", ""},
+                      // An odd group is the validator's to refuse, with its own message.
+                      Recognised{kUTMref, "32U NU 123", "32U|NU|123", ""}));
 
 INSTANTIATE_TEST_SUITE_P(
     GaussKrueger, RecognisedText,
@@ -161,39 +156,36 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     Utm, UnrecognisedText,
-    ::testing::Values(Refused{kUTMzivil, "32U"}, Refused{kUTMzivil, "32U 57159 5365251"},
-                      Refused{kUTMzivil, "32U 0571595 536525"},
-                      Refused{kUTMzivil, "32U 0571595 5365251 7"},
-                      Refused{kUTMzivil, "2U 0571595 5365251"},
-                      Refused{kUTMzivil, "32UN 0571595 5365251"},
-                      Refused{kUTMzivil, "32U 571595.5 5365251"},
-                      Refused{kUTMzivil, "N48.436333 E009.967967"},
-                      Refused{kUTMmil, "32U NU"}, Refused{kUTMmil, "32U N 7159565251"},
-                      Refused{kUTMmil, "32U NUV 7159565251"}, Refused{kUTMmil, "32U NU 715956525"},
-                      Refused{kUTMmil, "32U NU 715956525100"}, Refused{kUTMmil, "32U NU 7159 652"},
-                      Refused{kUTMmil, "32U NU 76.15.5.95.51"},
-                      Refused{kUTMmil, "32U NU 76 15 52 95 51 00"},
-                      Refused{kUTMmil, "32U NU 76 15 X2"}, Refused{kUTMref, "32U NU"},
-                      Refused{kUTMref, "32U NU 123 4567"}, Refused{kUTMref, "32U NU 12 34 56"},
-                      Refused{kUTMref, "32U 0571595 5365251"}));
+    ::testing::Values(
+        Refused{kUTMzivil, "32U"}, Refused{kUTMzivil, "32U 57159 5365251"},
+        Refused{kUTMzivil, "32U 0571595 536525"}, Refused{kUTMzivil, "32U 0571595 5365251 7"},
+        Refused{kUTMzivil, "2U 0571595 5365251"}, Refused{kUTMzivil, "32UN 0571595 5365251"},
+        Refused{kUTMzivil, "32U 571595.5 5365251"}, Refused{kUTMzivil, "N48.436333 E009.967967"},
+        Refused{kUTMmil, "32U NU"}, Refused{kUTMmil, "32U N 7159565251"},
+        Refused{kUTMmil, "32U NUV 7159565251"}, Refused{kUTMmil, "32U NU 715956525"},
+        Refused{kUTMmil, "32U NU 715956525100"}, Refused{kUTMmil, "32U NU 7159 652"},
+        Refused{kUTMmil, "32U NU 76.15.5.95.51"}, Refused{kUTMmil, "32U NU 76 15 52 95 51 00"},
+        Refused{kUTMmil, "32U NU 76 15 X2"}, Refused{kUTMref, "32U NU"},
+        Refused{kUTMref, "32U NU 123 4567"}, Refused{kUTMref, "32U NU 12 34 56"},
+        Refused{kUTMref, "32U 0571595 5365251"}));
 
-INSTANTIATE_TEST_SUITE_P(
-    GaussKrueger, UnrecognisedText,
-    ::testing::Values(Refused{kGaussKrueger, "3571686.39"},
-                      Refused{kGaussKrueger, "3571686.39 5540758.79 1"},
-                      Refused{kGaussKrueger, "H 3571686.39 R 5540758.79"},
-                      Refused{kGaussKrueger, "3571686.39 5540758.79 E012°"}, // neither width
-                      Refused{kGaussKrueger, "3571686.39 5540758.79 E9.5"},
-                      Refused{kGaussKrueger, "3571686.39 x 5540758.79"}));
+INSTANTIATE_TEST_SUITE_P(GaussKrueger, UnrecognisedText,
+                         ::testing::Values(Refused{kGaussKrueger, "3571686.39"},
+                                           Refused{kGaussKrueger, "3571686.39 5540758.79 1"},
+                                           Refused{kGaussKrueger, "H 3571686.39 R 5540758.79"},
+                                           Refused{kGaussKrueger,
+                                                   "3571686.39 5540758.79 E012°"}, // neither width
+                                           Refused{kGaussKrueger, "3571686.39 5540758.79 E9.5"},
+                                           Refused{kGaussKrueger, "3571686.39 x 5540758.79"}));
 
 TEST(TakesWholeCoordinate, OnlyTheFirstFieldOfEachMask) {
-    for (Element first : {Element::texBreite, Element::texBreiteGrad, Element::texBGrad,
-                          Element::texZone, Element::texZoneM, Element::texREFZone,
-                          Element::texGKRechts})
+    for (Element first :
+         {Element::texBreite, Element::texBreiteGrad, Element::texBGrad, Element::texZone,
+          Element::texZoneM, Element::texREFZone, Element::texGKRechts})
         EXPECT_TRUE(takesWholeCoordinate(first)) << elementName(first);
-    for (Element other : {Element::texLaenge, Element::texBreiteMinute, Element::texRechts,
-                          Element::tex100km, Element::texREFZiffern, Element::texGKHoch,
-                          Element::texMeridian, Element::texBreiteAUS})
+    for (Element other :
+         {Element::texLaenge, Element::texBreiteMinute, Element::texRechts, Element::tex100km,
+          Element::texREFZiffern, Element::texGKHoch, Element::texMeridian, Element::texBreiteAUS})
         EXPECT_FALSE(takesWholeCoordinate(other)) << elementName(other);
 }
 

@@ -1,7 +1,7 @@
-#include "text/numtext.h"
 #include "geodesy/datum.h"
-#include "procedures/procedures.h"
 #include "geodesy_test_support.h"
+#include "procedures/procedures.h"
+#include "text/numtext.h"
 
 #include <cmath>
 #include <ostream>
@@ -71,8 +71,8 @@ TEST(EllipsoidWechsel, AbsurdInputShowsComputationErrorAndKeepsArguments) {
     } cases[] = {
         {"1E400", "10", "300", "BG"}, // infinite latitude
         {"50", "-1E999", "300", "GH"},
-        {"50", "10", "1E400", "HG"},  // infinite height
-        {"50", "10", "300", "XY"},    // no constants for this pair
+        {"50", "10", "1E400", "HG"}, // infinite height
+        {"50", "10", "300", "XY"},   // no constants for this pair
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
@@ -111,14 +111,14 @@ TEST_P(MolodenskyAgainstProj, PinnedAtOnePointTo5e9Degree) {
     EXPECT_NEAR(g.heightM, c.heightM, 1e-3);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    HayfordAndBessel, MolodenskyAgainstProj,
-    testing::Values(
-        ShiftCase{"HayfordToGRS80", DatumShift::HayfordToGRS80, 47.4991422779, 10.9989436179,
-                  342.6058},
-        ShiftCase{"GRS80ToHayford", DatumShift::GRS80ToHayford, 47.5008576865, 11.0010564319,
-                  257.3906}),
-    [](const testing::TestParamInfo<ShiftCase>& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(HayfordAndBessel, MolodenskyAgainstProj,
+                         testing::Values(ShiftCase{"HayfordToGRS80", DatumShift::HayfordToGRS80,
+                                                   47.4991422779, 10.9989436179, 342.6058},
+                                         ShiftCase{"GRS80ToHayford", DatumShift::GRS80ToHayford,
+                                                   47.5008576865, 11.0010564319, 257.3906}),
+                         [](const testing::TestParamInfo<ShiftCase>& row) {
+                             return std::string(row.param.name);
+                         });
 
 // The ellipsoid constants against PROJ's definitions (+ellps=intl: a 6378388,
 // 1/f 297; +ellps=GRS80: a 6378137, 1/f 298.257222101; +ellps=bessel:
@@ -151,15 +151,15 @@ TEST_P(EllipsoidConstants, MatchProjsDefinition) {
 
 INSTANTIATE_TEST_SUITE_P(
     ThreeEllipsoids, EllipsoidConstants,
-    testing::Values(EllipsoidCase{"Hayford", &ellipsoid::Hayford, 6378388.0,
-                                  0.003367003367003367, 6356911.946127946, 0.08199188997902977,
-                                  0.0822688896073373, 6399936.608108108, 1e-17},
+    testing::Values(EllipsoidCase{"Hayford", &ellipsoid::Hayford, 6378388.0, 0.003367003367003367,
+                                  6356911.946127946, 0.08199188997902977, 0.0822688896073373,
+                                  6399936.608108108, 1e-17},
                     EllipsoidCase{"GRS80", &ellipsoid::GRS80, 6378137.0, 0.003352810681182319,
                                   6356752.314140356, 0.08181919104281579, 0.0820944381519172,
                                   6399593.625864023, 1e-17},
-                    EllipsoidCase{"Bessel", &ellipsoid::Bessel, 6377397.155,
-                                  0.003342773182174806, 6356078.962818188, 0.0816968312225275,
-                                  0.08197084115205089, 6398786.848074195, 1e-12}),
+                    EllipsoidCase{"Bessel", &ellipsoid::Bessel, 6377397.155, 0.003342773182174806,
+                                  6356078.962818188, 0.0816968312225275, 0.08197084115205089,
+                                  6398786.848074195, 1e-12}),
     [](const testing::TestParamInfo<EllipsoidCase>& row) { return std::string(row.param.name); });
 
 ProgramState jobState(const char* start, const char* target) {
@@ -187,7 +187,8 @@ struct ProjShift {
 constexpr ProjShift kGB_50_10{50.0011401283, 10.0012018914};
 constexpr ProjShift kGH_50_10{50.0007955578, 10.0011353524};
 constexpr ProjShift kBG_50_10{49.9988596097, 9.9987979621};
-constexpr ProjShift kBG_GH_50_10{49.9996552132, 9.9999333177}; // Bessel 50/10, then GRS80 to Hayford
+constexpr ProjShift kBG_GH_50_10{49.9996552132,
+                                 9.9999333177}; // Bessel 50/10, then GRS80 to Hayford
 constexpr ProjShift kHG_48_11{47.9991561442, 10.9989334511};
 constexpr ProjShift kHG_GB_48_11{48.0000675436, 11.0002236557}; // Hayford 48/11, then to Bessel
 

@@ -1,7 +1,7 @@
-#include "text/numtext.h"
 #include "geodesy/gauss_krueger.h"
-#include "procedures/procedures.h"
 #include "geodesy_test_support.h"
+#include "procedures/procedures.h"
+#include "text/numtext.h"
 
 namespace lw::test {
 namespace {
@@ -48,8 +48,8 @@ TEST(GaussKruegerForward, BesselFiftyTenInBothStripWidths) {
 TEST(GaussKruegerForward, HalfWayLongitudeGoesToTheEasternStrip) {
     const struct {
         const char *lon, *width, *meridian, *stripDigit;
-    } cases[] = {{"10.5", "3", "E012°", "4"}, {"10.4999", "3", "E009°", "3"},
-                 {"9", "6", "E012°", "2"},    {"8.9999", "6", "E006°", "1"},
+    } cases[] = {{"10.5", "3", "E012°", "4"},   {"10.4999", "3", "E009°", "3"},
+                 {"9", "6", "E012°", "2"},      {"8.9999", "6", "E006°", "1"},
                  {"-1", "3", "W000°", nullptr}, {"-2", "3", "W003°", "-"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));

@@ -1,8 +1,8 @@
 // The military letters against GeographicLib's MGRS, an independent
 // implementation of the same lettering, on GRS80 points all over the grid.
-#include "text/numtext.h"
 #include "procedures/procedures.h"
 #include "support/fake_screen.h"
+#include "text/numtext.h"
 
 #include <GeographicLib/MGRS.hpp>
 #include <gtest/gtest.h>
@@ -28,7 +28,9 @@ std::string withoutBlanks(std::string s) {
     return s;
 }
 
-std::string withoutLeadingZero(const std::string& s) { return s[0] == '0' ? s.substr(1) : s; }
+std::string withoutLeadingZero(const std::string& s) {
+    return s[0] == '0' ? s.substr(1) : s;
+}
 
 // Latitudes and longitudes that avoid band and zone borders, where the two
 // programs may place a boundary point differently.

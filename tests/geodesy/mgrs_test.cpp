@@ -1,8 +1,8 @@
-#include "text/numtext.h"
 #include "geodesy/mgrs.h"
 #include "geodesy/utm.h"
-#include "procedures/procedures.h"
 #include "geodesy_test_support.h"
+#include "procedures/procedures.h"
+#include "text/numtext.h"
 
 #include <array>
 #include <cmath>
@@ -60,7 +60,8 @@ TEST(UtmToMilitary, HundredKmDigitZeroFaultsAndNineGivesNoLetter) {
 TEST(MilitaryToReference, MissingPairsCountAsZeros) {
     const struct {
         const char *mil, *ref;
-    } cases[] = {{"32U  NA  73.19.61", "32U  NA  7160039100"}, {"32U  NA  73", "32U  NA  7000030000"}};
+    } cases[] = {{"32U  NA  73.19.61", "32U  NA  7160039100"},
+                 {"32U  NA  73", "32U  NA  7000030000"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         RecordingMessages m;
@@ -82,7 +83,8 @@ TEST(ReferenceToMilitary, DigitGroupsBecomePairs) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
-        std::string zone = "32U", letters = "NA", g = c.group, p4 = "x", p5 = "x", p6 = "x", p7 = "x";
+        std::string zone = "32U", letters = "NA", g = c.group, p4 = "x", p5 = "x", p6 = "x",
+                    p7 = "x";
         REFnachMIL(g, p4, p5, p6, p7);
         EXPECT_EQ(zone + letters, "32UNA");
         EXPECT_EQ((std::array<std::string, 5>{g, p4, p5, p6, p7}),
@@ -119,8 +121,8 @@ TEST(MilitaryToUtm, BandIsRederivedFromTheNorthing) {
         double northing;
         bool northern;
         char band;
-    } cases[] = {{5320657, true, 'U'}, {5320656, true, 'T'},  {0, true, 'N'},
-                 {7991510, true, 'X'}, {9114495, false, 'L'}, {9114496, false, 'M'},
+    } cases[] = {{5320657, true, 'U'},  {5320656, true, 'T'},  {0, true, 'N'},
+                 {7991510, true, 'X'},  {9114495, false, 'L'}, {9114496, false, 'M'},
                  {9999999, false, 'M'}, {2008490, false, 'C'}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
@@ -167,7 +169,8 @@ TEST(MilitaryToUtm, BandXNorthOfNineThousandKmKeepsMillionsDigitNine) {
     RecordingMessages m;
     std::string zone = "33X", letters = "WM", group = "0203083011", p4, p5, p6, p7;
     REFnachMIL(group, p4, p5, p6, p7);
-    const Decoded d = decode("33X", "WM", {group.c_str(), p4.c_str(), p5.c_str(), p6.c_str(), p7.c_str()}, m);
+    const Decoded d =
+        decode("33X", "WM", {group.c_str(), p4.c_str(), p5.c_str(), p6.c_str(), p7.c_str()}, m);
     EXPECT_EQ(d.easting, "0502030");
     EXPECT_EQ(d.northing, "9183011");
     EXPECT_EQ(d.zone, "33X");
@@ -222,21 +225,20 @@ TEST_P(MillionsTable, OneSquarePerBandAndHalfDecodes) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    BandsCtoX, MillionsTable,
-    testing::Values(MillionsCase{'C', '2', '1'}, MillionsCase{'D', '2', '-'},
-                    MillionsCase{'E', '2', '3'}, MillionsCase{'F', '4', '3'},
-                    MillionsCase{'G', '4', '5'}, MillionsCase{'H', '6', '5'},
-                    MillionsCase{'J', '6', '7'}, MillionsCase{'K', '8', '7'},
-                    MillionsCase{'L', '8', '9'}, MillionsCase{'M', '-', '9'},
-                    MillionsCase{'N', '0', '-'}, MillionsCase{'P', '0', '1'},
-                    MillionsCase{'Q', '2', '1'}, MillionsCase{'R', '2', '3'},
-                    MillionsCase{'S', '4', '3'}, MillionsCase{'T', '4', '5'},
-                    MillionsCase{'U', '6', '5'}, MillionsCase{'V', '6', '7'},
-                    MillionsCase{'W', '7', '7'}, MillionsCase{'X', '8', '9'}),
-    [](const testing::TestParamInfo<MillionsCase>& row) {
-        return std::string(1, row.param.band);
-    });
+INSTANTIATE_TEST_SUITE_P(BandsCtoX, MillionsTable,
+                         testing::Values(MillionsCase{'C', '2', '1'}, MillionsCase{'D', '2', '-'},
+                                         MillionsCase{'E', '2', '3'}, MillionsCase{'F', '4', '3'},
+                                         MillionsCase{'G', '4', '5'}, MillionsCase{'H', '6', '5'},
+                                         MillionsCase{'J', '6', '7'}, MillionsCase{'K', '8', '7'},
+                                         MillionsCase{'L', '8', '9'}, MillionsCase{'M', '-', '9'},
+                                         MillionsCase{'N', '0', '-'}, MillionsCase{'P', '0', '1'},
+                                         MillionsCase{'Q', '2', '1'}, MillionsCase{'R', '2', '3'},
+                                         MillionsCase{'S', '4', '3'}, MillionsCase{'T', '4', '5'},
+                                         MillionsCase{'U', '6', '5'}, MillionsCase{'V', '6', '7'},
+                                         MillionsCase{'W', '7', '7'}, MillionsCase{'X', '8', '9'}),
+                         [](const testing::TestParamInfo<MillionsCase>& row) {
+                             return std::string(1, row.param.band);
+                         });
 
 TEST(GridLetters, BandBordersAreTheGrs80NorthingsWhereTheLatitudesMeetTheZoneEdge) {
     for (std::size_t i = 0; i < kBandBorderNorthingsM.size(); ++i) {

@@ -13,15 +13,13 @@
 #include <memory>
 #include <string>
 
-
 namespace lw::test {
 namespace {
 
 class Proj {
 public:
     explicit Proj(const std::string& definition)
-        : ctx_(proj_context_create()),
-          p_(proj_create(ctx_, definition.c_str())) {}
+        : ctx_(proj_context_create()), p_(proj_create(ctx_, definition.c_str())) {}
     ~Proj() {
         proj_destroy(p_);
         proj_context_destroy(ctx_);
@@ -73,7 +71,8 @@ TEST(ProjCrossCheck, UtmWithinThreeDegreesOfTheCentralMeridian) {
 
     for (const auto& e : ellipsoids)
         for (bool south : {false, true}) {
-            Proj proj(std::string("+proj=utm +zone=32 +ellps=") + e.ellps + (south ? " +south" : ""));
+            Proj proj(std::string("+proj=utm +zone=32 +ellps=") + e.ellps +
+                      (south ? " +south" : ""));
             ASSERT_TRUE(proj.ok());
             for (const Band& band : bands) {
                 Differences d;
@@ -108,15 +107,16 @@ TEST(ProjCrossCheck, GaussKruegerOnBesselOverGermany) {
         int width;
         Differences bound;
     } widths[] = {// measured: 3 deg 0.086 mm / 1.5e-9 deg; 6 deg 0.56 mm / 4.6e-9 deg
-                  {3, {1.8e-4, 3.1e-9}}, {6, {0.0012, 9.2e-9}}};
+                  {3, {1.8e-4, 3.1e-9}},
+                  {6, {0.0012, 9.2e-9}}};
     for (const auto& w : widths) {
         Differences d;
         for (double lat = 47.25; lat <= 55.05; lat += 0.1)
             for (double lon = 5.9; lon <= 15.05; lon += 0.1) {
                 const GkStrip s = gkStripOfLongitude(lon, w.width);
                 Proj proj("+proj=tmerc +k=1 +ellps=bessel +lat_0=0 +lon_0=" +
-                          std::to_string(s.centralMeridianDeg) + " +x_0=" +
-                          std::to_string(s.number * 1000000 + 500000));
+                          std::to_string(s.centralMeridianDeg) +
+                          " +x_0=" + std::to_string(s.number * 1000000 + 500000));
                 ASSERT_TRUE(proj.ok());
                 const GkPoint ours = gkForward(lat, lon, s).value();
                 const PJ_XY ref = proj.forward(lat, lon);
@@ -124,10 +124,11 @@ TEST(ProjCrossCheck, GaussKruegerOnBesselOverGermany) {
                                        std::fabs(ours.hochwertM - ref.y)});
                 const double y = ref.x - 500000 - s.number * 1000000;
                 const GeoPoint back = gkInverse(ref.y, y, s.centralMeridianDeg).value();
-                d.inverseDeg =
-                    std::max({d.inverseDeg, std::fabs(back.latDeg - lat), std::fabs(back.lonDeg - lon)});
+                d.inverseDeg = std::max(
+                    {d.inverseDeg, std::fabs(back.latDeg - lat), std::fabs(back.lonDeg - lon)});
             }
-        std::printf("GK %d deg: forward %.3g m, inverse %.3g deg\n", w.width, d.forwardM, d.inverseDeg);
+        std::printf("GK %d deg: forward %.3g m, inverse %.3g deg\n", w.width, d.forwardM,
+                    d.inverseDeg);
         EXPECT_LE(d.forwardM, w.bound.forwardM) << w.width;
         EXPECT_LE(d.inverseDeg, w.bound.inverseDeg) << w.width;
     }

@@ -19,9 +19,11 @@ namespace lw::test {
 namespace {
 
 const std::vector<std::string> kHostile = {
-    "",       "abc", "1E400", "-1E400", "1E-400", "1E308", "-1E308", "99999999999", "-",
-    ".",      "nan", "inf",   "1D300",  "0",      "90",    "-90",    "180",         "-180.0000001",
-    " 5 0 ", "Ä", "32U",   "0571666", "5539110", "0000000", "3",    "6",           "Fehler",
+    "",       "abc",         "1E400",  "-1E400",  "1E-400",  "1E308",
+    "-1E308", "99999999999", "-",      ".",       "nan",     "inf",
+    "1D300",  "0",           "90",     "-90",     "180",     "-180.0000001",
+    " 5 0 ",  "Ä",           "32U",    "0571666", "5539110", "0000000",
+    "3",      "6",           "Fehler",
 };
 
 bool clean(const std::string& s) {
@@ -38,7 +40,8 @@ void expectClean(const std::vector<std::string>& before, const std::vector<std::
         return;
     for (std::size_t i = 0; i < after.size(); ++i)
         if (after[i] != before[i]) {
-            EXPECT_TRUE(clean(after[i])) << "argument " << i + 1 << " became \"" << after[i] << "\"";
+            EXPECT_TRUE(clean(after[i]))
+                << "argument " << i + 1 << " became \"" << after[i] << "\"";
         }
 }
 
@@ -100,9 +103,7 @@ TEST(Robustness, MilitaryGrid) {
     overAllTriples([&](std::vector<std::string>& v) {
         MILnachUTM(v[0], v[1], v[2], v[3], v[4], v[5], v[6], m);
     });
-    overAllTriples([&](std::vector<std::string>& v) {
-        REFnachMIL(v[2], v[3], v[4], v[5], v[6]);
-    });
+    overAllTriples([&](std::vector<std::string>& v) { REFnachMIL(v[2], v[3], v[4], v[5], v[6]); });
     // The reference text keeps the first nine characters and adds at most ten
     // (fewer where the text is too short to hold five pairs); a fault leaves
     // the text as it was.

@@ -1,10 +1,10 @@
 // Round trips over grids of points, through the typed functions (unrounded)
 // and through the text procedures (rounded to whole metres).
-#include "text/numtext.h"
 #include "geodesy/gauss_krueger.h"
-#include "procedures/procedures.h"
 #include "geodesy/utm.h"
 #include "geodesy_test_support.h"
+#include "procedures/procedures.h"
+#include "text/numtext.h"
 
 #include <algorithm>
 #include <cmath>
@@ -23,7 +23,8 @@ TEST(UtmRoundTrip, TypedSeriesWithinThreeDegreesOfTheCentralMeridian) {
                 double& worst = lat >= 0 ? worstNorth : worstSouth;
                 worst = std::max({worst, std::fabs(g.latDeg - lat), std::fabs(g.lonDeg - 9 - dl)});
             }
-        std::printf("UTM round trip worst north %.3g deg, south %.3g deg\n", worstNorth, worstSouth);
+        std::printf("UTM round trip worst north %.3g deg, south %.3g deg\n", worstNorth,
+                    worstSouth);
         // Measured: 2.6e-8 deg north, in longitude near 84 deg (under 1 mm).
         EXPECT_LT(worstNorth, 5e-8);
         // South the inverse rounds 10000000 - northing to whole metres, which
@@ -54,7 +55,7 @@ TEST(GaussKruegerRoundTrip, TypedSeriesOverGermany) {
 TEST(MilitaryRoundTrip, GeographicThroughLettersAndBack) {
     const struct {
         double lat, lon;
-    } points[] = {{50, 10},   {-33.9, 18.4}, {82, 15},  {82, 27},   {83.5, 30}, {72.05, 15},
+    } points[] = {{50, 10},   {-33.9, 18.4}, {82, 15},   {82, 27},   {83.5, 30}, {72.05, 15},
                   {72.5, 26}, {60, 5},       {-79, -70}, {-0.5, 40}, {0.5, -60}, {45, 179.9}};
     for (const auto& p : points) {
         RecordingMessages m;

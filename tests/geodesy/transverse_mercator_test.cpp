@@ -38,8 +38,8 @@ TEST(TransverseMercator, BothEvaluationsAgreeAndInvertOnEveryEllipsoid) {
                                        std::fabs(r.northingM - d.northingM)});
                 for (const auto& [tm, p] : {std::pair{radians, r}, std::pair{degrees, d}}) {
                     const GeoPoint g = tmInverse(tm, p.eastingM, p.northingM).value();
-                    worstBack = std::max(
-                        {worstBack, std::fabs(g.latDeg - lat), std::fabs(g.lonDeg - lon)});
+                    worstBack =
+                        std::max({worstBack, std::fabs(g.latDeg - lat), std::fabs(g.lonDeg - lon)});
                 }
             }
         std::printf("%s: evaluations %.3g m apart, round trip %.3g deg\n", e.name, worstApart,

@@ -1,7 +1,7 @@
-#include "text/numtext.h"
-#include "procedures/procedures.h"
 #include "geodesy/utm.h"
 #include "geodesy_test_support.h"
+#include "procedures/procedures.h"
+#include "text/numtext.h"
 
 #include <ostream>
 
@@ -79,18 +79,17 @@ TEST_P(SvalbardZoneBorders, BorderLongitudeBelongsToTheWesternZone) {
     EXPECT_TRUE(m.messages.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    WestAndEastBorders, SvalbardZoneBorders,
-    testing::Values(BorderCase{"-0.00001", "30X"}, BorderCase{"0", "31X"},
-                    BorderCase{"9", "31X"}, BorderCase{"9.00001", "33X"},
-                    BorderCase{"21", "33X"}, BorderCase{"21.00001", "35X"},
-                    BorderCase{"33", "35X"}, BorderCase{"33.00001", "37X"},
-                    BorderCase{"42", "37X"}, BorderCase{"42.00001", "38X"}));
+INSTANTIATE_TEST_SUITE_P(WestAndEastBorders, SvalbardZoneBorders,
+                         testing::Values(BorderCase{"-0.00001", "30X"}, BorderCase{"0", "31X"},
+                                         BorderCase{"9", "31X"}, BorderCase{"9.00001", "33X"},
+                                         BorderCase{"21", "33X"}, BorderCase{"21.00001", "35X"},
+                                         BorderCase{"33", "35X"}, BorderCase{"33.00001", "37X"},
+                                         BorderCase{"42", "37X"}, BorderCase{"42.00001", "38X"}));
 
 // Norway: 31V ends at 3° E, 32V at 12° E (both inclusive).
 TEST(UtmForward, NorwayZoneBorders) {
-    const BorderCase cases[] = {{"0", "31V"},  {"3", "31V"},  {"3.00001", "32V"},
-                                {"12", "32V"}, {"12.00001", "33V"}};
+    const BorderCase cases[] = {
+        {"0", "31V"}, {"3", "31V"}, {"3.00001", "32V"}, {"12", "32V"}, {"12.00001", "33V"}};
     for (const BorderCase& c : cases) {
         RecordingMessages m;
         EXPECT_EQ(forward("60", c.lon, "WGS", m).zone, c.zone) << "longitude " << c.lon;
@@ -119,9 +118,9 @@ TEST(UtmForward, LongitudeOf180LiesInZone60EastAndZone01West) {
 TEST(UtmForward, BandBoundariesBelongToTheBandNearerTheEquator) {
     const struct {
         const char *lat, *band;
-    } cases[] = {{"8", "N"},  {"-8", "M"},   {"0", "N"},   {"84", "X"},       {"-80", "C"},
-                 {"72", "W"}, {"72.01", "X"}, {"8.0001", "P"}, {"-8.0001", "L"}, {"84.001", ""},
-                 {"-80.001", ""}, {"", "N"},   {"abc", "N"}};
+    } cases[] = {{"8", "N"},      {"-8", "M"},    {"0", "N"},      {"84", "X"},      {"-80", "C"},
+                 {"72", "W"},     {"72.01", "X"}, {"8.0001", "P"}, {"-8.0001", "L"}, {"84.001", ""},
+                 {"-80.001", ""}, {"", "N"},      {"abc", "N"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         EXPECT_EQ(BreitenBand(c.lat), c.band) << c.lat;
@@ -131,8 +130,9 @@ TEST(UtmForward, BandBoundariesBelongToTheBandNearerTheEquator) {
 TEST(UtmForward, ZoneBoundariesBelongToTheZoneNearerGreenwich) {
     const struct {
         const char *lon, *zone;
-    } cases[] = {{"6", "31"},  {"-6", "30"},      {"0", "31"},     {"180", "60"}, {"-180", "01"},
-                 {"6.0001", "32"}, {"-6.0001", "29"}, {"180.01", ""}, {"-180.01", ""}};
+    } cases[] = {{"6", "31"},       {"-6", "30"},   {"0", "31"},
+                 {"180", "60"},     {"-180", "01"}, {"6.0001", "32"},
+                 {"-6.0001", "29"}, {"180.01", ""}, {"-180.01", ""}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         EXPECT_EQ(ZonenNummer(c.lon), c.zone) << c.lon;
@@ -232,8 +232,8 @@ TEST(UtmInverse, HalvesRoundToEvenBeforeUse) {
 }
 
 TEST(UtmInverse, FaultKeepsAllFourArguments) {
-    const char* cases[][3] = {{"1E400", "5316300", "32U"}, {"0500000", "1E400", "32U"},
-                              {"0500000", "5316300", "1E400U"}};
+    const char* cases[][3] = {
+        {"1E400", "5316300", "32U"}, {"0500000", "1E400", "32U"}, {"0500000", "5316300", "1E400U"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         RecordingMessages m;

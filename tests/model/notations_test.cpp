@@ -17,11 +17,8 @@ struct Case {
 };
 
 constexpr Case kCases[] = {
-    {kGRS80, "123456"},
-    {kHayford, "123456"},
-    {kBessel, "1237"},
-    {"", ""},
-    {"WGS", ""}, // a UTM ellipsoid text, not a job name
+    {kGRS80, "123456"}, {kHayford, "123456"}, {kBessel, "1237"},
+    {"", ""},           {"WGS", ""}, // a UTM ellipsoid text, not a job name
 };
 
 TEST(OffersNotation, GaussKruegerOnlyOnBesselUtmNeverOnIt) {

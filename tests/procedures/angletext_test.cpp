@@ -1,5 +1,5 @@
-#include "procedures/angletext.h"
 #include "model/messages.h"
+#include "procedures/angletext.h"
 #include "text/numtext.h"
 
 #include "support/fake_screen.h"
@@ -75,8 +75,8 @@ TEST(DezimalNachGMS, CarriesTwiceAboveTheThresholdOnly) {
         const char* minutes;
         const char* secondsPrefix;
     } cases[] = {
-        {"47.9999999999", "48", "00", "0.00"}, // seconds 59.99999964: two carries
-        {"47.99999999", "47", "59", "59.99996"},   // seconds 59.999964: no carry
+        {"47.9999999999", "48", "00", "0.00"},   // seconds 59.99999964: two carries
+        {"47.99999999", "47", "59", "59.99996"}, // seconds 59.999964: no carry
         {"-0.5", "-00", "30", "0.00"},
         {"9", "09", "00", "0.00"},
         {"48.4363326641023", "48", "26", "10.797"},

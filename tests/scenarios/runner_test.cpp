@@ -27,7 +27,7 @@ namespace {
 // refusals beep and show a box, a field with a focus guard, buttons (one
 // disabled, one asking before it quits), a result label, options.
 class StandIn : public ProgramUnderTest, public QObject {
-  public:
+public:
     explicit StandIn(ui::Platform& platform) : platform_(platform) {
         window_.setObjectName("winStandIn");
         window_.setWindowTitle("Stand-in  V 1");
@@ -77,7 +77,7 @@ class StandIn : public ProgramUnderTest, public QObject {
         return false;
     }
 
-  private:
+private:
     template <class W> W* add(QVBoxLayout* layout, const char* name) {
         auto* w = new W(&window_);
         w->setObjectName(name);

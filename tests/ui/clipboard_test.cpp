@@ -81,7 +81,8 @@ void ClipboardTest::contextMenuPasteFillsTheMask() {
     openDecimalToUtm(p);
     QGuiApplication::clipboard()->setText(QStringLiteral("48.5 S 9.25 W"));
     QWidget* latitude = p.find("texBreite");
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), latitude->mapToGlobal(QPoint(5, 5)));
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                            latitude->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(latitude, &event);
     settle();
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());

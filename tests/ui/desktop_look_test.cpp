@@ -54,8 +54,8 @@ struct Ink {
 Ink inkOf(QWidget* w) {
     const QImage image = w->grab().toImage();
     const qreal dpr = image.devicePixelRatio();
-    const QRect inner = QRect(QPoint(0, 0), image.size()).adjusted(int(5 * dpr), int(4 * dpr),
-                                                                    -int(5 * dpr), -int(4 * dpr));
+    const QRect inner = QRect(QPoint(0, 0), image.size())
+                            .adjusted(int(5 * dpr), int(4 * dpr), -int(5 * dpr), -int(4 * dpr));
     Ink ink;
     for (int y = inner.top(); y <= inner.bottom(); ++y)
         for (int x = inner.left(); x <= inner.right(); ++x) {
@@ -186,8 +186,8 @@ void DesktopLookTest::helpPanelsShowTheWholeTextAtEveryWidth() {
     settle();
     for (const char* opener : {"comSoGehts", "labHinweis2"}) {
         p.click(opener);
-        auto* label = p.find<QLabel>(opener == QLatin1String("comSoGehts") ? "labSoGehts"
-                                                                           : "labHinweis");
+        auto* label =
+            p.find<QLabel>(opener == QLatin1String("comSoGehts") ? "labSoGehts" : "labHinweis");
         QScrollArea* panel = panelOf(label);
         QVERIFY(panel && panel->isVisible());
         // The panel covers the window; its text fills the panel's width, so
@@ -196,8 +196,8 @@ void DesktopLookTest::helpPanelsShowTheWholeTextAtEveryWidth() {
         QCOMPARE(label->width(), panel->viewport()->width());
         // The label is tall enough for its whole text; what the window cannot
         // show is reached by scrolling.
-        const int needed = label->wordWrap() ? label->heightForWidth(label->width())
-                                             : label->sizeHint().height();
+        const int needed =
+            label->wordWrap() ? label->heightForWidth(label->width()) : label->sizeHint().height();
         QVERIFY2(label->height() >= needed, opener);
         QCOMPARE(panel->verticalScrollBar()->maximum(),
                  std::max(0, label->height() - panel->viewport()->height()));
@@ -218,8 +218,9 @@ void DesktopLookTest::helpPanelsCloseFromTheKeyboard_data() {
     QTest::addColumn<QString>("opener");
     QTest::addColumn<int>("closingKey");
     for (const char* opener : {"comSoGehts", "labHinweis2"})
-        for (auto [name, k] : {std::pair{"Escape", Qt::Key_Escape}, std::pair{"Enter", Qt::Key_Return},
-                               std::pair{"Space", Qt::Key_Space}})
+        for (auto [name, k] :
+             {std::pair{"Escape", Qt::Key_Escape}, std::pair{"Enter", Qt::Key_Return},
+              std::pair{"Space", Qt::Key_Space}})
             QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(opener, name)))
                 << QString::fromLatin1(opener) << int(k);
 }
@@ -232,8 +233,8 @@ void DesktopLookTest::helpPanelsCloseFromTheKeyboard() {
     QWidget* openerWidget = p.find(opener.toLatin1().constData());
     openerWidget->setFocus(Qt::TabFocusReason);
     key(Qt::Key_Return, QStringLiteral("\r"));
-    auto* label = p.find<QLabel>(opener == QLatin1String("comSoGehts") ? "labSoGehts"
-                                                                       : "labHinweis");
+    auto* label =
+        p.find<QLabel>(opener == QLatin1String("comSoGehts") ? "labSoGehts" : "labHinweis");
     QVERIFY(label->isVisible());
     QCOMPARE(QApplication::focusWidget(), label);
     key(Qt::Key(closingKey), closingKey == Qt::Key_Space ? QStringLiteral(" ") : QString());
@@ -302,8 +303,8 @@ void DesktopLookTest::focusFrameStandsOutOnTheColours() {
         w->setFocus(Qt::TabFocusReason);
         settle();
         const QImage image = w->grab().toImage();
-        const QColor background = w->palette().color(
-            qobject_cast<QPushButton*>(w) ? QPalette::Button : QPalette::Window);
+        const QColor background =
+            w->palette().color(qobject_cast<QPushButton*>(w) ? QPalette::Button : QPalette::Window);
         for (int i = 0; i < c.width; ++i)
             for (QPoint spot : {QPoint(i, image.height() / 2), QPoint(image.width() / 2, i),
                                 QPoint(image.width() - 1 - i, image.height() / 2)}) {
@@ -348,8 +349,10 @@ void DesktopLookTest::masksCarryReadableNames_data() {
                        "optDezS=Süd, Eingabe: Ellipsoid GRS80, Grad (dezimal)",
                        "optDezE=Ost, Eingabe: Ellipsoid GRS80, Grad (dezimal)",
                        "optDezW=West, Eingabe: Ellipsoid GRS80, Grad (dezimal)",
-                       "texBreite=Breite", "texBreiteAUS=Breite, Ergebnis",
-                       "texLaenge=Länge", "texLaengeAUS=Länge, Ergebnis"};
+                       "texBreite=Breite",
+                       "texBreiteAUS=Breite, Ergebnis",
+                       "texLaenge=Länge",
+                       "texLaengeAUS=Länge, Ergebnis"};
     QTest::newRow("degrees/minutes to UTM civil")
         << QStringList{"comGRSEin", "comGRSAus", "comGradMinEIN", "comUTMzivilAUS"}
         << QStringList{"fraGradMin=Eingabe: Ellipsoid GRS80, Grad / Minuten (Mercator)",
@@ -361,7 +364,8 @@ void DesktopLookTest::masksCarryReadableNames_data() {
         << QStringList{"fraGK=Eingabe: Ellipsoid Bessel, Gauß-Krüger",
                        "fraGKAUS=Ausgabe: Ellipsoid Bessel, Gauß - Krüger",
                        "optDrei=3 Grad, Eingabe: Ellipsoid Bessel, Gauß-Krüger",
-                       "texGKRechts=Rechtswert", "texGKRechtsAUS=Rechtswert, Ergebnis",
+                       "texGKRechts=Rechtswert",
+                       "texGKRechtsAUS=Rechtswert, Ergebnis",
                        "texMeridianAUS=Bezugsmeridian, Ergebnis"};
 }
 
@@ -446,13 +450,13 @@ void DesktopLookTest::buttonFacesLookLikeFusion() {
             if (corner)
                 continue;
             const QColor a(ours.pixel(x, y)), b(theirs.pixel(x, y));
-            const int difference = std::max({std::abs(a.red() - b.red()),
-                                             std::abs(a.green() - b.green()),
-                                             std::abs(a.blue() - b.blue())});
-            QVERIFY2(difference <= kTolerance, qPrintable(QStringLiteral("%1,%2: %3 against %4")
-                                                              .arg(x)
-                                                              .arg(y)
-                                                              .arg(a.name(), b.name())));
+            const int difference =
+                std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                          std::abs(a.blue() - b.blue())});
+            QVERIFY2(
+                difference <= kTolerance,
+                qPrintable(
+                    QStringLiteral("%1,%2: %3 against %4").arg(x).arg(y).arg(a.name(), b.name())));
         }
 }
 

@@ -41,7 +41,7 @@ void setText(RunningProgram& p, const char* field, const char* text) {
 
 class OfficialChoiceTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void startsUncheckedWithoutLoadingProj();
     void offeredOnlyForBesselAndGrs80_data();
     void offeredOnlyForBesselAndGrs80();
@@ -52,7 +52,7 @@ class OfficialChoiceTest : public QObject {
     void accuracyLineFitsBelowTheOutputMask();
     void hemisphereOptionEmptiesTheAccuracyLine();
 
-  private:
+private:
     // The module of the build tree in place of the program's, loaded by the
     // first question as in the program.
     OfficialDatumModule module_{{LW_TEST_OFFICIAL_MODULE}};

@@ -13,10 +13,10 @@ using namespace lw::ui::test;
 
 class OfficialGridMissingTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void boxStaysDisabledWithItsReason();
 
-  private:
+private:
     OfficialDatumModule module_{{LW_TEST_OFFICIAL_MODULE}};
     ScopedOfficialDatum use_{module_};
 };

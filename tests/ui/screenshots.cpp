@@ -94,8 +94,8 @@ int main(int argc, char** argv) {
     QWidget* selection = p.program->selectionWindow();
     maximize(selection);
     ok &= capture(selection, file("fo1Vorwahl"));
-    for (auto [opener, panel] : {std::pair{"comSoGehts", "labSoGehts"},
-                                 std::pair{"labHinweis2", "labHinweis"}}) {
+    for (auto [opener, panel] :
+         {std::pair{"comSoGehts", "labSoGehts"}, std::pair{"labHinweis2", "labHinweis"}}) {
         p.click(opener);
         ok &= capture(selection, file(panel));
         QWidget* label = p.find(panel);

@@ -1,5 +1,5 @@
-#include "text/utf8.h"
 #include "support/fake_screen.h"
+#include "text/utf8.h"
 #include "validation/field_events.h"
 #include "validation/field_rules.h"
 #include "validation/key_filters.h"

@@ -163,20 +163,19 @@ TEST_P(GKPruefenStripWidth, EastingLimitsOfTheSelectedStrips) {
 
 INSTANTIATE_TEST_SUITE_P(
     BothWidths, GKPruefenStripWidth,
-    testing::Values(
-        StripCase{"3deg west limit", false, "2484700", {}},
-        StripCase{"3deg below west limit", false, "2484699.99", {S, Z, R3, FR}},
-        StripCase{"3deg east limit", false, "5538200", {}},
-        StripCase{"3deg above east limit", false, "5538200.01", {S, Z, R4, FR}},
-        StripCase{"3deg strip 1 is west of Germany", false, "1484700", {S, Z, R3, FR}},
-        StripCase{"6deg west limit", true, "1484700", {}},
-        StripCase{"6deg below west limit", true, "1484699.99", {S, Z, R3, FR}},
-        StripCase{"6deg east limit", true, "3350587", {}},
-        StripCase{"6deg above east limit", true, "3350587.01", {S, Z, R4, FR}},
-        // Used to be refused as lying west of Germany (3° limits in 6° strips).
-        StripCase{"6deg 50N 10E", true, "2356630.99", {}},
-        StripCase{"6deg strip 3 east of 15E", true, "3340000", {}},
-        StripCase{"6deg strip 4 is east of Germany", true, "4485221", {S, Z, R4, FR}}),
+    testing::Values(StripCase{"3deg west limit", false, "2484700", {}},
+                    StripCase{"3deg below west limit", false, "2484699.99", {S, Z, R3, FR}},
+                    StripCase{"3deg east limit", false, "5538200", {}},
+                    StripCase{"3deg above east limit", false, "5538200.01", {S, Z, R4, FR}},
+                    StripCase{"3deg strip 1 is west of Germany", false, "1484700", {S, Z, R3, FR}},
+                    StripCase{"6deg west limit", true, "1484700", {}},
+                    StripCase{"6deg below west limit", true, "1484699.99", {S, Z, R3, FR}},
+                    StripCase{"6deg east limit", true, "3350587", {}},
+                    StripCase{"6deg above east limit", true, "3350587.01", {S, Z, R4, FR}},
+                    // Used to be refused as lying west of Germany (3° limits in 6° strips).
+                    StripCase{"6deg 50N 10E", true, "2356630.99", {}},
+                    StripCase{"6deg strip 3 east of 15E", true, "3340000", {}},
+                    StripCase{"6deg strip 4 is east of Germany", true, "4485221", {S, Z, R4, FR}}),
     [](const testing::TestParamInfo<StripCase>& row) {
         std::string name = row.param.name;
         for (char& ch : name)

@@ -18,7 +18,7 @@ namespace lw {
 // boxes are shown on the real screen at once; whether a procedure failed is
 // what it returns, not what it showed.
 class RunScreen : public CalcScreen {
-  public:
+public:
     explicit RunScreen(CalcScreen& real) : real_(real) {}
 
     std::string text(Element e) const override;
@@ -38,7 +38,7 @@ class RunScreen : public CalcScreen {
     // Writes the held-back texts to the real screen, in the order written.
     void commit();
 
-  private:
+private:
     CalcScreen& real_;
     std::vector<std::pair<Element, std::string>> pending_;
 };

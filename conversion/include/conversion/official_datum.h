@@ -30,7 +30,7 @@ struct OfficialResult {
 };
 
 class OfficialDatum {
-  public:
+public:
     virtual ~OfficialDatum() = default;
     // Whether the transformation can be done at all (module and grid there).
     virtual bool gridAvailable() = 0;
@@ -42,7 +42,7 @@ class OfficialDatum {
 // files that opens and offers the expected interface, at the first call of
 // either function, and keeps it loaded.
 class OfficialDatumModule final : public OfficialDatum {
-  public:
+public:
     explicit OfficialDatumModule(std::vector<std::string> candidateFiles);
     ~OfficialDatumModule() override;
     OfficialDatumModule(const OfficialDatumModule&) = delete;
@@ -51,7 +51,7 @@ class OfficialDatumModule final : public OfficialDatum {
     bool gridAvailable() override;
     OfficialResult transform(OfficialDirection direction, GeoPoint p) override;
 
-  private:
+private:
     struct Calls;
     Calls* load();
 
@@ -73,13 +73,13 @@ OfficialDatum& officialDatum();
 // Puts another transformation in place of the program's for its lifetime
 // (tests: a stand-in, or the module at a path of the test's choosing).
 class ScopedOfficialDatum {
-  public:
+public:
     explicit ScopedOfficialDatum(OfficialDatum& replacement);
     ~ScopedOfficialDatum();
     ScopedOfficialDatum(const ScopedOfficialDatum&) = delete;
     ScopedOfficialDatum& operator=(const ScopedOfficialDatum&) = delete;
 
-  private:
+private:
     OfficialDatum* previous_;
 };
 

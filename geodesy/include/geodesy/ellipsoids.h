@@ -30,7 +30,7 @@ struct Ellipsoid {
 namespace ellipsoid {
 
 // Bessel 1841: the ellipsoid of DHDN (Potsdam datum) and of Gauss-Krueger.
-inline constexpr Ellipsoid Bessel{6377397.155,      0.0033427731816161, 6356078.96282175,
+inline constexpr Ellipsoid Bessel{6377397.155,        0.0033427731816161, 6356078.96282175,
                                   0.0816968312157118, 0.0819708411451664, 6398786.84807061};
 // Hayford 1909 (International 1924): the ellipsoid of ED50 and older UTM maps.
 inline constexpr Ellipsoid Hayford{6378388.0,         0.00336700336700337, 6356911.94612795,

@@ -46,7 +46,9 @@ int zoneNumber(float lonDeg);
 int zoneWithExceptions(int zone, char band, double lonDeg);
 
 // Central meridian of a zone, degrees.
-inline double utmCentralMeridianDeg(double zone) { return (zone - 30) * 6 - 3; }
+inline double utmCentralMeridianDeg(double zone) {
+    return (zone - 30) * 6 - 3;
+}
 
 // Forward series into the given zone, unrounded; the false northing is added
 // south of the equator. None when the result is not finite.

@@ -16,6 +16,8 @@
 namespace lw {
 
 // Elements of the calculation screen, named as on the screen (objectName).
+// One row per mask.
+// clang-format off
 enum class Element {
     // Input mask 1: decimal degrees
     texBreite, texLaenge, optDezN, optDezS, optDezE, optDezW,
@@ -49,6 +51,7 @@ enum class Element {
     labGenauigkeit,
     Count_
 };
+// clang-format on
 
 inline constexpr std::size_t kElementCount = static_cast<std::size_t>(Element::Count_);
 
@@ -60,13 +63,13 @@ std::optional<Element> elementByName(std::string_view name);
 
 // The twenty output fields in the order the output mask is emptied.
 inline constexpr std::array<Element, 20> kOutputFields = {
-    Element::texBreiteAUS,     Element::texLaengeAUS,       Element::texBreiteGradAUS,
+    Element::texBreiteAUS,       Element::texLaengeAUS,     Element::texBreiteGradAUS,
     Element::texBreiteMinuteAUS, Element::texLaengeGradAUS, Element::texLaengeMinuteAUS,
-    Element::texBGradAUS,      Element::texBMinuteAUS,      Element::texBSekundeAUS,
-    Element::texLGradAUS,      Element::texLMinuteAUS,      Element::texLSekundeAUS,
-    Element::texZone2,         Element::texRechts2,         Element::texHoch2,
-    Element::texMilUTM,        Element::texREFAUS,          Element::texGKRechtsAUS,
-    Element::texGKHochAUS,     Element::texMeridianAUS,
+    Element::texBGradAUS,        Element::texBMinuteAUS,    Element::texBSekundeAUS,
+    Element::texLGradAUS,        Element::texLMinuteAUS,    Element::texLSekundeAUS,
+    Element::texZone2,           Element::texRechts2,       Element::texHoch2,
+    Element::texMilUTM,          Element::texREFAUS,        Element::texGKRechtsAUS,
+    Element::texGKHochAUS,       Element::texMeridianAUS,
 };
 
 class CalcScreen : public MessageSink {

@@ -21,7 +21,7 @@ struct RecordedBox {
 std::string iconWord(MessageIcon icon);
 
 class RecordingPlatform : public ui::Platform {
-  public:
+public:
     // `report` receives one output line per box ("message ICON \"TEXT\"")
     // and per audible sound ("sound"), as they happen.
     explicit RecordingPlatform(std::function<void(const std::string&)> report);
@@ -41,7 +41,7 @@ class RecordingPlatform : public ui::Platform {
     int takeSoundCount();
     bool hasQuit() const { return quit_; }
 
-  private:
+private:
     std::function<void(const std::string&)> report_;
     std::deque<RecordedBox> unchecked_;
     ui::Answer nextAnswer_ = ui::Answer::No;

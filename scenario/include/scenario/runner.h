@@ -16,14 +16,14 @@ namespace lw::scenario {
 // Whatever one file runs against: built over the file's recording platform,
 // started (its first screen shown), and destroyed when the file ends.
 class ProgramUnderTest {
-  public:
+public:
     virtual ~ProgramUnderTest() = default;
 };
 
 using ProgramFactory = std::function<std::unique_ptr<ProgramUnderTest>(ui::Platform&)>;
 
 class Runner {
-  public:
+public:
     Runner(ProgramFactory factory, std::ostream& out);
     ~Runner();
 
@@ -44,7 +44,7 @@ class Runner {
     void fail(const std::string& file, int line, const std::string& expected,
               const std::string& found);
 
-  private:
+private:
     ProgramFactory factory_;
     std::ostream& out_;
     int passed_ = 0;
