@@ -239,10 +239,17 @@ std::optional<PastedCoordinate> geographic(int notation, std::u32string_view tex
     return coordinate;
 }
 
+// The value of a run of digits, at most kBeyondAnyMeridian: a pasted text
+// may carry any number of digits, and a longer run fits no strip anyway.
+constexpr int kBeyondAnyMeridian = 1000;
+
 int digitValue(const std::u32string& digits) {
     int value = 0;
-    for (char32_t c : digits)
+    for (char32_t c : digits) {
         value = value * 10 + static_cast<int>(c - U'0');
+        if (value >= kBeyondAnyMeridian)
+            return kBeyondAnyMeridian;
+    }
     return value;
 }
 

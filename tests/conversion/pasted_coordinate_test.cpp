@@ -169,14 +169,16 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{kUTMref, "32U NU 123 4567"}, Refused{kUTMref, "32U NU 12 34 56"},
         Refused{kUTMref, "32U 0571595 5365251"}));
 
-INSTANTIATE_TEST_SUITE_P(GaussKrueger, UnrecognisedText,
-                         ::testing::Values(Refused{kGaussKrueger, "3571686.39"},
-                                           Refused{kGaussKrueger, "3571686.39 5540758.79 1"},
-                                           Refused{kGaussKrueger, "H 3571686.39 R 5540758.79"},
-                                           Refused{kGaussKrueger,
-                                                   "3571686.39 5540758.79 E012°"}, // neither width
-                                           Refused{kGaussKrueger, "3571686.39 5540758.79 E9.5"},
-                                           Refused{kGaussKrueger, "3571686.39 x 5540758.79"}));
+INSTANTIATE_TEST_SUITE_P(
+    GaussKrueger, UnrecognisedText,
+    ::testing::Values(Refused{kGaussKrueger, "3571686.39"},
+                      Refused{kGaussKrueger, "3571686.39 5540758.79 1"},
+                      Refused{kGaussKrueger, "H 3571686.39 R 5540758.79"},
+                      Refused{kGaussKrueger, "3571686.39 5540758.79 E012°"}, // neither width
+                      Refused{kGaussKrueger, "3571686.39 5540758.79 E9.5"},
+                      // more digits than an int holds
+                      Refused{kGaussKrueger, "3571686.39 5540758.79 E55407581600°"},
+                      Refused{kGaussKrueger, "3571686.39 x 5540758.79"}));
 
 TEST(TakesWholeCoordinate, OnlyTheFirstFieldOfEachMask) {
     for (Element first :
