@@ -1,5 +1,6 @@
 #include "conversion/pasted_coordinate.h"
 
+#include "geodesy/gauss_krueger.h"
 #include "model/job.h"
 #include "text/utf8.h"
 #include "validation/field_rules.h"
@@ -254,14 +255,15 @@ int digitValue(const std::u32string& digits) {
 }
 
 // The strip width a central meridian means with the strip number (the first
-// digit of the easting): 3° strips have their meridian at 3 × number, 6°
-// strips at 6 × number − 3. nullopt when it fits neither; no option where it
-// fits both (strip 1 at 3°).
+// digit of the easting), by the one rule the projection uses. nullopt when it
+// fits neither width: such a text is no whole coordinate. No option where it
+// fits both (strip 0, which the checks refuse anyway).
 std::optional<std::vector<Element>> stripWidthOptions(const std::u32string& easting,
                                                       const std::u32string& meridian) {
     const int strip = static_cast<int>(easting.front() - U'0');
-    const int degrees = digitValue(meridian);
-    const bool three = degrees == 3 * strip, six = degrees == 6 * strip - 3;
+    const double degrees = digitValue(meridian);
+    const bool three = degrees == gkCentralMeridianDeg(strip, 3);
+    const bool six = degrees == gkCentralMeridianDeg(strip, 6);
     if (three && six)
         return std::vector<Element>{};
     if (three)

@@ -18,7 +18,7 @@ TransverseMercator gkProjection(double centralMeridianDeg) {
 GkStrip gkStripOfLongitude(double lonDeg, int widthDeg) {
     const double half = widthDeg / 2.0;
     const double k = std::floor((lonDeg + half) / widthDeg);
-    return {k, widthDeg * k};
+    return {k, gkCentralMeridianDeg(k, widthDeg)};
 }
 
 std::optional<GkPoint> gkForward(double latDeg, double lonDeg, const GkStrip& strip) {

@@ -70,7 +70,7 @@ ProcedureOutcome GKnachGeo(std::string& hoch, std::string& rechts, std::string& 
                            MessageSink& messages) {
     const double stripNo = readNumber(rechts.substr(0, 1));
     const double y = readNumber(rechts) - kGkFalseEastingM - stripNo * kGkStripMultiplierM;
-    const double L0 = stripWidthDeg(stripWidth) * stripNo;
+    const double L0 = gkCentralMeridianDeg(stripNo, stripWidthDeg(stripWidth));
 
     if (L0 > kEasternmostGermanMeridianDeg) {
         return ProcedureOutcome::showing(messages, MessageIcon::Critical, kStripTooWideText);

@@ -3,6 +3,7 @@
 #include "conversion/datum_stage.h"
 #include "conversion/official_datum.h"
 #include "model/notations.h"
+#include "ui/help_panel.h"
 #include "ui/look.h"
 #include "ui/texts.h"
 #include "ui/widgets.h"
@@ -14,6 +15,7 @@
 #include <QResizeEvent>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 #include <algorithm>
 
@@ -22,9 +24,9 @@ namespace {
 
 using look::twipRect;
 
+// Names and captions of the ellipsoid buttons, in the order of
+// kEllipsoidLetters (GRS80, Bessel, Hayford).
 struct EllipsoidInfo {
-    const char* jobName; // as stored in StartEllipsoid / ZielEllipsoid
-    char pairLetter;     // letter in EllipsoidPaar
     const char* startName;
     const char* startCaption;
     const char* targetName;
@@ -32,9 +34,9 @@ struct EllipsoidInfo {
 };
 
 constexpr std::array<EllipsoidInfo, 3> kEllipsoids = {{
-    {kGRS80, 'A', "comGRSEin", "GRS80 (WGS 84; ETR89)", "comGRSAus", "GRS80"},
-    {kBessel, 'B', "comBesselEIN", "BESSEL (DHDN; Potsdam; GK)", "comBesselAUS", "BESSEL"},
-    {kHayford, 'C', "comHayfordEIN", "HAYFORD (ED50)", "comHayfordAUS", "HAYFORD"},
+    {"comGRSEin", "GRS80 (WGS 84; ETR89)", "comGRSAus", "GRS80"},
+    {"comBesselEIN", "BESSEL (DHDN; Potsdam; GK)", "comBesselAUS", "BESSEL"},
+    {"comHayfordEIN", "HAYFORD (ED50)", "comHayfordAUS", "HAYFORD"},
 }};
 
 struct FormatInfo {
@@ -78,25 +80,10 @@ constexpr const char* kOfficialCaption = "Amtliche Umrechnung DHDN ↔ ETRS89 (B
 // The hint text keeps its own line breaks; where its widest line does not fit
 // the window, its font steps down to at most this size before lines wrap.
 constexpr int kSmallestHintPixels = 12;
-constexpr int kPanelMargin = 8; // pixels
 
 constexpr const char* kTitle = "Lagewandler  V 7.7       01.02.2014";
 
 const QColor kChosen[2] = {QColor(look::kChosenStart), QColor(look::kChosenTarget)};
-
-// The format buttons an ellipsoid leaves enabled, and the choices it keeps.
-bool offers(const std::string& ellipsoid, int code) {
-    if (ellipsoid.empty())
-        return true; // none chosen yet: nothing to hold against a format
-    return offersNotation(ellipsoid, static_cast<std::uint8_t>(code));
-}
-
-std::string ellipsoidOfLetter(char letter) {
-    for (const EllipsoidInfo& e : kEllipsoids)
-        if (e.pairLetter == letter)
-            return e.jobName;
-    return std::string();
-}
 
 ScreenButton* makeButton(QWidget* parent, const char* name, const char* caption, QRect geometry,
                          QColor colour) {
@@ -120,29 +107,6 @@ ClickableLabel* makeLabel(QWidget* parent, const char* name, const QString& capt
     return label;
 }
 
-// A help panel: the label inside a borderless scrolling area of its colour,
-// so that its whole text can be read on any display, and a click, Enter,
-// Space or Escape on it closes it.
-QScrollArea* makePanel(QWidget* parent, ClickableLabel* label, QColor colour) {
-    auto* area = new QScrollArea(parent);
-    area->setFrameShape(QFrame::NoFrame);
-    area->setWidgetResizable(true);
-    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    area->setFocusPolicy(Qt::NoFocus);
-    look::setBackground(area, colour);
-    look::setBackground(area->viewport(), colour);
-    label->setFocusPolicy(Qt::StrongFocus);
-    // Keeps the text clear of the window's edge and of the focus frame.
-    label->setContentsMargins(kPanelMargin, kPanelMargin, kPanelMargin, kPanelMargin);
-    label->setAccessibleDescription(
-        QStringLiteral("Schließen mit Klick, Eingabetaste, Leertaste oder Esc"));
-    // The label goes into the area when the panel first opens: laying out
-    // its text loads fonts that start-up need not wait for.
-    label->hide();
-    area->hide();
-    return area;
-}
-
 // Colours a button chosen or not, and says so to assistive technology too:
 // the colour alone tells a screen reader nothing.
 void showChoice(ScreenButton* button, bool chosen, QColor chosenColour) {
@@ -160,15 +124,14 @@ QFrame* makeLine(QWidget* parent, const char* name) {
 } // namespace
 
 SelectionScreen::SelectionScreen(ConversionJob& job, Platform& platform)
-    : job_(job), platform_(platform) {
-    job_ = ConversionJob{};
+    : platform_(platform), rules_(job, *this, [] { return officialDatum().gridAvailable(); }) {
     setObjectName(QStringLiteral("fo1Vorwahl"));
     setWindowTitle(QString::fromLatin1(kTitle));
     look::setScreenLook(this);
     setFont(look::screenFont());
     build();
-    pressStartEllipsoid(kGrs80);
-    ellipsoidButtons_[Start][kGrs80]->setFocus();
+    rules_.load();
+    ellipsoidButtons_[Start][kGrs80Button]->setFocus();
 }
 
 void SelectionScreen::build() {
@@ -205,7 +168,7 @@ void SelectionScreen::buildEllipsoidFrame(Side side) {
         twipRect(kSideLeft[side], kEllipsoidTop, kEllipsoidFrameWidth, kEllipsoidFrameHeight));
     look::setFrameLook(frame);
     ellipsoidFrames_[side] = frame;
-    for (int i = 0; i < kEllipsoidCount; ++i) {
+    for (int i = 0; i < kEllipsoidButtonCount; ++i) {
         const EllipsoidInfo& info = kEllipsoids[static_cast<std::size_t>(i)];
         auto* button = makeButton(frame, side == Start ? info.startName : info.targetName,
                                   side == Start ? info.startCaption : info.targetCaption,
@@ -213,7 +176,8 @@ void SelectionScreen::buildEllipsoidFrame(Side side) {
                                            kEllipsoidButtonTop + i * kEllipsoidButtonHeight,
                                            kEllipsoidButtonWidth, kEllipsoidButtonHeight),
                                   look::buttonFace());
-        connect(button, &QPushButton::clicked, this, [this, side, i] { pressEllipsoid(side, i); });
+        connect(button, &QPushButton::clicked, this,
+                [this, side, i] { rules_.pressEllipsoid(selectionSide(side), i); });
         ellipsoidButtons_[side][static_cast<std::size_t>(i)] = button;
     }
 }
@@ -236,7 +200,7 @@ void SelectionScreen::buildFormatFrame(Side side) {
                      kFormatButtonWidth, kFormatButtonHeight),
             look::buttonFace());
         connect(button, &QPushButton::clicked, this,
-                [this, side, code] { pressFormat(side, code); });
+                [this, side, code] { rules_.pressFormat(selectionSide(side), code); });
         formatButtons_[side][static_cast<std::size_t>(code - 1)] = button;
     }
 }
@@ -260,18 +224,12 @@ void SelectionScreen::buildButtons() {
 }
 
 void SelectionScreen::buildPanels() {
-    labHinweis_ = makeLabel(this, "labHinweis", QString(), rect(), QColor(look::kHint),
-                            look::courierFont(kHintPoints));
-    hintPanel_ = makePanel(this, labHinweis_, QColor(look::kHint));
-    for (auto signal :
-         {&ClickableLabel::clicked, &ClickableLabel::activated, &ClickableLabel::cancelled})
-        connect(labHinweis_, signal, this, &SelectionScreen::closeHint);
-    labSoGehts_ = makeLabel(this, "labSoGehts", QString(), rect(), QColor(look::kGrey),
-                            look::courierFont(kGuidePoints));
-    guidePanel_ = makePanel(this, labSoGehts_, QColor(look::kGrey));
-    for (auto signal :
-         {&ClickableLabel::clicked, &ClickableLabel::activated, &ClickableLabel::cancelled})
-        connect(labSoGehts_, signal, this, &SelectionScreen::closeGuide);
+    hintPanel_ =
+        new HelpPanel(this, "labHinweis", QColor(look::kHint), look::courierFont(kHintPoints));
+    connect(hintPanel_, &HelpPanel::closed, this, &SelectionScreen::closeHint);
+    guidePanel_ =
+        new HelpPanel(this, "labSoGehts", QColor(look::kGrey), look::courierFont(kGuidePoints));
+    connect(guidePanel_, &HelpPanel::closed, this, &SelectionScreen::closeGuide);
     line1_ = makeLine(this, "Line1");
     line2_ = makeLine(this, "Line2");
 }
@@ -287,7 +245,7 @@ void SelectionScreen::buildOfficialChoice() {
                                       kFormatFrameGap));
     chkAmtlich_->setEnabled(false);
     connect(chkAmtlich_, &QCheckBox::toggled, this,
-            [this](bool checked) { job_.Amtlich = checked; });
+            [this](bool checked) { rules_.chooseOfficial(checked); });
 }
 
 void SelectionScreen::setTabOrder() {
@@ -310,140 +268,57 @@ void SelectionScreen::setTabOrder() {
 }
 
 void SelectionScreen::activate() {
-    pressTargetEllipsoid(kGrs80);
-    pressStartEllipsoid(kGrs80);
+    rules_.activate();
 }
 
 void SelectionScreen::prepareReturn() {
-    comZahlenEingabe_->setEnabled(false);
-    ZielEllipsoideDisablen();
+    rules_.prepareReturn();
 }
 
 void SelectionScreen::ZielEllipsoideDisablen() {
-    for (ScreenButton* b : ellipsoidButtons_[Target])
-        b->setEnabled(false);
-}
-
-void SelectionScreen::AusgabeformateDisablen() {
-    for (ScreenButton* b : formatButtons_[Target])
-        b->setEnabled(false);
-}
-
-void SelectionScreen::pressEllipsoid(Side side, int index) {
-    if (side == Start)
-        pressStartEllipsoid(index);
-    else
-        pressTargetEllipsoid(index);
-}
-
-void SelectionScreen::pressStartEllipsoid(int index) {
-    for (int i = 0; i < kEllipsoidCount; ++i)
-        showChoice(ellipsoidButtons_[Start][static_cast<std::size_t>(i)], i == index,
-                   kChosen[Start]);
-    job_.StartEllipsoid = kEllipsoids[static_cast<std::size_t>(index)].jobName;
-    for (ScreenButton* b : ellipsoidButtons_[Target])
-        b->setEnabled(true);
-    enableOfferedFormats(Start, job_.StartEllipsoid);
-    AusgabeformateDisablen();
-    if (index == kGrs80)
-        pressTargetEllipsoid(kGrs80);
-    clearStaleChoices();
-    offerOfficialChoice();
-}
-
-void SelectionScreen::pressTargetEllipsoid(int index) {
-    const EllipsoidInfo& info = kEllipsoids[static_cast<std::size_t>(index)];
-    for (int i = 0; i < kEllipsoidCount; ++i)
-        showChoice(ellipsoidButtons_[Target][static_cast<std::size_t>(i)], i == index,
-                   kChosen[Target]);
-    job_.ZielEllipsoid = info.jobName;
-    for (const EllipsoidInfo& start : kEllipsoids)
-        if (job_.StartEllipsoid == start.jobName)
-            job_.EllipsoidPaar = std::string{start.pairLetter, info.pairLetter};
-    enableOfferedFormats(Target, job_.ZielEllipsoid);
-    PaarFormateDisablen();
-    clearStaleChoices();
-    offerOfficialChoice();
-}
-
-// The official transformation joins DHDN and ETRS89 only: the box is enabled
-// for a Bessel <-> GRS80 job where PROJ can open the grid, and unchecked and
-// disabled otherwise. PROJ is first asked here, when such a pair is first
-// chosen, so that starting the program never waits for it.
-void SelectionScreen::offerOfficialChoice() {
-    const bool offered = officialDatumOffered(job_.StartEllipsoid, job_.ZielEllipsoid);
-    if (offered && !gridAsked_) {
-        gridAsked_ = true;
-        gridAvailable_ = officialDatum().gridAvailable();
-        if (!gridAvailable_)
-            chkAmtlich_->setToolTip(QString::fromUtf8(kGridMissingText));
-    }
-    const bool enabled = offered && gridAvailable_;
-    if (!enabled)
-        chkAmtlich_->setChecked(false);
-    chkAmtlich_->setEnabled(enabled);
-    job_.Amtlich = chkAmtlich_->isChecked();
-}
-
-void SelectionScreen::enableOfferedFormats(Side side, const std::string& ellipsoid) {
-    for (int code = 1; code <= kFormatCount; ++code)
-        formatButtons_[side][static_cast<std::size_t>(code - 1)]->setEnabled(
-            offers(ellipsoid, code));
-}
-
-// Only disables, by the pair's letters. The first letter rules the input
-// column, the second the output column.
-void SelectionScreen::PaarFormateDisablen() {
-    if (job_.EllipsoidPaar.size() != 2)
-        return;
-    for (Side side : {Start, Target}) {
-        const std::string ellipsoid = ellipsoidOfLetter(job_.EllipsoidPaar[side == Start ? 0 : 1]);
-        for (int code = 1; code <= kFormatCount; ++code)
-            if (!offers(ellipsoid, code))
-                formatButtons_[side][static_cast<std::size_t>(code - 1)]->setEnabled(false);
-    }
-}
-
-// A format chosen earlier that the ellipsoid of its side no longer offers is
-// cleared, so the calculation never meets a combination this screen does not
-// offer (UTM on Bessel, Gauss-Krueger elsewhere).
-void SelectionScreen::clearStaleChoices() {
-    if (job_.FormatEIN != kKeinFormat && !offers(job_.StartEllipsoid, job_.FormatEIN)) {
-        job_.FormatEIN = kKeinFormat;
-        colourColumn(Start, kKeinFormat);
-    }
-    if (job_.FormatAUS != kKeinFormat && !offers(job_.ZielEllipsoid, job_.FormatAUS)) {
-        job_.FormatAUS = kKeinFormat;
-        colourColumn(Target, kKeinFormat);
-    }
-    if (job_.FormatEIN == kKeinFormat || job_.FormatAUS == kKeinFormat)
-        comZahlenEingabe_->setEnabled(false);
-}
-
-void SelectionScreen::colourColumn(Side side, int chosenCode) {
-    for (int code = 1; code <= kFormatCount; ++code)
-        showChoice(formatButtons_[side][static_cast<std::size_t>(code - 1)], code == chosenCode,
-                   kChosen[side]);
-}
-
-void SelectionScreen::pressFormat(Side side, int code) {
-    colourColumn(side, code);
-    (side == Start ? job_.FormatEIN : job_.FormatAUS) = static_cast<std::uint8_t>(code);
-    ZahlenEingabeEnablen();
-}
-
-// Enables "Weiter zur Zahleneingabe" once both formats are chosen; it never
-// disables it.
-void SelectionScreen::ZahlenEingabeEnablen() {
-    if (job_.FormatEIN != kKeinFormat && job_.FormatAUS != kKeinFormat)
-        comZahlenEingabe_->setEnabled(true);
+    rules_.ZielEllipsoideDisablen();
 }
 
 void SelectionScreen::pressZahlenEingabe() {
-    if (job_.FormatEIN == kKeinFormat || job_.FormatAUS == kKeinFormat)
-        return;
-    job_.Aufgabe = std::to_string(job_.FormatEIN) + std::to_string(job_.FormatAUS);
-    emit calculationRequested();
+    if (rules_.pressZahlenEingabe())
+        emit calculationRequested();
+}
+
+ScreenButton* SelectionScreen::ellipsoidButton(SelectionSide side, int index) const {
+    return ellipsoidButtons_[static_cast<std::size_t>(side)][static_cast<std::size_t>(index)];
+}
+
+ScreenButton* SelectionScreen::formatButton(SelectionSide side, int code) const {
+    return formatButtons_[static_cast<std::size_t>(side)][static_cast<std::size_t>(code - 1)];
+}
+
+void SelectionScreen::showEllipsoidChosen(SelectionSide side, int index, bool chosen) {
+    showChoice(ellipsoidButton(side, index), chosen, kChosen[static_cast<std::size_t>(side)]);
+}
+
+void SelectionScreen::setEllipsoidEnabled(SelectionSide side, int index, bool enabled) {
+    ellipsoidButton(side, index)->setEnabled(enabled);
+}
+
+void SelectionScreen::showFormatChosen(SelectionSide side, int code, bool chosen) {
+    showChoice(formatButton(side, code), chosen, kChosen[static_cast<std::size_t>(side)]);
+}
+
+void SelectionScreen::setFormatEnabled(SelectionSide side, int code, bool enabled) {
+    formatButton(side, code)->setEnabled(enabled);
+}
+
+void SelectionScreen::setContinueEnabled(bool enabled) {
+    comZahlenEingabe_->setEnabled(enabled);
+}
+
+// Shown without reporting back: only the user's own clicks are choices.
+void SelectionScreen::showOfficialChoice(bool enabled, bool checked, std::string_view tooltip) {
+    const QSignalBlocker quiet(chkAmtlich_);
+    chkAmtlich_->setChecked(checked);
+    chkAmtlich_->setEnabled(enabled);
+    chkAmtlich_->setToolTip(
+        QString::fromUtf8(tooltip.data(), static_cast<qsizetype>(tooltip.size())));
 }
 
 void SelectionScreen::pressBeenden() {
@@ -478,8 +353,8 @@ void SelectionScreen::VorwahlVerbergen() {
 
 void SelectionScreen::openGuide() {
     VorwahlVerbergen();
-    labSoGehts_->setText(texts::guide());
-    showPanel(guidePanel_, labSoGehts_);
+    guidePanel_->open(texts::guide());
+    raiseLines();
 }
 
 void SelectionScreen::closeGuide() {
@@ -490,9 +365,9 @@ void SelectionScreen::closeGuide() {
 
 void SelectionScreen::openHint() {
     VorwahlVerbergen();
-    labHinweis_->setText(texts::hint());
-    fitHintText();
-    showPanel(hintPanel_, labHinweis_);
+    hintPanel_->fitLines(texts::hint(), QStringLiteral("\r\n"), kSmallestHintPixels);
+    hintPanel_->open(texts::hint());
+    raiseLines();
 }
 
 void SelectionScreen::closeHint() {
@@ -501,40 +376,9 @@ void SelectionScreen::closeHint() {
     labHinweis2_->setFocus(Qt::OtherFocusReason);
 }
 
-void SelectionScreen::showPanel(QScrollArea* panel, ClickableLabel* label) {
-    if (panel->widget() != label) {
-        panel->setWidget(label);
-        label->show();
-    }
-    panel->verticalScrollBar()->setValue(0);
-    panel->show();
-    panel->raise();
+void SelectionScreen::raiseLines() {
     line1_->raise();
     line2_->raise();
-    label->setFocus(Qt::OtherFocusReason);
-}
-
-// The hint text has its own line breaks. Wrapped again by the label, a line a
-// little too wide would leave its last word alone on a line; instead the font
-// steps down until the widest line fits the window. Measured only here:
-// laying out the text loads its font, which start-up need not wait for.
-void SelectionScreen::fitHintText() {
-    const int room = width() - hintPanel_->verticalScrollBar()->sizeHint().width() -
-                     labHinweis_->contentsMargins().left() - labHinweis_->contentsMargins().right();
-    const QStringList lines = texts::hint().split(QStringLiteral("\r\n"));
-    QFont font = look::courierFont(kHintPoints);
-    for (;;) {
-        const QFontMetrics metrics(font);
-        int widest = 0;
-        for (const QString& line : lines)
-            widest = std::max(widest, metrics.horizontalAdvance(line));
-        if (widest <= room || font.pixelSize() <= kSmallestHintPixels) {
-            labHinweis_->setWordWrap(widest > room);
-            break;
-        }
-        font.setPixelSize(font.pixelSize() - 1);
-    }
-    labHinweis_->setFont(font);
 }
 
 void SelectionScreen::closeEvent(QCloseEvent* event) {
@@ -549,8 +393,8 @@ void SelectionScreen::closeEvent(QCloseEvent* event) {
 void SelectionScreen::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     const int w = width(), h = height();
-    guidePanel_->setGeometry(0, 0, w, h);
-    hintPanel_->setGeometry(0, 0, w, h);
+    guidePanel_->setGeometry(w, h);
+    hintPanel_->setGeometry(w, h);
     line1_->setGeometry(w - 1, 0, 1, h);
     line2_->setGeometry(0, h - 1, w, 1);
 }

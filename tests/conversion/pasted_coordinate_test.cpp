@@ -121,9 +121,18 @@ INSTANTIATE_TEST_SUITE_P(
         Recognised{kGaussKrueger, "3571686.39,5540758.79", "3571686.39|5540758.79", ""},
         Recognised{kGaussKrueger, "R 3571686,39 H 5540758,79 E009°", "3571686,39|5540758,79",
                    "optDrei"},
-        Recognised{kGaussKrueger, "r 2571686 h 5540758 e009", "2571686|5540758", "optSechs"},
-        // Strip 1 has its meridian at 3° in both widths: the text decides nothing.
-        Recognised{kGaussKrueger, "1571686 5540758 E003°", "1571686|5540758", ""}));
+        // The meridian of strip k is 3k in 3° strips and 6k in 6° strips; it
+        // sets the width. The reader once took 6k - 3 for 6° strips and left
+        // "E006°" and "E018°" pastes in 3° strips, where they computed nothing.
+        Recognised{kGaussKrueger, "r 2571686 h 5540758 e006", "2571686|5540758", "optDrei"},
+        Recognised{kGaussKrueger, "2571686 5540758 E012°", "2571686|5540758", "optSechs"},
+        Recognised{kGaussKrueger, "1571686 5540758 E003°", "1571686|5540758", "optDrei"},
+        Recognised{kGaussKrueger, "1571686.39 5540758.79 E006°", "1571686.39|5540758.79",
+                   "optSechs"},
+        Recognised{kGaussKrueger, "3290856.00 5655734.08 E018°", "3290856.00|5655734.08",
+                   "optSechs"},
+        // Strip 0 has its meridian at 0° in both widths: the text decides nothing.
+        Recognised{kGaussKrueger, "0571686 5540758 E000°", "0571686|5540758", ""}));
 
 // Texts that are not one whole coordinate of the mask: they go into the
 // focused field alone.
@@ -175,6 +184,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Refused{kGaussKrueger, "3571686.39 5540758.79 1"},
                       Refused{kGaussKrueger, "H 3571686.39 R 5540758.79"},
                       Refused{kGaussKrueger, "3571686.39 5540758.79 E012°"}, // neither width
+                      Refused{kGaussKrueger, "2571686 5540758 E009°"},       // 6k - 3 is no rule
                       Refused{kGaussKrueger, "3571686.39 5540758.79 E9.5"},
                       // more digits than an int holds
                       Refused{kGaussKrueger, "3571686.39 5540758.79 E55407581600°"},

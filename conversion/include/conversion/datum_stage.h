@@ -18,8 +18,10 @@ namespace lw {
 // The messages of the official transformation.
 inline constexpr const char* kGridMissingText =
     "Das Gitter BETA2007.gsb wurde nicht gefunden (Paket proj-data).";
+// Beyond the grid the user is told what is left to do.
 inline constexpr const char* kOutsideGridText =
-    "Der Punkt liegt außerhalb des Gebiets der amtlichen Umrechnung BeTA2007.";
+    "Der Punkt liegt außerhalb des Gebiets der amtlichen Umrechnung BeTA2007.\r\n"
+    "Ohne das Häkchen rechnet Lagewandler mit der Näherung nach Molodensky, etwa 3 m genau.";
 
 // Whether the official transformation can be chosen for this pair of start
 // and target ellipsoid: DHDN -> ETRS89 or ETRS89 -> DHDN.

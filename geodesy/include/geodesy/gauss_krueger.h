@@ -22,9 +22,17 @@ namespace lw {
 inline constexpr double kGkFalseEastingM = 500000;
 inline constexpr double kGkStripMultiplierM = 1000000;
 
+// Central meridian of strip `stripNumber` (the Rechtswert's millions) in
+// strips `widthDeg` wide (3 or 6): strips are counted from Greenwich, so the
+// meridian of strip k is width * k in both systems (6 deg strip 1 at 6 deg E,
+// 3 deg strip 3 at 9 deg E). Every reader and writer of a strip uses this.
+constexpr double gkCentralMeridianDeg(double stripNumber, int widthDeg) {
+    return widthDeg * stripNumber;
+}
+
 struct GkStrip {
     double number;             // k; the Rechtswert's millions
-    double centralMeridianDeg; // L0 = width * k
+    double centralMeridianDeg; // gkCentralMeridianDeg(k, width)
 };
 
 // Strip of a longitude: central meridians at multiples of the width (3 or 6);

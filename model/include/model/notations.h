@@ -10,10 +10,32 @@
 
 #include "model/job.h"
 
+#include <array>
 #include <cstdint>
 #include <string_view>
 
 namespace lw {
+
+// The three ellipsoids in the order the screens list them, with the letter
+// each has in the job's EllipsoidPaar.
+struct EllipsoidLetter {
+    const char* jobName;
+    char pairLetter;
+};
+
+inline constexpr std::array<EllipsoidLetter, 3> kEllipsoidLetters = {{
+    {kGRS80, 'A'},
+    {kBessel, 'B'},
+    {kHayford, 'C'},
+}};
+
+// The job name of a pair letter; "" for any other character.
+constexpr std::string_view ellipsoidOfPairLetter(char letter) {
+    for (const EllipsoidLetter& e : kEllipsoidLetters)
+        if (e.pairLetter == letter)
+            return e.jobName;
+    return {};
+}
 
 // The three UTM notations: civil, military, reference.
 constexpr bool isUtmNotation(std::uint8_t format) {

@@ -4,6 +4,7 @@
 // help panels and the quit button.
 #pragma once
 
+#include "conversion/selection_rules.h"
 #include "model/job.h"
 #include "ui/platform.h"
 
@@ -13,14 +14,17 @@
 class QCheckBox;
 class QFrame;
 class QGroupBox;
-class QScrollArea;
 
 namespace lw::ui {
 
 class ScreenButton;
 class ClickableLabel;
+class HelpPanel;
 
-class SelectionScreen : public QWidget {
+// The widgets of the selection screen. What is offered and chosen when, and
+// what goes into the job, is decided by SelectionRules; this class builds the
+// elements, forwards the presses and shows what the rules say.
+class SelectionScreen : public QWidget, private SelectionView {
     Q_OBJECT
 public:
     // Loads the screen: clears the job, builds every element, presses the
@@ -49,9 +53,11 @@ protected:
 
 private:
     enum Side { Start, Target };
-    static constexpr int kEllipsoidCount = 3;
     static constexpr int kFormatCount = 7;
-    static constexpr int kGrs80 = 0;
+
+    static SelectionSide selectionSide(Side side) {
+        return side == Start ? SelectionSide::Start : SelectionSide::Target;
+    }
 
     void build();
     void buildEllipsoidFrame(Side side);
@@ -61,20 +67,18 @@ private:
     void buildOfficialChoice();
     void setTabOrder();
 
-    void pressEllipsoid(Side side, int index);
-    void pressStartEllipsoid(int index);
-    void pressTargetEllipsoid(int index);
-    void pressFormat(Side side, int code);
     void pressZahlenEingabe();
     void pressBeenden();
 
-    void enableOfferedFormats(Side side, const std::string& ellipsoid);
-    void AusgabeformateDisablen(); // all seven output-format buttons
-    void PaarFormateDisablen();    // the formats the pair's ellipsoids do not offer
-    void ZahlenEingabeEnablen();
-    void clearStaleChoices();
-    void offerOfficialChoice();
-    void colourColumn(Side side, int chosenCode);
+    ScreenButton* ellipsoidButton(SelectionSide side, int index) const;
+    ScreenButton* formatButton(SelectionSide side, int code) const;
+    // SelectionView
+    void showEllipsoidChosen(SelectionSide side, int index, bool chosen) override;
+    void setEllipsoidEnabled(SelectionSide side, int index, bool enabled) override;
+    void showFormatChosen(SelectionSide side, int code, bool chosen) override;
+    void setFormatEnabled(SelectionSide side, int code, bool enabled) override;
+    void setContinueEnabled(bool enabled) override;
+    void showOfficialChoice(bool enabled, bool checked, std::string_view tooltip) override;
 
     // Show and hide the selection behind the help panels.
     void VorwahlZeigen();
@@ -84,29 +88,24 @@ private:
     void closeGuide();
     void openHint();
     void closeHint();
-    void showPanel(QScrollArea* panel, ClickableLabel* label);
-    void fitHintText();
+    void raiseLines();
 
-    ConversionJob& job_;
     Platform& platform_;
+    SelectionRules rules_;
 
     std::array<QGroupBox*, 2> ellipsoidFrames_{};
     std::array<QGroupBox*, 2> formatFrames_{};
-    std::array<std::array<ScreenButton*, kEllipsoidCount>, 2> ellipsoidButtons_{};
+    std::array<std::array<ScreenButton*, kEllipsoidButtonCount>, 2> ellipsoidButtons_{};
     std::array<std::array<ScreenButton*, kFormatCount>, 2> formatButtons_{};
     ScreenButton* comZahlenEingabe_ = nullptr;
     ScreenButton* comBeenden_ = nullptr;
     ScreenButton* comSoGehts_ = nullptr;
     ClickableLabel* labStartoptionen_ = nullptr;
     ClickableLabel* labHinweis2_ = nullptr;
-    ClickableLabel* labHinweis_ = nullptr;
-    ClickableLabel* labSoGehts_ = nullptr;
     // The official DHDN <-> ETRS89 transformation instead of Molodensky.
     QCheckBox* chkAmtlich_ = nullptr;
-    bool gridAsked_ = false; // PROJ is asked once, on the first Bessel <-> GRS80 pair
-    bool gridAvailable_ = false;
-    QScrollArea* hintPanel_ = nullptr;  // holds labHinweis
-    QScrollArea* guidePanel_ = nullptr; // holds labSoGehts
+    HelpPanel* hintPanel_ = nullptr;  // labHinweis
+    HelpPanel* guidePanel_ = nullptr; // labSoGehts
     QFrame* line1_ = nullptr;
     QFrame* line2_ = nullptr;
 };

@@ -1,0 +1,185 @@
+#include "conversion/selection_rules.h"
+
+#include "conversion/datum_stage.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+namespace lw {
+namespace {
+
+using S = SelectionSide;
+
+// The screen as the rules leave it: what each button shows, nothing else.
+struct ShownSelection : SelectionView {
+    std::array<std::array<bool, 3>, 2> ellipsoidChosen{}, ellipsoidEnabled{};
+    std::array<std::array<bool, 8>, 2> formatChosen{}, formatEnabled{};
+    bool continueEnabled = true;
+    bool officialEnabled = true, officialChecked = true;
+    std::string officialTooltip = "?";
+
+    static std::size_t at(S side) { return side == S::Start ? 0 : 1; }
+    void showEllipsoidChosen(S side, int index, bool chosen) override {
+        ellipsoidChosen[at(side)][static_cast<std::size_t>(index)] = chosen;
+    }
+    void setEllipsoidEnabled(S side, int index, bool enabled) override {
+        ellipsoidEnabled[at(side)][static_cast<std::size_t>(index)] = enabled;
+    }
+    void showFormatChosen(S side, int code, bool chosen) override {
+        formatChosen[at(side)][static_cast<std::size_t>(code)] = chosen;
+    }
+    void setFormatEnabled(S side, int code, bool enabled) override {
+        formatEnabled[at(side)][static_cast<std::size_t>(code)] = enabled;
+    }
+    void setContinueEnabled(bool enabled) override { continueEnabled = enabled; }
+    void showOfficialChoice(bool enabled, bool checked, std::string_view tooltip) override {
+        officialEnabled = enabled;
+        officialChecked = checked;
+        officialTooltip = std::string(tooltip);
+    }
+
+    // "1234560": the codes 1..7 whose buttons are enabled, 0 for the others.
+    std::string offered(S side) const {
+        std::string codes;
+        for (int code = 1; code <= 7; ++code)
+            codes += formatEnabled[at(side)][static_cast<std::size_t>(code)]
+                         ? static_cast<char>('0' + code)
+                         : '0';
+        return codes;
+    }
+};
+
+constexpr int kGrs80 = 0, kBessel = 1, kHayford = 2;
+
+struct Selection : ::testing::Test {
+    ConversionJob job;
+    ShownSelection view;
+    int gridQuestions = 0;
+    bool gridFound = true;
+    SelectionRules rules{job, view, [this] {
+                             ++gridQuestions;
+                             return gridFound;
+                         }};
+};
+
+TEST_F(Selection, LoadingClearsTheJobAndChoosesGrs80OnBothSides) {
+    job.Aufgabe = "77";
+    job.FormatEIN = 7;
+    rules.load();
+    EXPECT_EQ(job.StartEllipsoid, "GRS80");
+    EXPECT_EQ(job.ZielEllipsoid, "GRS80");
+    EXPECT_EQ(job.EllipsoidPaar, "AA");
+    EXPECT_EQ(job.Aufgabe, "");
+    EXPECT_EQ(job.FormatEIN, 0);
+    EXPECT_TRUE(view.ellipsoidChosen[0][kGrs80] && view.ellipsoidChosen[1][kGrs80]);
+    EXPECT_EQ(view.offered(S::Start), "1234560");
+    EXPECT_EQ(view.offered(S::Target), "1234560");
+    EXPECT_FALSE(view.continueEnabled);
+    EXPECT_EQ(gridQuestions, 0); // start-up never waits for PROJ
+}
+
+TEST_F(Selection, StartEllipsoidAloneLeavesThePairAndDisablesTheOutputColumn) {
+    rules.load();
+    rules.pressEllipsoid(S::Target, kBessel);
+    rules.pressEllipsoid(S::Start, kBessel);
+    EXPECT_EQ(job.EllipsoidPaar, "AB");
+    EXPECT_EQ(view.offered(S::Start), "1230007");
+    EXPECT_EQ(view.offered(S::Target), "0000000");
+    rules.pressEllipsoid(S::Target, kGrs80);
+    EXPECT_EQ(job.EllipsoidPaar, "BA");
+    EXPECT_EQ(view.offered(S::Target), "1234560");
+    rules.pressEllipsoid(S::Start, kHayford); // the pair follows only a target press
+    EXPECT_EQ(job.EllipsoidPaar, "BA");
+    EXPECT_EQ(job.StartEllipsoid, "Hayford");
+}
+
+TEST_F(Selection, BothFormatsEnableContinueAndMakeTheTaskCode) {
+    rules.load();
+    EXPECT_FALSE(rules.pressZahlenEingabe());
+    rules.pressFormat(S::Start, 5);
+    EXPECT_FALSE(view.continueEnabled);
+    rules.pressFormat(S::Target, 2);
+    EXPECT_TRUE(view.continueEnabled);
+    EXPECT_TRUE(view.formatChosen[0][5] && view.formatChosen[1][2]);
+    EXPECT_FALSE(view.formatChosen[1][1]);
+    ASSERT_TRUE(rules.pressZahlenEingabe());
+    EXPECT_EQ(job.Aufgabe, "52");
+}
+
+TEST_F(Selection, AChoiceTheNewEllipsoidDoesNotOfferIsCleared) {
+    rules.load();
+    rules.pressFormat(S::Start, 4);
+    rules.pressFormat(S::Target, 1);
+    rules.pressEllipsoid(S::Start, kBessel); // no UTM on Bessel
+    EXPECT_EQ(job.FormatEIN, 0);
+    EXPECT_FALSE(view.formatChosen[0][4]);
+    EXPECT_FALSE(view.continueEnabled);
+    EXPECT_EQ(job.FormatAUS, 1); // decimal degrees exist everywhere
+}
+
+TEST_F(Selection, ReturnKeepsTheFormatsAndComesBackToGrs80) {
+    rules.load();
+    rules.pressEllipsoid(S::Start, kBessel);
+    rules.pressEllipsoid(S::Target, kBessel);
+    rules.pressFormat(S::Start, 7);
+    rules.pressFormat(S::Target, 7);
+    rules.prepareReturn();
+    EXPECT_FALSE(view.continueEnabled);
+    EXPECT_FALSE(view.ellipsoidEnabled[1][kGrs80]);
+    rules.activate();
+    EXPECT_EQ(job.EllipsoidPaar, "AA");
+    EXPECT_EQ(job.FormatEIN, 0); // Gauss-Krueger is not offered on GRS80
+    EXPECT_FALSE(view.continueEnabled);
+}
+
+TEST_F(Selection, OfficialBoxOnlyForBesselAndGrs80AndAskedForTheGridOnce) {
+    rules.load();
+    EXPECT_FALSE(view.officialEnabled);
+    EXPECT_EQ(view.officialTooltip, kOfficialPairOnlyText);
+    rules.pressEllipsoid(S::Start, kBessel);
+    rules.pressEllipsoid(S::Target, kGrs80);
+    EXPECT_TRUE(view.officialEnabled);
+    EXPECT_FALSE(view.officialChecked);
+    EXPECT_EQ(view.officialTooltip, "");
+    rules.pressEllipsoid(S::Target, kHayford);
+    rules.pressEllipsoid(S::Target, kGrs80);
+    EXPECT_EQ(gridQuestions, 1);
+}
+
+TEST_F(Selection, OfficialChoiceIsKeptAcrossOtherPairsAndReturns) {
+    rules.load();
+    rules.pressEllipsoid(S::Start, kBessel);
+    rules.pressEllipsoid(S::Target, kGrs80);
+    rules.chooseOfficial(true);
+    EXPECT_TRUE(job.Amtlich);
+    rules.pressEllipsoid(S::Target, kHayford);
+    EXPECT_FALSE(job.Amtlich);
+    EXPECT_FALSE(view.officialChecked);
+    rules.chooseOfficial(false); // a disabled box cannot be changed
+    rules.prepareReturn();
+    rules.activate();
+    EXPECT_FALSE(job.Amtlich);
+    rules.pressEllipsoid(S::Target, kBessel); // GRS80 -> Bessel
+    EXPECT_TRUE(job.Amtlich);
+    EXPECT_TRUE(view.officialChecked);
+    rules.chooseOfficial(false);
+    rules.pressEllipsoid(S::Start, kBessel);
+    rules.pressEllipsoid(S::Target, kGrs80);
+    EXPECT_FALSE(job.Amtlich);
+}
+
+TEST_F(Selection, WithoutTheGridTheBoxStaysDisabledAndSaysWhy) {
+    gridFound = false;
+    rules.load();
+    rules.pressEllipsoid(S::Start, kBessel);
+    rules.pressEllipsoid(S::Target, kGrs80);
+    rules.chooseOfficial(true);
+    EXPECT_FALSE(view.officialEnabled);
+    EXPECT_FALSE(job.Amtlich);
+    EXPECT_EQ(view.officialTooltip, kGridMissingText);
+}
+
+} // namespace
+} // namespace lw
