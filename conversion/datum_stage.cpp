@@ -3,7 +3,6 @@
 #include "conversion/official_datum.h"
 #include "procedures/procedures.h"
 #include "text/numtext.h"
-#include "validation/sound.h"
 
 namespace lw {
 namespace {
@@ -20,19 +19,14 @@ constexpr const char* kOfficialNote = "Datumsübergang amtlich (BeTA2007)";
 // corner: the point lies east and north of the named position, not around it.
 constexpr const char* kSquareNote = "Die Ziffern nennen die Südwestecke des Planquadrats.";
 
-// FehlerTon's number for the critical-stop sound.
-constexpr int kCriticalStopSound = 2;
-
 bool usesOfficialDatum(const ConversionJob& job) {
     return job.Amtlich && officialDatumOffered(job.StartEllipsoid, job.ZielEllipsoid);
 }
 
-// The refusal goes through the run's screen, so that the run counts it as a
-// failure and writes nothing.
+// The refusal ends the run: the outcome says it failed, so that nothing is
+// written, and names the message it showed.
 ProcedureOutcome refusePoint(DriverRun& run, const char* message) {
-    FehlerTon(run.screen, kCriticalStopSound);
-    run.out.AusgabeReset();
-    run.out.showMessage(MessageIcon::Critical, message);
+    refuseOutput(run, message);
     return ProcedureOutcome{true, message};
 }
 

@@ -1,6 +1,7 @@
 #include "conversion/driver_run.h"
 
-#include "validation/sound.h"
+#include "procedures/procedures.h"
+#include "validation/refusal.h"
 
 #include <algorithm>
 
@@ -29,22 +30,16 @@ void RunScreen::commit() {
     pending_.clear();
 }
 
-namespace {
-// FehlerTon's number for the critical-stop sound.
-constexpr int kCriticalStopSound = 2;
-} // namespace
-
+// Through the run's output screen, which drops what the run has held back.
 void refuseOutput(DriverRun& run, const std::string& message) {
-    FehlerTon(run.screen, kCriticalStopSound);
-    run.out.AusgabeReset();
-    run.screen.showMessage(MessageIcon::Critical, message);
+    refusal::refuseCritical(run.out, message);
 }
 
 std::string utmEllipsoidText(const std::string& ellipsoidName) {
     if (ellipsoidName == kGRS80)
-        return "WGS";
+        return kUtmTextGrs80;
     if (ellipsoidName == kHayford)
-        return "Hayford";
+        return kUtmTextHayford;
     return std::string();
 }
 

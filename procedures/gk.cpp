@@ -14,9 +14,6 @@ constexpr std::string_view kStripTooWideText =
     "Die gewählte Streifenbreite führt zu einem Punkt ausserhalb von Deutschland.\r\n"
     "Wählen Sie eine kleinere Streifenbreite.";
 
-// Marker in the meridian slot when a Rechtswert names no strip.
-constexpr const char* kFailureMarker = "Fehler";
-
 // Central meridians of the strips that cover Germany.
 constexpr double kEasternmostGermanMeridianDeg = 18;
 

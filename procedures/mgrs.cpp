@@ -12,9 +12,6 @@ namespace {
 
 constexpr int kPairs = 5; // digit pairs from 10 km down to 1 m
 
-// Marker in the 100 m slot when a letter names no square.
-constexpr const char* kFailureMarker = "Fehler";
-
 // Substring from 1-based `start`: a start before the text faults, a start
 // beyond it gives "" (as the procedures' character lookups behave).
 std::string mid(std::string_view text, long start, std::size_t length = 1) {

@@ -12,9 +12,9 @@ namespace lw {
 
 namespace {
 
-// "WGS" selects GRS80; the driver passes only "WGS" or "Hayford".
+// The driver passes only kUtmTextGrs80 or kUtmTextHayford.
 const Ellipsoid& utmEllipsoid(const std::string& name) {
-    return name == "Hayford" ? ellipsoid::Hayford : ellipsoid::GRS80;
+    return name == kUtmTextHayford ? ellipsoid::Hayford : ellipsoid::GRS80;
 }
 
 std::string lastChars(const std::string& text, std::size_t n) {

@@ -8,7 +8,6 @@
 namespace lw::refusal {
 namespace {
 
-constexpr int kErrorSound = 2;
 constexpr double kHighestZone = 60;
 
 } // namespace
@@ -18,7 +17,7 @@ void refuse(CalcScreen& screen, std::initializer_list<Step> steps, const std::st
     for (Step step : steps) {
         switch (step) {
         case Step::Sound:
-            FehlerTon(screen, kErrorSound);
+            FehlerTon(screen, kCriticalStopSound);
             break;
         case Step::Reset:
             screen.AusgabeReset();
@@ -31,6 +30,10 @@ void refuse(CalcScreen& screen, std::initializer_list<Step> steps, const std::st
             break;
         }
     }
+}
+
+void refuseCritical(CalcScreen& screen, const std::string& message) {
+    refuse(screen, {Step::Sound, Step::Reset, Step::Message}, message);
 }
 
 bool charInSet(std::string_view ch, std::string_view set) {

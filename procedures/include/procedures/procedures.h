@@ -1,4 +1,4 @@
-// The text procedures of the geodesy layer. Each takes texts by reference,
+// The text procedures over the typed geodesy. Each takes texts by reference,
 // reads its numbers with the leading-number reader and overwrites its
 // arguments with the results. They are thin adapters over the typed functions
 // of datum.h, utm.h, mgrs.h and gauss_krueger.h. Failures are shown through the
@@ -12,6 +12,15 @@
 #include <string>
 
 namespace lw {
+
+// Ellipsoid texts of the UTM procedures: "WGS" selects GRS80, "Hayford"
+// Hayford (Bessel has no UTM).
+inline constexpr const char* kUtmTextGrs80 = "WGS";
+inline constexpr const char* kUtmTextHayford = "Hayford";
+
+// Written into a result slot by MILnachUTM and GKnachGeo when the input names
+// no square or no strip; the driver stops there without output.
+inline constexpr const char* kFailureMarker = "Fehler";
 
 // Molodensky shift between two ellipsoids; pair "BG", "GB", "HG", "GH".
 // "", "BH" and "HB" leave everything unchanged.

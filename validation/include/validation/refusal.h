@@ -23,6 +23,10 @@ enum class Step { Sound, Reset, Message, Focus };
 void refuse(CalcScreen& screen, std::initializer_list<Step> steps, const std::string& message,
             Element focus = Element::Count_);
 
+// The common refusal of a point: error sound, output mask emptied, critical
+// box with `message`.
+void refuseCritical(CalcScreen& screen, const std::string& message);
+
 inline constexpr std::string_view kDigits = "0123456789";
 inline constexpr std::string_view kZoneFirstChars = "0123456";
 
