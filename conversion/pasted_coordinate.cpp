@@ -1,17 +1,14 @@
 #include "conversion/pasted_coordinate.h"
 
 #include "geodesy/gauss_krueger.h"
-#include "model/job.h"
+#include "model/notations.h"
 #include "text/utf8.h"
-#include "validation/field_rules.h"
 
 #include <array>
 #include <span>
 
 namespace lw {
 namespace {
-
-using E = Element;
 
 bool isDigit(char32_t c) {
     return c >= U'0' && c <= U'9';
@@ -45,18 +42,9 @@ char32_t upper(char32_t c) {
     return (c >= U'a' && c <= U'z') ? c - U'a' + U'A' : c;
 }
 
-// The input fields of a mask in typing order.
-std::vector<Element> maskFields(int notation) {
-    std::vector<Element> fields;
-    for (const FieldRule& rule : fieldRules())
-        if (rule.notation == notation)
-            fields.push_back(rule.field);
-    return fields;
-}
-
-PastedCoordinate withParts(int notation, const std::vector<std::u32string>& parts) {
+PastedCoordinate withParts(const Notation& notation, const std::vector<std::u32string>& parts) {
     PastedCoordinate coordinate;
-    const std::vector<Element> fields = maskFields(notation);
+    const std::span<const Element> fields = notation.inputFields;
     for (std::size_t i = 0; i < fields.size(); ++i)
         coordinate.fields.emplace_back(fields[i],
                                        i < parts.size() ? utf8::encode(parts[i]) : std::string());
@@ -205,40 +193,29 @@ std::optional<std::array<Side, 2>> geographicSides(const std::vector<Token>& tok
     return sides;
 }
 
-struct HemisphereOptions {
-    Element north, south, east, west;
-};
-
-HemisphereOptions hemisphereOptions(int notation) {
-    switch (notation) {
-    case kGradMinuten:
-        return {E::optGMN, E::optGMS, E::optGME, E::optGMW};
-    case kGradMinSek:
-        return {E::optGradN, E::optGradS, E::optGradE, E::optGradW};
-    default:
-        return {E::optDezN, E::optDezS, E::optDezE, E::optDezW};
-    }
+// The mask's option for a hemisphere: north, south, east, west in the table.
+Element hemisphereOption(const Notation& notation, Axis axis, bool northOrEast) {
+    const std::size_t index = (axis == Axis::Latitude ? 0 : 2) + (northOrEast ? 0 : 1);
+    return notation.hemisphereOptions[index];
 }
 
-std::optional<PastedCoordinate> geographic(int notation, std::u32string_view text,
-                                           std::size_t perSide) {
+std::optional<PastedCoordinate> geographic(const Notation& notation, std::u32string_view text) {
+    const auto perSide = static_cast<std::size_t>(notation.numbersPerAxis);
     const auto sides = geographicSides(numbersAndWords(text), perSide);
     if (!sides)
         return std::nullopt;
     std::vector<std::u32string> parts = (*sides)[0].numbers;
     parts.insert(parts.end(), (*sides)[1].numbers.begin(), (*sides)[1].numbers.end());
     PastedCoordinate coordinate = withParts(notation, parts);
-    const HemisphereOptions options = hemisphereOptions(notation);
-    for (const Side& side : *sides) {
-        if (!side.hemisphere)
-            continue;
-        const bool latitude = side.hemisphere->axis == Axis::Latitude;
-        const bool first = side.hemisphere->northOrEast;
-        coordinate.options.push_back(latitude ? (first ? options.north : options.south)
-                                              : (first ? options.east : options.west));
-    }
+    for (const Side& side : *sides)
+        if (side.hemisphere)
+            coordinate.options.push_back(
+                hemisphereOption(notation, side.hemisphere->axis, side.hemisphere->northOrEast));
     return coordinate;
 }
+
+// The strip widths in the order of the notation's strip options.
+constexpr std::array<int, 2> kStripWidthsDeg = {3, 6};
 
 // The value of a run of digits, at most kBeyondAnyMeridian: a pasted text
 // may carry any number of digits, and a longer run fits no strip anyway.
@@ -258,19 +235,20 @@ int digitValue(const std::u32string& digits) {
 // digit of the easting), by the one rule the projection uses. nullopt when it
 // fits neither width: such a text is no whole coordinate. No option where it
 // fits both (strip 0, which the checks refuse anyway).
-std::optional<std::vector<Element>> stripWidthOptions(const std::u32string& easting,
+std::optional<std::vector<Element>> stripWidthOptions(const Notation& notation,
+                                                      const std::u32string& easting,
                                                       const std::u32string& meridian) {
     const int strip = static_cast<int>(easting.front() - U'0');
     const double degrees = digitValue(meridian);
-    const bool three = degrees == gkCentralMeridianDeg(strip, 3);
-    const bool six = degrees == gkCentralMeridianDeg(strip, 6);
-    if (three && six)
-        return std::vector<Element>{};
-    if (three)
-        return std::vector<Element>{E::optDrei};
-    if (six)
-        return std::vector<Element>{E::optSechs};
-    return std::nullopt;
+    std::vector<Element> fitting;
+    for (std::size_t i = 0; i < kStripWidthsDeg.size(); ++i)
+        if (degrees == gkCentralMeridianDeg(strip, kStripWidthsDeg[i]))
+            fitting.push_back(notation.stripOptions[i]);
+    if (fitting.empty())
+        return std::nullopt;
+    if (fitting.size() > 1)
+        fitting.clear(); // both widths: the text decides nothing
+    return fitting;
 }
 
 bool isWholeNumber(const std::u32string& text) {
@@ -282,7 +260,7 @@ bool isWholeNumber(const std::u32string& text) {
 
 // "3571686.39 5540758.79", optionally "R … H …" and the central meridian
 // behind, as the output mask shows it ("E009°").
-std::optional<PastedCoordinate> gaussKrueger(std::u32string_view text) {
+std::optional<PastedCoordinate> gaussKrueger(const Notation& notation, std::u32string_view text) {
     const std::vector<Token> tokens = numbersAndWords(text);
     std::size_t next = 0;
     auto skipWord = [&](char32_t letter) {
@@ -304,12 +282,12 @@ std::optional<PastedCoordinate> gaussKrueger(std::u32string_view text) {
     const auto northing = takeNumber();
     if (!easting || !northing)
         return std::nullopt;
-    PastedCoordinate coordinate = withParts(kGaussKrueger, {*easting, *northing});
+    PastedCoordinate coordinate = withParts(notation, {*easting, *northing});
     if (skipWord(U'E') || skipWord(U'O')) {
         const auto meridian = takeNumber();
         if (!meridian || !isWholeNumber(*meridian))
             return std::nullopt;
-        const auto options = stripWidthOptions(*easting, *meridian);
+        const auto options = stripWidthOptions(notation, *easting, *meridian);
         if (!options)
             return std::nullopt;
         coordinate.options = *options;
@@ -378,7 +356,7 @@ std::optional<GridHead> gridHead(const std::vector<Run>& runs, bool withSquare) 
     return head;
 }
 
-std::optional<PastedCoordinate> utmCivil(std::u32string_view text) {
+std::optional<PastedCoordinate> utmCivil(const Notation& notation, std::u32string_view text) {
     const std::vector<Run> runs = digitAndLetterRuns(text);
     const auto head = gridHead(runs, false);
     if (!head || head->digitGroups.size() != 2)
@@ -389,7 +367,7 @@ std::optional<PastedCoordinate> utmCivil(std::u32string_view text) {
         return std::nullopt;
     if (easting.size() == 6)
         easting.insert(easting.begin(), U'0'); // easting below 1000 km, written without its 0
-    return withParts(kUTMzivil, {head->zone, easting, northing});
+    return withParts(notation, {head->zone, easting, northing});
 }
 
 // Easting and northing digits of equal count taken pairwise: "71595" and
@@ -439,7 +417,7 @@ std::optional<std::vector<std::u32string>> militaryPairs(std::span<const Run> gr
     return interleaved(groups[0].text, groups[1].text);
 }
 
-std::optional<PastedCoordinate> utmMilitary(std::u32string_view text) {
+std::optional<PastedCoordinate> utmMilitary(const Notation& notation, std::u32string_view text) {
     const std::vector<Run> runs = digitAndLetterRuns(text);
     const auto head = gridHead(runs, true);
     if (!head)
@@ -449,51 +427,49 @@ std::optional<PastedCoordinate> utmMilitary(std::u32string_view text) {
         return std::nullopt;
     std::vector<std::u32string> parts = {head->zone, head->square};
     parts.insert(parts.end(), pairs->begin(), pairs->end());
-    return withParts(kUTMmil, parts);
+    return withParts(notation, parts);
 }
 
 // One digit group as the mask takes it, or easting and northing of equal
 // length joined into it.
-std::optional<PastedCoordinate> utmReference(std::u32string_view text) {
+std::optional<PastedCoordinate> utmReference(const Notation& notation, std::u32string_view text) {
     const std::vector<Run> runs = digitAndLetterRuns(text);
     const auto head = gridHead(runs, true);
     if (!head)
         return std::nullopt;
     const std::span<const Run> groups = head->digitGroups;
     if (groups.size() == 1)
-        return withParts(kUTMref, {head->zone, head->square, groups[0].text});
+        return withParts(notation, {head->zone, head->square, groups[0].text});
     if (groups.size() == 2 && groups[0].text.size() == groups[1].text.size())
-        return withParts(kUTMref, {head->zone, head->square, groups[0].text + groups[1].text});
+        return withParts(notation, {head->zone, head->square, groups[0].text + groups[1].text});
     return std::nullopt;
 }
 
 } // namespace
 
 bool takesWholeCoordinate(Element field) {
-    const FieldRule* rule = fieldRule(field);
-    return rule && maskFields(rule->notation).front() == field;
+    const Notation* notation = notationOfInputField(field);
+    return notation && notation->inputFields.front() == field;
 }
 
-std::optional<PastedCoordinate> recognisePastedCoordinate(int notation, std::string_view text) {
-    const std::u32string chars = utf8::decode(text);
-    switch (notation) {
-    case kGradDezimal:
-        return geographic(notation, chars, 1);
-    case kGradMinuten:
-        return geographic(notation, chars, 2);
-    case kGradMinSek:
-        return geographic(notation, chars, 3);
-    case kUTMzivil:
-        return utmCivil(chars);
-    case kUTMmil:
-        return utmMilitary(chars);
-    case kUTMref:
-        return utmReference(chars);
-    case kGaussKrueger:
-        return gaussKrueger(chars);
-    default:
+std::optional<PastedCoordinate> recognisePastedCoordinate(int code, std::string_view text) {
+    const Notation* notation = notationOf(code);
+    if (!notation)
         return std::nullopt;
+    const std::u32string chars = utf8::decode(text);
+    switch (notation->paste) {
+    case PasteForm::Geographic:
+        return geographic(*notation, chars);
+    case PasteForm::UtmCivil:
+        return utmCivil(*notation, chars);
+    case PasteForm::UtmMilitary:
+        return utmMilitary(*notation, chars);
+    case PasteForm::UtmReference:
+        return utmReference(*notation, chars);
+    case PasteForm::GaussKrueger:
+        return gaussKrueger(*notation, chars);
     }
+    return std::nullopt;
 }
 
 } // namespace lw

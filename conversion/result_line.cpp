@@ -1,28 +1,11 @@
 #include "conversion/result_line.h"
 
-#include "model/job.h"
+#include "model/notations.h"
 
 #include <algorithm>
-#include <array>
 
 namespace lw {
 namespace {
-
-using E = Element;
-
-constexpr std::array kFieldsDecimal = {E::texBreiteAUS, E::texLaengeAUS};
-constexpr std::array kFieldsDegreesMinutes = {E::texBreiteGradAUS, E::texBreiteMinuteAUS,
-                                              E::texLaengeGradAUS, E::texLaengeMinuteAUS};
-constexpr std::array kFieldsDegreesMinutesSeconds = {E::texBGradAUS,    E::texBMinuteAUS,
-                                                     E::texBSekundeAUS, E::texLGradAUS,
-                                                     E::texLMinuteAUS,  E::texLSekundeAUS};
-constexpr std::array kFieldsUtmCivil = {E::texZone2, E::texRechts2, E::texHoch2};
-constexpr std::array kFieldsUtmMilitary = {E::texMilUTM};
-constexpr std::array kFieldsUtmReference = {E::texREFAUS};
-constexpr std::array kFieldsGaussKrueger = {E::texGKRechtsAUS, E::texGKHochAUS, E::texMeridianAUS};
-
-// A Gauß-Krüger easting and northing look alike; the line names them.
-constexpr std::array<const char*, 3> kGaussKruegerMarks = {"R", "H", nullptr};
 
 // Appends the blank-separated words of `text`, each after a single blank;
 // the military and reference fields show their parts two blanks apart.
@@ -43,34 +26,21 @@ void appendWords(std::string& line, const std::string& text) {
 } // namespace
 
 std::span<const Element> outputMaskFields(int format) {
-    switch (format) {
-    case kGradDezimal:
-        return kFieldsDecimal;
-    case kGradMinuten:
-        return kFieldsDegreesMinutes;
-    case kGradMinSek:
-        return kFieldsDegreesMinutesSeconds;
-    case kUTMzivil:
-        return kFieldsUtmCivil;
-    case kUTMmil:
-        return kFieldsUtmMilitary;
-    case kUTMref:
-        return kFieldsUtmReference;
-    case kGaussKrueger:
-        return kFieldsGaussKrueger;
-    default:
-        return {};
-    }
+    const Notation* notation = notationOf(format);
+    return notation ? notation->outputFields : std::span<const Element>();
 }
 
 std::string resultLine(int format, std::span<const std::string> fieldTexts) {
+    const Notation* notation = notationOf(format);
+    const std::span<const std::string_view> marks =
+        notation ? notation->outputMarks : std::span<const std::string_view>();
     std::string line;
     for (std::size_t i = 0; i < fieldTexts.size(); ++i) {
         const std::string& text = fieldTexts[i];
         if (text.find_first_not_of(" \t") == std::string::npos)
             continue;
-        if (format == kGaussKrueger && i < kGaussKruegerMarks.size() && kGaussKruegerMarks[i])
-            appendWords(line, kGaussKruegerMarks[i]);
+        if (i < marks.size() && !marks[i].empty())
+            appendWords(line, std::string(marks[i]));
         appendWords(line, text);
     }
     return line;

@@ -8,7 +8,7 @@
 namespace lw {
 namespace {
 
-constexpr int kFormatCount = kGaussKrueger;
+constexpr int kFormatCount = static_cast<int>(kNotations.size());
 
 // The format buttons an ellipsoid leaves enabled, and the choices it keeps.
 bool offers(std::string_view ellipsoid, int code) {
@@ -173,7 +173,7 @@ void SelectionRules::ZahlenEingabeEnablen() {
 bool SelectionRules::pressZahlenEingabe() {
     if (job_.FormatEIN == kKeinFormat || job_.FormatAUS == kKeinFormat)
         return false;
-    job_.Aufgabe = std::to_string(job_.FormatEIN) + std::to_string(job_.FormatAUS);
+    job_.Aufgabe = taskCode(job_.FormatEIN, job_.FormatAUS);
     return true;
 }
 

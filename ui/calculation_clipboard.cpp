@@ -3,6 +3,7 @@
 // first field of the input mask fills the mask as if typed.
 #include "conversion/pasted_coordinate.h"
 #include "conversion/result_line.h"
+#include "model/notations.h"
 #include "text/utf8.h"
 #include "ui/calculation_screen.h"
 #include "ui/look.h"
@@ -27,13 +28,6 @@ constexpr const char* kCopiedCaption = "Kopiert";
 // that nothing of the screen moves or is covered, on 1024 x 768 too.
 constexpr int kCopyLeft = 3900, kCopyTop = 4995, kCopyWidth = 3495, kCopyHeight = 450;
 
-int outputFormat(const ConversionJob& job) {
-    if (job.Aufgabe.empty())
-        return kKeinFormat;
-    const char c = job.Aufgabe.back();
-    return (c >= '1' && c <= '7') ? c - '0' : kKeinFormat;
-}
-
 } // namespace
 
 void CalculationScreen::buildCopyButton() {
@@ -56,10 +50,10 @@ void CalculationScreen::buildCopyButton() {
 }
 
 std::string CalculationScreen::shownResultLine() const {
-    const int format = outputFormat(state_.job);
-    if (format == kKeinFormat ||
-        !masks_.outputFrames[static_cast<std::size_t>(format - 1)]->isVisibleTo(this))
+    const Notation* notation = notationOf(outputFormatOfTask(state_.job.Aufgabe));
+    if (!notation || !widget(notation->outputFrame)->isVisibleTo(this))
         return std::string();
+    const int format = notation->code;
     std::vector<std::string> texts;
     for (Element e : outputMaskFields(format))
         texts.push_back(text(e));
@@ -81,11 +75,11 @@ void CalculationScreen::outputChanged() {
 }
 
 bool CalculationScreen::fieldPaste(Element field, const std::string& pasted) {
-    const FieldRule* rule = fieldRule(field);
-    if (!rule || !takesWholeCoordinate(field))
+    const Notation* notation = notationOfInputField(field);
+    if (!notation || !takesWholeCoordinate(field))
         return false;
     const std::optional<PastedCoordinate> coordinate =
-        recognisePastedCoordinate(rule->notation, pasted);
+        recognisePastedCoordinate(notation->code, pasted);
     if (!coordinate)
         return false;
     for (Element option : coordinate->options)

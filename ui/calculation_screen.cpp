@@ -1,6 +1,7 @@
 #include "ui/calculation_screen.h"
 
 #include "conversion/driver.h"
+#include "model/notations.h"
 #include "ui/look.h"
 #include "ui/texts.h"
 #include "ui/widgets.h"
@@ -37,13 +38,6 @@ constexpr int kAccuracyTop = 7995, kAccuracyHeight = 255;
 constexpr const char* kSampleLatitude = "48.4363326641023";
 constexpr const char* kSampleLongitude = "9.96796724981198";
 
-// Hemisphere options: a click clears the output.
-constexpr Element kHemisphereOptions[] = {
-    Element::optDezN,  Element::optDezS,  Element::optDezE,  Element::optDezW,
-    Element::optGMN,   Element::optGMS,   Element::optGME,   Element::optGMW,
-    Element::optGradN, Element::optGradS, Element::optGradE, Element::optGradW,
-};
-
 // Tab order after the input fields: mask 1's groups come before
 // "Berechnung", those of masks 2, 3 and 7 after it.
 constexpr Element kOptionsBeforeRechnen[] = {Element::optDezE, Element::optDezW, Element::optDezN,
@@ -58,13 +52,6 @@ std::string toStd(const QString& text) {
 }
 QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-int formatDigit(const std::string& aufgabe, bool last) {
-    if (aufgabe.empty())
-        return 0;
-    const char c = last ? aufgabe.back() : aufgabe.front();
-    return (c >= '1' && c <= '7') ? c - '0' : 0;
 }
 
 // Only the selected option of a group is a tab stop.
@@ -179,13 +166,15 @@ void CalculationScreen::buildScreenElements() {
 }
 
 void CalculationScreen::connectOptions() {
-    for (Element e : kHemisphereOptions)
-        connect(static_cast<QRadioButton*>(widget(e)), &QRadioButton::clicked, this,
-                [this] { AusgabeReset(); });
+    // A click on a hemisphere option changes the input: the output goes.
+    for (const Notation& notation : kNotations)
+        for (Element e : notation.hemisphereOptions)
+            connect(static_cast<QRadioButton*>(widget(e)), &QRadioButton::clicked, this,
+                    [this] { AusgabeReset(); });
     // The easting limits depend on the strip width; the labels follow it.
     connect(static_cast<QRadioButton*>(widget(Element::optSechs)), &QRadioButton::toggled, this,
             [this] {
-                if (formatDigit(state_.job.Aufgabe, false) == kGaussKrueger)
+                if (inputFormatOfTask(state_.job.Aufgabe) == kGaussKrueger)
                     GKLimitsZeigen(*this, state_.calc);
             });
     for (QRadioButton* option : findChildren<QRadioButton*>()) {
@@ -213,8 +202,8 @@ void CalculationScreen::setTabOrder() {
 // Gauss-Krueger, its limits) and the output mask of its last digit.
 void CalculationScreen::MaskenEinrichten() {
     const ConversionJob& job = state_.job;
-    if (const int in = formatDigit(job.Aufgabe, false)) {
-        QGroupBox* frame = masks_.inputFrames[static_cast<std::size_t>(in - 1)];
+    if (const int in = inputFormatOfTask(job.Aufgabe)) {
+        QGroupBox* frame = masks_.frame(notationOf(in)->inputFrame);
         frame->setTitle(texts::inputCaption(in, fromStd(job.StartEllipsoid)));
         nameForScreenReaders(frame, true);
         frame->show();
@@ -223,8 +212,8 @@ void CalculationScreen::MaskenEinrichten() {
         if (in == kGaussKrueger)
             GKLimitsZeigen(*this, state_.calc);
     }
-    if (const int out = formatDigit(job.Aufgabe, true)) {
-        QGroupBox* frame = masks_.outputFrames[static_cast<std::size_t>(out - 1)];
+    if (const int out = outputFormatOfTask(job.Aufgabe)) {
+        QGroupBox* frame = masks_.frame(notationOf(out)->outputFrame);
         frame->setTitle(texts::outputCaption(out, fromStd(job.ZielEllipsoid)));
         nameForScreenReaders(frame, false);
         frame->show();

@@ -1,5 +1,7 @@
 #include "ui/masks.h"
 
+#include "model/notations.h"
+
 #include "ui/input_field.h"
 #include "ui/look.h"
 
@@ -232,6 +234,39 @@ constexpr Item kMasks[] = {
      120, 2520, 7095, 255, kSmall},
 };
 
+// Every row that makes a field, an option or a mask names an element of the
+// calculation screen, so that the driver and the checks reach it.
+constexpr bool rowsNameElements() {
+    for (const Item& item : kMasks) {
+        const bool element = item.kind == Kind::InputFrame || item.kind == Kind::OutputFrame ||
+                             item.kind == Kind::Input || item.kind == Kind::Output ||
+                             item.kind == Kind::Meridian || item.kind == Kind::Option;
+        if (element && (!item.name || !elementByName(item.name)))
+            return false;
+    }
+    return true;
+}
+static_assert(rowsNameElements(), "a field, option or mask row with a name that is no Element");
+
+// Every notation's masks are in the table.
+constexpr bool everyNotationHasItsMasks() {
+    for (const Notation& n : kNotations) {
+        bool input = false, output = false;
+        for (const Item& item : kMasks) {
+            if (!item.name)
+                continue;
+            input = input ||
+                    (item.kind == Kind::InputFrame && elementByName(item.name) == n.inputFrame);
+            output = output ||
+                     (item.kind == Kind::OutputFrame && elementByName(item.name) == n.outputFrame);
+        }
+        if (!input || !output)
+            return false;
+    }
+    return true;
+}
+static_assert(everyNotationHasItsMasks(), "an input and an output mask for every notation");
+
 QString utf8(const char* text) {
     return text ? QString::fromUtf8(text) : QString();
 }
@@ -314,11 +349,14 @@ QGroupBox* makeFrame(const Item& item, QWidget* parent) {
 
 } // namespace
 
+QGroupBox* MaskWidgets::frame(Element e) const {
+    return static_cast<QGroupBox*>(byElement[static_cast<std::size_t>(e)]);
+}
+
 MaskWidgets buildMasks(QWidget* screen, const InputFieldFactory& makeInputField) {
     MaskWidgets masks;
     QGroupBox* mask = nullptr;
     QWidget* container = nullptr; // last sub-frame or option group
-    int inputs = 0, outputs = 0;
     for (const Item& item : kMasks) {
         QWidget* parent = (item.flags & kInner) ? container : mask;
         QWidget* widget = nullptr;
@@ -326,8 +364,6 @@ MaskWidgets buildMasks(QWidget* screen, const InputFieldFactory& makeInputField)
         case Kind::InputFrame:
         case Kind::OutputFrame:
             mask = makeFrame(item, screen);
-            (item.kind == Kind::InputFrame ? masks.inputFrames[inputs++]
-                                           : masks.outputFrames[outputs++]) = mask;
             widget = mask;
             break;
         case Kind::SubFrame:
@@ -343,7 +379,7 @@ MaskWidgets buildMasks(QWidget* screen, const InputFieldFactory& makeInputField)
             widget = makeLabel(item, parent);
             break;
         case Kind::Input:
-            widget = makeInputField(*elementByName(item.name), parent);
+            widget = makeInputField(*elementByName(item.name), parent); // checked at compile time
             styleField(static_cast<QLineEdit*>(widget), item);
             break;
         case Kind::Output:

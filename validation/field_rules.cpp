@@ -1,5 +1,6 @@
 #include "validation/field_rules.h"
 
+#include "model/notations.h"
 #include "validation/key_filters.h"
 
 #include <array>
@@ -20,36 +21,47 @@ constexpr std::string_view kHochwert = "ist für den Hochwert nicht zulässig!";
 
 // clang-format off
 constexpr std::array<FieldRule, 27> kRules = {{
-    // field             mask upper filter        comma  message ending                                           Enter target      enable first  got focus     lose focus
-    {E::texBreite,        1, false, F::Dezimal,    true,  kBreite,                                                 E::texLaenge,       false, G::Standard,  L::CommaToPoint},
-    {E::texLaenge,        1, false, F::Dezimal,    true,  kLaenge,                                                 E::comRechnen,      false, G::Standard,  L::CommaToPoint},
-    {E::texBreiteGrad,    2, false, F::Ziffern,    false, kBreite,                                                 E::texBreiteMinute, false, G::Standard,  L::None},
-    {E::texBreiteMinute,  2, false, F::Dezimal,    true,  "ist für die Minuten der Breite nicht zulässig!",        E::texLaengeGrad,   false, G::Standard,  L::None},
-    {E::texLaengeGrad,    2, false, F::Ziffern,    false, kLaenge,                                                 E::texLaengeMinute, false, G::Standard,  L::None},
-    {E::texLaengeMinute,  2, false, F::Dezimal,    true,  "ist für die Minuteneingabe der Länge nicht zulässig!",  E::comRechnen,      false, G::Standard,  L::None},
-    {E::texBGrad,         3, false, F::Ziffern,    false, kBreite,                                                 E::texBMinute,      false, G::Standard,  L::None},
-    {E::texBMinute,       3, false, F::Ziffern,    false, "ist für die Minuteneingabe nicht zulässig!",            E::texBSekunde,     false, G::Standard,  L::None},
-    {E::texBSekunde,      3, false, F::Dezimal,    true,  "ist für die Sekunden der Breite nicht zulässig!",       E::texLGrad,        false, G::Standard,  L::None},
-    {E::texLGrad,         3, false, F::Ziffern,    false, kLaenge,                                                 E::texLMinute,      false, G::Standard,  L::None},
-    {E::texLMinute,       3, false, F::Ziffern,    false, "ist für die Minuteneingabe der Länge nicht zulässig!",  E::texLSekunde,     false, G::Standard,  L::None},
-    {E::texLSekunde,      3, false, F::Dezimal,    true,  "ist für die Sekunden der Länge nicht zulässig!",        E::comRechnen,      false, G::Standard,  L::None},
-    {E::texZone,          4, true,  F::Alphanum,   false, kZone,                                                   E::texRechts,       true,  G::ZoneEntry, L::ZoneLimits},
-    {E::texRechts,        4, false, F::Ziffern,    false, kRechtswert,                                             E::texHoch,         false, G::ZoneGuard, L::None},
-    {E::texHoch,          4, false, F::Ziffern,    false, kHochwert,                                               E::comRechnen,      false, G::ZoneGuard, L::None},
-    {E::texZoneM,         5, true,  F::Alphanum,   false, kZone,                                                   E::tex100km,        false, G::Standard,  L::None},
-    {E::tex100km,         5, true,  F::None,       false, "",                                                      E::tex10km,         false, G::Standard,  L::None},
-    {E::tex10km,          5, false, F::None,       false, "",                                                      E::tex1km,          false, G::Standard,  L::None},
-    {E::tex1km,           5, false, F::None,       false, "",                                                      E::tex100m,         false, G::Standard,  L::None},
-    {E::tex100m,          5, false, F::None,       false, "",                                                      E::tex10m,          false, G::Standard,  L::None},
-    {E::tex10m,           5, false, F::None,       false, "",                                                      E::tex1m,           false, G::Standard,  L::None},
-    {E::tex1m,            5, false, F::None,       false, "",                                                      E::comRechnen,      false, G::Standard,  L::None},
-    {E::texREFZone,       6, true,  F::Alphanum,   false, kZone,                                                   E::texREF100,       false, G::Standard,  L::None},
-    {E::texREF100,        6, true,  F::Buchstaben, false, "ist bei 100km nicht zulässig!",                         E::texREFZiffern,   false, G::Standard,  L::None},
-    {E::texREFZiffern,    6, false, F::Ziffern,    false, "ist für die Ziffern nicht zulässig!",                   E::comRechnen,      false, G::Standard,  L::None},
-    {E::texGKRechts,      7, false, F::Dezimal,    true,  kRechtswert,                                             E::texGKHoch,       false, G::Standard,  L::None},
-    {E::texGKHoch,        7, false, F::Dezimal,    true,  kHochwert,                                               E::comRechnen,      false, G::Standard,  L::None},
+    // field             upper filter        comma  message ending                                           Enter target      enable first  got focus     lose focus
+    {E::texBreite,        false, F::Dezimal,    true,  kBreite,                                                 E::texLaenge,       false, G::Standard,  L::CommaToPoint},
+    {E::texLaenge,        false, F::Dezimal,    true,  kLaenge,                                                 E::comRechnen,      false, G::Standard,  L::CommaToPoint},
+    {E::texBreiteGrad,    false, F::Ziffern,    false, kBreite,                                                 E::texBreiteMinute, false, G::Standard,  L::None},
+    {E::texBreiteMinute,  false, F::Dezimal,    true,  "ist für die Minuten der Breite nicht zulässig!",        E::texLaengeGrad,   false, G::Standard,  L::None},
+    {E::texLaengeGrad,    false, F::Ziffern,    false, kLaenge,                                                 E::texLaengeMinute, false, G::Standard,  L::None},
+    {E::texLaengeMinute,  false, F::Dezimal,    true,  "ist für die Minuteneingabe der Länge nicht zulässig!",  E::comRechnen,      false, G::Standard,  L::None},
+    {E::texBGrad,         false, F::Ziffern,    false, kBreite,                                                 E::texBMinute,      false, G::Standard,  L::None},
+    {E::texBMinute,       false, F::Ziffern,    false, "ist für die Minuteneingabe nicht zulässig!",            E::texBSekunde,     false, G::Standard,  L::None},
+    {E::texBSekunde,      false, F::Dezimal,    true,  "ist für die Sekunden der Breite nicht zulässig!",       E::texLGrad,        false, G::Standard,  L::None},
+    {E::texLGrad,         false, F::Ziffern,    false, kLaenge,                                                 E::texLMinute,      false, G::Standard,  L::None},
+    {E::texLMinute,       false, F::Ziffern,    false, "ist für die Minuteneingabe der Länge nicht zulässig!",  E::texLSekunde,     false, G::Standard,  L::None},
+    {E::texLSekunde,      false, F::Dezimal,    true,  "ist für die Sekunden der Länge nicht zulässig!",        E::comRechnen,      false, G::Standard,  L::None},
+    {E::texZone,          true,  F::Alphanum,   false, kZone,                                                   E::texRechts,       true,  G::ZoneEntry, L::ZoneLimits},
+    {E::texRechts,        false, F::Ziffern,    false, kRechtswert,                                             E::texHoch,         false, G::ZoneGuard, L::None},
+    {E::texHoch,          false, F::Ziffern,    false, kHochwert,                                               E::comRechnen,      false, G::ZoneGuard, L::None},
+    {E::texZoneM,         true,  F::Alphanum,   false, kZone,                                                   E::tex100km,        false, G::Standard,  L::None},
+    {E::tex100km,         true,  F::None,       false, "",                                                      E::tex10km,         false, G::Standard,  L::None},
+    {E::tex10km,          false, F::None,       false, "",                                                      E::tex1km,          false, G::Standard,  L::None},
+    {E::tex1km,           false, F::None,       false, "",                                                      E::tex100m,         false, G::Standard,  L::None},
+    {E::tex100m,          false, F::None,       false, "",                                                      E::tex10m,          false, G::Standard,  L::None},
+    {E::tex10m,           false, F::None,       false, "",                                                      E::tex1m,           false, G::Standard,  L::None},
+    {E::tex1m,            false, F::None,       false, "",                                                      E::comRechnen,      false, G::Standard,  L::None},
+    {E::texREFZone,       true,  F::Alphanum,   false, kZone,                                                   E::texREF100,       false, G::Standard,  L::None},
+    {E::texREF100,        true,  F::Buchstaben, false, "ist bei 100km nicht zulässig!",                         E::texREFZiffern,   false, G::Standard,  L::None},
+    {E::texREFZiffern,    false, F::Ziffern,    false, "ist für die Ziffern nicht zulässig!",                   E::comRechnen,      false, G::Standard,  L::None},
+    {E::texGKRechts,      false, F::Dezimal,    true,  kRechtswert,                                             E::texGKHoch,       false, G::Standard,  L::None},
+    {E::texGKHoch,        false, F::Dezimal,    true,  kHochwert,                                               E::comRechnen,      false, G::Standard,  L::None},
 }};
 // clang-format on
+
+// The rules follow the input masks of the notation table, field by field.
+constexpr bool rulesFollowTheMasks() {
+    std::size_t next = 0;
+    for (const Notation& n : kNotations)
+        for (Element e : n.inputFields)
+            if (next >= kRules.size() || kRules[next++].field != e)
+                return false;
+    return next == kRules.size();
+}
+static_assert(rulesFollowTheMasks(), "one rule per input field, in the masks' typing order");
 
 } // namespace
 

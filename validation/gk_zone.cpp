@@ -14,11 +14,6 @@ namespace {
 
 constexpr std::array<std::string_view, 6> kGermanZones = {"31T", "31U", "32T", "32U", "33T", "33U"};
 
-constexpr std::array<Element, 7> kOutputFrames = {
-    Element::fraGradAUS, Element::fraGradMinAUS, Element::fraGradMinSekAUS, Element::fraMILAUS,
-    Element::fraZIVAUS,  Element::fraREFAUS,     Element::fraGKAUS,
-};
-
 bool gaussKruegerFromUtm(const ConversionJob& job) {
     return job.FormatAUS == kGaussKrueger && offersNotation(job.ZielEllipsoid, kGaussKrueger) &&
            isUtmNotation(job.FormatEIN) && offersNotation(job.StartEllipsoid, job.FormatEIN);
@@ -27,8 +22,8 @@ bool gaussKruegerFromUtm(const ConversionJob& job) {
 } // namespace
 
 void AusgabeRahmenVerbergen(CalcScreen& screen) {
-    for (Element frame : kOutputFrames)
-        screen.setVisible(frame, false);
+    for (const Notation& notation : kNotations)
+        screen.setVisible(notation.outputFrame, false);
 }
 
 bool GKZonePruefen(CalcScreen& screen, ProgramState& state, const std::string& zone) {

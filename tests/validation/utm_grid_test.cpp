@@ -200,7 +200,7 @@ TEST(GKZonePruefen, RefusesGaussKruegerOutputOutsideGermanyOnly) {
         {"geographic input", kGRS80, kBessel, kGradDezimal, kGaussKrueger, "32V", true},
     };
     const Events hidden = {"hide fraGradAUS", "hide fraGradMinAUS", "hide fraGradMinSekAUS",
-                           "hide fraMILAUS",  "hide fraZIVAUS",     "hide fraREFAUS",
+                           "hide fraZIVAUS",  "hide fraMILAUS",     "hide fraREFAUS",
                            "hide fraGKAUS"};
     for (const ZoneJobCase& c : cases) {
         SCOPED_TRACE(c.name);

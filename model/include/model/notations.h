@@ -1,4 +1,9 @@
-// Which coordinate notations each ellipsoid offers.
+// The coordinate notations: one table that says, for each notation, on which
+// ellipsoids it exists, which fields and options its input mask has, which
+// fields its output mask has, how its copy line marks them and how a pasted
+// text of it is read. Every layer reads the notation's composition here: the
+// selection rules, the input checks, the driver, the copy line and the paste
+// reader, the screens.
 //
 // The geographic notations (decimal degrees, degrees and minutes, degrees,
 // minutes and seconds) exist on every ellipsoid. UTM in its three forms
@@ -9,9 +14,12 @@
 #pragma once
 
 #include "model/job.h"
+#include "model/screen.h"
 
 #include <array>
 #include <cstdint>
+#include <span>
+#include <string>
 #include <string_view>
 
 namespace lw {
@@ -37,21 +45,137 @@ constexpr std::string_view ellipsoidOfPairLetter(char letter) {
     return {};
 }
 
+// How a pasted text of the notation is taken apart (conversion/pasted_coordinate).
+enum class PasteForm : std::uint8_t {
+    Geographic,   // numbers per axis with hemisphere letters
+    UtmCivil,     // zone, easting, northing
+    UtmMilitary,  // zone, square letters, digit pairs
+    UtmReference, // zone, square letters, one digit group
+    GaussKrueger, // Rechtswert, Hochwert, optionally the central meridian
+};
+
+enum EllipsoidBit : std::uint8_t {
+    kOnGrs80 = 1u << 0,
+    kOnBessel = 1u << 1,
+    kOnHayford = 1u << 2,
+};
+
+struct Notation {
+    FormatCode code;        // as stored in FormatEIN / FormatAUS
+    std::string_view label; // what users call it ("UTM militärisch")
+    std::uint8_t ellipsoids;
+    bool utm; // one of the three UTM notations
+    Element inputFrame, outputFrame;
+    std::span<const Element> inputFields; // in typing order
+    // North, south, east, west; empty where the notation has no hemisphere.
+    std::span<const Element> hemisphereOptions;
+    // 3° and 6° strips; empty where the notation has no strips.
+    std::span<const Element> stripOptions;
+    std::span<const Element> outputFields; // in reading order
+    // The word the copy line puts before each output field, "" for none.
+    std::span<const std::string_view> outputMarks;
+    PasteForm paste;
+    int numbersPerAxis; // geographic notations: 1, 2 or 3
+};
+
+namespace notation_parts {
+using E = Element;
+inline constexpr std::array kDecimalIn = {E::texBreite, E::texLaenge};
+inline constexpr std::array kDecimalOptions = {E::optDezN, E::optDezS, E::optDezE, E::optDezW};
+inline constexpr std::array kDecimalOut = {E::texBreiteAUS, E::texLaengeAUS};
+inline constexpr std::array kMinutesIn = {E::texBreiteGrad, E::texBreiteMinute, E::texLaengeGrad,
+                                          E::texLaengeMinute};
+inline constexpr std::array kMinutesOptions = {E::optGMN, E::optGMS, E::optGME, E::optGMW};
+inline constexpr std::array kMinutesOut = {E::texBreiteGradAUS, E::texBreiteMinuteAUS,
+                                           E::texLaengeGradAUS, E::texLaengeMinuteAUS};
+inline constexpr std::array kSecondsIn = {E::texBGrad, E::texBMinute, E::texBSekunde,
+                                          E::texLGrad, E::texLMinute, E::texLSekunde};
+inline constexpr std::array kSecondsOptions = {E::optGradN, E::optGradS, E::optGradE, E::optGradW};
+inline constexpr std::array kSecondsOut = {E::texBGradAUS, E::texBMinuteAUS, E::texBSekundeAUS,
+                                           E::texLGradAUS, E::texLMinuteAUS, E::texLSekundeAUS};
+inline constexpr std::array kCivilIn = {E::texZone, E::texRechts, E::texHoch};
+inline constexpr std::array kCivilOut = {E::texZone2, E::texRechts2, E::texHoch2};
+inline constexpr std::array kMilitaryIn = {E::texZoneM, E::tex100km, E::tex10km, E::tex1km,
+                                           E::tex100m,  E::tex10m,   E::tex1m};
+inline constexpr std::array kMilitaryOut = {E::texMilUTM};
+inline constexpr std::array kReferenceIn = {E::texREFZone, E::texREF100, E::texREFZiffern};
+inline constexpr std::array kReferenceOut = {E::texREFAUS};
+inline constexpr std::array kGaussKruegerIn = {E::texGKRechts, E::texGKHoch};
+inline constexpr std::array kGaussKruegerStrips = {E::optDrei, E::optSechs};
+inline constexpr std::array kGaussKruegerOut = {E::texGKRechtsAUS, E::texGKHochAUS,
+                                                E::texMeridianAUS};
+// A Gauss-Krueger easting and northing look alike; the line names them.
+inline constexpr std::array<std::string_view, 3> kGaussKruegerMarks = {"R", "H", ""};
+inline constexpr std::span<const Element> kNone{};
+inline constexpr std::span<const std::string_view> kNoMarks{};
+} // namespace notation_parts
+
+// clang-format off
+inline constexpr std::array<Notation, 7> kNotations = {{
+    // code          label                        ellipsoids                          utm    input frame            output frame              input fields                     hemispheres                       strips                                output fields                     copy-line marks                          paste form                 per axis
+    {kGradDezimal,  "Grad (dezimal)",             kOnGrs80 | kOnBessel | kOnHayford, false, Element::fraGrad,       Element::fraGradAUS,       notation_parts::kDecimalIn,      notation_parts::kDecimalOptions,  notation_parts::kNone,                notation_parts::kDecimalOut,      notation_parts::kNoMarks,                PasteForm::Geographic,   1},
+    {kGradMinuten,  "Grad / Minuten",             kOnGrs80 | kOnBessel | kOnHayford, false, Element::fraGradMin,    Element::fraGradMinAUS,    notation_parts::kMinutesIn,      notation_parts::kMinutesOptions,  notation_parts::kNone,                notation_parts::kMinutesOut,      notation_parts::kNoMarks,                PasteForm::Geographic,   2},
+    {kGradMinSek,   "Grad / Minuten / Sekunden",  kOnGrs80 | kOnBessel | kOnHayford, false, Element::fraGradMinSek, Element::fraGradMinSekAUS, notation_parts::kSecondsIn,      notation_parts::kSecondsOptions,  notation_parts::kNone,                notation_parts::kSecondsOut,      notation_parts::kNoMarks,                PasteForm::Geographic,   3},
+    {kUTMzivil,     "UTM zivil",                  kOnGrs80 | kOnHayford,             true,  Element::fraZIV,        Element::fraZIVAUS,        notation_parts::kCivilIn,        notation_parts::kNone,            notation_parts::kNone,                notation_parts::kCivilOut,        notation_parts::kNoMarks,                PasteForm::UtmCivil,     0},
+    {kUTMmil,       "UTM militärisch",            kOnGrs80 | kOnHayford,             true,  Element::fraMIL,        Element::fraMILAUS,        notation_parts::kMilitaryIn,     notation_parts::kNone,            notation_parts::kNone,                notation_parts::kMilitaryOut,     notation_parts::kNoMarks,                PasteForm::UtmMilitary,  0},
+    {kUTMref,       "UTM referentiell",           kOnGrs80 | kOnHayford,             true,  Element::fraREF,        Element::fraREFAUS,        notation_parts::kReferenceIn,    notation_parts::kNone,            notation_parts::kNone,                notation_parts::kReferenceOut,    notation_parts::kNoMarks,                PasteForm::UtmReference, 0},
+    {kGaussKrueger, "Gauß-Krüger",                kOnBessel,                         false, Element::fraGK,         Element::fraGKAUS,         notation_parts::kGaussKruegerIn, notation_parts::kNone,            notation_parts::kGaussKruegerStrips,  notation_parts::kGaussKruegerOut, notation_parts::kGaussKruegerMarks,      PasteForm::GaussKrueger, 0},
+}};
+// clang-format on
+
+// The notation of a format code; nullptr for 0 and unknown codes.
+constexpr const Notation* notationOf(int code) {
+    for (const Notation& n : kNotations)
+        if (n.code == code)
+            return &n;
+    return nullptr;
+}
+
+// The notation whose input mask holds `field`; nullptr for any other element.
+constexpr const Notation* notationOfInputField(Element field) {
+    for (const Notation& n : kNotations)
+        for (Element e : n.inputFields)
+            if (e == field)
+                return &n;
+    return nullptr;
+}
+
 // The three UTM notations: civil, military, reference.
 constexpr bool isUtmNotation(std::uint8_t format) {
-    return format >= kUTMzivil && format <= kUTMref;
+    const Notation* n = notationOf(format);
+    return n && n->utm;
+}
+
+constexpr std::uint8_t ellipsoidBit(std::string_view ellipsoid) {
+    if (ellipsoid == kGRS80)
+        return kOnGrs80;
+    if (ellipsoid == kBessel)
+        return kOnBessel;
+    if (ellipsoid == kHayford)
+        return kOnHayford;
+    return 0;
 }
 
 // Whether `ellipsoid` (a job name: kGRS80, kBessel, kHayford) offers the
-// notation with format code `format` (1..7). No format, and no or an unknown
+// notation with format code `format`. No format, and no or an unknown
 // ellipsoid, offer nothing.
 constexpr bool offersNotation(std::string_view ellipsoid, std::uint8_t format) {
-    const bool geographic = format >= kGradDezimal && format <= kGradMinSek;
-    if (ellipsoid == kBessel)
-        return geographic || format == kGaussKrueger;
-    if (ellipsoid == kGRS80 || ellipsoid == kHayford)
-        return geographic || isUtmNotation(format);
-    return false;
+    const Notation* n = notationOf(format);
+    return n && (n->ellipsoids & ellipsoidBit(ellipsoid)) != 0;
+}
+
+// The input and the output format of a task code ("52": military in,
+// degrees and minutes out); 0 where the code names none.
+constexpr int inputFormatOfTask(std::string_view aufgabe) {
+    return aufgabe.empty() || !notationOf(aufgabe.front() - '0') ? 0 : aufgabe.front() - '0';
+}
+constexpr int outputFormatOfTask(std::string_view aufgabe) {
+    return aufgabe.empty() || !notationOf(aufgabe.back() - '0') ? 0 : aufgabe.back() - '0';
+}
+
+// The task code of an input and an output format: both digits.
+inline std::string taskCode(int inputFormat, int outputFormat) {
+    return std::to_string(inputFormat) + std::to_string(outputFormat);
 }
 
 } // namespace lw

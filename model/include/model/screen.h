@@ -16,50 +16,68 @@
 namespace lw {
 
 // Elements of the calculation screen, named as on the screen (objectName).
-// One row per mask.
+// One list gives both the enum and the names, so that they cannot drift
+// apart. One row per mask.
 // clang-format off
-enum class Element {
-    // Input mask 1: decimal degrees
-    texBreite, texLaenge, optDezN, optDezS, optDezE, optDezW,
-    // Input mask 2: degrees and decimal minutes
-    texBreiteGrad, texBreiteMinute, texLaengeGrad, texLaengeMinute,
-    optGMN, optGMS, optGME, optGMW,
-    // Input mask 3: degrees, minutes, seconds
-    texBGrad, texBMinute, texBSekunde, texLGrad, texLMinute, texLSekunde,
-    optGradN, optGradS, optGradE, optGradW,
-    // Input mask 4: UTM civil
-    texZone, texRechts, texHoch, labLimitsRechts, labLimitsHoch,
-    // Input mask 5: UTM military
-    texZoneM, tex100km, tex10km, tex1km, tex100m, tex10m, tex1m,
-    // Input mask 6: UTM reference
-    texREFZone, texREF100, texREFZiffern,
-    // Input mask 7: Gauss-Krueger
-    texGKRechts, texGKHoch, labGKLimitsRechts, labGKLimitsHoch, optDrei, optSechs, texMeridian,
-    // Output fields, in the order the output mask is emptied
-    texBreiteAUS, texLaengeAUS,
-    texBreiteGradAUS, texBreiteMinuteAUS, texLaengeGradAUS, texLaengeMinuteAUS,
-    texBGradAUS, texBMinuteAUS, texBSekundeAUS, texLGradAUS, texLMinuteAUS, texLSekundeAUS,
-    texZone2, texRechts2, texHoch2, texMilUTM, texREFAUS,
-    texGKRechtsAUS, texGKHochAUS, texMeridianAUS,
-    labStreifenbreite,
-    // Masks (frames)
-    fraGrad, fraGradMin, fraGradMinSek, fraZIV, fraMIL, fraREF, fraGK,
-    fraGradAUS, fraGradMinAUS, fraGradMinSekAUS, fraMILAUS, fraZIVAUS, fraREFAUS, fraGKAUS,
-    // Screen
-    labEingabe, comRechnen, comStartoption, comKrummboegleGrad, labBeenden,
-    // How exact the shown result is; emptied with the output mask
-    labGenauigkeit,
-    Count_
-};
+#define LW_CALC_ELEMENTS(X) \
+    /* Input mask 1: decimal degrees */ \
+    X(texBreite) X(texLaenge) X(optDezN) X(optDezS) X(optDezE) X(optDezW) \
+    /* Input mask 2: degrees and decimal minutes */ \
+    X(texBreiteGrad) X(texBreiteMinute) X(texLaengeGrad) X(texLaengeMinute) \
+    X(optGMN) X(optGMS) X(optGME) X(optGMW) \
+    /* Input mask 3: degrees, minutes, seconds */ \
+    X(texBGrad) X(texBMinute) X(texBSekunde) X(texLGrad) X(texLMinute) X(texLSekunde) \
+    X(optGradN) X(optGradS) X(optGradE) X(optGradW) \
+    /* Input mask 4: UTM civil */ \
+    X(texZone) X(texRechts) X(texHoch) X(labLimitsRechts) X(labLimitsHoch) \
+    /* Input mask 5: UTM military */ \
+    X(texZoneM) X(tex100km) X(tex10km) X(tex1km) X(tex100m) X(tex10m) X(tex1m) \
+    /* Input mask 6: UTM reference */ \
+    X(texREFZone) X(texREF100) X(texREFZiffern) \
+    /* Input mask 7: Gauss-Krueger */ \
+    X(texGKRechts) X(texGKHoch) X(labGKLimitsRechts) X(labGKLimitsHoch) X(optDrei) X(optSechs) \
+    X(texMeridian) \
+    /* Output fields, in the order the output mask is emptied */ \
+    X(texBreiteAUS) X(texLaengeAUS) \
+    X(texBreiteGradAUS) X(texBreiteMinuteAUS) X(texLaengeGradAUS) X(texLaengeMinuteAUS) \
+    X(texBGradAUS) X(texBMinuteAUS) X(texBSekundeAUS) X(texLGradAUS) X(texLMinuteAUS) \
+    X(texLSekundeAUS) \
+    X(texZone2) X(texRechts2) X(texHoch2) X(texMilUTM) X(texREFAUS) \
+    X(texGKRechtsAUS) X(texGKHochAUS) X(texMeridianAUS) \
+    X(labStreifenbreite) \
+    /* Masks (frames) */ \
+    X(fraGrad) X(fraGradMin) X(fraGradMinSek) X(fraZIV) X(fraMIL) X(fraREF) X(fraGK) \
+    X(fraGradAUS) X(fraGradMinAUS) X(fraGradMinSekAUS) X(fraMILAUS) X(fraZIVAUS) X(fraREFAUS) \
+    X(fraGKAUS) \
+    /* Screen */ \
+    X(labEingabe) X(comRechnen) X(comStartoption) X(comKrummboegleGrad) X(labBeenden) \
+    /* How exact the shown result is; emptied with the output mask */ \
+    X(labGenauigkeit)
 // clang-format on
+
+#define LW_ELEMENT_ENUMERATOR(name) name,
+enum class Element { LW_CALC_ELEMENTS(LW_ELEMENT_ENUMERATOR) Count_ };
+#undef LW_ELEMENT_ENUMERATOR
 
 inline constexpr std::size_t kElementCount = static_cast<std::size_t>(Element::Count_);
 
+#define LW_ELEMENT_NAME(name) #name,
+inline constexpr std::array<std::string_view, kElementCount> kElementNames = {
+    LW_CALC_ELEMENTS(LW_ELEMENT_NAME)};
+#undef LW_ELEMENT_NAME
+
 // The element's name as the screen knows it ("texBreite").
-std::string_view elementName(Element e);
+constexpr std::string_view elementName(Element e) {
+    return kElementNames[static_cast<std::size_t>(e)];
+}
 
 // The element with that name, if any.
-std::optional<Element> elementByName(std::string_view name);
+constexpr std::optional<Element> elementByName(std::string_view name) {
+    for (std::size_t i = 0; i < kElementNames.size(); ++i)
+        if (kElementNames[i] == name)
+            return static_cast<Element>(i);
+    return std::nullopt;
+}
 
 // The twenty output fields in the order the output mask is emptied.
 inline constexpr std::array<Element, 20> kOutputFields = {

@@ -21,10 +21,9 @@ struct MaskWidgets {
     // screen's own elements outside the masks (labEingabe, the buttons,
     // labBeenden, labGenauigkeit) come back nullptr; the screen enters them.
     std::array<QWidget*, kElementCount> byElement{};
-    // The input and the output frames, each indexed by format code - 1
-    // (fraGrad and fraGradAUS at 0, fraGK and fraGKAUS at 6).
-    std::array<QGroupBox*, 7> inputFrames{};
-    std::array<QGroupBox*, 7> outputFrames{};
+
+    // A mask's frame (a notation's inputFrame or outputFrame).
+    QGroupBox* frame(Element e) const;
 };
 
 // Creates an input field for `field` as child of `parent`; the screen

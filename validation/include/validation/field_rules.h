@@ -26,7 +26,6 @@ enum class LoseFocusKind {
 
 struct FieldRule {
     Element field;
-    int notation; // input format code of the mask the field belongs to
     bool upperCase;
     KeyFilter filter;
     bool commaToPoint;
@@ -37,7 +36,8 @@ struct FieldRule {
     LoseFocusKind loseFocus;
 };
 
-// Every input field with handlers, grouped by mask.
+// Every input field with handlers, in the masks' typing order (the notation
+// table's input fields).
 std::span<const FieldRule> fieldRules();
 
 // The rule of an input field, or nullptr for any other element.
