@@ -2,30 +2,48 @@
 
 #include "conversion/datum_stage.h"
 #include "conversion/driver_stages.h"
+#include "model/notations.h"
 #include "procedures/procedures.h"
 #include "text/numeric_fault.h"
 
+#include <array>
 #include <optional>
 
 namespace lw {
 namespace {
 
+// The driver's rows of each notation, in code order.
+struct NotationRows {
+    InputResult (*input)(DriverRun& run, int format);
+    OutputOutcome (*output)(DriverRun& run, int format, const ResultPair& p);
+};
+
+InputResult gaussKruegerInputRow(DriverRun& run, int) {
+    return gaussKruegerInput(run);
+}
+OutputOutcome gaussKruegerOutputRow(DriverRun& run, int, const ResultPair& p) {
+    return gaussKruegerOutput(run, p);
+}
+
+constexpr std::array<NotationRows, kNotations.size()> kRows = {{
+    {geographicInput, geographicOutput}, // decimal degrees
+    {geographicInput, geographicOutput}, // degrees, minutes
+    {geographicInput, geographicOutput}, // degrees, minutes, seconds
+    {utmInput, utmOutput},               // UTM civil
+    {utmInput, utmOutput},               // UTM military
+    {utmInput, utmOutput},               // UTM reference
+    {gaussKruegerInputRow, gaussKruegerOutputRow},
+}};
+
+const NotationRows* rowsOf(int format) {
+    const Notation* notation = notationOf(format);
+    return notation ? &kRows[static_cast<std::size_t>(notation - kNotations.data())] : nullptr;
+}
+
 InputResult inputStage(DriverRun& run) {
-    int format = run.job().FormatEIN;
-    switch (format) {
-    case kGradDezimal:
-    case kGradMinuten:
-    case kGradMinSek:
-        return geographicInput(run, format);
-    case kUTMzivil:
-    case kUTMmil:
-    case kUTMref:
-        return utmInput(run, format);
-    case kGaussKrueger:
-        return gaussKruegerInput(run);
-    default:
-        return refused();
-    }
+    const int format = run.job().FormatEIN;
+    const NotationRows* rows = rowsOf(format);
+    return rows ? rows->input(run, format) : refused();
 }
 
 // The target ellipsoid's result pair, which the datum stage has just filled;
@@ -44,21 +62,10 @@ std::optional<ResultPair> targetPair(DriverRun& run) {
 }
 
 OutputOutcome outputStage(DriverRun& run, const ResultPair& p) {
-    int format = run.job().FormatAUS;
-    switch (format) {
-    case kGradDezimal:
-    case kGradMinuten:
-    case kGradMinSek:
-        return geographicOutput(run, format, p);
-    case kUTMzivil:
-    case kUTMmil:
-    case kUTMref:
-        return utmOutput(run, format, p);
-    case kGaussKrueger:
-        return gaussKruegerOutput(run, p);
-    default:
-        return OutputOutcome::Written; // no output format: nothing to write
-    }
+    const int format = run.job().FormatAUS;
+    const NotationRows* rows = rowsOf(format);
+    // No output format (the zone check may have taken it): nothing to write.
+    return rows ? rows->output(run, format, p) : OutputOutcome::Written;
 }
 
 // Input, datum and output stage. Returns false when a procedure failed on the
