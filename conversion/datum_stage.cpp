@@ -15,6 +15,13 @@ constexpr const char* kMolodenskyNote =
     "Datumsübergang Molodensky (3 Parameter): gegenüber der amtlichen Umrechnung etwa 3 m, "
     "bis 8 m";
 constexpr const char* kOfficialNote = "Datumsübergang amtlich (BeTA2007)";
+// ED50 has no official transformation in the program: the Hayford shift uses
+// the mean parameters for western Europe (EPSG 1133: -87, -98, -121 m; ours
+// round the last to -120), which EPSG gives as good to about 10 m against
+// the national ED50 networks.
+constexpr const char* kHayfordNote =
+    "Datumsübergang Molodensky (3 Parameter, Westeuropa): gegenüber ED50 der Landesnetze "
+    "etwa 10 m";
 // Military and reference coordinates name a grid square by its south-west
 // corner: the point lies east and north of the named position, not around it.
 constexpr const char* kSquareNote = "Die Ziffern nennen die Südwestecke des Planquadrats.";
@@ -75,8 +82,14 @@ ProcedureOutcome datumStage(DriverRun& run, const std::string& lat, const std::s
 
 std::string genauigkeitsText(const ConversionJob& job) {
     std::string note;
-    if (job.StartEllipsoid != job.ZielEllipsoid)
-        note = usesOfficialDatum(job) ? kOfficialNote : kMolodenskyNote;
+    if (job.StartEllipsoid != job.ZielEllipsoid) {
+        if (usesOfficialDatum(job))
+            note = kOfficialNote;
+        else if (job.StartEllipsoid == kHayford || job.ZielEllipsoid == kHayford)
+            note = kHayfordNote;
+        else
+            note = kMolodenskyNote;
+    }
     if (job.FormatAUS == kUTMmil || job.FormatAUS == kUTMref)
         note += note.empty() ? kSquareNote : std::string(". ") + kSquareNote;
     return note;

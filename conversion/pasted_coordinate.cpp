@@ -56,7 +56,13 @@ PastedCoordinate withParts(const Notation& notation, const std::vector<std::u32s
 struct Token {
     bool number;
     std::u32string text;
+    bool negative = false; // a number written with a leading minus sign
 };
+
+// The hyphen-minus of a keyboard and the typeset minus sign.
+bool isMinus(char32_t c) {
+    return c == U'-' || c == 0x2212;
+}
 
 bool separatesTokens(char32_t c) {
     return isBlank(c) || isAngleMark(c) || c == U',';
@@ -65,8 +71,9 @@ bool separatesTokens(char32_t c) {
 // Numbers are digits with at most one decimal point or decimal comma, kept as
 // written (the fields turn a comma into a point as they do when typed); a
 // comma is a decimal comma only between digits of a number that has no
-// decimal separator yet, elsewhere it separates like a blank. Words are runs
-// of any other characters.
+// decimal separator yet, elsewhere it separates like a blank. A minus sign
+// right before a digit belongs to the number, as web maps and phones write
+// southern and western coordinates. Words are runs of any other characters.
 std::vector<Token> numbersAndWords(std::u32string_view text) {
     std::vector<Token> tokens;
     std::size_t i = 0;
@@ -75,7 +82,10 @@ std::vector<Token> numbersAndWords(std::u32string_view text) {
             ++i;
             continue;
         }
-        Token token{isDigit(text[i]), {}};
+        const bool negative = isMinus(text[i]) && i + 1 < text.size() && isDigit(text[i + 1]);
+        if (negative)
+            ++i;
+        Token token{isDigit(text[i]), {}, negative};
         bool decimal = false;
         for (; i < text.size(); ++i) {
             const char32_t c = text[i];
@@ -124,6 +134,7 @@ std::optional<Hemisphere> hemisphereLetter(const std::u32string& word) {
 struct Side {
     std::vector<std::u32string> numbers;
     std::optional<Hemisphere> hemisphere;
+    bool negative = false; // its degrees written with a minus sign
 };
 
 std::optional<Axis> axisOf(const Side& side) {
@@ -155,14 +166,19 @@ std::optional<std::size_t> sideOfLetter(const Letter& letter, std::size_t perSid
 }
 
 // Latitude and longitude of a geographic text with `perSide` numbers each;
-// hemisphere letters may put the longitude first.
+// hemisphere letters may put the longitude first. Every side gets its
+// hemisphere: from its letter, else south or west for a minus sign before its
+// degrees, else north or east, so that a text without letters never keeps the
+// hemispheres of an earlier point.
 std::optional<std::array<Side, 2>> geographicSides(const std::vector<Token>& tokens,
                                                    std::size_t perSide) {
     std::vector<std::u32string> numbers;
+    std::vector<bool> negative;
     std::vector<Letter> letters;
     for (const Token& token : tokens) {
         if (token.number) {
             numbers.push_back(token.text);
+            negative.push_back(token.negative);
             continue;
         }
         const std::optional<Hemisphere> hemisphere = hemisphereLetter(token.text);
@@ -184,12 +200,26 @@ std::optional<std::array<Side, 2>> geographicSides(const std::vector<Token>& tok
             return std::nullopt;
         sides[*side].hemisphere = letter.hemisphere;
     }
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        const bool degrees = i % perSide == 0;
+        if (negative[i] && !degrees)
+            return std::nullopt; // a minus sign belongs before the degrees
+    }
     sides[0].numbers.assign(numbers.begin(), numbers.begin() + static_cast<long>(perSide));
     sides[1].numbers.assign(numbers.begin() + static_cast<long>(perSide), numbers.end());
+    sides[0].negative = negative[0];
+    sides[1].negative = negative[perSide];
     if (axisOf(sides[0]) == Axis::Longitude || axisOf(sides[1]) == Axis::Latitude)
         std::swap(sides[0], sides[1]);
     if (axisOf(sides[0]) == Axis::Longitude || axisOf(sides[1]) == Axis::Latitude)
         return std::nullopt;
+    for (std::size_t k = 0; k < sides.size(); ++k) {
+        Side& side = sides[k];
+        if (side.hemisphere && side.negative)
+            return std::nullopt; // "S -33": which of the two is meant?
+        if (!side.hemisphere)
+            side.hemisphere = Hemisphere{k == 0 ? Axis::Latitude : Axis::Longitude, !side.negative};
+    }
     return sides;
 }
 
@@ -272,7 +302,7 @@ std::optional<PastedCoordinate> gaussKrueger(const Notation& notation, std::u32s
         return false;
     };
     auto takeNumber = [&]() -> std::optional<std::u32string> {
-        if (next < tokens.size() && tokens[next].number)
+        if (next < tokens.size() && tokens[next].number && !tokens[next].negative)
             return tokens[next++].text;
         return std::nullopt;
     };
@@ -305,6 +335,36 @@ struct Run {
     char32_t
         before; // 0: joined to the run before; U' ': after blanks or commas; U'.': after a point
 };
+
+// Whether `text` begins with `word` in any case, followed by a blank or a
+// colon; gives what follows.
+std::optional<std::u32string_view> afterWord(std::u32string_view text, std::u32string_view word) {
+    if (text.size() <= word.size())
+        return std::nullopt;
+    for (std::size_t i = 0; i < word.size(); ++i)
+        if (upper(text[i]) != word[i])
+            return std::nullopt;
+    const char32_t next = text[word.size()];
+    if (!isBlank(next) && next != U':')
+        return std::nullopt;
+    return text.substr(word.size() + 1);
+}
+
+std::u32string_view withoutLeadingBlanks(std::u32string_view text) {
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    return text;
+}
+
+// References are often labelled: "UTMREF 32U NU 71595 65251", "MGRS …",
+// "UTM 32U …". The label goes; the reference is read as without it.
+std::u32string_view withoutPrefixWord(std::u32string_view text) {
+    text = withoutLeadingBlanks(text);
+    for (std::u32string_view word : {U"UTMREF", U"MGRS", U"UTM"})
+        if (const auto rest = afterWord(text, word))
+            return *rest;
+    return text;
+}
 
 // Points separate like blanks but mark the military pairs ("76.15.52").
 std::vector<Run> digitAndLetterRuns(std::u32string_view text) {
@@ -357,7 +417,7 @@ std::optional<GridHead> gridHead(const std::vector<Run>& runs, bool withSquare) 
 }
 
 std::optional<PastedCoordinate> utmCivil(const Notation& notation, std::u32string_view text) {
-    const std::vector<Run> runs = digitAndLetterRuns(text);
+    const std::vector<Run> runs = digitAndLetterRuns(withoutPrefixWord(text));
     const auto head = gridHead(runs, false);
     if (!head || head->digitGroups.size() != 2)
         return std::nullopt;
@@ -418,7 +478,7 @@ std::optional<std::vector<std::u32string>> militaryPairs(std::span<const Run> gr
 }
 
 std::optional<PastedCoordinate> utmMilitary(const Notation& notation, std::u32string_view text) {
-    const std::vector<Run> runs = digitAndLetterRuns(text);
+    const std::vector<Run> runs = digitAndLetterRuns(withoutPrefixWord(text));
     const auto head = gridHead(runs, true);
     if (!head)
         return std::nullopt;
@@ -433,7 +493,7 @@ std::optional<PastedCoordinate> utmMilitary(const Notation& notation, std::u32st
 // One digit group as the mask takes it, or easting and northing of equal
 // length joined into it.
 std::optional<PastedCoordinate> utmReference(const Notation& notation, std::u32string_view text) {
-    const std::vector<Run> runs = digitAndLetterRuns(text);
+    const std::vector<Run> runs = digitAndLetterRuns(withoutPrefixWord(text));
     const auto head = gridHead(runs, true);
     if (!head)
         return std::nullopt;
@@ -445,6 +505,31 @@ std::optional<PastedCoordinate> utmReference(const Notation& notation, std::u32s
     return std::nullopt;
 }
 
+// A copy line may end in the name of its datum (" ED50", " DHDN"). Taken off
+// when it is the datum of the mask's ellipsoid; a line of another datum is no
+// coordinate of this mask (its numbers would mean a place some hundred
+// metres away).
+std::optional<std::u32string_view> withoutDatumName(std::u32string_view text,
+                                                    std::string_view ellipsoid) {
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    for (std::string_view datum : kDatumNames) {
+        if (text.size() <= datum.size())
+            continue;
+        const std::u32string_view tail = text.substr(text.size() - datum.size());
+        bool same = true;
+        for (std::size_t i = 0; i < datum.size(); ++i)
+            same = same && upper(tail[i]) == static_cast<char32_t>(datum[i]);
+        const char32_t before = text[text.size() - datum.size() - 1];
+        if (!same || !(isBlank(before) || before == U','))
+            continue;
+        if (datum != datumNameOf(ellipsoid))
+            return std::nullopt;
+        return text.substr(0, text.size() - datum.size());
+    }
+    return text;
+}
+
 } // namespace
 
 bool takesWholeCoordinate(Element field) {
@@ -452,22 +537,26 @@ bool takesWholeCoordinate(Element field) {
     return notation && notation->inputFields.front() == field;
 }
 
-std::optional<PastedCoordinate> recognisePastedCoordinate(int code, std::string_view text) {
+std::optional<PastedCoordinate> recognisePastedCoordinate(int code, std::string_view text,
+                                                          std::string_view ellipsoid) {
     const Notation* notation = notationOf(code);
     if (!notation)
         return std::nullopt;
-    const std::u32string chars = utf8::decode(text);
+    const std::u32string decoded = utf8::decode(text);
+    const auto chars = withoutDatumName(decoded, ellipsoid);
+    if (!chars)
+        return std::nullopt;
     switch (notation->paste) {
     case PasteForm::Geographic:
-        return geographic(*notation, chars);
+        return geographic(*notation, *chars);
     case PasteForm::UtmCivil:
-        return utmCivil(*notation, chars);
+        return utmCivil(*notation, *chars);
     case PasteForm::UtmMilitary:
-        return utmMilitary(*notation, chars);
+        return utmMilitary(*notation, *chars);
     case PasteForm::UtmReference:
-        return utmReference(*notation, chars);
+        return utmReference(*notation, *chars);
     case PasteForm::GaussKrueger:
-        return gaussKrueger(*notation, chars);
+        return gaussKrueger(*notation, *chars);
     }
     return std::nullopt;
 }

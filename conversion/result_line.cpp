@@ -30,7 +30,8 @@ std::span<const Element> outputMaskFields(int format) {
     return notation ? notation->outputFields : std::span<const Element>();
 }
 
-std::string resultLine(int format, std::span<const std::string> fieldTexts) {
+std::string resultLine(int format, std::string_view ellipsoid,
+                       std::span<const std::string> fieldTexts) {
     const Notation* notation = notationOf(format);
     const std::span<const std::string_view> marks =
         notation ? notation->outputMarks : std::span<const std::string_view>();
@@ -43,6 +44,9 @@ std::string resultLine(int format, std::span<const std::string> fieldTexts) {
             appendWords(line, std::string(marks[i]));
         appendWords(line, text);
     }
+    const std::string_view datum = copyLineDatumName(ellipsoid, format);
+    if (!line.empty() && !datum.empty())
+        appendWords(line, std::string(datum));
     return line;
 }
 

@@ -57,7 +57,7 @@ std::string CalculationScreen::shownResultLine() const {
     std::vector<std::string> texts;
     for (Element e : outputMaskFields(format))
         texts.push_back(text(e));
-    return resultLine(format, texts);
+    return resultLine(format, state_.job.ZielEllipsoid, texts);
 }
 
 void CalculationScreen::copyResult() {
@@ -79,7 +79,7 @@ bool CalculationScreen::fieldPaste(Element field, const std::string& pasted) {
     if (!notation || !takesWholeCoordinate(field))
         return false;
     const std::optional<PastedCoordinate> coordinate =
-        recognisePastedCoordinate(notation->code, pasted);
+        recognisePastedCoordinate(notation->code, pasted, state_.job.StartEllipsoid);
     if (!coordinate)
         return false;
     for (Element option : coordinate->options)

@@ -48,19 +48,35 @@ TEST_P(RecognisedText, FillsEveryFieldOfTheMask) {
 
 INSTANTIATE_TEST_SUITE_P(
     Decimal, RecognisedText,
-    ::testing::Values(Recognised{kGradDezimal, "N48.436333 E009.967967", "48.436333|009.967967",
-                                 "optDezN optDezE"},
-                      Recognised{kGradDezimal, "48.436333, 9.967967", "48.436333|9.967967", ""},
-                      Recognised{kGradDezimal, "48.436333,9.967967", "48.436333|9.967967", ""},
-                      Recognised{kGradDezimal, "48,436333 9,967967", "48,436333|9,967967", ""},
-                      Recognised{kGradDezimal, "48,436333, 9,967967", "48,436333|9,967967", ""},
-                      Recognised{kGradDezimal, "48.5°S\t9.25°W", "48.5|9.25", "optDezS optDezW"},
-                      Recognised{kGradDezimal, "S 48.5 W 9.25", "48.5|9.25", "optDezS optDezW"},
-                      Recognised{kGradDezimal, "48.5 n 9.25 o", "48.5|9.25", "optDezN optDezE"},
-                      Recognised{kGradDezimal, "E9.25 N48.5", "48.5|9.25", "optDezN optDezE"},
-                      Recognised{kGradDezimal, "9.25E 48.5S", "48.5|9.25", "optDezS optDezE"},
-                      Recognised{kGradDezimal, "48.5 S 9.25", "48.5|9.25", "optDezS"},
-                      Recognised{kGradDezimal, "  48. 9 \n", "48.|9", ""}));
+    ::testing::Values(
+        Recognised{kGradDezimal, "N48.436333 E009.967967", "48.436333|009.967967",
+                   "optDezN optDezE"},
+        Recognised{kGradDezimal, "48.436333, 9.967967", "48.436333|9.967967", "optDezN optDezE"},
+        Recognised{kGradDezimal, "48.436333,9.967967", "48.436333|9.967967", "optDezN optDezE"},
+        Recognised{kGradDezimal, "48,436333 9,967967", "48,436333|9,967967", "optDezN optDezE"},
+        Recognised{kGradDezimal, "48,436333, 9,967967", "48,436333|9,967967", "optDezN optDezE"},
+        Recognised{kGradDezimal, "48.5°S\t9.25°W", "48.5|9.25", "optDezS optDezW"},
+        Recognised{kGradDezimal, "S 48.5 W 9.25", "48.5|9.25", "optDezS optDezW"},
+        Recognised{kGradDezimal, "48.5 n 9.25 o", "48.5|9.25", "optDezN optDezE"},
+        Recognised{kGradDezimal, "E9.25 N48.5", "48.5|9.25", "optDezN optDezE"},
+        Recognised{kGradDezimal, "9.25E 48.5S", "48.5|9.25", "optDezS optDezE"},
+        Recognised{kGradDezimal, "48.5 S 9.25", "48.5|9.25", "optDezS optDezE"},
+        Recognised{kGradDezimal, "  48. 9 \n", "48.|9", "optDezN optDezE"}));
+
+// Texts without letters mean north and east, as phones and web maps give
+// them; a minus sign means south or west. A text without letters once kept
+// the hemispheres of the point before, so that "48.137154, 11.576124" after
+// a southern point landed south of the equator. "48, 9" is two whole numbers,
+// not a decimal comma.
+INSTANTIATE_TEST_SUITE_P(
+    Signs, RecognisedText,
+    ::testing::Values(
+        Recognised{kGradDezimal, "40.7128, -74.0060", "40.7128|74.0060", "optDezN optDezW"},
+        Recognised{kGradDezimal, "-33.8688 151.2093", "33.8688|151.2093", "optDezS optDezE"},
+        Recognised{kGradDezimal, "−33.8688, −70.5", "33.8688|70.5", "optDezS optDezW"},
+        Recognised{kGradDezimal, "48, 9", "48|9", "optDezN optDezE"},
+        Recognised{kGradDezimal, "-48.5 E9.25", "48.5|9.25", "optDezS optDezE"},
+        Recognised{kGradMinuten, "-48 26.5 -9 58", "48|26.5|9|58", "optGMS optGMW"}));
 
 INSTANTIATE_TEST_SUITE_P(
     DegreesMinutes, RecognisedText,
@@ -71,15 +87,16 @@ INSTANTIATE_TEST_SUITE_P(
                       // A point in the degrees is the key filter's to refuse, not the reader's.
                       Recognised{kGradMinuten, "N48.5 26 E9 58", "48.5|26|9|58", "optGMN optGME"}));
 
-INSTANTIATE_TEST_SUITE_P(
-    DegreesMinutesSeconds, RecognisedText,
-    ::testing::Values(Recognised{kGradMinSek, "N48 26 10.80 E009 58 4.68",
-                                 "48|26|10.80|009|58|4.68", "optGradN optGradE"},
-                      Recognised{kGradMinSek, "N 50° 06' 47\" E 8° 40' 55\"", "50|06|47|8|40|55",
-                                 "optGradN optGradE"},
-                      Recognised{kGradMinSek, "50°6′47,5″N 8°40′55″O", "50|6|47,5|8|40|55",
-                                 "optGradN optGradE"},
-                      Recognised{kGradMinSek, "50 6 47 8 40 55", "50|6|47|8|40|55", ""}));
+INSTANTIATE_TEST_SUITE_P(DegreesMinutesSeconds, RecognisedText,
+                         ::testing::Values(Recognised{kGradMinSek, "N48 26 10.80 E009 58 4.68",
+                                                      "48|26|10.80|009|58|4.68",
+                                                      "optGradN optGradE"},
+                                           Recognised{kGradMinSek, "N 50° 06' 47\" E 8° 40' 55\"",
+                                                      "50|06|47|8|40|55", "optGradN optGradE"},
+                                           Recognised{kGradMinSek, "50°6′47,5″N 8°40′55″O",
+                                                      "50|6|47,5|8|40|55", "optGradN optGradE"},
+                                           Recognised{kGradMinSek, "50 6 47 8 40 55",
+                                                      "50|6|47|8|40|55", "optGradN optGradE"}));
 
 INSTANTIATE_TEST_SUITE_P(
     UtmCivil, RecognisedText,
@@ -134,6 +151,45 @@ INSTANTIATE_TEST_SUITE_P(
         // Strip 0 has its meridian at 0° in both widths: the text decides nothing.
         Recognised{kGaussKrueger, "0571686 5540758 E000°", "0571686|5540758", ""}));
 
+// Labelled references: the label goes. "UTMREF 32U NU 71595 65251" once went
+// into the zone field alone and left the other fields as they were.
+INSTANTIATE_TEST_SUITE_P(
+    Labels, RecognisedText,
+    ::testing::Values(Recognised{kUTMmil, "UTMREF 32U NU 71595 65251", "32U|NU|76|15|52|95|51", ""},
+                      Recognised{kUTMmil, "mgrs: 32UNU7159565251", "32U|NU|76|15|52|95|51", ""},
+                      Recognised{kUTMref, "MGRS 32U NU 7159565251", "32U|NU|7159565251", ""},
+                      Recognised{kUTMzivil, "UTM 32U 571595 5365251", "32U|0571595|5365251", ""}));
+
+// A copy line's datum name is taken where it is the mask's ellipsoid's, and
+// makes the text no coordinate of a mask on another ellipsoid.
+struct OnEllipsoid {
+    int notation;
+    const char* ellipsoid;
+    const char* text;
+    const char* fields; // nullptr: no whole coordinate
+};
+
+TEST(PastedDatumName, TakenOnItsOwnEllipsoidOnly) {
+    const OnEllipsoid cases[] = {
+        {kUTMzivil, kHayford, "32U 0691735 5334954 ED50", "32U|0691735|5334954"},
+        {kUTMzivil, kGRS80, "32U 0691735 5334954 ED50", nullptr},
+        {kUTMzivil, kHayford, "32U 0691735 5334954", "32U|0691735|5334954"},
+        {kUTMmil, kHayford, "32U NU 76.15.52.95.51 ed50", "32U|NU|76|15|52|95|51"},
+        {kGradDezimal, kBessel, "N48.437 E009.969 DHDN", "48.437|009.969"},
+        {kGradDezimal, kHayford, "N48.437 E009.969 DHDN", nullptr},
+        {kGradDezimal, "", "N48.437 E009.969 DHDN", nullptr},
+        {kGaussKrueger, kBessel, "R 3571686.39 H 5540758.79 E009° DHDN", "3571686.39|5540758.79"},
+        {kGradMinSek, kBessel, "N48 26 10.80 E009 58 4.68 DHDN", "48|26|10.80|009|58|4.68"},
+    };
+    for (const OnEllipsoid& c : cases) {
+        const auto coordinate = recognisePastedCoordinate(c.notation, c.text, c.ellipsoid);
+        ASSERT_EQ(coordinate.has_value(), c.fields != nullptr) << c.text << " on " << c.ellipsoid;
+        if (c.fields) {
+            EXPECT_EQ(joinedFields(*coordinate), c.fields) << c.text;
+        }
+    }
+}
+
 // Texts that are not one whole coordinate of the mask: they go into the
 // focused field alone.
 struct Refused {
@@ -157,8 +213,11 @@ INSTANTIATE_TEST_SUITE_P(
                       Refused{kGradDezimal, "48,9"}, // one number with a decimal comma
                       Refused{kGradDezimal, "48.4 9.9 1.0"}, Refused{kGradDezimal, "N48 N9"},
                       Refused{kGradDezimal, "E48 E9"}, Refused{kGradDezimal, "N48 9 S"},
-                      Refused{kGradDezimal, "-48.5 9.25"}, Refused{kGradDezimal, "Nord 48 9"},
-                      Refused{kGradDezimal, "48.4.3 9"}, Refused{kGradDezimal, "N48 26.1 E9 58.0"},
+                      Refused{kGradDezimal, "--48.5 9.25"}, Refused{kGradDezimal, "Nord 48 9"},
+                      // A minus sign belongs before the degrees, and not beside a letter.
+                      Refused{kGradMinuten, "48 -26.5 9 58"},
+                      Refused{kGradDezimal, "S -33.8 151.2"}, Refused{kGradDezimal, "48.4.3 9"},
+                      Refused{kGradDezimal, "N48 26.1 E9 58.0"},
                       Refused{kGradMinuten, "N48.436333 E009.967967"},
                       Refused{kGradMinSek, "N48 26.179960 E009 58.078035"},
                       Refused{kGradMinSek, "48 26 10 N 8 E 40 55"}));

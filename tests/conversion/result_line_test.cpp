@@ -12,29 +12,54 @@ namespace {
 
 struct LineCase {
     int format;
+    const char* ellipsoid;           // the target's job name
     std::vector<std::string> fields; // the output fields' texts in reading order
     const char* line;
 };
 
 TEST(ResultLine, OneLineWithSingleBlanksPerNotation) {
     const LineCase cases[] = {
-        {kGradDezimal, {"N48.436333", "E009.967967"}, "N48.436333 E009.967967"},
-        {kGradMinuten, {"N48", "26.179960", "E009", "58.078035"}, "N48 26.179960 E009 58.078035"},
-        {kGradMinSek, {"N48", "26", "10.80", "E009", "58", "4.68"}, "N48 26 10.80 E009 58 4.68"},
-        {kUTMzivil, {"32U", "0571595", "5365251"}, "32U 0571595 5365251"},
-        {kUTMmil, {"32U  NU  76.15.52.95.51"}, "32U NU 76.15.52.95.51"},
-        {kUTMref, {"32U  NU  7159565251"}, "32U NU 7159565251"},
-        {kGaussKrueger, {"3571686.39", "5540758.79", "E009°"}, "R 3571686.39 H 5540758.79 E009°"},
-        {kGaussKrueger, {"3571686,39", "5540758,79", "E009°"}, "R 3571686,39 H 5540758,79 E009°"},
+        {kGradDezimal, kGRS80, {"N48.436333", "E009.967967"}, "N48.436333 E009.967967"},
+        {kGradMinuten,
+         kGRS80,
+         {"N48", "26.179960", "E009", "58.078035"},
+         "N48 26.179960 E009 58.078035"},
+        {kGradMinSek,
+         kGRS80,
+         {"N48", "26", "10.80", "E009", "58", "4.68"},
+         "N48 26 10.80 E009 58 4.68"},
+        {kUTMzivil, kGRS80, {"32U", "0571595", "5365251"}, "32U 0571595 5365251"},
+        {kUTMmil, kGRS80, {"32U  NU  76.15.52.95.51"}, "32U NU 76.15.52.95.51"},
+        {kUTMref, kGRS80, {"32U  NU  7159565251"}, "32U NU 7159565251"},
+        {kGaussKrueger,
+         kBessel,
+         {"3571686.39", "5540758.79", "E009°"},
+         "R 3571686.39 H 5540758.79 E009°"},
+        {kGaussKrueger,
+         kBessel,
+         {"3571686,39", "5540758,79", "E009°"},
+         "R 3571686,39 H 5540758,79 E009°"},
         // A copied input keeps the blank the user typed in front of it.
-        {kGradDezimal, {" 48.5", "9.5 "}, "48.5 9.5"},
+        {kGradDezimal, kGRS80, {" 48.5", "9.5 "}, "48.5 9.5"},
         // The empty output mask gives nothing to copy.
-        {kGradMinSek, {"", "", "", "", "", ""}, ""},
-        {kGaussKrueger, {"", " ", ""}, ""},
-        {kUTMmil, {""}, ""},
+        {kGradMinSek, kGRS80, {"", "", "", "", "", ""}, ""},
+        {kGaussKrueger, kGRS80, {"", " ", ""}, ""},
+        {kUTMmil, kGRS80, {""}, ""},
+        // Lines of the older datums name theirs: a Hayford UTM line looks like
+        // a WGS 84 line some 200 m away. Gauss-Krueger is DHDN by its name.
+        {kUTMzivil, kHayford, {"32U", "0691735", "5334954"}, "32U 0691735 5334954 ED50"},
+        {kUTMmil, kHayford, {"32U  NU  76.15.52.95.51"}, "32U NU 76.15.52.95.51 ED50"},
+        {kGradDezimal, kHayford, {"N48.437", "E009.969"}, "N48.437 E009.969 ED50"},
+        {kGradMinSek,
+         kBessel,
+         {"N48", "26", "10.80", "E009", "58", "4.68"},
+         "N48 26 10.80 E009 58 4.68 DHDN"},
+        {kGradDezimal, kBessel, {"", ""}, ""},
+        {kGaussKrueger, kBessel, {"", "", ""}, ""},
     };
     for (const LineCase& c : cases)
-        EXPECT_EQ(resultLine(c.format, c.fields), c.line) << "format " << c.format;
+        EXPECT_EQ(resultLine(c.format, c.ellipsoid, c.fields), c.line)
+            << "format " << c.format << " on " << c.ellipsoid;
 }
 
 TEST(ResultLine, FieldsOfEachOutputMask) {

@@ -27,7 +27,11 @@ struct PastedCoordinate {
 bool takesWholeCoordinate(Element field);
 
 // The parts of `text` when it holds one whole coordinate in the notation of
-// the input mask `notation` (1 to 7); nullopt for any other text.
-std::optional<PastedCoordinate> recognisePastedCoordinate(int notation, std::string_view text);
+// the input mask `notation` (a format code); nullopt for any other text.
+// `ellipsoid` is the mask's (a job name): a copy line's datum name at the
+// end (" ED50", " DHDN") is taken when it is that ellipsoid's and makes the
+// text no coordinate of the mask otherwise.
+std::optional<PastedCoordinate> recognisePastedCoordinate(int notation, std::string_view text,
+                                                          std::string_view ellipsoid = {});
 
 } // namespace lw

@@ -7,6 +7,7 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace lw {
 
@@ -14,8 +15,11 @@ namespace lw {
 // empty for any other code.
 std::span<const Element> outputMaskFields(int format);
 
-// The line for the texts of those fields, given in the same order; "" when
-// every field is empty.
-std::string resultLine(int format, std::span<const std::string> fieldTexts);
+// The line for the texts of those fields, given in the same order, on the
+// target ellipsoid `ellipsoid` (a job name), which adds the datum name where
+// the line would be ambiguous (" ED50", " DHDN"); "" when every field is
+// empty.
+std::string resultLine(int format, std::string_view ellipsoid,
+                       std::span<const std::string> fieldTexts);
 
 } // namespace lw

@@ -164,6 +164,29 @@ constexpr bool offersNotation(std::string_view ellipsoid, std::uint8_t format) {
     return n && (n->ellipsoids & ellipsoidBit(ellipsoid)) != 0;
 }
 
+// The names of the datums a copy line may end in, so that a line passed on
+// (by radio, say) cannot be taken for a point of another datum: Hayford
+// coordinates are ED50, Bessel coordinates DHDN. GRS80 (WGS 84, ETRS89)
+// lines name none.
+inline constexpr std::array<std::string_view, 2> kDatumNames = {"ED50", "DHDN"};
+
+constexpr std::string_view datumNameOf(std::string_view ellipsoid) {
+    if (ellipsoid == kHayford)
+        return kDatumNames[0];
+    if (ellipsoid == kBessel)
+        return kDatumNames[1];
+    return {};
+}
+
+// The datum name a copy line of the notation on the ellipsoid ends in: every
+// Hayford line, and Bessel's geographic lines (Gauss-Krueger is DHDN by
+// definition and says so in its name).
+constexpr std::string_view copyLineDatumName(std::string_view ellipsoid, int format) {
+    if (format == kGaussKrueger)
+        return {};
+    return datumNameOf(ellipsoid);
+}
+
 // The input and the output format of a task code ("52": military in,
 // degrees and minutes out); 0 where the code names none.
 constexpr int inputFormatOfTask(std::string_view aufgabe) {
