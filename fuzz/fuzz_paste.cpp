@@ -2,10 +2,90 @@
 // Input layout: byte 0 picks the input notation (1..7); the rest is the text.
 #include "conversion/pasted_coordinate.h"
 #include "fuzz_invariants.h"
+#include "geodesy/gauss_krueger.h"
+#include "model/notations.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <string>
+
+namespace {
+
+using namespace lw;
+
+// The hemisphere letter of an option, by its place in the notation's list
+// (north, south, east, west).
+std::string hemisphereLetterOf(const Notation& notation, Element option) {
+    static constexpr const char* kLetters[] = {"N", "S", "E", "W"};
+    for (std::size_t i = 0; i < notation.hemisphereOptions.size(); ++i)
+        if (notation.hemisphereOptions[i] == option)
+            return kLetters[i];
+    return {};
+}
+
+std::string stripMeridian(const std::string& easting, const std::vector<Element>& options,
+                          const Notation& notation) {
+    if (options.empty() || easting.empty())
+        return {};
+    const int width = options.front() == notation.stripOptions[0] ? 3 : 6;
+    const int strip = easting.front() - '0';
+    return " E" + std::to_string(static_cast<int>(gkCentralMeridianDeg(strip, width)));
+}
+
+// The recognised parts written again in the notation's plainest form: what a
+// user gets by copying the filled mask by hand. Read again, it must give the
+// same fields and options.
+std::string writtenAgain(const Notation& notation, const PastedCoordinate& pasted) {
+    std::vector<std::string> parts;
+    for (const auto& field : pasted.fields)
+        parts.push_back(field.second);
+    std::string text;
+    auto add = [&text](const std::string& word) {
+        if (!word.empty())
+            text += (text.empty() ? "" : " ") + word;
+    };
+    switch (notation.paste) {
+    case PasteForm::Geographic: {
+        const std::size_t perSide = parts.size() / 2;
+        for (std::size_t side = 0; side < 2; ++side) {
+            for (Element option : pasted.options) {
+                const std::string letter = hemisphereLetterOf(notation, option);
+                const bool latitude = letter == "N" || letter == "S";
+                if (latitude == (side == 0))
+                    add(letter);
+            }
+            for (std::size_t i = 0; i < perSide; ++i)
+                add(parts[side * perSide + i]);
+        }
+        break;
+    }
+    case PasteForm::UtmMilitary: {
+        add(parts[0]);
+        add(parts[1]);
+        std::string pairs;
+        for (std::size_t i = 2; i < parts.size(); ++i)
+            if (!parts[i].empty())
+                pairs += (pairs.empty() ? "" : ".") + parts[i];
+        add(pairs);
+        break;
+    }
+    case PasteForm::GaussKrueger:
+        text =
+            "R " + parts[0] + " H " + parts[1] + stripMeridian(parts[0], pasted.options, notation);
+        break;
+    default:
+        for (const std::string& part : parts)
+            add(part);
+    }
+    return text;
+}
+
+std::vector<Element> sorted(std::vector<Element> options) {
+    std::sort(options.begin(), options.end());
+    return options;
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace lw;
@@ -17,20 +97,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!pasted)
         return 0;
     // A recognised text fills the first field of its mask, and no field or
-    // option more than once; every part comes out of the text itself.
+    // option more than once; no part is garbled unless the text was.
     fuzz::require(!pasted->fields.empty(), "recognised without fields", text);
     fuzz::require(takesWholeCoordinate(pasted->fields.front().first), "first field of no mask",
                   text);
     for (std::size_t i = 0; i < pasted->fields.size(); ++i) {
         const auto& [field, part] = pasted->fields[i];
-        fuzz::require(part.size() <= text.size(), "part longer than the text", text);
         fuzz::require(!fuzz::looksGarbled(part) || fuzz::looksGarbled(text), "part garbled", part);
         for (std::size_t j = i + 1; j < pasted->fields.size(); ++j)
             fuzz::require(pasted->fields[j].first != field, "field filled twice", text);
     }
-    auto options = pasted->options;
-    std::sort(options.begin(), options.end());
+    const auto options = sorted(pasted->options);
     fuzz::require(std::adjacent_find(options.begin(), options.end()) == options.end(),
                   "option chosen twice", text);
+
+    // Written again and pasted again, the same fields and options.
+    const Notation& n = *notationOf(notation);
+    const std::string again = writtenAgain(n, *pasted);
+    const auto repasted = recognisePastedCoordinate(notation, again);
+    fuzz::require(repasted.has_value(), "written again, not recognised", again);
+    fuzz::require(repasted->fields == pasted->fields, "written again, other fields", again);
+    fuzz::require(sorted(repasted->options) == options, "written again, other options", again);
     return 0;
 }
