@@ -45,7 +45,7 @@ int zoneStep(int zone, int step) {
     return (zone - 1 + step + kUtmZoneLast) % kUtmZoneLast + 1;
 }
 
-bool contains(const std::array<int, 3>& values, int value) {
+bool contains(const std::vector<int>& values, int value) {
     return std::find(values.begin(), values.end(), value) != values.end();
 }
 
@@ -59,18 +59,40 @@ Millions splitMillions(double value) {
     return {number, value - number * kZoneMultiplierM};
 }
 
+// Whether metres below the millions stay there.
+bool withinTheMillion(double metres) {
+    return metres >= 0 && metres < kZoneMultiplierM;
+}
+
+bool eastingFitsZone(GeoPoint p, int zone) {
+    const std::optional<GridPoint> g = utmExactForward(p, zone, ellipsoid::GRS80);
+    return g && withinTheMillion(g->eastingM);
+}
+
+bool rechtswertFitsStrip(GeoPoint p, int meridianDeg) {
+    const int strip = meridianDeg / kGkThreeDegreeWidth;
+    if (strip < kFirstNumberedStrip)
+        return false;
+    const std::optional<GkPoint> g = gkExactForward(p, strip);
+    return g && withinTheMillion(g->rechtswertM - strip * kZoneMultiplierM);
+}
+
 } // namespace
 
 // ---- UTM amtlich ---------------------------------------------------------------------------
 
 ZoneChoices utmAmtlichZoneChoices(GeoPoint etrs89) {
     if (!usablePoint(etrs89))
-        return {0, {0, 0, 0}};
+        return {0, {}};
     const float lat = static_cast<float>(etrs89.latDeg), lon = static_cast<float>(etrs89.lonDeg);
     const int own = zoneWithExceptions(zoneNumber(lon), latitudeBand(lat), etrs89.lonDeg);
     if (own == 0)
-        return {0, {0, 0, 0}};
-    return {own, {zoneStep(own, -1), own, zoneStep(own, +1)}};
+        return {0, {}};
+    ZoneChoices choices{own, {}};
+    for (int zone : {zoneStep(own, -1), own, zoneStep(own, +1)})
+        if (eastingFitsZone(etrs89, zone))
+            choices.allowed.push_back(zone);
+    return choices;
 }
 
 UtmAmtlichTexts utmAmtlichFromGeo(GeoPoint etrs89, std::optional<int> chosenZone) {
@@ -91,11 +113,6 @@ UtmAmtlichTexts utmAmtlichFromGeo(GeoPoint etrs89, std::optional<int> chosenZone
     const std::optional<GridPoint> g = utmExactForward(etrs89, zone, ellipsoid::GRS80);
     if (!g)
         return out;
-    // Near the equator a neighbour zone's easting can leave 0..1000 km.
-    if (!(g->eastingM >= 0 && g->eastingM < kZoneMultiplierM)) {
-        out.status = AmtlichStatus::OutsideZone;
-        return out;
-    }
     try {
         out.ostwert = centimetres(zone * kZoneMultiplierM + g->eastingM);
         out.nordwert = centimetres(g->northingM);
@@ -134,10 +151,14 @@ GeoReading geoFromUtmAmtlich(std::string_view ostwert, std::string_view nordwert
 
 MeridianChoices gkMeridianChoices(GeoPoint bessel) {
     if (!usablePoint(bessel))
-        return {0, {0, 0, 0}};
+        return {0, {}};
     const int own =
         static_cast<int>(gkStripOfLongitude(bessel.lonDeg, kGkThreeDegreeWidth).centralMeridianDeg);
-    return {own, {own - kGkThreeDegreeWidth, own, own + kGkThreeDegreeWidth}};
+    MeridianChoices choices{own, {}};
+    for (int meridian : {own - kGkThreeDegreeWidth, own, own + kGkThreeDegreeWidth})
+        if (rechtswertFitsStrip(bessel, meridian))
+            choices.allowed.push_back(meridian);
+    return choices;
 }
 
 GkStripTexts gkStripFromGeo(GeoPoint bessel, std::optional<int> chosenMeridianDeg) {
@@ -146,18 +167,18 @@ GkStripTexts gkStripFromGeo(GeoPoint bessel, std::optional<int> chosenMeridianDe
         return out;
     const MeridianChoices choices = gkMeridianChoices(bessel);
     const int meridian = chosenMeridianDeg.value_or(choices.own);
+    // The own strip 0 and those west of Greenwich have no number for the
+    // millions.
+    if (!chosenMeridianDeg && meridian < kFirstNumberedStrip * kGkThreeDegreeWidth) {
+        out.status = AmtlichStatus::NoStripDigits;
+        return out;
+    }
     if (!contains(choices.allowed, meridian)) {
         out.status = AmtlichStatus::StripNotAllowed;
         return out;
     }
     out.meridianDeg = meridian;
-    // Strip 0 and those west of Greenwich have no number for the millions.
-    const int strip = meridian / kGkThreeDegreeWidth;
-    if (strip < kFirstNumberedStrip) {
-        out.status = AmtlichStatus::NoStripDigits;
-        return out;
-    }
-    const std::optional<GkPoint> p = gkExactForward(bessel, strip);
+    const std::optional<GkPoint> p = gkExactForward(bessel, meridian / kGkThreeDegreeWidth);
     if (!p)
         return out;
     try {

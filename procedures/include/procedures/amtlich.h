@@ -16,10 +16,10 @@
 
 #include "geodesy/datum.h"
 
-#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lw {
 
@@ -30,18 +30,21 @@ enum class AmtlichStatus {
     StripNotAllowed, // a chosen meridian that is neither the own strip's nor a neighbour's
     NoZoneDigits,    // an Ostwert whose millions name no zone 1..60
     NoStripDigits,   // a strip 0 or a Rechtswert whose millions name no strip 1..119
-    OutsideZone,     // the easting left 0..1000000 m and would change the zone digits
     ComputationError // no finite result
 };
 
 // ---- UTM amtlich ---------------------------------------------------------------------------
 
 // The point's own zone (with the Norway and Svalbard exceptions, as the
-// other UTM notations have it) and the two neighbours, west first: the zones
-// a caller may choose. Zone 1 and zone 60 are neighbours.
+// other UTM notations have it) and the zones a caller may choose, west to
+// east: the own one and its two neighbours (zone 1 and zone 60 are
+// neighbours), each only where the point's easting in it stays within 0 to
+// 1000000 m, so that it does not run into the zone digits of the Ostwert (in
+// western Germany zone 33 is more than 500 km away). Own zone 0 and nothing
+// allowed for a point off the globe.
 struct ZoneChoices {
     int own;
-    std::array<int, 3> allowed; // west neighbour, own, east neighbour
+    std::vector<int> allowed;
 };
 ZoneChoices utmAmtlichZoneChoices(GeoPoint etrs89);
 
@@ -67,11 +70,13 @@ GeoReading geoFromUtmAmtlich(std::string_view ostwert, std::string_view nordwert
 
 // ---- Gauss-Krueger in a chosen 3 deg strip ---------------------------------------------------
 
-// Central meridians in degrees of the point's own 3 deg strip and of its two
-// neighbours, west first.
+// Central meridians in degrees of the point's own 3 deg strip and the ones a
+// caller may choose, west to east: the own one and its two neighbours, each
+// only where it has a strip number (from 3 deg east) and the point's
+// Rechtswert stays within the strip's million.
 struct MeridianChoices {
     int own;
-    std::array<int, 3> allowed;
+    std::vector<int> allowed;
 };
 MeridianChoices gkMeridianChoices(GeoPoint bessel);
 
