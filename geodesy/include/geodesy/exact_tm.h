@@ -26,10 +26,10 @@
 // - L. Krueger, "Konforme Abbildung des Erdellipsoids in der Ebene", Veroeff.
 //   Koenigl. Preuss. Geod. Inst., Neue Folge 52, Potsdam 1912.
 // - C. F. F. Karney, "Transverse Mercator with an accuracy of a few
-//   nanometers", Journal of Geodesy 85 (2011) 475-485: the coefficients to
-//   n^6 (its eqs. 35 and 36), the rectifying radius A (eq. 14), the exact
-//   conformal latitude (eqs. 7-9) and its Newton inverse (eqs. 19-21), the
-//   error figures above.
+//   nanometers", Journal of Geodesy 85 (2011) 475-485: the coefficients
+//   alpha and beta to n^6, the rectifying radius A to n^6, the exact
+//   conformal latitude and its inverse by Newton's method, the error
+//   figures above.
 // - The same series as PROJ's default tmerc (K. Poder and K. Engsager's
 //   implementation), which the tests use as the oracle.
 #pragma once
