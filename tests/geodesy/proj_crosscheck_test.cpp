@@ -4,9 +4,9 @@
 // the known truncation error passes. docs/accuracy.md lists the figures.
 #include "geodesy/gauss_krueger.h"
 #include "geodesy/utm.h"
+#include "proj_oracle.h"
 
 #include <gtest/gtest.h>
-#include <proj.h>
 
 #include <algorithm>
 #include <cmath>
@@ -15,35 +15,6 @@
 
 namespace lw::test {
 namespace {
-
-class Proj {
-public:
-    explicit Proj(const std::string& definition)
-        : ctx_(proj_context_create()), p_(proj_create(ctx_, definition.c_str())) {}
-    ~Proj() {
-        proj_destroy(p_);
-        proj_context_destroy(ctx_);
-    }
-    Proj(const Proj&) = delete;
-    Proj& operator=(const Proj&) = delete;
-    bool ok() const { return p_ != nullptr; }
-
-    // Geographic degrees -> projected metres.
-    PJ_XY forward(double latDeg, double lonDeg) const {
-        PJ_COORD c = proj_coord(proj_torad(lonDeg), proj_torad(latDeg), 0, 0);
-        return proj_trans(p_, PJ_FWD, c).xy;
-    }
-    // Projected metres -> geographic degrees (lat, lon).
-    PJ_LP inverse(double x, double y) const {
-        PJ_COORD c = proj_coord(x, y, 0, 0);
-        PJ_LP lp = proj_trans(p_, PJ_INV, c).lp;
-        return {proj_todeg(lp.lam), proj_todeg(lp.phi)};
-    }
-
-private:
-    PJ_CONTEXT* ctx_;
-    PJ* p_;
-};
 
 // Largest differences inside one latitude band.
 struct Differences {
