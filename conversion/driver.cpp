@@ -33,6 +33,7 @@ constexpr std::array<NotationRows, kNotations.size()> kRows = {{
     {utmInput, utmOutput},               // UTM military
     {utmInput, utmOutput},               // UTM reference
     {gaussKruegerInputRow, gaussKruegerOutputRow},
+    {amtlichInput, amtlichOutput}, // UTM amtlich
 }};
 
 const NotationRows* rowsOf(int format) {
@@ -88,7 +89,10 @@ bool convert(DriverRun& run) {
         if (output == OutputOutcome::Ended)
             return true;
     }
-    run.out.setText(Element::labGenauigkeit, genauigkeitsText(run.job()));
+    std::string accuracy = genauigkeitsText(run.job());
+    if (!run.accuracyNote.empty())
+        accuracy += (accuracy.empty() ? "" : ". ") + run.accuracyNote;
+    run.out.setText(Element::labGenauigkeit, accuracy);
     run.out.commit();
     return true;
 }

@@ -1,11 +1,15 @@
 // Gauss-Krueger rows of the driver (format 7, Bessel only).
 #include "conversion/driver_stages.h"
+#include "conversion/output_choice.h"
 
 #include "model/notations.h"
+#include "procedures/amtlich.h"
 #include "procedures/procedures.h"
 #include "text/numeric_fault.h"
 #include "text/numtext.h"
 #include "validation/validators.h"
+
+#include <algorithm>
 
 namespace lw {
 namespace {
@@ -69,6 +73,40 @@ bool copiesInput(const DriverRun& run, const std::string& outputMeridian) {
            run.screen.text(Element::texMeridian) == outputMeridian;
 }
 
+// "E012°", as the output mask writes a central meridian.
+std::string meridianLabel(int meridianDeg) {
+    std::string digits = std::to_string(meridianDeg);
+    digits.insert(0, digits.size() < 3 ? 3 - digits.size() : 0, '0');
+    return "E" + digits + "°";
+}
+
+std::string meridianChoiceText(const MeridianChoices& choices) {
+    return "Für diesen Punkt ist als Bezugsmeridian nur " + alternatives(choices.allowed) +
+           " wählbar.\r\nOhne Eingabe gilt sein eigener, " + std::to_string(choices.own) + ".";
+}
+
+// The point in the 3° strip of a neighbour meridian, on the exact transverse
+// Mercator (a neighbour strip reaches 4.5° from its meridian, where the
+// series of the own strip would lose the centimetre), written like the
+// output of the own strip.
+OutputOutcome neighbourStripOutput(DriverRun& run, GeoPoint point, int meridianDeg,
+                                   int ownMeridianDeg) {
+    const GkStripTexts texts = gkStripFromGeo(point, meridianDeg);
+    if (texts.status != AmtlichStatus::Done) {
+        showComputationError(run.out);
+        return OutputOutcome::Failed;
+    }
+    const std::string separator = run.screen.localeDecimalSeparator();
+    run.out.setText(Element::texGKRechtsAUS, localeMetres(texts.rechtswert, separator));
+    run.out.setText(Element::texGKHochAUS, localeMetres(texts.hochwert, separator));
+    run.out.setText(Element::texMeridianAUS, meridianLabel(meridianDeg));
+    run.out.setText(Element::labGKNachbar, "Nachbarstreifen");
+    run.out.setText(Element::labStreifenbreite, kThreeDegreeStrips);
+    noteNeighbour(run, "Nachbarstreifen " + meridianLabel(meridianDeg) + " statt des eigenen " +
+                           meridianLabel(ownMeridianDeg));
+    return OutputOutcome::Written;
+}
+
 } // namespace
 
 InputResult gaussKruegerInput(DriverRun& run) {
@@ -93,6 +131,18 @@ OutputOutcome gaussKruegerOutput(DriverRun& run, const ResultPair& p) {
         return OutputOutcome::Written;
     if (!inGermany(p))
         return refuseOutsideGermany(run);
+    // A chosen neighbour strip; the own strip, chosen or not, is the usual output.
+    if (const auto chosen = chosenNumber(run.screen.text(Element::texStreifenWahl))) {
+        const GeoPoint point{readNumber(p.lat), readNumber(p.lon)};
+        const MeridianChoices choices = gkMeridianChoices(point);
+        if (std::find(choices.allowed.begin(), choices.allowed.end(), *chosen) ==
+            choices.allowed.end()) {
+            refuseChoice(run, Element::texStreifenWahl, meridianChoiceText(choices));
+            return OutputOutcome::Ended;
+        }
+        if (*chosen != choices.own)
+            return neighbourStripOutput(run, point, *chosen, choices.own);
+    }
 
     Arbeitsvariablen& calc = run.calc();
     calc.strArg1 = p.lat;

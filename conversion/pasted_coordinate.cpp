@@ -291,7 +291,15 @@ bool isWholeNumber(const std::u32string& text) {
 // "3571686.39 5540758.79", optionally "R … H …" and the central meridian
 // behind, as the output mask shows it ("E009°").
 std::optional<PastedCoordinate> gaussKrueger(const Notation& notation, std::u32string_view text) {
-    const std::vector<Token> tokens = numbersAndWords(text);
+    std::vector<Token> tokens = numbersAndWords(text);
+    // The copy line of a neighbour strip ends so; the Rechtswert names its strip.
+    if (!tokens.empty() && !tokens.back().number && tokens.back().text.size() == 15) {
+        std::u32string word;
+        for (char32_t c : tokens.back().text)
+            word += upper(c);
+        if (word == U"NACHBARSTREIFEN")
+            tokens.pop_back();
+    }
     std::size_t next = 0;
     auto skipWord = [&](char32_t letter) {
         if (next < tokens.size() && !tokens[next].number && tokens[next].text.size() == 1 &&
@@ -325,6 +333,60 @@ std::optional<PastedCoordinate> gaussKrueger(const Notation& notation, std::u32s
     if (next != tokens.size())
         return std::nullopt;
     return coordinate;
+}
+
+// "32399340.60 5928794.18" with decimal points or commas, optionally "E"/"Ost"
+// and "N"/"Nord" before the values, or the zone with its band letter apart
+// ("32U 399340.60 5928794.18": the letter is dropped, the zone goes in front
+// of the easting); "Nachbarzone" behind, as the copy line of a neighbour
+// zone ends, is taken off.
+std::optional<PastedCoordinate> utmAmtlich(const Notation& notation, std::u32string_view text) {
+    std::vector<Token> tokens = numbersAndWords(text);
+    auto isWord = [&](std::size_t i, std::u32string_view word) {
+        if (i >= tokens.size() || tokens[i].number || tokens[i].text.size() != word.size())
+            return false;
+        for (std::size_t k = 0; k < word.size(); ++k)
+            if (upper(tokens[i].text[k]) != word[k])
+                return false;
+        return true;
+    };
+    if (!tokens.empty() && isWord(tokens.size() - 1, U"NACHBARZONE"))
+        tokens.pop_back();
+    std::size_t next = 0;
+    auto skipLabel = [&](std::initializer_list<std::u32string_view> labels) {
+        for (std::u32string_view label : labels)
+            if (isWord(next, label)) {
+                ++next;
+                return;
+            }
+    };
+    auto wholeNumberAt = [&](std::size_t i) {
+        return i < tokens.size() && tokens[i].number && !tokens[i].negative &&
+               isWholeNumber(tokens[i].text);
+    };
+    std::u32string zone;
+    if (wholeNumberAt(0) && tokens[0].text.size() <= 2 && tokens.size() > 1 && !tokens[1].number &&
+        tokens[1].text.size() == 1) {
+        zone = tokens[0].text; // "32U": the band letter says nothing the Ostwert does not
+        next = 2;
+    }
+    skipLabel({U"E", U"OST", U"O"});
+    if (next >= tokens.size() || !tokens[next].number || tokens[next].negative)
+        return std::nullopt;
+    std::u32string ost = tokens[next++].text;
+    if (!zone.empty()) {
+        const std::size_t before = std::min(ost.find_first_of(U".,"), ost.size());
+        if (before != 6)
+            return std::nullopt; // the easting of a zone written apart has six digits
+        ost = zone + ost;
+    }
+    skipLabel({U"N", U"NORD"});
+    if (next >= tokens.size() || !tokens[next].number || tokens[next].negative)
+        return std::nullopt;
+    const std::u32string nord = tokens[next++].text;
+    if (next != tokens.size())
+        return std::nullopt;
+    return withParts(notation, {ost, nord});
 }
 
 // ---- UTM texts: runs of digits and of letters ----
@@ -557,6 +619,8 @@ std::optional<PastedCoordinate> recognisePastedCoordinate(int code, std::string_
         return utmReference(*notation, *chars);
     case PasteForm::GaussKrueger:
         return gaussKrueger(*notation, *chars);
+    case PasteForm::UtmAmtlich:
+        return utmAmtlich(*notation, *chars);
     }
     return std::nullopt;
 }

@@ -35,6 +35,7 @@ enum Flag : unsigned {
     kChecked = 1u << 4,     // option selected when the screen opens
     kInner = 1u << 5,       // child of the last SubFrame or Group, not of the mask
     kExampleText = 1u << 6, // dark green text
+    kNote = 1u << 7,        // says something only after some results; read as "Hinweis"
 };
 
 constexpr QRgb kNone = 0xFFFFFFFFu; // no colour of its own
@@ -163,6 +164,17 @@ constexpr Item kMasks[] = {
     {Kind::Meridian, "texMeridian", "Bezugsmeridian", 5520, 2040, 1575, 400, kCentre},
     {Kind::Label, nullptr, "Das Programm rechnet intern mit einer gleichbleibenden Höhe von 300 m",
      120, 2640, 7095, 255, kSmall},
+    // Input mask 8: UTM amtlich
+    {Kind::InputFrame, "fraAMT", nullptr, 7500, 1050, 7350, 2250},
+    {Kind::Label, "labAmtOst", "Ostwert [ m ]", 120, 480, 1455, 375, kRight},
+    {Kind::Input, "texAmtOst", "Ostwert", 1680, 480, 2175, 405, 0, kYellow},
+    {Kind::Label, nullptr, "Zone und Rechtswert", 3960, 540, 2535, 255, kSmall},
+    {Kind::Label, "labAmtNord", "Nordwert [ m ]", 120, 1200, 1455, 375, kRight},
+    {Kind::Input, "texAmtNord", "Nordwert", 1680, 1200, 2175, 405, 0, kGreen},
+    {Kind::Label, nullptr, "Beispiel: 32399340.60  5928794.18", 3960, 1260, 3135, 255,
+     kSmall | kExampleText},
+    {Kind::Label, nullptr, "ETRS89 (GRS80), nur Nordhalbkugel, auf den Zentimeter", 120, 1800, 7095,
+     255, kSmall},
     // Output mask 1: decimal degrees
     {Kind::OutputFrame, "fraGradAUS", nullptr, 7500, 4995, 7350, 3000},
     {Kind::Label, nullptr, "Grad", 2280, 360, 615, 255, kSmall | kCentre},
@@ -230,8 +242,25 @@ constexpr Item kMasks[] = {
     {Kind::Output, "texGKHochAUS", "Hochwert", 1920, 1560, 1695, 400, kRight | kReadOnly, kGreen},
     {Kind::Output, "texMeridianAUS", "Bezugsmeridian", 4110, 1560, 1575, 400, kCentre | kReadOnly,
      kYellow},
+    // A neighbour strip on request, its central meridian in degrees.
+    {Kind::Label, nullptr, "Meridian wählen (leer: eigener)", 5880, 360, 1380, 495, kSmall},
+    {Kind::Input, "texStreifenWahl", "Bezugsmeridian wählen", 5880, 900, 735, 405, kCentre,
+     kYellow},
+    {Kind::Label, "labGKNachbar", "", 5880, 1560, 1395, 375, kSmall | kNote},
     {Kind::Label, nullptr, "Das Programm rechnet intern mit einer gleichbleibenden Höhe von 300 m",
      120, 2520, 7095, 255, kSmall},
+    // Output mask 8: UTM amtlich
+    {Kind::OutputFrame, "fraAMTAUS", nullptr, 7500, 4995, 7350, 3000},
+    {Kind::Label, "labAmtOstAUS", "Ostwert [ m ]", 120, 480, 1695, 375, kRight},
+    {Kind::Output, "texAmtOstAUS", "Ostwert", 1920, 480, 2175, 400, kRight | kReadOnly, kYellow},
+    {Kind::Label, "labAmtNordAUS", "Nordwert [ m ]", 120, 1560, 1695, 375, kRight},
+    {Kind::Output, "texAmtNordAUS", "Nordwert", 1920, 1560, 2175, 400, kRight | kReadOnly, kGreen},
+    // A neighbour zone on request, by its number.
+    {Kind::Label, nullptr, "Zone wählen (leer: eigene)", 4440, 240, 2775, 255, kSmall},
+    {Kind::Input, "texZoneWahl", "Zone wählen", 4560, 480, 615, 405, kCentre, kCyan},
+    {Kind::Label, "labAmtNachbar", "", 4440, 1560, 2775, 375, kSmall | kNote},
+    {Kind::Label, nullptr, "Exakte transversale Mercatorprojektion (Krüger, 6. Ordnung)", 120, 2520,
+     7095, 255, kSmall},
 };
 
 // Every row that makes a field, an option or a mask names an element of the
@@ -291,6 +320,8 @@ QWidget* makeLabel(const Item& item, QWidget* parent) {
         look::setBackground(label, QColor(item.colour));
     if (item.flags & kExampleText)
         look::setTextColour(label, QColor(look::kExample));
+    if (item.flags & kNote)
+        label->setAccessibleName(QStringLiteral("Hinweis"));
     return label;
 }
 

@@ -45,8 +45,8 @@ struct FormatInfo {
     const char* caption;
 };
 
-// In code order 1 to 7.
-constexpr std::array<FormatInfo, 7> kFormats = {{
+// In code order.
+constexpr std::array<FormatInfo, kNotations.size()> kFormats = {{
     {"comGradDezEIN", "comGradDezAUS", "Grad (dezimal)"},
     {"comGradMinEIN", "comGradMinAUS", "Grad/Minuten"},
     {"comGradMinSekEIN", "comGradMinSekAUS", "Grad/Minuten/Sekunden"},
@@ -54,6 +54,7 @@ constexpr std::array<FormatInfo, 7> kFormats = {{
     {"comUTMmilEIN", "comUTMmilAUS", "UTM mil"},
     {"comUTMrefEIN", "comUTMrefAUS", "UTM ref"},
     {"comGKEIN", "comGKAUS", "Gauß - Krüger"},
+    {"comUTMamtEIN", "comUTMamtAUS", "UTM amtlich"},
 }};
 
 // Geometry in twips. Frames: ellipsoid frames on both sides, format frames
@@ -64,7 +65,9 @@ constexpr int kEllipsoidFrameWidth = 4410, kEllipsoidFrameHeight = 1980;
 constexpr int kEllipsoidButtonLeft = 75, kEllipsoidButtonTop = 300;
 constexpr int kEllipsoidButtonWidth = 4260, kEllipsoidButtonHeight = 525;
 constexpr int kFormatFrameIndent = 405, kFormatFrameGap = 300;
-constexpr int kFormatFrameWidth = 3600, kFormatFrameHeight = 3900;
+// The frames hold the seven buttons of the original layout and, one button
+// lower, "UTM amtlich"; the buttons below the frames move down with them.
+constexpr int kFormatFrameWidth = 3600, kFormatFrameHeight = 3900 + 495;
 constexpr int kFormatButtonLeft = 75, kFormatButtonTop = 300;
 constexpr int kFormatButtonWidth = 3450, kFormatButtonHeight = 495;
 constexpr int kBottomButtonsGap = 200;

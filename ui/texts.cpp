@@ -1,5 +1,7 @@
 #include "ui/texts.h"
 
+#include "model/notations.h"
+
 #include <QRegularExpression>
 
 #include <array>
@@ -8,7 +10,7 @@
 namespace lw::ui::texts {
 namespace {
 
-constexpr int kFormatCount = 7;
+constexpr int kFormatCount = static_cast<int>(kNotations.size());
 
 QString lines(std::initializer_list<const char*> list) {
     QString text;
@@ -24,13 +26,13 @@ bool isFormat(int format) {
 constexpr std::array<const char*, kFormatCount> kInputSuffix = {
     "......Grad (dezimal)", "......Grad | Minuten (Mercator)", "......Grad | Minuten | Sekunden",
     "......UTM zivil ",     "......UTM militärisch ",          "......UTM REF ",
-    "......Gauß-Krüger",
+    "......Gauß-Krüger",    "......UTM amtlich (ETRS89)",
 };
 
 constexpr std::array<const char*, kFormatCount> kOutputSuffix = {
-    "......Grad (dezimal)", "......Grad / Minuten",  "......Grad / Minuten / Sekunden",
-    "......UTM zivil",      "......UTM militärisch", "......UTM referentiell",
-    "......Gauß - Krüger",
+    "......Grad (dezimal)", "......Grad / Minuten",       "......Grad / Minuten / Sekunden",
+    "......UTM zivil",      "......UTM militärisch",      "......UTM referentiell",
+    "......Gauß - Krüger",  "......UTM amtlich (ETRS89)",
 };
 
 QString caption(const char* suffix, const QString& ellipsoid) {
@@ -179,6 +181,12 @@ QString inputHint(int format) {
                       "sind die Extremwerte zu beachten.", "", "Dezimale Eingabe möglich.", "",
                       "Der Bezugsmeridian wird", "in Abhängigkeit von der",
                       "Streifenbreite errechnet", "und kann nicht vorgegeben werden.", "", ""});
+    case 8:
+        return lines({"Eingabe:", "", "UTM amtlich, wie die Vermessungs-",
+                      "verwaltungen es schreiben (ETRS89).", "", "Ostwert: Zone und Rechtswert,",
+                      "        Beispiel:  32399340.60",
+                      "Nordwert:", "        Beispiel:  5928794.18", "",
+                      "Nur Nordhalbkugel. Komma oder Punkt.", "", ""});
     default:
         return QString();
     }

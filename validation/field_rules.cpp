@@ -20,7 +20,7 @@ constexpr std::string_view kRechtswert = "ist für den Rechtswert nicht zulässi
 constexpr std::string_view kHochwert = "ist für den Hochwert nicht zulässig!";
 
 // clang-format off
-constexpr std::array<FieldRule, 27> kRules = {{
+constexpr std::array<FieldRule, 31> kRules = {{
     // field             upper filter        comma  message ending                                           Enter target      enable first  got focus     lose focus
     {E::texBreite,        false, F::Dezimal,    true,  kBreite,                                                 E::texLaenge,       false, G::Standard,  L::CommaToPoint},
     {E::texLaenge,        false, F::Dezimal,    true,  kLaenge,                                                 E::comRechnen,      false, G::Standard,  L::CommaToPoint},
@@ -49,16 +49,26 @@ constexpr std::array<FieldRule, 27> kRules = {{
     {E::texREFZiffern,    false, F::Ziffern,    false, "ist für die Ziffern nicht zulässig!",                   E::comRechnen,      false, G::Standard,  L::None},
     {E::texGKRechts,      false, F::Dezimal,    true,  kRechtswert,                                             E::texGKHoch,       false, G::Standard,  L::None},
     {E::texGKHoch,        false, F::Dezimal,    true,  kHochwert,                                               E::comRechnen,      false, G::Standard,  L::None},
+    {E::texAmtOst,        false, F::Dezimal,    true,  "ist für den Ostwert nicht zulässig!",                   E::texAmtNord,      false, G::Standard,  L::None},
+    {E::texAmtNord,       false, F::Dezimal,    true,  "ist für den Nordwert nicht zulässig!",                  E::comRechnen,      false, G::Standard,  L::None},
+    // The choices beside the output: entering one empties the output like any change of the input.
+    {E::texStreifenWahl,  false, F::Ziffern,    false, "ist für den Bezugsmeridian nicht zulässig!",            E::comRechnen,      false, G::Standard,  L::None},
+    {E::texZoneWahl,      false, F::Ziffern,    false, kZone,                                                   E::comRechnen,      false, G::Standard,  L::None},
 }};
 // clang-format on
 
-// The rules follow the input masks of the notation table, field by field.
+// The rules follow the input masks of the notation table, field by field,
+// then the output choices in code order.
 constexpr bool rulesFollowTheMasks() {
     std::size_t next = 0;
     for (const Notation& n : kNotations)
         for (Element e : n.inputFields)
             if (next >= kRules.size() || kRules[next++].field != e)
                 return false;
+    for (const Notation& n : kNotations)
+        if (n.outputChoice != Element::Count_ &&
+            (next >= kRules.size() || kRules[next++].field != n.outputChoice))
+            return false;
     return next == kRules.size();
 }
 static_assert(rulesFollowTheMasks(), "one rule per input field, in the masks' typing order");

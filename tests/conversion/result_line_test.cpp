@@ -64,9 +64,10 @@ TEST(ResultLine, OneLineWithSingleBlanksPerNotation) {
 
 TEST(ResultLine, FieldsOfEachOutputMask) {
     EXPECT_EQ(outputMaskFields(kGradMinSek).size(), 6u);
-    EXPECT_EQ(outputMaskFields(kGaussKrueger).back(), Element::texMeridianAUS);
+    EXPECT_EQ(outputMaskFields(kGaussKrueger).back(), Element::labGKNachbar);
     EXPECT_TRUE(outputMaskFields(kKeinFormat).empty());
-    EXPECT_TRUE(outputMaskFields(8).empty());
+    EXPECT_EQ(outputMaskFields(kUTMamtlich).size(), 3u);
+    EXPECT_TRUE(outputMaskFields(9).empty());
 }
 
 } // namespace

@@ -181,7 +181,7 @@ TEST(KeyPress, EnterInZoneEnablesTheEastingBeforeFocusingIt) {
 }
 
 TEST(KeyPress, EveryInputFieldButTheMeridianHasAHandler) {
-    EXPECT_EQ(fieldRules().size(), 27u);
+    EXPECT_EQ(fieldRules().size(), 31u); // 29 input fields, 2 output choices
     EXPECT_TRUE(hasKeyHandler(Element::texBreite));
     EXPECT_TRUE(hasKeyHandler(Element::tex1m));
     EXPECT_FALSE(hasKeyHandler(Element::texMeridian));

@@ -201,7 +201,7 @@ TEST(GKZonePruefen, RefusesGaussKruegerOutputOutsideGermanyOnly) {
     };
     const Events hidden = {"hide fraGradAUS", "hide fraGradMinAUS", "hide fraGradMinSekAUS",
                            "hide fraZIVAUS",  "hide fraMILAUS",     "hide fraREFAUS",
-                           "hide fraGKAUS"};
+                           "hide fraGKAUS",   "hide fraAMTAUS"};
     for (const ZoneJobCase& c : cases) {
         SCOPED_TRACE(c.name);
         FakeScreen screen;

@@ -51,6 +51,9 @@ struct DriverRun {
     CalcScreen& screen;  // for the validators and the driver's own messages
     ProgramState& state; // job, working variables, argument slots
     RunScreen out;       // for the conversion procedures and the output texts
+    // What the output row adds to the accuracy line (a neighbour zone or
+    // strip in place of the point's own); "" for nothing.
+    std::string accuracyNote;
 
     const ConversionJob& job() const { return state.job; }
     Arbeitsvariablen& calc() { return state.calc; }

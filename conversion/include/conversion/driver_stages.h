@@ -63,4 +63,7 @@ OutputOutcome geographicOutput(DriverRun& run, int format, const ResultPair& p);
 OutputOutcome utmOutput(DriverRun& run, int format, const ResultPair& p);
 OutputOutcome gaussKruegerOutput(DriverRun& run, const ResultPair& p);
 
+InputResult amtlichInput(DriverRun& run, int format);
+OutputOutcome amtlichOutput(DriverRun& run, int format, const ResultPair& p);
+
 } // namespace lw

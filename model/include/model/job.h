@@ -26,15 +26,18 @@ enum FormatCode : std::uint8_t {
     kUTMmil = 5,
     kUTMref = 6,
     kGaussKrueger = 7,
+    // As German survey offices write ETRS89/UTM: the zone in the easting's
+    // millions, both values to the centimetre.
+    kUTMamtlich = 8,
 };
 
 struct ConversionJob {
     std::string StartEllipsoid; // "GRS80", "Bessel", "Hayford" or ""
     std::string ZielEllipsoid;  // same set
     std::string EllipsoidPaar;  // "AA" .. "CC" or "": letters A GRS80, B Bessel, C Hayford
-    std::string Aufgabe;        // "11" .. "77" or "": input digit, output digit
-    std::uint8_t FormatAUS = 0; // 0..7
-    std::uint8_t FormatEIN = 0; // 0..7
+    std::string Aufgabe;        // "11" .. "88" or "": input digit, output digit
+    std::uint8_t FormatAUS = 0; // 0..8
+    std::uint8_t FormatEIN = 0; // 0..8
     // The user chose the official DHDN <-> ETRS89 transformation (BeTA2007
     // grid) instead of the Molodensky shift; only honoured for a Bessel <->
     // GRS80 job. Never stored: every program start begins without it.

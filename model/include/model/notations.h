@@ -9,7 +9,8 @@
 // minutes and seconds) exist on every ellipsoid. UTM in its three forms
 // (civil, military, reference) is defined on GRS80 and Hayford only;
 // Gauss-Krueger belongs to the German survey on Bessel and exists nowhere
-// else. The selection screen offers only these combinations, and the
+// else. UTM amtlich, the notation of the German cadastre, is ETRS89 (GRS80)
+// only. The selection screen offers only these combinations, and the
 // calculation relies on meeting no other.
 #pragma once
 
@@ -52,6 +53,7 @@ enum class PasteForm : std::uint8_t {
     UtmMilitary,  // zone, square letters, digit pairs
     UtmReference, // zone, square letters, one digit group
     GaussKrueger, // Rechtswert, Hochwert, optionally the central meridian
+    UtmAmtlich,   // Ostwert with the zone in its millions, Nordwert
 };
 
 enum EllipsoidBit : std::uint8_t {
@@ -76,6 +78,9 @@ struct Notation {
     std::span<const std::string_view> outputMarks;
     PasteForm paste;
     int numbersPerAxis; // geographic notations: 1, 2 or 3
+    // The field beside the output where the user may choose a neighbour
+    // strip or zone (empty: the point's own); Element::Count_ for none.
+    Element outputChoice = Element::Count_;
 };
 
 namespace notation_parts {
@@ -102,16 +107,20 @@ inline constexpr std::array kReferenceIn = {E::texREFZone, E::texREF100, E::texR
 inline constexpr std::array kReferenceOut = {E::texREFAUS};
 inline constexpr std::array kGaussKruegerIn = {E::texGKRechts, E::texGKHoch};
 inline constexpr std::array kGaussKruegerStrips = {E::optDrei, E::optSechs};
+// The last field says "Nachbarstreifen" when a neighbour strip was chosen.
 inline constexpr std::array kGaussKruegerOut = {E::texGKRechtsAUS, E::texGKHochAUS,
-                                                E::texMeridianAUS};
+                                                E::texMeridianAUS, E::labGKNachbar};
 // A Gauss-Krueger easting and northing look alike; the line names them.
-inline constexpr std::array<std::string_view, 3> kGaussKruegerMarks = {"R", "H", ""};
+inline constexpr std::array<std::string_view, 4> kGaussKruegerMarks = {"R", "H", "", ""};
+inline constexpr std::array kAmtlichIn = {E::texAmtOst, E::texAmtNord};
+// The last field says "Nachbarzone" when a neighbour zone was chosen.
+inline constexpr std::array kAmtlichOut = {E::texAmtOstAUS, E::texAmtNordAUS, E::labAmtNachbar};
 inline constexpr std::span<const Element> kNone{};
 inline constexpr std::span<const std::string_view> kNoMarks{};
 } // namespace notation_parts
 
 // clang-format off
-inline constexpr std::array<Notation, 7> kNotations = {{
+inline constexpr std::array<Notation, 8> kNotations = {{
     // code          label                        ellipsoids                          utm    input frame            output frame              input fields                     hemispheres                       strips                                output fields                     copy-line marks                          paste form                 per axis
     {kGradDezimal,  "Grad (dezimal)",             kOnGrs80 | kOnBessel | kOnHayford, false, Element::fraGrad,       Element::fraGradAUS,       notation_parts::kDecimalIn,      notation_parts::kDecimalOptions,  notation_parts::kNone,                notation_parts::kDecimalOut,      notation_parts::kNoMarks,                PasteForm::Geographic,   1},
     {kGradMinuten,  "Grad / Minuten",             kOnGrs80 | kOnBessel | kOnHayford, false, Element::fraGradMin,    Element::fraGradMinAUS,    notation_parts::kMinutesIn,      notation_parts::kMinutesOptions,  notation_parts::kNone,                notation_parts::kMinutesOut,      notation_parts::kNoMarks,                PasteForm::Geographic,   2},
@@ -119,7 +128,8 @@ inline constexpr std::array<Notation, 7> kNotations = {{
     {kUTMzivil,     "UTM zivil",                  kOnGrs80 | kOnHayford,             true,  Element::fraZIV,        Element::fraZIVAUS,        notation_parts::kCivilIn,        notation_parts::kNone,            notation_parts::kNone,                notation_parts::kCivilOut,        notation_parts::kNoMarks,                PasteForm::UtmCivil,     0},
     {kUTMmil,       "UTM militärisch",            kOnGrs80 | kOnHayford,             true,  Element::fraMIL,        Element::fraMILAUS,        notation_parts::kMilitaryIn,     notation_parts::kNone,            notation_parts::kNone,                notation_parts::kMilitaryOut,     notation_parts::kNoMarks,                PasteForm::UtmMilitary,  0},
     {kUTMref,       "UTM referentiell",           kOnGrs80 | kOnHayford,             true,  Element::fraREF,        Element::fraREFAUS,        notation_parts::kReferenceIn,    notation_parts::kNone,            notation_parts::kNone,                notation_parts::kReferenceOut,    notation_parts::kNoMarks,                PasteForm::UtmReference, 0},
-    {kGaussKrueger, "Gauß-Krüger",                kOnBessel,                         false, Element::fraGK,         Element::fraGKAUS,         notation_parts::kGaussKruegerIn, notation_parts::kNone,            notation_parts::kGaussKruegerStrips,  notation_parts::kGaussKruegerOut, notation_parts::kGaussKruegerMarks,      PasteForm::GaussKrueger, 0},
+    {kGaussKrueger, "Gauß-Krüger",                kOnBessel,                         false, Element::fraGK,         Element::fraGKAUS,         notation_parts::kGaussKruegerIn, notation_parts::kNone,            notation_parts::kGaussKruegerStrips,  notation_parts::kGaussKruegerOut, notation_parts::kGaussKruegerMarks,      PasteForm::GaussKrueger, 0, Element::texStreifenWahl},
+    {kUTMamtlich,   "UTM amtlich",                kOnGrs80,                          false, Element::fraAMT,        Element::fraAMTAUS,        notation_parts::kAmtlichIn,      notation_parts::kNone,            notation_parts::kNone,                notation_parts::kAmtlichOut,      notation_parts::kNoMarks,                PasteForm::UtmAmtlich,   0, Element::texZoneWahl},
 }};
 // clang-format on
 
@@ -140,7 +150,8 @@ constexpr const Notation* notationOfInputField(Element field) {
     return nullptr;
 }
 
-// The three UTM notations: civil, military, reference.
+// The three UTM notations of the military grid family: civil, military,
+// reference (UTM amtlich has its own checks and no band letter).
 constexpr bool isUtmNotation(std::uint8_t format) {
     const Notation* n = notationOf(format);
     return n && n->utm;

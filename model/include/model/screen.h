@@ -37,18 +37,24 @@ namespace lw {
     /* Input mask 7: Gauss-Krueger */ \
     X(texGKRechts) X(texGKHoch) X(labGKLimitsRechts) X(labGKLimitsHoch) X(optDrei) X(optSechs) \
     X(texMeridian) \
+    /* Input mask 8: UTM amtlich */ \
+    X(texAmtOst) X(texAmtNord) \
     /* Output fields, in the order the output mask is emptied */ \
     X(texBreiteAUS) X(texLaengeAUS) \
     X(texBreiteGradAUS) X(texBreiteMinuteAUS) X(texLaengeGradAUS) X(texLaengeMinuteAUS) \
     X(texBGradAUS) X(texBMinuteAUS) X(texBSekundeAUS) X(texLGradAUS) X(texLMinuteAUS) \
     X(texLSekundeAUS) \
     X(texZone2) X(texRechts2) X(texHoch2) X(texMilUTM) X(texREFAUS) \
-    X(texGKRechtsAUS) X(texGKHochAUS) X(texMeridianAUS) \
+    X(texGKRechtsAUS) X(texGKHochAUS) X(texMeridianAUS) X(labGKNachbar) \
+    X(texAmtOstAUS) X(texAmtNordAUS) X(labAmtNachbar) \
     X(labStreifenbreite) \
+    /* Chosen strip and zone of the Gauss-Krueger and UTM amtlich output */ \
+    X(texStreifenWahl) X(texZoneWahl) \
     /* Masks (frames) */ \
     X(fraGrad) X(fraGradMin) X(fraGradMinSek) X(fraZIV) X(fraMIL) X(fraREF) X(fraGK) \
+    X(fraAMT) \
     X(fraGradAUS) X(fraGradMinAUS) X(fraGradMinSekAUS) X(fraMILAUS) X(fraZIVAUS) X(fraREFAUS) \
-    X(fraGKAUS) \
+    X(fraGKAUS) X(fraAMTAUS) \
     /* Screen */ \
     X(labEingabe) X(comRechnen) X(comStartoption) X(comKrummboegleGrad) X(labBeenden) \
     /* How exact the shown result is; emptied with the output mask */ \
@@ -79,15 +85,17 @@ constexpr std::optional<Element> elementByName(std::string_view name) {
     return std::nullopt;
 }
 
-// The twenty output fields in the order the output mask is emptied.
-inline constexpr std::array<Element, 20> kOutputFields = {
+// The output fields in the order the output mask is emptied: every output
+// mask's fields in code order.
+inline constexpr std::array<Element, 24> kOutputFields = {
     Element::texBreiteAUS,       Element::texLaengeAUS,     Element::texBreiteGradAUS,
     Element::texBreiteMinuteAUS, Element::texLaengeGradAUS, Element::texLaengeMinuteAUS,
     Element::texBGradAUS,        Element::texBMinuteAUS,    Element::texBSekundeAUS,
     Element::texLGradAUS,        Element::texLMinuteAUS,    Element::texLSekundeAUS,
     Element::texZone2,           Element::texRechts2,       Element::texHoch2,
     Element::texMilUTM,          Element::texREFAUS,        Element::texGKRechtsAUS,
-    Element::texGKHochAUS,       Element::texMeridianAUS,
+    Element::texGKHochAUS,       Element::texMeridianAUS,   Element::labGKNachbar,
+    Element::texAmtOstAUS,       Element::texAmtNordAUS,    Element::labAmtNachbar,
 };
 
 class CalcScreen : public MessageSink {

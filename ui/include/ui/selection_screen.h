@@ -6,6 +6,7 @@
 
 #include "conversion/selection_rules.h"
 #include "model/job.h"
+#include "model/notations.h"
 #include "ui/platform.h"
 
 #include <QWidget>
@@ -53,7 +54,7 @@ protected:
 
 private:
     enum Side { Start, Target };
-    static constexpr int kFormatCount = 7;
+    static constexpr int kFormatCount = static_cast<int>(kNotations.size());
 
     static SelectionSide selectionSide(Side side) {
         return side == Start ? SelectionSide::Start : SelectionSide::Target;

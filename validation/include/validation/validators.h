@@ -19,6 +19,7 @@ void UTMZivilPruefen(CalcScreen& screen, ProgramState& state);
 void UTMMilPruefen(CalcScreen& screen, ProgramState& state);
 void UTMRefPruefen(CalcScreen& screen, ProgramState& state);
 void GKPruefen(CalcScreen& screen, ProgramState& state);
+void UTMAmtlichPruefen(CalcScreen& screen, ProgramState& state);
 
 // Refuses Gauss-Krueger output for UTM input outside the zones covering
 // Germany (information box, job loses target and output format, output frames
@@ -37,7 +38,7 @@ void GKLimitsSetzen(const CalcScreen& screen, Arbeitsvariablen& calc);
 // up the Gauss-Krueger input mask and whenever the strip width changes.
 void GKLimitsZeigen(CalcScreen& screen, Arbeitsvariablen& calc);
 
-// Hides the seven output frames.
+// Hides every output frame.
 void AusgabeRahmenVerbergen(CalcScreen& screen);
 
 // Shape tests shared by the geographic checks.
