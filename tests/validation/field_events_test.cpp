@@ -202,8 +202,10 @@ TEST(FocusEvents, EnteringAFieldClearsOutputAndSelectsOrGuardsTheZone) {
         {Element::texZone,
          "32U",
          {"hide labLimitsRechts", "hide labLimitsHoch", "AusgabeReset", "select texZone"}},
-        {Element::texRechts, "", {kSound, "AusgabeReset", guard, "focus texZone"}},
-        {Element::texHoch, "", {kSound, "AusgabeReset", guard, "focus texZone"}},
+        {Element::texRechts,
+         "",
+         {kSound, "AusgabeReset", guard, "focus texZone", "select texZone"}},
+        {Element::texHoch, "", {kSound, "AusgabeReset", guard, "focus texZone", "select texZone"}},
         {Element::texRechts, "32U", {"AusgabeReset", "select texRechts"}},
         {Element::texHoch, "3", {"AusgabeReset", "select texHoch"}},
     };

@@ -35,11 +35,12 @@ std::string digitsOnly(const std::string& name) {
 // and focus before the box.
 Events failure(const std::string& message, Element focus) {
     return {kSound, "critical: " + message, "AusgabeReset",
-            "focus " + std::string(elementName(focus))};
+            "focus " + std::string(elementName(focus)),
+            "select " + std::string(elementName(focus))};
 }
 Events missing(const std::string& message, Element focus) {
     return {kSound, "AusgabeReset", "focus " + std::string(elementName(focus)),
-            "critical: " + message};
+            "select " + std::string(elementName(focus)), "critical: " + message};
 }
 
 struct MilCase {
