@@ -235,10 +235,11 @@ TEST(UTMMilPruefen, ZoneOutsideGermanyIsReportedFirstAndTheCheckGoesOn) {
     EXPECT_EQ(screen.messages[0].icon, MessageIcon::Information);
     EXPECT_EQ(screen.messages[1].text, "Das Zonenfeld muss aus genau 3 Zeichen bestehen!");
 
+    // MP: a square of band V (MV lies 300 km further north, in band W).
     FakeScreen passing;
     state.job = {kGRS80, kBessel, "AB", "57", kGaussKrueger, kUTMmil};
     passing.type(E::texZoneM, "32V");
-    passing.type(E::tex100km, "MV");
+    passing.type(E::tex100km, "MP");
     UTMMilPruefen(passing, state);
     EXPECT_TRUE(state.calc.blnEingabeOK);
     EXPECT_EQ(passing.messages.size(), 1u);
