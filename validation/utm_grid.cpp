@@ -4,14 +4,12 @@
 #include "validation/validators.h"
 
 #include "geodesy/mgrs.h"
-#include "geodesy/utm.h"
 #include "model/job.h"
 #include "text/numtext.h"
 #include "text/utf8.h"
 #include "validation/refusal.h"
 
 #include <array>
-#include <cmath>
 #include <optional>
 #include <string_view>
 
