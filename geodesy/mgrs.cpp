@@ -140,8 +140,9 @@ std::optional<double> latitudeAt(double eastingM, double northingM, int zone, bo
 
 // Smallest and largest latitude along one northing of a square, degrees. At a
 // fixed northing the latitude is farthest from the equator on the central
-// meridian and falls off towards either side, so the extremes lie at the
-// square's sides or on the central meridian. None where no latitude counts.
+// meridian and falls off towards either side; the columns begin and end at
+// whole 100 km, so the central meridian (500 km) is never inside a square
+// and the extremes lie at its two sides. None where no latitude counts.
 struct LatitudeRange {
     double minDeg, maxDeg;
 };
@@ -150,7 +151,7 @@ std::optional<LatitudeRange> latitudesAlong(double westM, double northingM, int 
                                             const Ellipsoid& ellipsoid) {
     std::optional<LatitudeRange> range;
     const double eastM = westM + kSquareSideM;
-    for (double eastingM : {westM, eastM, std::clamp(kUtmFalseEastingM, westM, eastM)}) {
+    for (double eastingM : {westM, eastM}) {
         const std::optional<double> lat = latitudeAt(eastingM, northingM, zone, north, ellipsoid);
         if (!lat)
             continue;
