@@ -1,8 +1,11 @@
 #include "geodesy/mgrs.h"
 
 #include "geodesy/grid_letters.h"
+#include "geodesy/utm.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace lw {
 
@@ -91,6 +94,102 @@ char bandOfNorthing(double northingM, bool northern) {
                 band = kBandLetters[n - 2 - i];
     }
     return band;
+}
+
+std::optional<GridPoint> squareSouthWestCorner(int zone, char band, char column, char row) {
+    const std::optional<int> east = columnDigit(column);
+    const std::optional<RowDigit> north = rowDigit(row, zone % 2 != 0);
+    if (!east || !north)
+        return std::nullopt;
+    const std::optional<int> millions =
+        millionsDigit(band, north->secondHalf, north->hundredKmDigit);
+    if (!millions)
+        return std::nullopt;
+    return GridPoint{*east * kSquareSideM,
+                     *millions * kMillionM + north->hundredKmDigit * kSquareSideM};
+}
+
+std::optional<BandEdges> bandEdges(char band) {
+    const auto pos = band == '\0' ? std::string_view::npos : kBandLetters.find(band);
+    if (pos == std::string_view::npos)
+        return std::nullopt;
+    const double south = kSouthernmostBandDeg + kBandHeightDeg * static_cast<double>(pos);
+    const bool last = pos + 1 == kBandLetters.size();
+    return BandEdges{south, last ? kNorthernmostBandDeg : south + kBandHeightDeg};
+}
+
+namespace {
+
+// Far outside every zone, above all near the poles, the inverse series no
+// longer converge. A latitude counts only where projecting it forward again
+// gives back the grid point within this; inside the zones, the widened ones
+// included, the round trip stays within centimetres.
+constexpr double kRoundTripM = 1000;
+
+std::optional<double> latitudeAt(double eastingM, double northingM, int zone, bool north,
+                                 const Ellipsoid& ellipsoid) {
+    const std::optional<GeoPoint> p = utmInverse(eastingM, northingM, zone, north, ellipsoid);
+    if (!p)
+        return std::nullopt;
+    const std::optional<GridPoint> back = utmForward(p->latDeg, p->lonDeg, zone, ellipsoid);
+    if (!back ||
+        !(std::hypot(back->eastingM - eastingM, back->northingM - northingM) <= kRoundTripM))
+        return std::nullopt;
+    return p->latDeg;
+}
+
+// Smallest and largest latitude along one northing of a square, degrees. At a
+// fixed northing the latitude is farthest from the equator on the central
+// meridian and falls off towards either side; the columns begin and end at
+// whole 100 km, so the central meridian (500 km) is never inside a square
+// and the extremes lie at its two sides. None where no latitude counts.
+struct LatitudeRange {
+    double minDeg, maxDeg;
+};
+
+std::optional<LatitudeRange> latitudesAlong(double westM, double northingM, int zone, bool north,
+                                            const Ellipsoid& ellipsoid) {
+    std::optional<LatitudeRange> range;
+    const double eastM = westM + kSquareSideM;
+    for (double eastingM : {westM, eastM}) {
+        const std::optional<double> lat = latitudeAt(eastingM, northingM, zone, north, ellipsoid);
+        if (!lat)
+            continue;
+        if (!range)
+            range = LatitudeRange{*lat, *lat};
+        range->minDeg = std::min(range->minDeg, *lat);
+        range->maxDeg = std::max(range->maxDeg, *lat);
+    }
+    return range;
+}
+
+} // namespace
+
+bool fitsBand(char band, int zone, GridPoint squareCorner, GridPoint point,
+              const Ellipsoid& ellipsoid) {
+    const std::optional<BandEdges> edges = bandEdges(band);
+    if (!edges)
+        return false;
+    const bool north = isNorthernBandLetter(band);
+    const std::optional<double> lat =
+        latitudeAt(point.eastingM, point.northingM, zone, north, ellipsoid);
+    if (!lat)
+        return false;
+    if (*lat >= edges->southDeg - kBandEdgeToleranceDeg &&
+        *lat <= edges->northDeg + kBandEdgeToleranceDeg)
+        return true;
+    // North of 84 deg UTM ends: no square reaches back into band X for it.
+    if (edges->northDeg == kNorthernmostBandDeg && *lat > edges->northDeg)
+        return false;
+
+    const double westM = squareCorner.eastingM;
+    if (*lat < edges->southDeg) {
+        const auto top =
+            latitudesAlong(westM, squareCorner.northingM + kSquareSideM, zone, north, ellipsoid);
+        return top && top->maxDeg >= edges->southDeg;
+    }
+    const auto bottom = latitudesAlong(westM, squareCorner.northingM, zone, north, ellipsoid);
+    return bottom && bottom->minDeg <= edges->northDeg;
 }
 
 } // namespace lw

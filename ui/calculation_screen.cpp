@@ -34,12 +34,11 @@ constexpr int kSampleLeft = 240, kSampleTop = 11040, kSampleWidth = 3495, kSampl
 // 3000) and "Neue Startoptionen wählen", ending at the masks' right edge.
 constexpr int kAccuracyTop = 7995, kAccuracyHeight = 255;
 
-// The sample point "Krummbögle".
-constexpr const char* kSampleLatitude = "48.4363326641023";
-constexpr const char* kSampleLongitude = "9.96796724981198";
 
 // Tab order after the input fields: mask 1's groups come before
-// "Berechnung", those of masks 2, 3 and 7 after it.
+// "Berechnung", those of masks 2, 3 and 7 after it. "Ergebnis kopieren"
+// follows "Berechnung" at once: the result just computed is one Tab away,
+// and the sample button can no longer be pressed by mistake on the way.
 constexpr Element kOptionsBeforeRechnen[] = {Element::optDezE, Element::optDezW, Element::optDezN,
                                              Element::optDezS};
 constexpr Element kOptionsAfterRechnen[] = {
@@ -188,11 +187,11 @@ void CalculationScreen::setTabOrder() {
     for (Element e : kOptionsBeforeRechnen)
         order.push_back(widget(e));
     order.push_back(comRechnen_);
+    order.push_back(comKopieren_); // disabled, and so skipped, while the output is empty
     for (Element e : kOptionsAfterRechnen)
         order.push_back(widget(e));
     order.push_back(comKrummboegleGrad_);
     order.push_back(comStartoption_);
-    order.push_back(comKopieren_); // last, so that the order before it stays as it was
     order.push_back(labBeenden_);
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
@@ -229,8 +228,7 @@ void CalculationScreen::focusFirstField() {
 }
 
 void CalculationScreen::fillSamplePoint() {
-    setText(Element::texBreite, kSampleLatitude);
-    setText(Element::texLaenge, kSampleLongitude);
+    lw::fillSamplePoint(*this, state_.job);
 }
 
 void CalculationScreen::closeForGood() {

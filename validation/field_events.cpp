@@ -17,6 +17,10 @@ using refusal::Step;
 constexpr char32_t kComma = U',';
 constexpr char32_t kPoint = U'.';
 
+// The sample point "Krummbögle".
+constexpr const char* kSampleLatitude = "48.4363326641023";
+constexpr const char* kSampleLongitude = "9.96796724981198";
+
 std::string refusalMessage(char32_t code, std::string_view ending) {
     return "Die Eingabe von\r\n" + utf8::encode(code) + "\r\n" + std::string(ending);
 }
@@ -91,6 +95,15 @@ void onLostFocus(CalcScreen& screen, ProgramState& state, Element field) {
     case LoseFocusKind::None:
         return;
     }
+}
+
+void fillSamplePoint(CalcScreen& screen, const ConversionJob& job) {
+    const bool changes = screen.text(Element::texBreite) != kSampleLatitude ||
+                         screen.text(Element::texLaenge) != kSampleLongitude;
+    screen.setText(Element::texBreite, kSampleLatitude);
+    screen.setText(Element::texLaenge, kSampleLongitude);
+    if (changes && job.FormatEIN == kGradDezimal)
+        screen.AusgabeReset();
 }
 
 } // namespace lw

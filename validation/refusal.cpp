@@ -26,7 +26,12 @@ void refuse(CalcScreen& screen, std::initializer_list<Step> steps, const std::st
             screen.showMessage(MessageIcon::Critical, message);
             break;
         case Step::Focus:
+            // The faulty text is selected, so that typing replaces it. The
+            // field's own focus handler cannot be relied on for that: the
+            // field may hold the focus already, or get it back only when the
+            // message box closes.
             screen.setFocus(focus);
+            screen.selectAll(focus);
             break;
         }
     }

@@ -3,6 +3,8 @@
 // 100 km square, one even-length digit group of easting then northing digits).
 #include "validation/validators.h"
 
+#include "geodesy/mgrs.h"
+#include "model/job.h"
 #include "text/numtext.h"
 #include "text/utf8.h"
 #include "validation/refusal.h"
@@ -102,6 +104,44 @@ std::optional<std::string> referenceDigitsFault(const std::string& digits) {
     return std::nullopt;
 }
 
+// Metres east or north of the square's corner that the digits of a grid
+// reference give: the first digit counts 10 km, each further one a tenth of
+// the one before.
+double offsetInSquareM(std::string_view digits) {
+    double metres = 0;
+    double step = kSquareSideM;
+    for (char d : digits) {
+        step /= 10;
+        metres += (d - '0') * step;
+    }
+    return metres;
+}
+
+// Zone, band and square of a well-formed zone and square ("32U", "NU") with
+// the point's place in the square: the refusal when the point lies outside
+// the zone's band, beyond what a square across a band border allows. Letters
+// that name no square of the band are left to the conversion, which refuses
+// them with its own message.
+std::optional<std::string> bandFault(const std::string& zone, const std::string& square,
+                                     std::string_view eastDigits, std::string_view northDigits,
+                                     const ConversionJob& job) {
+    const std::string zoneDigits = zone.substr(0, 2);
+    const int zoneNumber = static_cast<int>(readNumber(zoneDigits));
+    const char band = zone.back();
+    const std::optional<GridPoint> corner =
+        squareSouthWestCorner(zoneNumber, band, square[0], square[1]);
+    if (!corner)
+        return std::nullopt;
+    const GridPoint point{corner->eastingM + offsetInSquareM(eastDigits),
+                          corner->northingM + offsetInSquareM(northDigits)};
+    const Ellipsoid& ellipsoid =
+        job.StartEllipsoid == kHayford ? ellipsoid::Hayford : ellipsoid::GRS80;
+    if (fitsBand(band, zoneNumber, *corner, point, ellipsoid))
+        return std::nullopt;
+    return "Das 100km-Quadrat " + square + " liegt nicht im Band " + std::string(1, band) +
+           " der Zone " + zoneDigits + ".";
+}
+
 } // namespace
 
 void UTMMilPruefen(CalcScreen& screen, ProgramState& state) {
@@ -115,11 +155,20 @@ void UTMMilPruefen(CalcScreen& screen, ProgramState& state) {
 
     if (!zoneAndSquarePass(screen, Element::texZoneM, Element::tex100km, kMilSquareLength))
         return;
+    std::string eastDigits, northDigits;
     for (const DigitPairField& pair : kDigitPairs) {
         if (auto fault = digitPairFault(screen, pair)) {
             refuseField(screen, *fault, pair.field);
             return;
         }
+        const std::string digits = screen.text(pair.field);
+        eastDigits += digits.front();
+        northDigits += digits.back();
+    }
+    if (auto fault = bandFault(screen.text(Element::texZoneM), screen.text(Element::tex100km),
+                               eastDigits, northDigits, state.job)) {
+        refuseField(screen, *fault, Element::texZoneM);
+        return;
     }
     state.calc.blnEingabeOK = true;
 }
@@ -137,8 +186,17 @@ void UTMRefPruefen(CalcScreen& screen, ProgramState& state) {
 
     if (!zoneAndSquarePass(screen, Element::texREFZone, Element::texREF100, kRefSquareLength))
         return;
-    if (auto fault = referenceDigitsFault(screen.text(Element::texREFZiffern))) {
+    const std::string digits = screen.text(Element::texREFZiffern);
+    if (auto fault = referenceDigitsFault(digits)) {
         refuseField(screen, *fault, Element::texREFZiffern);
+        return;
+    }
+    // Easting digits first, then as many northing digits.
+    const std::string_view group = digits;
+    const std::size_t half = group.size() / 2;
+    if (auto fault = bandFault(screen.text(Element::texREFZone), screen.text(Element::texREF100),
+                               group.substr(0, half), group.substr(half), state.job)) {
+        refuseField(screen, *fault, Element::texREFZone);
         return;
     }
     state.calc.blnEingabeOK = true;

@@ -369,6 +369,29 @@ TEST(OfficialDatumModuleLoading, NoModuleFileMeansUnavailable) {
               OfficialOutcome::Unavailable);
 }
 
+// A module of another interface version is neither used nor called: alone it
+// leaves the transformation unavailable, ahead of the real one it is passed
+// over for it.
+TEST(OfficialDatumModuleLoading, ModuleOfAnotherInterfaceVersionIsPassedOver) {
+    OfficialDatumModule alone({LW_TEST_OTHER_VERSION_MODULE});
+    EXPECT_FALSE(alone.gridAvailable());
+    EXPECT_EQ(alone.transform(OfficialDirection::DhdnToEtrs89, {50.0, 10.0}).outcome,
+              OfficialOutcome::Unavailable);
+
+    OfficialDatumModule real({LW_TEST_OFFICIAL_MODULE});
+    OfficialDatumModule both({LW_TEST_OTHER_VERSION_MODULE, LW_TEST_OFFICIAL_MODULE});
+    ASSERT_TRUE(both.gridAvailable()) << "module or grid missing";
+    for (OfficialDirection direction :
+         {OfficialDirection::DhdnToEtrs89, OfficialDirection::Etrs89ToDhdn}) {
+        const OfficialResult expected = real.transform(direction, {50.0, 10.0});
+        const OfficialResult got = both.transform(direction, {50.0, 10.0});
+        ASSERT_EQ(got.outcome, OfficialOutcome::Done);
+        EXPECT_EQ(got.point.latDeg, expected.point.latDeg);
+        EXPECT_EQ(got.point.lonDeg, expected.point.lonDeg);
+        EXPECT_NEAR(got.point.latDeg, 50.0, 0.01);
+    }
+}
+
 TEST(OfficialDatumModuleLoading, CandidatesIncludeTheInstalledAndTheBuildLayout) {
     const std::vector<std::string> candidates = officialModuleCandidates();
     ASSERT_GE(candidates.size(), 3u);

@@ -68,6 +68,7 @@ private slots:
     void enterMovesTheFocusAndPressesTheButton();
     void tabOrderOfTheDecimalMask();
     void zoneGuardSendsTheFocusBack();
+    void refusalSelectsTheFaultyText();
     void samplePointFillsOnlyTheDecimalFields();
     void samplePointConvertsToUtm();
     void sampleButtonStaysVisibleOnSmallDisplays();
@@ -336,6 +337,28 @@ void CalculationScreenTest::tabOrderOfTheDecimalMask() {
     p.find<QRadioButton>("optDezS")->click();
     QCOMPARE(p.find("optDezS")->focusPolicy(), Qt::StrongFocus);
     QCOMPARE(p.find("optDezN")->focusPolicy(), Qt::ClickFocus);
+}
+
+// The refused field gets the focus while the box still holds the activation;
+// the field's own handler does not run when the activation returns, so its
+// text used to stay unselected and the next key was added to it.
+void CalculationScreenTest::refusalSelectsTheFaultyText() {
+    RunningProgram p;
+    p.openTask("comGRSEin", "comGRSAus", "comUTMzivilEIN", "comGradDezAUS");
+    auto* zone = p.find<QLineEdit>("texZone");
+    zone->setText(QStringLiteral("61U"));
+    QWidget box;
+    box.show();
+    p.platform.takesActivation = &box;
+    p.click("comRechnen");
+    QCOMPARE(p.platform.boxes.size(), std::size_t(1));
+    QCOMPARE(p.platform.boxes[0].text, QStringLiteral("Es gibt keine Zone 61!"));
+    QApplication::setActiveWindow(p.calc()); // the box has closed
+    settle();
+    QVERIFY(p.hasFocus("texZone"));
+    QCOMPARE(zone->selectedText(), QStringLiteral("61U"));
+    key(zone, Qt::Key_3, QStringLiteral("3"));
+    QCOMPARE(zone->text(), QStringLiteral("3"));
 }
 
 void CalculationScreenTest::zoneGuardSendsTheFocusBack() {

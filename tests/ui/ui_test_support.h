@@ -30,6 +30,10 @@ class RecordingPlatform : public Platform {
 public:
     Answer messageBox(QWidget*, MessageIcon icon, const QString& text) override {
         boxes.push_back({icon, text});
+        // A real box is a window of its own: the screen loses the activation
+        // and gets it back only after the box has closed.
+        if (takesActivation)
+            QApplication::setActiveWindow(takesActivation);
         return icon == MessageIcon::Question ? questionAnswer : Answer::Ok;
     }
     void playSystemSound(const std::string& alias) override { sounds.push_back(alias); }
@@ -39,6 +43,7 @@ public:
     std::vector<std::string> sounds;
     int quits = 0;
     Answer questionAnswer = Answer::No;
+    QWidget* takesActivation = nullptr; // the window a box activates, if any
 };
 
 // Lets posted events (deferred deletes, activation) run.

@@ -202,8 +202,10 @@ TEST(FocusEvents, EnteringAFieldClearsOutputAndSelectsOrGuardsTheZone) {
         {Element::texZone,
          "32U",
          {"hide labLimitsRechts", "hide labLimitsHoch", "AusgabeReset", "select texZone"}},
-        {Element::texRechts, "", {kSound, "AusgabeReset", guard, "focus texZone"}},
-        {Element::texHoch, "", {kSound, "AusgabeReset", guard, "focus texZone"}},
+        {Element::texRechts,
+         "",
+         {kSound, "AusgabeReset", guard, "focus texZone", "select texZone"}},
+        {Element::texHoch, "", {kSound, "AusgabeReset", guard, "focus texZone", "select texZone"}},
         {Element::texRechts, "32U", {"AusgabeReset", "select texRechts"}},
         {Element::texHoch, "3", {"AusgabeReset", "select texHoch"}},
     };
@@ -236,6 +238,39 @@ TEST(FocusEvents, LeavingALatitudeOrLongitudeTurnsPastedCommasIntoPoints) {
     screen.type(Element::texBreiteMinute, "1,5"); // mended by the check, not here
     onLostFocus(screen, state, Element::texBreiteMinute);
     EXPECT_EQ(screen.text(Element::texBreiteMinute), "1,5");
+}
+
+// The sample button used to leave the previous point's result beside the
+// sample point, ready to be copied as if it were the sample's.
+TEST(SamplePoint, EmptiesTheOutputWhenItChangesTheTasksInput) {
+    const std::string lat = "48.4363326641023", lon = "9.96796724981198";
+    struct Case {
+        const char* name;
+        std::uint8_t input;
+        std::string latBefore, lonBefore;
+        bool outputEmptied;
+    };
+    const Case cases[] = {
+        {"another point", kGradDezimal, "12.5", "7", true},
+        {"empty fields", kGradDezimal, "", "", true},
+        {"only the longitude differs", kGradDezimal, lat, "7", true},
+        {"the sample point already", kGradDezimal, lat, lon, false},
+        {"hidden decimal mask", kGradMinuten, "12.5", "7", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeScreen screen;
+        ConversionJob job;
+        job.FormatEIN = c.input;
+        screen.type(Element::texBreite, c.latBefore);
+        screen.type(Element::texLaenge, c.lonBefore);
+        screen.type(Element::texZone2, "32U");
+        fillSamplePoint(screen, job);
+        EXPECT_EQ(screen.text(Element::texBreite), lat);
+        EXPECT_EQ(screen.text(Element::texLaenge), lon);
+        EXPECT_EQ(screen.events(), c.outputEmptied ? Events{"AusgabeReset"} : Events{});
+        EXPECT_EQ(screen.outputEmpty(), c.outputEmptied);
+    }
 }
 
 TEST(FehlerTon, OnlySoundNumberTwoPlaysTheCriticalStop) {

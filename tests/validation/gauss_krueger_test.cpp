@@ -18,6 +18,8 @@ const std::string S = "sound SystemHand";
 const std::string Z = "AusgabeReset";
 const std::string FR = "focus texGKRechts";
 const std::string FH = "focus texGKHoch";
+const std::string SR = "select texGKRechts";
+const std::string SH = "select texGKHoch";
 
 std::string box(const std::string& text) {
     return "critical: " + text;
@@ -56,31 +58,31 @@ TEST(GKPruefen, RefusalsWithTheirOwnOrderOfSoundBoxResetAndFocus) {
         {"point at 8 unchanged", "3571686.25", "5540759.", {}, "3571686.25", "5540759."},
         {"easting limits inclusive", "2484700", "5107150", {}, "2484700.00", "5107150.00"},
         {"upper limits inclusive", "5538200", "6197355", {}, "5538200.00", "6197355.00"},
-        {"R3 just below", "2484699.99", "5540759", {S, Z, R3, FR}},
-        {"R4 just above", "5538200.01", "5540759", {S, Z, R4, FR}},
-        {"H3 below", "3571686", "5107149", {S, Z, H3, FH}},
-        {"H4 above", "3571686", "6197356", {S, Z, H4, FH}},
-        {"two points R2 not R1", "3571686.5.5", "5540759", {S, R2, FR}},
-        {"comma R1", "3571686,5", "5540759", {S, R1, Z, FR}},
-        {"letter R1", "357168x", "5540759", {S, R1, Z, FR}},
-        {"umlaut R1", "357168Ä", "5540759", {S, R1, Z, FR}},
-        {"R1 before the northing is looked at", "3571686,5", "55x", {S, R1, Z, FR}},
-        {"H1", "3571686", "5540 759", {S, H1, Z, FH}},
-        {"H2", "3571686", "5540.7.59", {S, H2, Z, FH}},
-        {"range after both character tests", "1", "5540x", {S, H1, Z, FH}},
-        {"R5 point too late", "03571686.5", "5540759", {S, Z, R5, Z, FR}},
+        {"R3 just below", "2484699.99", "5540759", {S, Z, R3, FR, SR}},
+        {"R4 just above", "5538200.01", "5540759", {S, Z, R4, FR, SR}},
+        {"H3 below", "3571686", "5107149", {S, Z, H3, FH, SH}},
+        {"H4 above", "3571686", "6197356", {S, Z, H4, FH, SH}},
+        {"two points R2 not R1", "3571686.5.5", "5540759", {S, R2, FR, SR}},
+        {"comma R1", "3571686,5", "5540759", {S, R1, Z, FR, SR}},
+        {"letter R1", "357168x", "5540759", {S, R1, Z, FR, SR}},
+        {"umlaut R1", "357168Ä", "5540759", {S, R1, Z, FR, SR}},
+        {"R1 before the northing is looked at", "3571686,5", "55x", {S, R1, Z, FR, SR}},
+        {"H1", "3571686", "5540 759", {S, H1, Z, FH, SH}},
+        {"H2", "3571686", "5540.7.59", {S, H2, Z, FH, SH}},
+        {"range after both character tests", "1", "5540x", {S, H1, Z, FH, SH}},
+        {"R5 point too late", "03571686.5", "5540759", {S, Z, R5, Z, FR, SR}},
         {"six digits before the point fall below the range first",
          "357168.60",
          "5540759",
-         {S, Z, R3, FR}},
-        {"H5 point too late", "3571686", "05540759.5", {S, H5, Z, FH}, "3571686.00"},
+         {S, Z, R3, FR, SR}},
+        {"H5 point too late", "3571686", "05540759.5", {S, H5, Z, FH, SH}, "3571686.00"},
         // Used to pass with ".00" appended; the conversion then read strip 0
         // and showed nothing at all.
-        {"eight digits without point R5", "03571686", "5540759", {S, Z, R5, Z, FR}, "03571686"},
+        {"eight digits without point R5", "03571686", "5540759", {S, Z, R5, Z, FR, SR}, "03571686"},
         {"eight digits northing without point H5",
          "3571686",
          "05540759",
-         {S, H5, Z, FH},
+         {S, H5, Z, FH, SH},
          "3571686.00",
          "05540759"},
     };
@@ -163,19 +165,20 @@ TEST_P(GKPruefenStripWidth, EastingLimitsOfTheSelectedStrips) {
 
 INSTANTIATE_TEST_SUITE_P(
     BothWidths, GKPruefenStripWidth,
-    testing::Values(StripCase{"3deg west limit", false, "2484700", {}},
-                    StripCase{"3deg below west limit", false, "2484699.99", {S, Z, R3, FR}},
-                    StripCase{"3deg east limit", false, "5538200", {}},
-                    StripCase{"3deg above east limit", false, "5538200.01", {S, Z, R4, FR}},
-                    StripCase{"3deg strip 1 is west of Germany", false, "1484700", {S, Z, R3, FR}},
-                    StripCase{"6deg west limit", true, "1484700", {}},
-                    StripCase{"6deg below west limit", true, "1484699.99", {S, Z, R3, FR}},
-                    StripCase{"6deg east limit", true, "3350587", {}},
-                    StripCase{"6deg above east limit", true, "3350587.01", {S, Z, R4, FR}},
-                    // Used to be refused as lying west of Germany (3° limits in 6° strips).
-                    StripCase{"6deg 50N 10E", true, "2356630.99", {}},
-                    StripCase{"6deg strip 3 east of 15E", true, "3340000", {}},
-                    StripCase{"6deg strip 4 is east of Germany", true, "4485221", {S, Z, R4, FR}}),
+    testing::Values(
+        StripCase{"3deg west limit", false, "2484700", {}},
+        StripCase{"3deg below west limit", false, "2484699.99", {S, Z, R3, FR, SR}},
+        StripCase{"3deg east limit", false, "5538200", {}},
+        StripCase{"3deg above east limit", false, "5538200.01", {S, Z, R4, FR, SR}},
+        StripCase{"3deg strip 1 is west of Germany", false, "1484700", {S, Z, R3, FR, SR}},
+        StripCase{"6deg west limit", true, "1484700", {}},
+        StripCase{"6deg below west limit", true, "1484699.99", {S, Z, R3, FR, SR}},
+        StripCase{"6deg east limit", true, "3350587", {}},
+        StripCase{"6deg above east limit", true, "3350587.01", {S, Z, R4, FR, SR}},
+        // Used to be refused as lying west of Germany (3° limits in 6° strips).
+        StripCase{"6deg 50N 10E", true, "2356630.99", {}},
+        StripCase{"6deg strip 3 east of 15E", true, "3340000", {}},
+        StripCase{"6deg strip 4 is east of Germany", true, "4485221", {S, Z, R4, FR, SR}}),
     [](const testing::TestParamInfo<StripCase>& row) {
         std::string name = row.param.name;
         for (char& ch : name)

@@ -113,7 +113,8 @@ TEST(GradDezimalPruefen, LimitsAndShapesWithFocusAfterTheMessage) {
                                       ? Element::texBreite
                                       : Element::texLaenge;
             const std::vector<std::string> order = {"AusgabeReset", "critical: " + c.message,
-                                                    "focus " + std::string(elementName(field))};
+                                                    "focus " + std::string(elementName(field)),
+                                                    "select " + std::string(elementName(field))};
             EXPECT_EQ(screen.events(), order);
         });
 }

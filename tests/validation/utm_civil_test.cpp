@@ -67,12 +67,18 @@ TEST(ZoneLimits, LeavingTheZoneRefusesBadCharactersInTheirOwnOrder) {
         Events events;
     };
     const Case cases[] = {
-        {"A2U", {kSound, "AusgabeReset", "critical: " + kFirstChar, "focus texZone"}},
-        {"7", {kSound, "AusgabeReset", "critical: " + kFirstChar, "focus texZone"}},
-        {"Ä2U", {kSound, "AusgabeReset", "critical: " + kFirstChar, "focus texZone"}},
-        {"3AU", {kSound, "critical: " + kSecondChar, "AusgabeReset", "focus texZone"}},
-        {"32I", {kSound, "critical: " + kBandMessage, "AusgabeReset", "focus texZone"}},
-        {"32Ü", {kSound, "critical: " + kBandMessage, "AusgabeReset", "focus texZone"}},
+        {"A2U",
+         {kSound, "AusgabeReset", "critical: " + kFirstChar, "focus texZone", "select texZone"}},
+        {"7",
+         {kSound, "AusgabeReset", "critical: " + kFirstChar, "focus texZone", "select texZone"}},
+        {"Ä2U",
+         {kSound, "AusgabeReset", "critical: " + kFirstChar, "focus texZone", "select texZone"}},
+        {"3AU",
+         {kSound, "critical: " + kSecondChar, "AusgabeReset", "focus texZone", "select texZone"}},
+        {"32I",
+         {kSound, "critical: " + kBandMessage, "AusgabeReset", "focus texZone", "select texZone"}},
+        {"32Ü",
+         {kSound, "critical: " + kBandMessage, "AusgabeReset", "focus texZone", "select texZone"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
@@ -166,7 +172,8 @@ TEST(UTMZivilPruefen, TestsInOrderAgainstTheStoredLimits) {
             EXPECT_TRUE(screen.log.empty());
         } else {
             EXPECT_EQ(screen.events(), (Events{kSound, "critical: " + c.message, "AusgabeReset",
-                                               "focus " + std::string(elementName(c.focus))}));
+                                               "focus " + std::string(elementName(c.focus)),
+                                               "select " + std::string(elementName(c.focus))}));
             EXPECT_TRUE(screen.outputEmpty());
         }
     }

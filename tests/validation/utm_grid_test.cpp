@@ -35,11 +35,12 @@ std::string digitsOnly(const std::string& name) {
 // and focus before the box.
 Events failure(const std::string& message, Element focus) {
     return {kSound, "critical: " + message, "AusgabeReset",
-            "focus " + std::string(elementName(focus))};
+            "focus " + std::string(elementName(focus)),
+            "select " + std::string(elementName(focus))};
 }
 Events missing(const std::string& message, Element focus) {
     return {kSound, "AusgabeReset", "focus " + std::string(elementName(focus)),
-            "critical: " + message};
+            "select " + std::string(elementName(focus)), "critical: " + message};
 }
 
 struct MilCase {
@@ -234,10 +235,11 @@ TEST(UTMMilPruefen, ZoneOutsideGermanyIsReportedFirstAndTheCheckGoesOn) {
     EXPECT_EQ(screen.messages[0].icon, MessageIcon::Information);
     EXPECT_EQ(screen.messages[1].text, "Das Zonenfeld muss aus genau 3 Zeichen bestehen!");
 
+    // MP: a square of band V (MV lies 300 km further north, in band W).
     FakeScreen passing;
     state.job = {kGRS80, kBessel, "AB", "57", kGaussKrueger, kUTMmil};
     passing.type(E::texZoneM, "32V");
-    passing.type(E::tex100km, "MV");
+    passing.type(E::tex100km, "MP");
     UTMMilPruefen(passing, state);
     EXPECT_TRUE(state.calc.blnEingabeOK);
     EXPECT_EQ(passing.messages.size(), 1u);

@@ -15,6 +15,9 @@ namespace lw {
 // Latitude bands C to X from 80 deg S, 8 deg each (X 12 deg, 72 to 84 deg N);
 // I and O are left out to avoid confusion with 1 and 0.
 inline constexpr std::string_view kBandLetters = "CDEFGHJKLMNPQRSTUVWX";
+inline constexpr double kSouthernmostBandDeg = -80; // the southern edge of band C
+inline constexpr double kBandHeightDeg = 8;
+inline constexpr double kNorthernmostBandDeg = 84; // the northern edge of band X
 
 // The first ten bands lie south of the equator (C to M), the other ten north
 // of it (N to X).
@@ -48,6 +51,10 @@ constexpr int southernBorderNorthingM(std::size_t i) {
 // hundred-kilometre easting digits 1..8, the set chosen by the zone number.
 inline constexpr std::string_view kSquareColumnLetters = "ABCDEFGHJKLMNPQRSTUVWXYZ";
 inline constexpr std::size_t kSquareColumnsPerSet = 8;
+
+// Side of a square, metres.
+inline constexpr double kSquareSideM = 100000;
+inline constexpr double kMillionM = 1000000;
 
 // Row letters of the 100 km squares: a cycle of twenty for the
 // hundred-kilometre northing digits, ten letters to each million metres.

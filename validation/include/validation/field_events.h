@@ -29,4 +29,11 @@ void onGotFocus(CalcScreen& screen, ProgramState& state, Element field);
 // and limits of texZone).
 void onLostFocus(CalcScreen& screen, ProgramState& state, Element field);
 
+// "Krummbögle in Grad": the sample point into the decimal-degree fields. When
+// that changes the input of the task (decimal degrees in), the output is
+// emptied as after any other change of the input, so that no result of the
+// previous point stands beside it. With another input mask the hidden decimal
+// fields change alone.
+void fillSamplePoint(CalcScreen& screen, const ConversionJob& job);
+
 } // namespace lw

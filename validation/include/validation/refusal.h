@@ -19,7 +19,7 @@ enum class Step { Sound, Reset, Message, Focus };
 
 // Performs the steps in the given order: Sound plays FehlerTon(2), Reset is
 // AusgabeReset, Message a critical box with `message`, Focus moves the focus
-// to `focus`.
+// to `focus` and selects its text.
 void refuse(CalcScreen& screen, std::initializer_list<Step> steps, const std::string& message,
             Element focus = Element::Count_);
 
