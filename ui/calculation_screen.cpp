@@ -34,7 +34,6 @@ constexpr int kSampleLeft = 240, kSampleTop = 11040, kSampleWidth = 3495, kSampl
 // 3000) and "Neue Startoptionen wählen", ending at the masks' right edge.
 constexpr int kAccuracyTop = 7995, kAccuracyHeight = 255;
 
-
 // Tab order after the input fields: mask 1's groups come before
 // "Berechnung", those of masks 2, 3 and 7 after it. "Ergebnis kopieren"
 // follows "Berechnung" at once: the result just computed is one Tab away,
