@@ -203,7 +203,9 @@ bool ListConverter::plainLine(std::string_view line, std::string& out) {
 // The row again: the output columns where the first coordinate column was,
 // the other coordinate columns gone, every other field as it came.
 void ListConverter::assembleRow(const std::vector<std::string>& outputs, std::string& out) const {
-    const std::size_t count = std::max(fields_.size(), coordinateColumns_.back() + 1);
+    const std::size_t count = std::max(fields_.size(), headerColumns_);
+    const std::size_t outputAt =
+        *std::min_element(coordinateColumns_.begin(), coordinateColumns_.end());
     bool firstCell = true;
     auto cell = [&](std::string_view text) {
         if (!firstCell)
@@ -212,7 +214,7 @@ void ListConverter::assembleRow(const std::vector<std::string>& outputs, std::st
         firstCell = false;
     };
     for (std::size_t i = 0; i < count; ++i) {
-        if (i == coordinateColumns_.front()) {
+        if (i == outputAt) {
             for (const std::string& output : outputs)
                 cell(output);
         } else if (std::find(coordinateColumns_.begin(), coordinateColumns_.end(), i) ==
@@ -226,6 +228,7 @@ void ListConverter::header(std::string_view line, std::string& out) {
     headerSeen_ = true;
     delimiter_ = options_.delimiter ? options_.delimiter : delimiterOfHeader(line);
     splitFields(line, delimiter_, fields_);
+    headerColumns_ = fields_.size();
     std::vector<std::string> names;
     for (std::string_view field : fields_)
         names.push_back(unquoted(field));

@@ -45,6 +45,7 @@ private:
     bool headerSeen_ = false;
     char delimiter_ = 0;
     std::vector<std::size_t> coordinateColumns_; // positions of --spalten in the header
+    std::size_t headerColumns_ = 0;
     std::string utf8Line_, coordinate_, converted_;
     std::vector<std::string_view> fields_;
     std::vector<std::string> outputCells_;
