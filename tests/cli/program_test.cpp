@@ -106,6 +106,19 @@ TEST(ListProgram, ReadsAFileAndEveryLineGivesOne) {
     EXPECT_EQ(r.out, expected);
 }
 
+// The official transformation through the installed grid: the first BKG
+// test point, and a point outside the grid refused with its message.
+TEST(ListProgram, OfficialTransformation) {
+    const ProgramRun r =
+        run("--von bessel:dez --nach grs80:dez --amtlich", "53.5 7.483333333333\n10 10\n");
+    if (r.status == 2)
+        GTEST_SKIP() << "no BETA2007 grid: " << r.err;
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "N53.498461 E007.482506\n"
+                     "FEHLER: Der Punkt liegt außerhalb des Gebiets der amtlichen Umrechnung "
+                     "BeTA2007.\n");
+}
+
 TEST(ListProgram, HelpInGerman) {
     const ProgramRun r = run("--help", "");
     EXPECT_EQ(r.status, 0);

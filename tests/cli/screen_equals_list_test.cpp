@@ -206,12 +206,12 @@ std::vector<std::string> inputTexts(Generator& g, const Side& start, int in, int
     return texts;
 }
 
-// Two thousand points of each task; fewer under AddressSanitizer, which
+// 1500 points of each task; fewer under AddressSanitizer, which
 // slows every allocation of the text procedures tenfold.
 #if defined(__SANITIZE_ADDRESS__)
 constexpr int kPointsPerTask = 300;
 #else
-constexpr int kPointsPerTask = 2000;
+constexpr int kPointsPerTask = 1500;
 #endif
 
 TEST(ScreenEqualsList, EveryTaskGivesTheScreensTexts) {
