@@ -6,12 +6,16 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <clocale>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
+#include <thread>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -21,6 +25,9 @@ using Clock = std::chrono::steady_clock;
 constexpr const char* kProgram = "lagewandler-liste";
 constexpr int kAllConverted = 0, kSomeFailed = 1, kUsageError = 2;
 constexpr std::size_t kChunk = 1 << 16;
+// Lines a worker converts at a time: large enough that starting the workers
+// costs nothing, small enough that memory stays flat.
+constexpr std::size_t kBatchLines = 4096;
 
 int usageError(const std::string& what) {
     std::fprintf(stderr, "%s: %s\n", kProgram, what.c_str());
@@ -71,6 +78,11 @@ private:
 class Output {
 public:
     void append(const std::string& text, std::string_view end) {
+        if (buffer_.empty() && text.size() >= kChunk) {
+            write(text);
+            write(end);
+            return;
+        }
         buffer_ += text;
         buffer_ += end;
         if (buffer_.size() >= kChunk)
@@ -88,11 +100,62 @@ public:
     }
 
 private:
+    void write(std::string_view text) {
+        if (!text.empty() && std::fwrite(text.data(), 1, text.size(), stdout) != text.size())
+            failed_ = true;
+    }
     std::string buffer_;
     bool failed_ = false;
 };
 
 } // namespace
+
+// Lines in order, converted together. Its texts live in one buffer, so that
+// a batch costs a few allocations however many lines it holds.
+struct Batch {
+    std::string data;
+    std::vector<std::pair<std::size_t, std::size_t>> lines; // offset and length in data
+    std::vector<std::string_view> ends;                     // "\n", "\r\n" or ""
+    std::size_t firstLine = 0;                              // number of the first line
+    std::string output, errors;
+    bool anyFailed = false;
+
+    void clear() {
+        data.clear();
+        lines.clear();
+        ends.clear();
+        output.clear();
+        errors.clear();
+        anyFailed = false;
+    }
+    void add(std::string_view line, std::string_view end) {
+        lines.emplace_back(data.size(), line.size());
+        data.append(line);
+        ends.push_back(end);
+    }
+};
+
+void convertBatch(lw::cli::ListConverter& list, Batch& batch) {
+    std::string out;
+    for (std::size_t i = 0; i < batch.lines.size(); ++i) {
+        const auto [offset, length] = batch.lines[i];
+        if (!list.convertLine(std::string_view(batch.data).substr(offset, length), out)) {
+            batch.anyFailed = true;
+            batch.errors += "Zeile " + std::to_string(batch.firstLine + i) + ": " + out + "\n";
+        }
+        batch.output += out;
+        batch.output += batch.ends[i];
+    }
+}
+
+// How many lists convert side by side: one a core, at most four. The official
+// transformation runs in one, since its module holds one PROJ context.
+std::size_t workerCount(const lw::cli::Options& options) {
+    if (options.task.official)
+        return 1;
+    const unsigned cores = std::thread::hardware_concurrency();
+    return std::clamp<std::size_t>(cores, 1, 4);
+}
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
@@ -112,34 +175,79 @@ int main(int argc, char** argv) {
     if (fromFile && !(in = std::fopen(options.inputFile.c_str(), "rb")))
         return usageError(options.inputFile + ": " + std::strerror(errno));
 
-    lw::cli::ListConverter list(options, localeDecimalSeparator());
+    // Each worker its own list (its own screen and program state).
+    const std::string separator = localeDecimalSeparator();
+    std::vector<std::unique_ptr<lw::cli::ListConverter>> lists;
+    for (std::size_t i = 0; i < workerCount(options); ++i)
+        lists.push_back(std::make_unique<lw::cli::ListConverter>(options, separator));
+    std::vector<Batch> batches(lists.size());
+    std::size_t filled = 0; // batches holding lines
+    // Until the CSV header has been read, lines go one by one through the
+    // first list, and the header then through every other one.
+    bool sequential = options.csv;
+
     Output output;
     Progress progress;
-    std::vector<char> chunk(kChunk);
-    std::string carry, out;
     std::size_t lineNumber = 0;
     bool anyFailed = false;
 
-    // One line with its end ("\n", "\r\n" or none at the end of the input).
-    auto convert = [&](std::string_view line, std::string_view end) {
+    auto write = [&](Batch& batch) {
+        if (!batch.errors.empty()) {
+            progress.clear();
+            std::fputs(batch.errors.c_str(), stderr);
+        }
+        anyFailed = anyFailed || batch.anyFailed;
+        output.append(batch.output, "");
+        batch.clear();
+    };
+    auto convertFilled = [&] {
+        std::vector<std::thread> workers;
+        for (std::size_t i = 1; i < filled; ++i)
+            workers.emplace_back(convertBatch, std::ref(*lists[i]), std::ref(batches[i]));
+        convertBatch(*lists[0], batches[0]);
+        for (std::thread& worker : workers)
+            worker.join();
+        for (std::size_t i = 0; i < filled; ++i)
+            write(batches[i]);
+        filled = 0;
+        progress.update(lineNumber);
+    };
+
+    // One line with its end ("\n", "\r\n" or none at the end of the input);
+    // false on a usage error (a CSV header without a coordinate column).
+    auto take = [&](std::string_view line, std::string_view end) {
         ++lineNumber;
         if (!line.empty() && line.back() == '\r') {
             line.remove_suffix(1);
             end = "\r\n";
         }
-        const bool converted = list.convertLine(line, out);
-        if (list.usageError)
-            return false;
-        if (!converted) {
-            anyFailed = true;
-            progress.clear();
-            std::fprintf(stderr, "Zeile %zu: %s\n", lineNumber, out.c_str());
+        if (sequential) {
+            Batch& batch = batches[0];
+            batch.firstLine = lineNumber;
+            batch.add(line, end);
+            convertBatch(*lists[0], batch);
+            if (lists[0]->usageError)
+                return false;
+            if (lists[0]->headerSeen()) {
+                std::string ignored;
+                for (std::size_t i = 1; i < lists.size(); ++i)
+                    lists[i]->convertLine(line, ignored);
+                sequential = false;
+            }
+            write(batch);
+            return true;
         }
-        output.append(out, end);
-        progress.update(lineNumber);
+        Batch& batch = batches[filled];
+        if (batch.lines.empty())
+            batch.firstLine = lineNumber;
+        batch.add(line, end);
+        if (batch.lines.size() == kBatchLines && ++filled == batches.size())
+            convertFilled();
         return true;
     };
 
+    std::vector<char> chunk(kChunk);
+    std::string carry;
     bool usage = false;
     while (!usage) {
         const std::size_t got = std::fread(chunk.data(), 1, chunk.size(), in);
@@ -153,24 +261,30 @@ int main(int argc, char** argv) {
                 break;
             }
             if (carry.empty()) {
-                usage = !convert(data.substr(0, newline), "\n");
+                usage = !take(data.substr(0, newline), "\n");
             } else {
                 carry.append(data.substr(0, newline));
-                usage = !convert(carry, "\n");
+                usage = !take(carry, "\n");
                 carry.clear();
             }
             data.remove_prefix(newline + 1);
         }
     }
     if (!usage && !carry.empty())
-        usage = !convert(carry, "");
+        usage = !take(carry, "");
+    if (!usage) {
+        if (filled < batches.size() && !batches[filled].lines.empty())
+            ++filled;
+        if (filled > 0)
+            convertFilled();
+    }
     progress.clear();
     const bool readFailed = std::ferror(in) != 0;
     if (fromFile)
         std::fclose(in);
     if (usage) {
         output.finish();
-        return usageError("Zeile " + std::to_string(lineNumber) + ": " + *list.usageError);
+        return usageError("Zeile " + std::to_string(lineNumber) + ": " + *lists[0]->usageError);
     }
     if (readFailed)
         return usageError((fromFile ? options.inputFile : std::string("Standardeingabe")) +

@@ -106,6 +106,29 @@ TEST(ListProgram, ReadsAFileAndEveryLineGivesOne) {
     EXPECT_EQ(r.out, expected);
 }
 
+// Many lines go through several lists side by side; the output keeps the
+// input's order and the line numbers on standard error are the input's.
+TEST(ListProgram, LongListKeepsItsOrder) {
+    std::string input, expected, errors;
+    for (int i = 1; i <= 20000; ++i) {
+        const std::string id = "P" + std::to_string(i) + " ";
+        if (i % 997 == 0) {
+            input += id + "N91 E9\n";
+            const std::string refusal =
+                id + "FEHLER: Die nördliche Breite muss kleiner sein als 84°. Ab 84° beginnt UPS";
+            expected += refusal + "\n";
+            errors += "Zeile " + std::to_string(i) + ": " + refusal + "\n";
+        } else {
+            input += id + (i % 2 ? "48.4 9.9\n" : "33.9 S 18.4 E\n");
+            expected += id + (i % 2 ? "32U 0566615 5361151\n" : "34H 0259583 6245888\n");
+        }
+    }
+    const ProgramRun r = run("--von grs80:dez --nach grs80:utm", input);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.out == expected); // not printed: 20000 lines
+    EXPECT_EQ(r.err, errors);
+}
+
 // The official transformation through the installed grid: the first BKG
 // test point, and a point outside the grid refused with its message.
 TEST(ListProgram, OfficialTransformation) {

@@ -32,6 +32,9 @@ public:
     // must end as a usage error.
     std::optional<std::string> usageError;
 
+    // Whether the CSV header has been read (always false without --csv).
+    bool headerSeen() const { return headerSeen_; }
+
 private:
     void header(std::string_view line, std::string& out);
     bool csvRow(std::string_view line, std::string& out);
