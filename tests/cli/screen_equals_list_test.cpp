@@ -160,11 +160,27 @@ struct Generator {
         return a + " " + ns + " " + b + " " + ew;
     }
 
+    // A Gauß-Krüger copy line ("R 3571686,39 H 5540758,79 E009°") as the
+    // same point in 6° strips where a 6° strip has that meridian (strip 2
+    // about 9°, strip 3 about 15°: same easting, other strip number), or
+    // without its meridian (3° strips then, whatever the line before chose).
+    std::string stripVariant(std::string text) {
+        if (chance(0.3)) {
+            if (text.rfind("R 3", 0) == 0 && text.find("E009") != std::string::npos)
+                text[2] = '2';
+            else if (text.rfind("R 5", 0) == 0 && text.find("E015") != std::string::npos)
+                text[2] = '3';
+        } else if (chance(0.3)) {
+            text = text.substr(2, text.find(" E0") - 2); // "3571686,39 H 5540758,79"
+        }
+        return text;
+    }
+
     // One digit behind the first field changed into another digit, a letter
     // or a point, as in a carelessly typed list. The field borders stay, and
     // so does the first field, so that the list sees no identifier in front.
     std::string spoiled(std::string text) {
-        const std::size_t firstBlank = text.find_first_of(" \t,");
+        const std::size_t firstBlank = text.find_first_of(" \t");
         std::vector<std::size_t> digits;
         for (std::size_t i = firstBlank; i < text.size(); ++i)
             if (text[i] >= '0' && text[i] <= '9')
@@ -201,6 +217,8 @@ std::vector<std::string> inputTexts(Generator& g, const Side& start, int in, int
         } else {
             text = g.geographic(in, lat, lon);
         }
+        if (in == kGaussKrueger)
+            text = g.stripVariant(text);
         texts.push_back(g.chance(0.15) ? g.spoiled(text) : text);
     }
     return texts;
