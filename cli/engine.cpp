@@ -33,7 +33,12 @@ constexpr std::array<EllipsoidName, 3> kEllipsoids = {{
     {"bessel", kBessel, 'B'},
     {"hayford", kHayford, 'C'},
 }};
-constexpr std::array<std::string_view, 3> kEllipsoidShortNames = {"grs80", "bessel", "hayford"};
+constexpr std::array<std::string_view, kEllipsoids.size()> kEllipsoidShortNames = [] {
+    std::array<std::string_view, kEllipsoids.size()> names{};
+    for (std::size_t i = 0; i < names.size(); ++i)
+        names[i] = kEllipsoids[i].shortName;
+    return names;
+}();
 
 const EllipsoidName* ellipsoidByName(std::string_view name) {
     for (const EllipsoidName& e : kEllipsoids)
@@ -106,6 +111,13 @@ constexpr std::array<std::array<Element, 2>, 7> kOptionPairs = {{
     {E::optGradE, E::optGradW},
     {E::optDrei, E::optSechs},
 }};
+
+std::string joined(std::span<const std::string_view> names) {
+    std::string text;
+    for (std::string_view name : names)
+        text += (text.empty() ? "" : ", ") + std::string(name);
+    return text;
+}
 
 std::size_t index(Element e) {
     return static_cast<std::size_t>(e);
@@ -297,11 +309,11 @@ std::span<const std::string_view> ellipsoidNames() {
 std::optional<std::string> checkTask(const TaskNames& task) {
     for (const std::string* name : {&task.startEllipsoid, &task.targetEllipsoid})
         if (!ellipsoidByName(*name))
-            return "Unbekanntes Ellipsoid \"" + *name + "\" (grs80, bessel, hayford).";
+            return "Unbekanntes Ellipsoid \"" + *name + "\" (" + joined(kEllipsoidShortNames) +
+                   ").";
     for (const std::string* name : {&task.startNotation, &task.targetNotation})
         if (notationByName(*name) == kKeinFormat)
-            return "Unbekannte Schreibweise \"" + *name +
-                   "\" (dez, gm, gms, utm, utmmil, utmref, gk).";
+            return "Unbekannte Schreibweise \"" + *name + "\" (" + joined(kNotationNames) + ").";
     const ConversionJob job = jobOf(task);
     if (!offersNotation(job.StartEllipsoid, job.FormatEIN))
         return "Die Schreibweise " + task.startNotation + " gibt es auf " + job.StartEllipsoid +
