@@ -1,0 +1,75 @@
+#include "cli/charset.h"
+
+#include "text/utf8.h"
+
+#include <array>
+
+namespace lw::cli {
+namespace {
+
+// 0x80 to 0x9F of Windows-1252; the open places keep their own number.
+constexpr std::array<char16_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+void appendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+} // namespace
+
+bool isValidUtf8(std::string_view text) {
+    for (std::size_t pos = 0; pos < text.size();) {
+        if (static_cast<unsigned char>(text[pos]) < 0x80) {
+            ++pos;
+            continue;
+        }
+        // decodeNext reports every malformed sequence as U+FFFD; a real
+        // U+FFFD in the text is three bytes long and valid.
+        const std::size_t start = pos;
+        if (utf8::decodeNext(text, pos) == utf8::kReplacement &&
+            text.substr(start, 3) != "\xEF\xBF\xBD")
+            return false;
+    }
+    return true;
+}
+
+void cp1252ToUtf8(std::string_view text, std::string& out) {
+    out.clear();
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x80 && byte < 0xA0)
+            appendUtf8(out, kHighControls[byte - 0x80]);
+        else
+            appendUtf8(out, byte);
+    }
+}
+
+void utf8ToCp1252(std::string_view text, std::string& out) {
+    out.clear();
+    for (std::size_t pos = 0; pos < text.size();) {
+        const char32_t cp = utf8::decodeNext(text, pos);
+        if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
+            out += static_cast<char>(cp);
+            continue;
+        }
+        char byte = '?';
+        for (std::size_t i = 0; i < kHighControls.size(); ++i)
+            if (kHighControls[i] == cp)
+                byte = static_cast<char>(0x80 + i);
+        out += byte;
+    }
+}
+
+} // namespace lw::cli

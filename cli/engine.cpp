@@ -1,0 +1,333 @@
+#include "cli/engine.h"
+
+#include "conversion/datum_stage.h"
+#include "conversion/driver.h"
+#include "conversion/official_datum.h"
+#include "conversion/pasted_coordinate.h"
+#include "conversion/result_line.h"
+#include "model/job.h"
+#include "model/notations.h"
+#include "model/screen.h"
+#include "text/utf8.h"
+#include "validation/field_events.h"
+#include "validation/field_rules.h"
+
+#include <array>
+
+namespace lw::cli {
+namespace {
+
+using E = Element;
+
+// Short names, in the order of the format codes 1 to 7.
+constexpr std::array<std::string_view, 7> kNotationNames = {"dez",    "gm",     "gms", "utm",
+                                                            "utmmil", "utmref", "gk"};
+
+struct EllipsoidName {
+    std::string_view shortName;
+    const char* jobName;
+    char pairLetter; // letter in ConversionJob::EllipsoidPaar
+};
+constexpr std::array<EllipsoidName, 3> kEllipsoids = {{
+    {"grs80", kGRS80, 'A'},
+    {"bessel", kBessel, 'B'},
+    {"hayford", kHayford, 'C'},
+}};
+constexpr std::array<std::string_view, kEllipsoids.size()> kEllipsoidShortNames = [] {
+    std::array<std::string_view, kEllipsoids.size()> names{};
+    for (std::size_t i = 0; i < names.size(); ++i)
+        names[i] = kEllipsoids[i].shortName;
+    return names;
+}();
+
+const EllipsoidName* ellipsoidByName(std::string_view name) {
+    for (const EllipsoidName& e : kEllipsoids)
+        if (e.shortName == name)
+            return &e;
+    return nullptr;
+}
+
+int notationByName(std::string_view name) {
+    for (std::size_t i = 0; i < kNotationNames.size(); ++i)
+        if (kNotationNames[i] == name)
+            return static_cast<int>(i) + 1;
+    return kKeinFormat;
+}
+
+// The job the selection screen leaves for a task it offers.
+ConversionJob jobOf(const TaskNames& task) {
+    const EllipsoidName* start = ellipsoidByName(task.startEllipsoid);
+    const EllipsoidName* target = ellipsoidByName(task.targetEllipsoid);
+    ConversionJob job;
+    job.StartEllipsoid = start->jobName;
+    job.ZielEllipsoid = target->jobName;
+    job.EllipsoidPaar = std::string{start->pairLetter, target->pairLetter};
+    job.FormatEIN = static_cast<std::uint8_t>(notationByName(task.startNotation));
+    job.FormatAUS = static_cast<std::uint8_t>(notationByName(task.targetNotation));
+    job.Aufgabe = std::to_string(job.FormatEIN) + std::to_string(job.FormatAUS);
+    job.Amtlich = task.official;
+    return job;
+}
+
+// Column captions of the output fields.
+struct Caption {
+    Element field;
+    const char* caption;
+};
+constexpr std::array<Caption, 20> kCaptions = {{
+    {E::texBreiteAUS, "Breite"},
+    {E::texLaengeAUS, "Länge"},
+    {E::texBreiteGradAUS, "Breite Grad"},
+    {E::texBreiteMinuteAUS, "Breite Minuten"},
+    {E::texLaengeGradAUS, "Länge Grad"},
+    {E::texLaengeMinuteAUS, "Länge Minuten"},
+    {E::texBGradAUS, "Breite Grad"},
+    {E::texBMinuteAUS, "Breite Minuten"},
+    {E::texBSekundeAUS, "Breite Sekunden"},
+    {E::texLGradAUS, "Länge Grad"},
+    {E::texLMinuteAUS, "Länge Minuten"},
+    {E::texLSekundeAUS, "Länge Sekunden"},
+    {E::texZone2, "Zone"},
+    {E::texRechts2, "Rechtswert"},
+    {E::texHoch2, "Hochwert"},
+    {E::texMilUTM, "UTM mil"},
+    {E::texREFAUS, "UTM ref"},
+    {E::texGKRechtsAUS, "Rechtswert"},
+    {E::texGKHochAUS, "Hochwert"},
+    {E::texMeridianAUS, "Meridian"},
+}};
+
+// The options as the calculation screen opens: north, east, 3° strips.
+constexpr std::array kOpeningOptions = {E::optDezN,  E::optDezE,  E::optGMN, E::optGME,
+                                        E::optGradN, E::optGradE, E::optDrei};
+
+// Option pairs of one group: choosing one clears the other.
+constexpr std::array<std::array<Element, 2>, 7> kOptionPairs = {{
+    {E::optDezN, E::optDezS},
+    {E::optDezE, E::optDezW},
+    {E::optGMN, E::optGMS},
+    {E::optGME, E::optGMW},
+    {E::optGradN, E::optGradS},
+    {E::optGradE, E::optGradW},
+    {E::optDrei, E::optSechs},
+}};
+
+std::string joined(std::span<const std::string_view> names) {
+    std::string text;
+    for (std::string_view name : names)
+        text += (text.empty() ? "" : ", ") + std::string(name);
+    return text;
+}
+
+std::size_t index(Element e) {
+    return static_cast<std::size_t>(e);
+}
+
+// The calculation screen without a display: texts and options held in
+// arrays (their strings keep their capacity from point to point), focus,
+// enabling, visibility and sound ignored, the first message kept.
+class ListScreen final : public CalcScreen {
+public:
+    explicit ListScreen(std::string decimalSeparator)
+        : decimalSeparator_(std::move(decimalSeparator)) {}
+
+    std::string text(Element e) const override { return texts_[index(e)]; }
+    const std::string& textRef(Element e) const { return texts_[index(e)]; }
+    void setText(Element e, const std::string& text) override { texts_[index(e)] = text; }
+    bool isChecked(Element option) const override { return checked_[index(option)]; }
+    void setFocus(Element) override {}
+    void selectAll(Element) override {}
+    void setEnabled(Element, bool) override {}
+    void setVisible(Element, bool) override {}
+    void playSystemSound(const std::string&) override {}
+    std::string localeDecimalSeparator() const override { return decimalSeparator_; }
+    void showMessage(MessageIcon, const std::string& text) override {
+        if (!messageShown) {
+            message = text;
+            messageShown = true;
+        }
+    }
+
+    // Chooses an option as a click does: its partner is cleared.
+    void choose(Element option) {
+        for (const auto& pair : kOptionPairs)
+            if (pair[0] == option || pair[1] == option) {
+                checked_[index(pair[0])] = pair[0] == option;
+                checked_[index(pair[1])] = pair[1] == option;
+            }
+    }
+
+    // The screen as it opens, for the next point.
+    void reset() {
+        for (std::string& text : texts_)
+            text.clear();
+        checked_.fill(false);
+        for (Element option : kOpeningOptions)
+            checked_[index(option)] = true;
+        messageShown = false;
+    }
+
+    bool messageShown = false;
+    std::string message;
+
+private:
+    std::array<std::string, kElementCount> texts_;
+    std::array<bool, kElementCount> checked_{};
+    std::string decimalSeparator_;
+};
+
+// Blank-separated words of a field text, one blank apart.
+void appendCollapsed(std::string& out, const std::string& text) {
+    std::size_t pos = 0;
+    while ((pos = text.find_first_not_of(" \t", pos)) != std::string::npos) {
+        const std::size_t end = std::min(text.find_first_of(" \t", pos), text.size());
+        if (!out.empty())
+            out += ' ';
+        out.append(text, pos, end - pos);
+        pos = end;
+    }
+}
+
+} // namespace
+
+struct Engine::State {
+    State(const TaskNames& task, std::string decimalSeparator)
+        : job(jobOf(task)), screen(std::move(decimalSeparator)) {
+        for (const FieldRule& rule : fieldRules())
+            if (rule.notation == job.FormatEIN)
+                inputFields.push_back(rule.field);
+        outputFields = outputMaskFields(job.FormatAUS);
+        fieldTexts.resize(outputFields.size());
+    }
+
+    ConversionJob job; // as the selection screen left it
+    ProgramState program;
+    ListScreen screen;
+    std::vector<Element> inputFields;
+    std::span<const Element> outputFields;
+    std::vector<std::string> fieldTexts;
+    std::string typed;
+    PointResult result;
+
+    void typeIntoField(Element field, const std::string& part) {
+        typed.clear();
+        for (std::size_t pos = 0; pos < part.size();) {
+            const char32_t c = utf8::decodeNext(part, pos);
+            if (const char32_t kept = onKeyPress(screen, program, field, c))
+                typed += utf8::encode(kept);
+        }
+        screen.setText(field, typed);
+    }
+
+    // Leaves the first field for "Berechnung" and presses it; reads the
+    // output mask or the first message.
+    const PointResult& calculate() {
+        const Element first = inputFields.front();
+        if (!screen.messageShown)
+            onLostFocus(screen, program, first);
+        if (!screen.messageShown)
+            comRechnenClick(screen, program);
+        result.line.clear();
+        if (screen.messageShown) {
+            result.converted = false;
+            result.message = screen.message;
+            return result;
+        }
+        for (std::size_t i = 0; i < outputFields.size(); ++i)
+            fieldTexts[i] = screen.textRef(outputFields[i]);
+        result.line = resultLine(job.FormatAUS, fieldTexts);
+        result.converted = !result.line.empty();
+        // The screen stays silent when a text it could not take apart left
+        // fields empty; the list must say something.
+        if (!result.converted)
+            result.message = "Keine Koordinate in der Schreibweise " +
+                             std::string(kNotationNames[job.FormatEIN - 1]) + " gefunden.";
+        result.columns.resize(fieldTexts.size());
+        for (std::size_t i = 0; i < fieldTexts.size(); ++i) {
+            result.columns[i].clear();
+            appendCollapsed(result.columns[i], fieldTexts[i]);
+        }
+        return result;
+    }
+
+    // The screen as it opens, the job as chosen, the focus in the first field.
+    void begin() {
+        screen.reset();
+        program.job = job;
+        onGotFocus(screen, program, inputFields.front());
+    }
+};
+
+Engine::Engine(const TaskNames& task, std::string decimalSeparator)
+    : state_(std::make_unique<State>(task, std::move(decimalSeparator))) {}
+
+Engine::~Engine() = default;
+
+const PointResult* Engine::tryConvert(std::string_view coordinate) {
+    State& s = *state_;
+    const std::optional<PastedCoordinate> pasted =
+        recognisePastedCoordinate(s.job.FormatEIN, coordinate);
+    if (!pasted)
+        return nullptr;
+    s.begin();
+    for (Element option : pasted->options)
+        s.screen.choose(option);
+    s.screen.AusgabeReset(); // as the screen does on a whole paste
+    for (const auto& [field, part] : pasted->fields)
+        s.typeIntoField(field, part);
+    return &s.calculate();
+}
+
+const PointResult& Engine::convertAsText(std::string_view text) {
+    State& s = *state_;
+    s.begin();
+    s.screen.setText(s.inputFields.front(), std::string(text));
+    return s.calculate();
+}
+
+std::size_t Engine::inputParts() const {
+    return state_->inputFields.size();
+}
+
+std::vector<std::string> Engine::outputCaptions() const {
+    std::vector<std::string> captions;
+    for (Element field : state_->outputFields)
+        for (const Caption& c : kCaptions)
+            if (c.field == field)
+                captions.emplace_back(c.caption);
+    return captions;
+}
+
+std::span<const std::string_view> notationNames() {
+    return kNotationNames;
+}
+
+std::span<const std::string_view> ellipsoidNames() {
+    return kEllipsoidShortNames;
+}
+
+std::optional<std::string> checkTask(const TaskNames& task) {
+    for (const std::string* name : {&task.startEllipsoid, &task.targetEllipsoid})
+        if (!ellipsoidByName(*name))
+            return "Unbekanntes Ellipsoid \"" + *name + "\" (" + joined(kEllipsoidShortNames) +
+                   ").";
+    for (const std::string* name : {&task.startNotation, &task.targetNotation})
+        if (notationByName(*name) == kKeinFormat)
+            return "Unbekannte Schreibweise \"" + *name + "\" (" + joined(kNotationNames) + ").";
+    const ConversionJob job = jobOf(task);
+    if (!offersNotation(job.StartEllipsoid, job.FormatEIN))
+        return "Die Schreibweise " + task.startNotation + " gibt es auf " + job.StartEllipsoid +
+               " nicht.";
+    if (!offersNotation(job.ZielEllipsoid, job.FormatAUS))
+        return "Die Schreibweise " + task.targetNotation + " gibt es auf " + job.ZielEllipsoid +
+               " nicht.";
+    if (task.official) {
+        if (!officialDatumOffered(job.StartEllipsoid, job.ZielEllipsoid))
+            return "Die amtliche Umrechnung (BeTA2007) gibt es nur zwischen bessel und grs80.";
+        if (!officialDatum().gridAvailable())
+            return kGridMissingText;
+    }
+    return std::nullopt;
+}
+
+} // namespace lw::cli

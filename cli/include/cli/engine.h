@@ -1,0 +1,74 @@
+// One point of a list converted as the calculation screen converts it: the
+// coordinate pasted into the first field of the input mask (each part typed
+// through the field's key filter), the field left, "Berechnung" pressed, and
+// the output mask read back as the line "Ergebnis kopieren" gives.
+//
+// This is the one place where the list program meets the program's own
+// layers (job, masks, paste reader, driver, copy line); everything else in
+// cli/ works on plain texts.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lw::cli {
+
+// A task as the command line names it: ellipsoid and notation on each side,
+// the short names of the man page ("bessel", "gk").
+struct TaskNames {
+    std::string startEllipsoid, startNotation;
+    std::string targetEllipsoid, targetNotation;
+    bool official = false;
+};
+
+// The notation names in the order of the man page, and the ellipsoid names.
+std::span<const std::string_view> notationNames();
+std::span<const std::string_view> ellipsoidNames();
+
+// The result of one point: the copy line (or, split, the texts of the
+// output mask's fields), or the message the screen showed first.
+struct PointResult {
+    bool converted = false;
+    std::string line;                 // converted: the copy line
+    std::vector<std::string> columns; // converted: one text per output field
+    std::string message;              // not converted: the message, as shown
+};
+
+class Engine {
+public:
+    // The task must be one the selection screen offers (see checkTask).
+    // `decimalSeparator` is the locale's, for the Gauß-Krüger output.
+    Engine(const TaskNames& task, std::string decimalSeparator);
+    ~Engine();
+    Engine(const Engine&) = delete;
+    Engine& operator=(const Engine&) = delete;
+
+    // Converts one coordinate text (UTF-8, without identifier) when the
+    // paste reader takes it as a whole coordinate of the input notation;
+    // nullptr when it does not. The result stays valid until the next call.
+    const PointResult* tryConvert(std::string_view coordinate);
+    // Any other text: pasted into the first field alone, as the screen does
+    // with a text it cannot take apart, and converted (or refused) from there.
+    const PointResult& convertAsText(std::string_view text);
+
+    // How many fields the input mask has ("48.4 9.9": 2), to tell an
+    // identifier in front of a text that is no coordinate.
+    std::size_t inputParts() const;
+    // Column captions of the output mask's fields, for CSV output.
+    std::vector<std::string> outputCaptions() const;
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
+
+// Why the selection screen would not offer the task, in one German line;
+// nullopt when it does. Checks names, ellipsoid and notation pairs, the
+// official transformation's pair and its grid.
+std::optional<std::string> checkTask(const TaskNames& task);
+
+} // namespace lw::cli

@@ -1,0 +1,57 @@
+// One list, line by line: comments and blank lines passed through, an
+// identifier in front of the coordinate kept, CSV columns taken apart and
+// put together again, the character set converted on the way in and out.
+#pragma once
+
+#include "cli/engine.h"
+#include "cli/options.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lw::cli {
+
+// The message of a refusal on one line: its line breaks become single
+// blanks, its empty lines and the blanks around its lines go.
+std::string oneLine(std::string_view message);
+
+class ListConverter {
+public:
+    // `options` must have passed parseOptions and checkTask.
+    ListConverter(const Options& options, std::string decimalSeparator);
+
+    // Converts one input line (its bytes without the line end) into `out`.
+    // Returns false when the line could not be converted; `out` then holds
+    // the refusal. In CSV mode the first line that is neither blank nor a
+    // comment is the header: `usageError` is set when it lacks a column.
+    bool convertLine(std::string_view line, std::string& out);
+
+    // Set when the CSV header does not name every coordinate column; the run
+    // must end as a usage error.
+    std::optional<std::string> usageError;
+
+    // Whether the CSV header has been read (always false without --csv).
+    bool headerSeen() const { return headerSeen_; }
+
+private:
+    void header(std::string_view line, std::string& out);
+    bool csvRow(std::string_view line, std::string& out);
+    void assembleRow(const std::vector<std::string>& outputs, std::string& out) const;
+    bool plainLine(std::string_view line, std::string& out);
+    const PointResult& convertCoordinate(std::string_view text);
+    void toOutputCharset(std::string& out);
+
+    Options options_;
+    Engine engine_;
+    bool headerSeen_ = false;
+    char delimiter_ = 0;
+    std::vector<std::size_t> coordinateColumns_; // positions of --spalten in the header
+    std::size_t headerColumns_ = 0;
+    std::string utf8Line_, coordinate_, converted_;
+    std::vector<std::string_view> fields_;
+    std::vector<std::string> outputCells_;
+};
+
+} // namespace lw::cli

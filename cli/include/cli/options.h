@@ -1,0 +1,36 @@
+// The command line of lagewandler-liste.
+#pragma once
+
+#include "cli/engine.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace lw::cli {
+
+enum class Charset { Utf8, Cp1252 };
+
+struct Options {
+    TaskNames task;
+    bool csv = false;
+    std::vector<std::string> columns; // --spalten: the coordinate columns, in order
+    char delimiter = 0;               // --trennzeichen; 0: found in the header line
+    Charset charset = Charset::Utf8;
+    std::string inputFile; // empty or "-": standard input
+    bool help = false;
+};
+
+struct ParsedOptions {
+    std::optional<Options> options;
+    std::string error; // one German line when options is empty
+};
+
+// Reads the arguments after the program's name. Checks the form of every
+// option, not yet whether the task is offered (checkTask).
+ParsedOptions parseOptions(const std::vector<std::string>& args);
+
+// The text of --help.
+std::string helpText();
+
+} // namespace lw::cli

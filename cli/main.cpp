@@ -1,0 +1,295 @@
+// lagewandler-liste: converts a list of points, one a line, as the
+// calculation screen converts one. Streams: one line in memory at a time.
+#include "cli/engine.h"
+#include "cli/list.h"
+#include "cli/options.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <clocale>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <thread>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr const char* kProgram = "lagewandler-liste";
+constexpr int kAllConverted = 0, kSomeFailed = 1, kUsageError = 2;
+constexpr std::size_t kChunk = 1 << 16;
+// Lines a worker converts at a time: large enough that starting the workers
+// costs nothing, small enough that memory stays flat.
+constexpr std::size_t kBatchLines = 4096;
+
+int usageError(const std::string& what) {
+    std::fprintf(stderr, "%s: %s\n", kProgram, what.c_str());
+    return kUsageError;
+}
+
+// The decimal separator the user's locale writes (as the screen's Gauß-Krüger
+// output does); the program itself keeps the "C" locale for its numbers.
+std::string localeDecimalSeparator() {
+    std::string separator = ".";
+    if (std::setlocale(LC_NUMERIC, "")) {
+        const char* point = std::localeconv()->decimal_point;
+        if (point && *point)
+            separator = point;
+        std::setlocale(LC_NUMERIC, "C");
+    }
+    return separator;
+}
+
+// "12345 Zeilen" on a terminal's standard error, for runs over a second.
+class Progress {
+public:
+    Progress() : shown_(isatty(STDERR_FILENO) == 1), start_(Clock::now()), next_(start_) {
+        next_ += std::chrono::seconds(1);
+    }
+    void update(std::size_t lines) {
+        if (!shown_ || (lines & 0x3FF) != 0)
+            return;
+        const Clock::time_point now = Clock::now();
+        if (now < next_)
+            return;
+        next_ = now + std::chrono::milliseconds(250);
+        std::fprintf(stderr, "\r%zu Zeilen", lines);
+        visible_ = true;
+    }
+    void clear() {
+        if (visible_)
+            std::fputs("\r\033[K", stderr);
+        visible_ = false;
+    }
+
+private:
+    bool shown_;
+    bool visible_ = false;
+    Clock::time_point start_, next_;
+};
+
+class Output {
+public:
+    void append(const std::string& text, std::string_view end) {
+        if (buffer_.empty() && text.size() >= kChunk) {
+            write(text);
+            write(end);
+            return;
+        }
+        buffer_ += text;
+        buffer_ += end;
+        if (buffer_.size() >= kChunk)
+            flush();
+    }
+    void flush() {
+        if (!buffer_.empty() &&
+            std::fwrite(buffer_.data(), 1, buffer_.size(), stdout) != buffer_.size())
+            failed_ = true;
+        buffer_.clear();
+    }
+    bool finish() {
+        flush();
+        return !failed_ && std::fflush(stdout) == 0;
+    }
+
+private:
+    void write(std::string_view text) {
+        if (!text.empty() && std::fwrite(text.data(), 1, text.size(), stdout) != text.size())
+            failed_ = true;
+    }
+    std::string buffer_;
+    bool failed_ = false;
+};
+
+} // namespace
+
+// Lines in order, converted together. Its texts live in one buffer, so that
+// a batch costs a few allocations however many lines it holds.
+struct Batch {
+    std::string data;
+    std::vector<std::pair<std::size_t, std::size_t>> lines; // offset and length in data
+    std::vector<std::string_view> ends;                     // "\n", "\r\n" or ""
+    std::size_t firstLine = 0;                              // number of the first line
+    std::string output, errors;
+    bool anyFailed = false;
+
+    void clear() {
+        data.clear();
+        lines.clear();
+        ends.clear();
+        output.clear();
+        errors.clear();
+        anyFailed = false;
+    }
+    void add(std::string_view line, std::string_view end) {
+        lines.emplace_back(data.size(), line.size());
+        data.append(line);
+        ends.push_back(end);
+    }
+};
+
+void convertBatch(lw::cli::ListConverter& list, Batch& batch) {
+    std::string out;
+    for (std::size_t i = 0; i < batch.lines.size(); ++i) {
+        const auto [offset, length] = batch.lines[i];
+        if (!list.convertLine(std::string_view(batch.data).substr(offset, length), out)) {
+            batch.anyFailed = true;
+            batch.errors += "Zeile " + std::to_string(batch.firstLine + i) + ": " + out + "\n";
+        }
+        batch.output += out;
+        batch.output += batch.ends[i];
+    }
+}
+
+// How many lists convert side by side: one a core, at most four. The official
+// transformation runs in one, since its module holds one PROJ context.
+std::size_t workerCount(const lw::cli::Options& options) {
+    if (options.task.official)
+        return 1;
+    const unsigned cores = std::thread::hardware_concurrency();
+    return std::clamp<std::size_t>(cores, 1, 4);
+}
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const lw::cli::ParsedOptions parsed = lw::cli::parseOptions(args);
+    if (!parsed.options)
+        return usageError(parsed.error);
+    const lw::cli::Options& options = *parsed.options;
+    if (options.help) {
+        std::fputs(lw::cli::helpText().c_str(), stdout);
+        return kAllConverted;
+    }
+    if (const auto fault = lw::cli::checkTask(options.task))
+        return usageError(*fault);
+
+    std::FILE* in = stdin;
+    const bool fromFile = !options.inputFile.empty() && options.inputFile != "-";
+    if (fromFile && !(in = std::fopen(options.inputFile.c_str(), "rb")))
+        return usageError(options.inputFile + ": " + std::strerror(errno));
+
+    // Each worker its own list (its own screen and program state).
+    const std::string separator = localeDecimalSeparator();
+    std::vector<std::unique_ptr<lw::cli::ListConverter>> lists;
+    for (std::size_t i = 0; i < workerCount(options); ++i)
+        lists.push_back(std::make_unique<lw::cli::ListConverter>(options, separator));
+    std::vector<Batch> batches(lists.size());
+    std::size_t filled = 0; // batches holding lines
+    // Until the CSV header has been read, lines go one by one through the
+    // first list, and the header then through every other one.
+    bool sequential = options.csv;
+
+    Output output;
+    Progress progress;
+    std::size_t lineNumber = 0;
+    bool anyFailed = false;
+
+    auto write = [&](Batch& batch) {
+        if (!batch.errors.empty()) {
+            progress.clear();
+            std::fputs(batch.errors.c_str(), stderr);
+        }
+        anyFailed = anyFailed || batch.anyFailed;
+        output.append(batch.output, "");
+        batch.clear();
+    };
+    auto convertFilled = [&] {
+        std::vector<std::thread> workers;
+        for (std::size_t i = 1; i < filled; ++i)
+            workers.emplace_back(convertBatch, std::ref(*lists[i]), std::ref(batches[i]));
+        convertBatch(*lists[0], batches[0]);
+        for (std::thread& worker : workers)
+            worker.join();
+        for (std::size_t i = 0; i < filled; ++i)
+            write(batches[i]);
+        filled = 0;
+        progress.update(lineNumber);
+    };
+
+    // One line with its end ("\n", "\r\n" or none at the end of the input);
+    // false on a usage error (a CSV header without a coordinate column).
+    auto take = [&](std::string_view line, std::string_view end) {
+        ++lineNumber;
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+            end = "\r\n";
+        }
+        if (sequential) {
+            Batch& batch = batches[0];
+            batch.firstLine = lineNumber;
+            batch.add(line, end);
+            convertBatch(*lists[0], batch);
+            if (lists[0]->usageError)
+                return false;
+            if (lists[0]->headerSeen()) {
+                std::string ignored;
+                for (std::size_t i = 1; i < lists.size(); ++i)
+                    lists[i]->convertLine(line, ignored);
+                sequential = false;
+            }
+            write(batch);
+            return true;
+        }
+        Batch& batch = batches[filled];
+        if (batch.lines.empty())
+            batch.firstLine = lineNumber;
+        batch.add(line, end);
+        if (batch.lines.size() == kBatchLines && ++filled == batches.size())
+            convertFilled();
+        return true;
+    };
+
+    std::vector<char> chunk(kChunk);
+    std::string carry;
+    bool usage = false;
+    while (!usage) {
+        const std::size_t got = std::fread(chunk.data(), 1, chunk.size(), in);
+        if (got == 0)
+            break;
+        std::string_view data(chunk.data(), got);
+        while (!usage) {
+            const std::size_t newline = data.find('\n');
+            if (newline == std::string_view::npos) {
+                carry.append(data);
+                break;
+            }
+            if (carry.empty()) {
+                usage = !take(data.substr(0, newline), "\n");
+            } else {
+                carry.append(data.substr(0, newline));
+                usage = !take(carry, "\n");
+                carry.clear();
+            }
+            data.remove_prefix(newline + 1);
+        }
+    }
+    if (!usage && !carry.empty())
+        usage = !take(carry, "");
+    if (!usage) {
+        if (filled < batches.size() && !batches[filled].lines.empty())
+            ++filled;
+        if (filled > 0)
+            convertFilled();
+    }
+    progress.clear();
+    const bool readFailed = std::ferror(in) != 0;
+    if (fromFile)
+        std::fclose(in);
+    if (usage) {
+        output.finish();
+        return usageError("Zeile " + std::to_string(lineNumber) + ": " + *lists[0]->usageError);
+    }
+    if (readFailed)
+        return usageError((fromFile ? options.inputFile : std::string("Standardeingabe")) +
+                          ": Lesefehler");
+    if (!output.finish())
+        return usageError("Standardausgabe: Schreibfehler");
+    return anyFailed ? kSomeFailed : kAllConverted;
+}
