@@ -19,9 +19,9 @@ namespace {
 
 using E = Element;
 
-// Short names, in the order of the format codes 1 to 7.
-constexpr std::array<std::string_view, 7> kNotationNames = {"dez",    "gm",     "gms", "utm",
-                                                            "utmmil", "utmref", "gk"};
+// Short names, in the order of the format codes.
+constexpr std::array<std::string_view, kNotations.size()> kNotationNames = {
+    "dez", "gm", "gms", "utm", "utmmil", "utmref", "gk", "utmamt"};
 
 struct EllipsoidName {
     std::string_view shortName;
@@ -74,7 +74,7 @@ struct Caption {
     Element field;
     const char* caption;
 };
-constexpr std::array<Caption, 20> kCaptions = {{
+constexpr std::array<Caption, kOutputFields.size()> kCaptions = {{
     {E::texBreiteAUS, "Breite"},
     {E::texLaengeAUS, "Länge"},
     {E::texBreiteGradAUS, "Breite Grad"},
@@ -95,6 +95,10 @@ constexpr std::array<Caption, 20> kCaptions = {{
     {E::texGKRechtsAUS, "Rechtswert"},
     {E::texGKHochAUS, "Hochwert"},
     {E::texMeridianAUS, "Meridian"},
+    {E::labGKNachbar, "Hinweis"},
+    {E::texAmtOstAUS, "Ostwert"},
+    {E::texAmtNordAUS, "Nordwert"},
+    {E::labAmtNachbar, "Hinweis"},
 }};
 
 // The options as the calculation screen opens: north, east, 3° strips.
@@ -188,14 +192,22 @@ void appendCollapsed(std::string& out, const std::string& text) {
     }
 }
 
+// The columns a CSV file gets: the output fields without the neighbour note,
+// which the list never fills (it converts in the point's own zone or strip).
+std::size_t csvColumnCount(std::span<const Element> outputFields) {
+    const bool note = !outputFields.empty() && (outputFields.back() == E::labGKNachbar ||
+                                                outputFields.back() == E::labAmtNachbar);
+    return outputFields.size() - (note ? 1 : 0);
+}
+
 } // namespace
 
 struct Engine::State {
     State(const TaskNames& task, std::string decimalSeparator)
-        : job(jobOf(task)), screen(std::move(decimalSeparator)) {
-        for (const FieldRule& rule : fieldRules())
-            if (rule.notation == job.FormatEIN)
-                inputFields.push_back(rule.field);
+        : job(jobOf(task)), screen(std::move(decimalSeparator)), zone(task.zone),
+          strip(task.strip) {
+        if (const Notation* notation = notationOf(job.FormatEIN))
+            inputFields.assign(notation->inputFields.begin(), notation->inputFields.end());
         outputFields = outputMaskFields(job.FormatAUS);
         fieldTexts.resize(outputFields.size());
     }
@@ -203,6 +215,7 @@ struct Engine::State {
     ConversionJob job; // as the selection screen left it
     ProgramState program;
     ListScreen screen;
+    std::string zone, strip; // the choices beside the output
     std::vector<Element> inputFields;
     std::span<const Element> outputFields;
     std::vector<std::string> fieldTexts;
@@ -235,15 +248,15 @@ struct Engine::State {
         }
         for (std::size_t i = 0; i < outputFields.size(); ++i)
             fieldTexts[i] = screen.textRef(outputFields[i]);
-        result.line = resultLine(job.FormatAUS, fieldTexts);
+        result.line = resultLine(job.FormatAUS, job.ZielEllipsoid, fieldTexts);
         result.converted = !result.line.empty();
         // The screen stays silent when a text it could not take apart left
         // fields empty; the list must say something.
         if (!result.converted)
             result.message = "Keine Koordinate in der Schreibweise " +
                              std::string(kNotationNames[job.FormatEIN - 1]) + " gefunden.";
-        result.columns.resize(fieldTexts.size());
-        for (std::size_t i = 0; i < fieldTexts.size(); ++i) {
+        result.columns.resize(csvColumnCount(outputFields));
+        for (std::size_t i = 0; i < result.columns.size(); ++i) {
             result.columns[i].clear();
             appendCollapsed(result.columns[i], fieldTexts[i]);
         }
@@ -254,6 +267,8 @@ struct Engine::State {
     void begin() {
         screen.reset();
         program.job = job;
+        screen.setText(Element::texZoneWahl, zone);
+        screen.setText(Element::texStreifenWahl, strip);
         onGotFocus(screen, program, inputFields.front());
     }
 };
@@ -266,7 +281,7 @@ Engine::~Engine() = default;
 const PointResult* Engine::tryConvert(std::string_view coordinate) {
     State& s = *state_;
     const std::optional<PastedCoordinate> pasted =
-        recognisePastedCoordinate(s.job.FormatEIN, coordinate);
+        recognisePastedCoordinate(s.job.FormatEIN, coordinate, s.job.StartEllipsoid);
     if (!pasted)
         return nullptr;
     s.begin();
@@ -291,7 +306,8 @@ std::size_t Engine::inputParts() const {
 
 std::vector<std::string> Engine::outputCaptions() const {
     std::vector<std::string> captions;
-    for (Element field : state_->outputFields)
+    const std::span<const Element> fields = state_->outputFields;
+    for (Element field : fields.first(csvColumnCount(fields)))
         for (const Caption& c : kCaptions)
             if (c.field == field)
                 captions.emplace_back(c.caption);

@@ -1,6 +1,9 @@
 #include "cli/list.h"
 
 #include "cli/charset.h"
+#include "model/notations.h"
+
+#include <cctype>
 
 #include <algorithm>
 
@@ -39,6 +42,22 @@ std::size_t fieldCount(std::string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i)
         if (!separatesFields(text[i]) && (i == 0 || separatesFields(text[i - 1])))
             ++count;
+    return count;
+}
+
+// The fields of a coordinate: a copy line's datum name at the end (" ED50",
+// " DHDN") is no part of it.
+std::size_t coordinateFieldCount(std::string_view text) {
+    std::size_t count = fieldCount(text);
+    const std::size_t last = text.find_last_of(" \t,;");
+    const std::string_view tail = last == std::string_view::npos ? text : text.substr(last + 1);
+    for (std::string_view datum : kDatumNames) {
+        bool same = tail.size() == datum.size();
+        for (std::size_t i = 0; same && i < datum.size(); ++i)
+            same = std::toupper(static_cast<unsigned char>(tail[i])) == datum[i];
+        if (same && count > 0)
+            --count;
+    }
     return count;
 }
 
@@ -177,7 +196,7 @@ bool ListConverter::plainLine(std::string_view line, std::string& out) {
             ++rest;
         if (rest < text.size()) {
             result = engine_.tryConvert(text.substr(rest));
-            if (result || fieldCount(text) == engine_.inputParts() + 1) {
+            if (result || coordinateFieldCount(text) == engine_.inputParts() + 1) {
                 identifier = text.substr(0, end);
                 separator = trimmed(line)[end];
                 if (!result)

@@ -111,7 +111,12 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
             else
                 return fail("Unbekannter Zeichensatz \"" + value + "\" (utf8, cp1252).");
         } else if (name == "--zone" || name == "--streifen") {
-            return fail(name + " gibt es in dieser Fassung noch nicht.");
+            const bool zone = name == "--zone";
+            if (!takeValue() || value.empty() || value.size() > (zone ? 2 : 3) ||
+                value.find_first_not_of("0123456789") != std::string::npos)
+                return fail(zone ? "--zone braucht die Nummer der Zone (1 bis 60)."
+                                 : "--streifen braucht den Bezugsmeridian in Grad (z.B. 9).");
+            (zone ? options.task.zone : options.task.strip) = value;
         } else if (name.size() > 1 && name.front() == '-') {
             return fail("Unbekannte Option " + name + " (--help zeigt alle).");
         } else if (options.inputFile.empty()) {
@@ -152,9 +157,12 @@ std::string helpText() {
            "                   Schreibweisen: dez (Grad dezimal), gm (Grad/Minuten),\n"
            "                   gms (Grad/Minuten/Sekunden), utm (UTM zivil), utmmil (UTM\n"
            "                   militärisch), utmref (UTM referentiell), gk (Gauß-Krüger,\n"
-           "                   nur auf bessel); die UTM-Schreibweisen nur auf grs80 und hayford.\n"
+           "                   nur auf bessel), utmamt (UTM amtlich, nur auf grs80); die\n"
+           "                   übrigen UTM-Schreibweisen nur auf grs80 und hayford.\n"
            "  --amtlich        Amtliche Umrechnung DHDN ↔ ETRS89 (BeTA2007) statt Molodensky,\n"
            "                   nur zwischen bessel und grs80.\n"
+           "  --zone NN        UTM amtlich in der Nachbarzone NN statt der eigenen Zone.\n"
+           "  --streifen M     Gauß-Krüger im 3°-Nachbarstreifen des Meridians M.\n"
            "  --csv            Eingabe mit Kopfzeile und Trennzeichen; die übrigen Spalten\n"
            "                   bleiben, wie sie sind.\n"
            "  --spalten A,B    Die Spalten, die zusammen die Koordinate bilden, in ihrer\n"

@@ -13,7 +13,7 @@ namespace {
 
 Options task(const char* from, const char* fromNotation, const char* to, const char* toNotation) {
     Options options;
-    options.task = {from, fromNotation, to, toNotation, false};
+    options.task = {from, fromNotation, to, toNotation, false, {}, {}};
     return options;
 }
 

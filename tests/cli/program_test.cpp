@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -22,9 +23,9 @@ std::string slurp(const std::string& path) {
 
 // Runs the program with `arguments` (shell words) and `input` on standard input.
 ProgramRun run(const std::string& arguments, const std::string& input) {
-    const std::string dir = ::testing::TempDir();
-    const std::string in = dir + "liste-in.txt", out = dir + "liste-out.txt",
-                      err = dir + "liste-err.txt";
+    // CTest runs the tests of this file side by side: each its own files.
+    const std::string dir = ::testing::TempDir() + "liste-" + std::to_string(::getpid()) + "-";
+    const std::string in = dir + "in.txt", out = dir + "out.txt", err = dir + "err.txt";
     std::ofstream(in, std::ios::binary) << input;
     const std::string command = std::string("LC_ALL=C ") + LW_TEST_LISTE + " " + arguments + " <" +
                                 in + " >" + out + " 2>" + err;
@@ -56,8 +57,9 @@ TEST(ListProgram, UsageErrorsAreTwoWithOneLine) {
         const char* message;
     };
     for (const Case& c : {
-             Case{"--von bessel:kk --nach grs80:utm",
-                  "Unbekannte Schreibweise \"kk\" (dez, gm, gms, utm, utmmil, utmref, gk)."},
+             Case{
+                 "--von bessel:kk --nach grs80:utm",
+                 "Unbekannte Schreibweise \"kk\" (dez, gm, gms, utm, utmmil, utmref, gk, utmamt)."},
              Case{"--von wgs:gk --nach grs80:utm",
                   "Unbekanntes Ellipsoid \"wgs\" (grs80, bessel, hayford)."},
              Case{"--von bessel:utm --nach grs80:dez",
@@ -94,7 +96,8 @@ TEST(ListProgram, CsvHeaderWithoutTheColumnIsTwo) {
 }
 
 TEST(ListProgram, ReadsAFileAndEveryLineGivesOne) {
-    const std::string path = ::testing::TempDir() + "liste-datei.txt";
+    const std::string path =
+        ::testing::TempDir() + "liste-datei-" + std::to_string(::getpid()) + ".txt";
     std::string input, expected;
     for (int i = 0; i < 5000; ++i) {
         input += i % 100 == 0 ? "\n" : "N48.436333 E009.967967\n";
@@ -139,7 +142,8 @@ TEST(ListProgram, OfficialTransformation) {
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "N53.498461 E007.482506\n"
                      "FEHLER: Der Punkt liegt außerhalb des Gebiets der amtlichen Umrechnung "
-                     "BeTA2007.\n");
+                     "BeTA2007. Ohne das Häkchen rechnet Lagewandler mit der Näherung nach "
+                     "Molodensky, etwa 3 m genau.\n");
 }
 
 TEST(ListProgram, HelpInGerman) {

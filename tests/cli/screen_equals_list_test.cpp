@@ -66,12 +66,9 @@ std::string onTheScreen(const Side& start, int in, const Side& target, int out,
     state.job.FormatAUS = static_cast<std::uint8_t>(out);
     state.job.Aufgabe = std::to_string(in) + std::to_string(out);
 
-    Element first = Element::Count_;
-    for (const FieldRule& rule : fieldRules())
-        if (rule.notation == in && first == Element::Count_)
-            first = rule.field;
+    const Element first = notationOf(in)->inputFields.front();
     onGotFocus(screen, state, first);
-    if (const auto pasted = recognisePastedCoordinate(in, text)) {
+    if (const auto pasted = recognisePastedCoordinate(in, text, start.jobName)) {
         for (Element option : pasted->options)
             screen.check(option, partnerOf(option));
         screen.AusgabeReset();
@@ -94,7 +91,7 @@ std::string onTheScreen(const Side& start, int in, const Side& target, int out,
     std::vector<std::string> texts;
     for (Element e : outputMaskFields(out))
         texts.push_back(screen.text(e));
-    const std::string line = resultLine(out, texts);
+    const std::string line = resultLine(out, target.jobName, texts);
     // A text the screen could not take apart may leave it silent.
     if (line.empty())
         return std::string("FEHLER: Keine Koordinate in der Schreibweise ") + kNotations[in - 1] +
@@ -181,8 +178,14 @@ struct Generator {
     // so does the first field, so that the list sees no identifier in front.
     std::string spoiled(std::string text) {
         const std::size_t firstBlank = text.find_first_of(" \t");
+        // A spoiled datum name ("ED53") would make the line one field longer,
+        // which the list reads as an identifier in front: spoil the numbers only.
+        std::size_t end = text.size();
+        for (const char* datum : {" ED50", " DHDN"})
+            if (text.size() > 5 && text.compare(text.size() - 5, 5, datum) == 0)
+                end = text.size() - 5;
         std::vector<std::size_t> digits;
-        for (std::size_t i = firstBlank; i < text.size(); ++i)
+        for (std::size_t i = firstBlank; i < end; ++i)
             if (text[i] >= '0' && text[i] <= '9')
                 digits.push_back(i);
         if (firstBlank == std::string::npos || digits.empty())
@@ -202,7 +205,7 @@ struct Generator {
 std::vector<std::string> inputTexts(Generator& g, const Side& start, int in, int count) {
     std::vector<std::string> texts;
     Options makeGrid;
-    makeGrid.task = {start.name, "dez", start.name, kNotations[in - 1], false};
+    makeGrid.task = {start.name, "dez", start.name, kNotations[in - 1], false, {}, {}};
     std::unique_ptr<ListConverter> grid;
     if (in > kGradMinSek)
         grid = std::make_unique<ListConverter>(makeGrid, ",");
@@ -246,8 +249,9 @@ TEST(ScreenEqualsList, EveryTaskGivesTheScreensTexts) {
                         continue;
                     ++tasks;
                     Options options;
-                    options.task = {start.name, kNotations[in - 1], target.name,
-                                    kNotations[out - 1], false};
+                    options.task = {
+                        start.name, kNotations[in - 1], target.name, kNotations[out - 1], false, {},
+                        {}};
                     ListConverter list(options, ",");
                     std::string line;
                     int mismatches = 0;

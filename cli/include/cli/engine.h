@@ -23,6 +23,10 @@ struct TaskNames {
     std::string startEllipsoid, startNotation;
     std::string targetEllipsoid, targetNotation;
     bool official = false;
+    // A neighbour zone for UTM amtlich output (--zone) and a neighbour strip's
+    // central meridian for Gauss-Krueger output (--streifen); "" for the
+    // point's own, as the fields beside the output are on the screen.
+    std::string zone, strip;
 };
 
 // The notation names in the order of the man page, and the ellipsoid names.
