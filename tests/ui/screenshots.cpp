@@ -71,6 +71,7 @@ constexpr Task kMoreTasks[] = {
     {"mask-55-utmmil", "comGRSEin", "comGRSAus", "comUTMmilEIN", "comUTMmilAUS"},
     {"mask-66-utmref", "comGRSEin", "comGRSAus", "comUTMrefEIN", "comUTMrefAUS"},
     {"mask-77-gk", "comBesselEIN", "comBesselAUS", "comGKEIN", "comGKAUS"},
+    {"mask-88-utmamtlich", "comGRSEin", "comGRSAus", "comUTMamtEIN", "comUTMamtAUS"},
 };
 
 } // namespace
