@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QEvent>
 #include <QGroupBox>
-#include <QHash>
 #include <QPointer>
 #include <QScrollBar>
 #include <QStyle>
@@ -13,6 +12,8 @@
 #include <QWidget>
 
 #include <cmath>
+#include <unordered_map>
+#include <vector>
 
 namespace lw::ui {
 namespace {
@@ -73,8 +74,8 @@ public:
                      static_cast<int>(screen_->height() / factor_));
     }
     QRect layoutGeometry(QWidget* w) const {
-        auto it = elements_.constFind(w);
-        return it == elements_.constEnd() ? w->geometry() : it->geometry;
+        auto it = elements_.find(w);
+        return it == elements_.end() ? w->geometry() : it->second.geometry;
     }
 
 protected:
@@ -84,11 +85,11 @@ protected:
         case QEvent::Resize:
             if (w == screen_)
                 relayout();
-            else
+            else if (!applying_)
                 takeOver(w);
             break;
         case QEvent::Move:
-            if (w != screen_)
+            if (w != screen_ && !applying_)
                 takeOver(w);
             break;
         case QEvent::FontChange:
@@ -99,7 +100,7 @@ protected:
             if (w != screen_ && !isContainer(w))
                 break; // a field's or button's own parts, the focus frame
             if (auto* child = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child()))
-                if (!elements_.contains(child) && wanted(child))
+                if (!elements_.count(child) && wanted(child))
                     record(child);
             break;
         case QEvent::ShowToParent:
@@ -136,7 +137,7 @@ private:
         e.geometry = w->geometry();
         e.font = w->font();
         w->installEventFilter(this);
-        connect(w, &QObject::destroyed, this, [this, w] { elements_.remove(w); });
+        connect(w, &QObject::destroyed, this, [this, w] { elements_.erase(w); });
         apply(w, e);
         if (isContainer(w))
             recordChildren(w);
@@ -145,12 +146,14 @@ private:
     }
 
     // Whatever differs from what the zoom showed the screen has set itself,
-    // in layout pixels: position, size and font each on their own.
+    // in layout pixels: position, size and font each on their own. (Events
+    // arriving while the zoom applies a layout are its own: Qt may deliver an
+    // element's earlier move there.)
     void takeOver(QWidget* w) {
         auto it = elements_.find(w);
         if (it == elements_.end())
             return;
-        Element& e = *it;
+        Element& e = it->second;
         const QRect now = w->geometry();
         bool changed = false;
         if (now.topLeft() != e.shownGeometry.topLeft()) {
@@ -190,11 +193,13 @@ private:
 
     void applyAll(bool onlyScreenChildren) {
         // Over a copy: showing an element may record a new one.
-        const QList<QWidget*> all = elements_.keys();
+        std::vector<QWidget*> all;
+        for (const auto& [w, e] : elements_)
+            all.push_back(w);
         for (QWidget* w : all) {
             auto it = elements_.find(w);
             if (it != elements_.end() && (!onlyScreenChildren || w->parentWidget() == screen_))
-                apply(w, *it);
+                apply(w, it->second);
         }
     }
 
@@ -211,9 +216,9 @@ private:
     // The shown part of the screen's own elements, zoomed and unscrolled.
     QSize content() const {
         QRect all;
-        for (auto it = elements_.constBegin(); it != elements_.constEnd(); ++it)
-            if (it.key()->parentWidget() == screen_ && !it.key()->isHidden())
-                all |= scaled(it->geometry, factor_);
+        for (const auto& [w, e] : elements_)
+            if (w->parentWidget() == screen_ && !w->isHidden())
+                all |= scaled(e.geometry, factor_);
         return QSize(std::max(0, all.right() + 1), std::max(0, all.bottom() + 1));
     }
 
@@ -260,7 +265,7 @@ private:
         if (!now || !screen_->isAncestorOf(now))
             return;
         for (QWidget* w = now; w != screen_; w = w->parentWidget())
-            if (!elements_.contains(w))
+            if (!elements_.count(w))
                 return;
         const QRect r(now->mapTo(screen_, QPoint(0, 0)) + offset_, now->size());
         bars_[0]->setValue(offsetShowing(offset_.x(), room_.viewport.width, room_.rangeX, r.left(),
@@ -275,7 +280,8 @@ private:
     QPoint offset_;
     ScrollRoom room_;
     QScrollBar* bars_[2] = {};
-    QHash<QWidget*, Element> elements_;
+    // References stay valid while elements are added.
+    std::unordered_map<QWidget*, Element> elements_;
     bool applying_ = false;
 };
 
