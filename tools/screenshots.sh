@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Takes the screenshots of docs/screenshots/ from a real X server: the
 # selection screen, both help panels and the calculation screen, on a
-# 1024 x 768 and a 1920 x 1080 display, and once more on 1920 x 1080 under a
-# dark desktop palette (files ending in -1024x768, -1920x1080, -dunkel).
+# 1024 x 768, a 1920 x 1080 and a 3840 x 2160 display, on 1920 x 1080 at 200 %
+# (QT_SCALE_FACTOR=2), and once more on 1920 x 1080 under a dark desktop
+# palette (files ending in -1024x768, -1920x1080, -3840x2160,
+# -1920x1080-200prozent, -dunkel).
 #
 #   bash tools/screenshots.sh BUILD_DIR [--all] [OUT_DIR]
 #
@@ -29,4 +31,6 @@ shoot() { # SIZE SUFFIX [EXTRA...]
 }
 shoot 1024x768 -1024x768
 shoot 1920x1080 -1920x1080
+shoot 3840x2160 -3840x2160
+QT_SCALE_FACTOR=2 shoot 1920x1080 -1920x1080-200prozent
 shoot 1920x1080 -dunkel --dark

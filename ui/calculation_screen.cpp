@@ -5,6 +5,7 @@
 #include "ui/look.h"
 #include "ui/texts.h"
 #include "ui/widgets.h"
+#include "ui/zoom.h"
 #include "validation/field_events.h"
 #include "validation/validators.h"
 
@@ -109,6 +110,7 @@ CalculationScreen::CalculationScreen(QWidget* owner, ProgramState& state, Platfo
     connectOptions();
     setTabOrder();
     MaskenEinrichten();
+    installZoom(this);
 }
 
 void CalculationScreen::buildScreenElements() {
@@ -252,11 +254,12 @@ void CalculationScreen::resizeEvent(QResizeEvent* event) {
 
 // The sample button belongs at 11040 twips, below the end of a 1024 x 768
 // display's maximized window. Where the window is shorter, it moves up to
-// stay whole at the window's bottom edge, but never above the quit label.
+// stay whole at the window's bottom edge, but never above the quit label
+// (in layout pixels: the zoom shows it scaled).
 void CalculationScreen::placeSampleButton() {
     const int wanted = look::px(kSampleTop);
-    const int lowestWhole = height() - look::px(kSampleHeight);
-    const int highest = labBeenden_->geometry().bottom() + 1;
+    const int lowestWhole = layoutRoom(this).height() - look::px(kSampleHeight);
+    const int highest = layoutGeometry(labBeenden_).bottom() + 1;
     comKrummboegleGrad_->move(look::px(kSampleLeft),
                               std::max(std::min(wanted, lowestWhole), highest));
 }

@@ -2,12 +2,14 @@
 
 #include "ui/look.h"
 #include "ui/widgets.h"
+#include "ui/zoom.h"
 
 #include <QFontMetrics>
 #include <QScrollArea>
 #include <QScrollBar>
 
 #include <algorithm>
+#include <cmath>
 
 namespace lw::ui {
 namespace {
@@ -20,6 +22,9 @@ HelpPanel::HelpPanel(QWidget* screen, const char* labelName, QColor colour, cons
     : QObject(screen), screen_(screen), label_(new ClickableLabel(QString(), screen)),
       area_(new QScrollArea(screen)), font_(font) {
     label_->setObjectName(QString::fromLatin1(labelName));
+    // The panel covers the window at every size; only its font zooms.
+    keepOwnGeometry(label_);
+    keepOwnGeometry(area_);
     label_->setFont(font);
     label_->setWordWrap(true);
     label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -45,6 +50,8 @@ HelpPanel::HelpPanel(QWidget* screen, const char* labelName, QColor colour, cons
 }
 
 void HelpPanel::open(const QString& text) {
+    label_->setFont(fitted_ ? *fitted_ : zoomedFont(font_, zoomOf(screen_)));
+    fitted_.reset();
     label_->setText(text);
     if (area_->widget() != label_) {
         area_->setWidget(label_);
@@ -68,7 +75,9 @@ void HelpPanel::fitLines(const QString& text, const QString& lineBreak, int smal
     const int room = screen_->width() - area_->verticalScrollBar()->sizeHint().width() -
                      label_->contentsMargins().left() - label_->contentsMargins().right();
     const QStringList lines = text.split(lineBreak);
-    QFont font = font_;
+    const double zoom = zoomOf(screen_);
+    QFont font = zoomedFont(font_, zoom);
+    smallestPixels = static_cast<int>(std::lround(smallestPixels * zoom));
     for (;;) {
         const QFontMetrics metrics(font);
         int widest = 0;
@@ -80,7 +89,7 @@ void HelpPanel::fitLines(const QString& text, const QString& lineBreak, int smal
         }
         font.setPixelSize(font.pixelSize() - 1);
     }
-    label_->setFont(font);
+    fitted_ = font;
 }
 
 } // namespace lw::ui

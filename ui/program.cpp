@@ -11,8 +11,6 @@
 namespace lw::ui {
 namespace {
 
-constexpr int kSelectionNormalWidth = 15000, kSelectionNormalHeight = 10000; // twips
-
 // Fusion keeps a picture of every button face it paints: the selection
 // screen's two dozen large coloured buttons alone would hold about 1 MiB.
 // Painting a face again takes well under a millisecond, so only the small
@@ -47,7 +45,6 @@ void Program::start() {
     selection = std::make_unique<SelectionScreen>(state_.job, platform_);
     connect(selection.get(), &SelectionScreen::calculationRequested, this,
             &Program::openCalculation);
-    selection->resize(look::px(kSelectionNormalWidth), look::px(kSelectionNormalHeight));
     selection->move(0, 0);
     selection->showMaximized();
     selection->activateWindow();

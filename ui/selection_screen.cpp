@@ -7,6 +7,7 @@
 #include "ui/look.h"
 #include "ui/texts.h"
 #include "ui/widgets.h"
+#include "ui/zoom.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -85,6 +86,8 @@ constexpr const char* kOfficialCaption = "Amtliche Umrechnung DHDN ↔ ETRS89 (B
 constexpr int kSmallestHintPixels = 12;
 
 constexpr const char* kTitle = "Lagewandler  V 7.7       01.02.2014";
+// The window's normal size: the size of the layout at zoom factor 1.
+constexpr int kNormalWidth = 15000, kNormalHeight = 10000;
 
 const QColor kChosen[2] = {QColor(look::kChosenStart), QColor(look::kChosenTarget)};
 
@@ -132,9 +135,11 @@ SelectionScreen::SelectionScreen(ConversionJob& job, Platform& platform)
     setWindowTitle(QString::fromLatin1(kTitle));
     look::setScreenLook(this);
     setFont(look::screenFont());
+    resize(look::px(kNormalWidth), look::px(kNormalHeight));
     build();
     rules_.load();
     ellipsoidButtons_[Start][kGrs80Button]->setFocus();
+    installZoom(this);
 }
 
 void SelectionScreen::build() {
@@ -235,6 +240,8 @@ void SelectionScreen::buildPanels() {
     connect(guidePanel_, &HelpPanel::closed, this, &SelectionScreen::closeGuide);
     line1_ = makeLine(this, "Line1");
     line2_ = makeLine(this, "Line2");
+    for (QWidget* edge : {line1_, line2_})
+        keepOwnGeometry(edge); // they follow the window, see resizeEvent
 }
 
 // Unchecked and disabled after loading: no choice outlives a program run.

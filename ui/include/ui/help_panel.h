@@ -9,6 +9,8 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
 class QScrollArea;
 class QWidget;
 
@@ -33,7 +35,8 @@ public:
     // For a text with its own line breaks: rather than let the label wrap a
     // line a little too wide (which leaves its last word alone), steps the
     // font down until the widest line fits, to at most `smallestPixels`;
-    // only then lines wrap.
+    // only then lines wrap. The font is the zoomed one; the next `open`
+    // shows the text in it.
     void fitLines(const QString& text, const QString& lineBreak, int smallestPixels);
 
 signals:
@@ -44,7 +47,8 @@ private:
     QWidget* screen_;
     ClickableLabel* label_;
     QScrollArea* area_;
-    QFont font_;
+    QFont font_;                  // at zoom factor 1
+    std::optional<QFont> fitted_; // set by fitLines for the next open
 };
 
 } // namespace lw::ui
