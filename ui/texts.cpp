@@ -95,6 +95,13 @@ QString guide() {
         "[Berechnung].",
         "Will man dagegen eine neue Aufgabe formulieren, dann klickt man auf [Neue Startoption "
         "wählen].",
+        "",
+        "UTM amtlich ist die Schreibweise, in der die deutschen Vermessungsverwaltungen ihre "
+        "ETRS89-Koordinaten abgeben: die Zone steht vor dem Rechtswert (32399340.60 = Zone 32, "
+        "Rechtswert 399340.60), beide Werte auf den Zentimeter.",
+        "Im Feld 'Zone wählen' neben der Ausgabe verlangt man die Nachbarzone, etwa Zone 32 für "
+        "einen Punkt östlich von 12° in Bayern; ebenso bei Gauß-Krüger im Feld 'Meridian wählen' "
+        "den Nachbarstreifen. Bleibt das Feld leer, gilt die eigene Zone des Punktes.",
     });
 }
 
