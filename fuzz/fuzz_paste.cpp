@@ -1,5 +1,5 @@
 // Fuzzes the reader of pasted coordinates with arbitrary clipboard texts.
-// Input layout: byte 0 picks the input notation (1..7); the rest is the text.
+// Input layout: byte 0 picks the input notation (a format code); the rest is the text.
 #include "conversion/pasted_coordinate.h"
 #include "fuzz_invariants.h"
 #include "geodesy/gauss_krueger.h"
@@ -91,7 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace lw;
     if (size == 0)
         return 0;
-    const int notation = 1 + data[0] % 7;
+    const int notation = 1 + static_cast<int>(data[0] % lw::kNotations.size());
     const std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
     const auto pasted = recognisePastedCoordinate(notation, text);
     if (!pasted)
