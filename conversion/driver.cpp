@@ -1,5 +1,6 @@
 #include "conversion/driver.h"
 
+#include "conversion/all_notations.h"
 #include "conversion/datum_stage.h"
 #include "conversion/driver_stages.h"
 #include "model/notations.h"
@@ -69,32 +70,42 @@ OutputOutcome outputStage(DriverRun& run, const ResultPair& p) {
     return rows ? rows->output(run, format, p) : OutputOutcome::Written;
 }
 
-// Input, datum and output stage. Returns false when a procedure failed on the
-// way (it has told the user), so that the run must end without output.
-bool convert(DriverRun& run) {
+// How the stages ended: where the run stopped, and whether a procedure
+// failed on the way (it has told the user), so that the run must end without
+// output.
+struct StagesEnd {
+    RunEnd end;
+    bool failed = false;
+};
+
+// Input, datum and output stage. `inputDone` is set once the input has passed
+// its check and its procedures, so that a caller can tell a refused input
+// from a point the output notation cannot show.
+StagesEnd convert(DriverRun& run, bool& inputDone) {
     InputResult input = inputStage(run);
     if (input.outcome == InputOutcome::Failed)
-        return false;
+        return {RunEnd::InputRefused, true};
     if (input.outcome == InputOutcome::Refused)
-        return true; // the check has said why; nothing more to do
+        return {RunEnd::InputRefused}; // the check has said why; nothing more to do
+    inputDone = true;
     if (input.outcome == InputOutcome::Point) {
         if (datumStage(run, input.lat, input.lon).failed)
-            return false;
+            return {RunEnd::NoOutput, true};
         std::optional<ResultPair> p = targetPair(run);
         if (!p)
-            return true;
+            return {RunEnd::NoOutput};
         const OutputOutcome output = outputStage(run, *p);
         if (output == OutputOutcome::Failed)
-            return false;
+            return {RunEnd::NoOutput, true};
         if (output == OutputOutcome::Ended)
-            return true;
+            return {RunEnd::NoOutput};
     }
     std::string accuracy = genauigkeitsText(run.job());
     if (!run.accuracyNote.empty())
         accuracy += (accuracy.empty() ? "" : ". ") + run.accuracyNote;
     run.out.setText(Element::labGenauigkeit, accuracy);
     run.out.commit();
-    return true;
+    return {RunEnd::Written};
 }
 
 // A failed run leaves no result behind: the output mask is emptied, and so is
@@ -107,11 +118,14 @@ void endFailedRun(DriverRun& run) {
 
 } // namespace
 
-void comRechnenClick(CalcScreen& screen, ProgramState& state) {
+RunEnd runConversion(CalcScreen& screen, ProgramState& state) {
     DriverRun run(screen, state);
+    bool inputDone = false;
     try {
-        if (!convert(run))
+        const StagesEnd stages = convert(run, inputDone);
+        if (stages.failed)
             endFailedRun(run);
+        return stages.end;
     } catch (const NumericFault&) {
         // A numeric fault in a step without a handler of its own (rounding,
         // fixed-decimal formatting, the output procedures): the same message
@@ -119,7 +133,15 @@ void comRechnenClick(CalcScreen& screen, ProgramState& state) {
         // broken invariant) is no fault of the input and ends the program.
         showComputationError(screen);
         endFailedRun(run);
+        return inputDone ? RunEnd::NoOutput : RunEnd::InputRefused;
     }
+}
+
+void comRechnenClick(CalcScreen& screen, ProgramState& state) {
+    if (state.job.FormatAUS == kAlleSchreibweisen)
+        alleSchreibweisenBerechnen(screen, state);
+    else
+        runConversion(screen, state);
 }
 
 } // namespace lw

@@ -11,8 +11,9 @@ namespace {
 constexpr int kFormatCount = static_cast<int>(kNotations.size());
 
 // The format buttons an ellipsoid leaves enabled, and the choices it keeps.
+// Every ellipsoid keeps "Alle Schreibweisen": the list does not depend on it.
 bool offers(std::string_view ellipsoid, int code) {
-    if (ellipsoid.empty())
+    if (ellipsoid.empty() || code == kAlleSchreibweisen)
         return true; // none chosen yet: nothing to hold against a format
     return offersNotation(ellipsoid, static_cast<std::uint8_t>(code));
 }
@@ -66,6 +67,8 @@ void SelectionRules::pressStartEllipsoid(int index) {
         view_.setEllipsoidEnabled(SelectionSide::Target, i, true);
     enableOfferedFormats(SelectionSide::Start, job_.StartEllipsoid);
     AusgabeformateDisablen();
+    // The list of every notation needs no target ellipsoid.
+    view_.setFormatEnabled(SelectionSide::Target, kAlleSchreibweisen, true);
     if (index == kGrs80Button)
         pressTargetEllipsoid(kGrs80Button);
     clearStaleChoices();
@@ -91,8 +94,16 @@ void SelectionRules::pressTargetEllipsoid(int index) {
 // otherwise. The user's choice is kept for the running program: a surveyor
 // converting DHDN lists chooses it once, however often other pairs come in
 // between (every return to this screen passes GRS80/GRS80).
+// With "Alle Schreibweisen" the list holds Bessel and GRS80 lines: the box is
+// offered for a start on either of them.
+bool SelectionRules::officialOffered() const {
+    if (job_.FormatAUS == kAlleSchreibweisen)
+        return job_.StartEllipsoid == kBessel || job_.StartEllipsoid == kGRS80;
+    return officialDatumOffered(job_.StartEllipsoid, job_.ZielEllipsoid);
+}
+
 void SelectionRules::offerOfficialChoice() {
-    const bool offered = officialDatumOffered(job_.StartEllipsoid, job_.ZielEllipsoid);
+    const bool offered = officialOffered();
     if (offered && !gridAsked_) {
         gridAsked_ = true;
         gridFound_ = gridAvailable_ && gridAvailable_();
@@ -108,7 +119,7 @@ void SelectionRules::offerOfficialChoice() {
 }
 
 void SelectionRules::chooseOfficial(bool checked) {
-    if (!officialDatumOffered(job_.StartEllipsoid, job_.ZielEllipsoid) || !gridFound_)
+    if (!officialOffered() || !gridFound_)
         return; // a disabled box cannot be changed
     officialWanted_ = checked;
     job_.Amtlich = checked;
@@ -152,14 +163,20 @@ void SelectionRules::clearStaleChoices() {
 void SelectionRules::colourColumn(SelectionSide side, int chosenCode) {
     for (int code = 1; code <= kFormatCount; ++code)
         view_.showFormatChosen(side, code, code == chosenCode);
+    if (side == SelectionSide::Target)
+        view_.showFormatChosen(side, kAlleSchreibweisen, chosenCode == kAlleSchreibweisen);
 }
 
 void SelectionRules::pressFormat(SelectionSide side, int code) {
-    if (code < 1 || code > kFormatCount)
+    const bool list = side == SelectionSide::Target && code == kAlleSchreibweisen;
+    if ((code < 1 || code > kFormatCount) && !list)
         return;
+    const bool wasList = job_.FormatAUS == kAlleSchreibweisen;
     colourColumn(side, code);
     (side == SelectionSide::Start ? job_.FormatEIN : job_.FormatAUS) =
         static_cast<std::uint8_t>(code);
+    if (side == SelectionSide::Target && wasList != list)
+        offerOfficialChoice(); // the list offers it for another set of pairs
     ZahlenEingabeEnablen();
 }
 

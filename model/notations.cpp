@@ -2,6 +2,8 @@
 // time what the rest of the program relies on.
 #include "model/notations.h"
 
+#include "model/all_notations.h"
+
 namespace lw {
 namespace {
 
@@ -48,6 +50,38 @@ constexpr bool outputFieldsInResetOrder() {
     return next == kOutputFields.size();
 }
 static_assert(outputFieldsInResetOrder(), "kOutputFields is every output mask in code order");
+
+// The list of every notation holds each notation an ellipsoid offers, group
+// by group, in code order, and nothing else; its rows are the headings and
+// lines in that order.
+constexpr bool listHoldsEveryOfferedNotation() {
+    std::size_t next = 0;
+    for (const AllNotationsGroup& group : kAllNotationsGroups)
+        for (const Notation& n : kNotations)
+            if (offersNotation(group.ellipsoid, n.code)) {
+                if (next >= kAllNotationsLines.size())
+                    return false;
+                const AllNotationsLine& line = kAllNotationsLines[next++];
+                if (std::string_view(line.ellipsoid) != group.ellipsoid || line.format != n.code)
+                    return false;
+            }
+    return next == kAllNotationsLines.size();
+}
+static_assert(listHoldsEveryOfferedNotation(), "one list line per offered notation, in order");
+
+constexpr bool listRowsInReadingOrder() {
+    std::size_t row = 0, line = 0;
+    for (const AllNotationsGroup& group : kAllNotationsGroups) {
+        if (kAllNotationsRows[row++] != group.heading)
+            return false;
+        while (line < kAllNotationsLines.size() &&
+               std::string_view(kAllNotationsLines[line].ellipsoid) == group.ellipsoid)
+            if (kAllNotationsRows[row++] != kAllNotationsLines[line++].field)
+                return false;
+    }
+    return row == kAllNotationsRows.size() && line == kAllNotationsLines.size();
+}
+static_assert(listRowsInReadingOrder(), "kAllNotationsRows: each heading, then its lines");
 
 } // namespace
 } // namespace lw

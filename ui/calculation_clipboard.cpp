@@ -1,6 +1,7 @@
 // The calculation screen and the clipboard: "Ergebnis kopieren" puts the
 // shown result on it as one line, and a whole coordinate pasted into the
 // first field of the input mask fills the mask as if typed.
+#include "conversion/all_notations.h"
 #include "conversion/pasted_coordinate.h"
 #include "conversion/result_line.h"
 #include "model/notations.h"
@@ -23,6 +24,7 @@ namespace {
 
 constexpr const char* kCopyCaption = "Ergebnis kopieren";
 constexpr const char* kCopiedCaption = "Kopiert";
+constexpr const char* kLineCopiedCaption = "Zeile kopiert";
 
 // Below "Berechnung", left of the output masks (which start at 7500), so
 // that nothing of the screen moves or is covered, on 1024 x 768 too.
@@ -47,9 +49,15 @@ void CalculationScreen::buildCopyButton() {
     for (Element e : kOutputFields)
         if (auto* field = qobject_cast<QLineEdit*>(widget(e)))
             connect(field, &QLineEdit::textChanged, this, &CalculationScreen::outputChanged);
+    for (Element e : kAllNotationsRows)
+        if (auto* field = qobject_cast<QLineEdit*>(widget(e)))
+            connect(field, &QLineEdit::textChanged, this, &CalculationScreen::outputChanged);
 }
 
 std::string CalculationScreen::shownResultLine() const {
+    if (state_.job.FormatAUS == kAlleSchreibweisen)
+        return widget(Element::fraAlleAUS)->isVisibleTo(this) ? allNotationsText(*this)
+                                                              : std::string();
     const Notation* notation = notationOf(outputFormatOfTask(state_.job.Aufgabe));
     if (!notation || !widget(notation->outputFrame)->isVisibleTo(this))
         return std::string();
@@ -66,6 +74,16 @@ void CalculationScreen::copyResult() {
         return;
     QGuiApplication::clipboard()->setText(QString::fromStdString(line));
     comKopieren_->setText(QString::fromUtf8(kCopiedCaption));
+}
+
+// One line of the list: its copy line alone, as "Ergebnis kopieren" copies a
+// single result. A line that gives a reason is disabled and copies nothing.
+void CalculationScreen::copyListLine(Element line) {
+    const std::string value = text(line);
+    if (value.empty() || !widget(line)->isEnabled())
+        return;
+    QGuiApplication::clipboard()->setText(QString::fromStdString(value));
+    comKopieren_->setText(QString::fromUtf8(kLineCopiedCaption));
 }
 
 // A new, changed or cleared result: "Kopiert" no longer holds.

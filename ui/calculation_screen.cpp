@@ -1,7 +1,9 @@
 #include "ui/calculation_screen.h"
 
 #include "conversion/driver.h"
+#include "model/all_notations.h"
 #include "model/notations.h"
+#include "ui/all_notations_frame.h"
 #include "ui/look.h"
 #include "ui/texts.h"
 #include "ui/widgets.h"
@@ -100,6 +102,7 @@ CalculationScreen::CalculationScreen(QWidget* owner, ProgramState& state, Platfo
         inputFields_.push_back(input);
         return input;
     });
+    buildAllNotationsFrame(this, masks_, [this](Element line) { copyListLine(line); });
     for (auto e : {Element::labEingabe, Element::comRechnen, Element::comStartoption,
                    Element::comKrummboegleGrad, Element::labBeenden, Element::labGenauigkeit}) {
         QWidget* w = findChild<QWidget*>(QString::fromLatin1(
@@ -189,6 +192,8 @@ void CalculationScreen::setTabOrder() {
         order.push_back(widget(e));
     order.push_back(comRechnen_);
     order.push_back(comKopieren_); // disabled, and so skipped, while the output is empty
+    for (const AllNotationsLine& line : kAllNotationsLines) // hidden but for that output
+        order.push_back(widget(line.field));
     for (Element e : kOptionsAfterRechnen)
         order.push_back(widget(e));
     order.push_back(comKrummboegleGrad_);
@@ -212,7 +217,9 @@ void CalculationScreen::MaskenEinrichten() {
         if (in == kGaussKrueger)
             GKLimitsZeigen(*this, state_.calc);
     }
-    if (const int out = outputFormatOfTask(job.Aufgabe)) {
+    if (job.FormatAUS == kAlleSchreibweisen)
+        masks_.frame(Element::fraAlleAUS)->show();
+    else if (const int out = outputFormatOfTask(job.Aufgabe)) {
         QGroupBox* frame = masks_.frame(notationOf(out)->outputFrame);
         frame->setTitle(texts::outputCaption(out, fromStd(job.ZielEllipsoid)));
         nameForScreenReaders(frame, false);

@@ -71,6 +71,10 @@ constexpr int kFormatFrameIndent = 405, kFormatFrameGap = 300;
 constexpr int kFormatFrameWidth = 3600, kFormatFrameHeight = 3900 + 495;
 constexpr int kFormatButtonLeft = 75, kFormatButtonTop = 300;
 constexpr int kFormatButtonWidth = 3450, kFormatButtonHeight = 495;
+// The output frame holds one button more, "Alle Schreibweisen", below them.
+constexpr int kOutputFrameHeight = kFormatFrameHeight + kFormatButtonHeight;
+constexpr const char* kAllNotationsName = "comAlleAUS";
+constexpr const char* kAllNotationsCaption = "Alle Schreibweisen";
 constexpr int kBottomButtonsGap = 200;
 constexpr int kBottomButtonWidth = 12210, kBottomButtonHeight = 400;
 constexpr int kLabelTop = 150, kLabelHeight = 675;
@@ -197,7 +201,8 @@ void SelectionScreen::buildFormatFrame(Side side) {
                                        : QStringLiteral("fraFormatAUS"));
     frame->setGeometry(twipRect(kSideLeft[side] + kFormatFrameIndent,
                                 kEllipsoidTop + kEllipsoidFrameHeight + kFormatFrameGap,
-                                kFormatFrameWidth, kFormatFrameHeight));
+                                kFormatFrameWidth,
+                                side == Start ? kFormatFrameHeight : kOutputFrameHeight));
     look::setFrameLook(frame);
     formatFrames_[side] = frame;
     for (int code = 1; code <= kFormatCount; ++code) {
@@ -211,10 +216,20 @@ void SelectionScreen::buildFormatFrame(Side side) {
                 [this, side, code] { rules_.pressFormat(selectionSide(side), code); });
         formatButtons_[side][static_cast<std::size_t>(code - 1)] = button;
     }
+    if (side == Target) {
+        auto* all = makeButton(frame, kAllNotationsName, kAllNotationsCaption,
+                               twipRect(kFormatButtonLeft,
+                                        kFormatButtonTop + kFormatCount * kFormatButtonHeight,
+                                        kFormatButtonWidth, kFormatButtonHeight),
+                               look::buttonFace());
+        connect(all, &QPushButton::clicked, this,
+                [this] { rules_.pressFormat(SelectionSide::Target, kAlleSchreibweisen); });
+        formatButtons_[side][kFormatCount] = all;
+    }
 }
 
 void SelectionScreen::buildButtons() {
-    const int top = kEllipsoidTop + kEllipsoidFrameHeight + kFormatFrameGap + kFormatFrameHeight +
+    const int top = kEllipsoidTop + kEllipsoidFrameHeight + kFormatFrameGap + kOutputFrameHeight +
                     kBottomButtonsGap;
     auto row = [&](int n) {
         return twipRect(kSideLeft[Start], top + n * kBottomButtonHeight, kBottomButtonWidth,
@@ -268,6 +283,8 @@ void SelectionScreen::setTabOrder() {
         // The first input button comes after the output column.
         for (int code = side == Start ? 2 : 1; code <= kFormatCount; ++code)
             order.push_back(formatButtons_[side][static_cast<std::size_t>(code - 1)]);
+        if (side == Target)
+            order.push_back(formatButtons_[side][kFormatCount]);
     }
     order.push_back(formatButtons_[Start][0]);
     order.push_back(comSoGehts_);
@@ -298,8 +315,13 @@ ScreenButton* SelectionScreen::ellipsoidButton(SelectionSide side, int index) co
     return ellipsoidButtons_[static_cast<std::size_t>(side)][static_cast<std::size_t>(index)];
 }
 
+// "Alle Schreibweisen" sits after the notations' buttons, on the output side
+// only; nullptr for a code without a button.
 ScreenButton* SelectionScreen::formatButton(SelectionSide side, int code) const {
-    return formatButtons_[static_cast<std::size_t>(side)][static_cast<std::size_t>(code - 1)];
+    const int index = code == kAlleSchreibweisen ? kFormatCount : code - 1;
+    if (index < 0 || index > kFormatCount)
+        return nullptr;
+    return formatButtons_[static_cast<std::size_t>(side)][static_cast<std::size_t>(index)];
 }
 
 void SelectionScreen::showEllipsoidChosen(SelectionSide side, int index, bool chosen) {
@@ -311,11 +333,13 @@ void SelectionScreen::setEllipsoidEnabled(SelectionSide side, int index, bool en
 }
 
 void SelectionScreen::showFormatChosen(SelectionSide side, int code, bool chosen) {
-    showChoice(formatButton(side, code), chosen, kChosen[static_cast<std::size_t>(side)]);
+    if (ScreenButton* button = formatButton(side, code))
+        showChoice(button, chosen, kChosen[static_cast<std::size_t>(side)]);
 }
 
 void SelectionScreen::setFormatEnabled(SelectionSide side, int code, bool enabled) {
-    formatButton(side, code)->setEnabled(enabled);
+    if (ScreenButton* button = formatButton(side, code))
+        button->setEnabled(enabled);
 }
 
 void SelectionScreen::setContinueEnabled(bool enabled) {

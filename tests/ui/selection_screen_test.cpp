@@ -382,11 +382,11 @@ void SelectionScreenTest::tabOrderRunsDownTheColumns() {
     // Gauss-Krueger buttons are disabled and skipped; the first input button
     // comes after the output column.
     const char* order[] = {
-        "comBesselEIN",  "comHayfordEIN", "comGradMinEIN",    "comGradMinSekEIN", "comUTMzivilEIN",
-        "comUTMmilEIN",  "comUTMrefEIN",  "comUTMamtEIN",     "comGRSAus",        "comBesselAUS",
-        "comHayfordAUS", "comGradDezAUS", "comGradMinAUS",    "comGradMinSekAUS", "comUTMzivilAUS",
-        "comUTMmilAUS",  "comUTMrefAUS",  "comUTMamtAUS",     "comGradDezEIN",    "comSoGehts",
-        "comBeenden",    "labHinweis2",   "comZahlenEingabe", "comGRSEin"};
+        "comBesselEIN",  "comHayfordEIN", "comGradMinEIN", "comGradMinSekEIN", "comUTMzivilEIN",
+        "comUTMmilEIN",  "comUTMrefEIN",  "comUTMamtEIN",  "comGRSAus",        "comBesselAUS",
+        "comHayfordAUS", "comGradDezAUS", "comGradMinAUS", "comGradMinSekAUS", "comUTMzivilAUS",
+        "comUTMmilAUS",  "comUTMrefAUS",  "comUTMamtAUS",  "comAlleAUS",       "comGradDezEIN",
+        "comSoGehts",    "comBeenden",    "labHinweis2",   "comZahlenEingabe", "comGRSEin"};
     for (const char* next : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QVERIFY2(p.hasFocus(next), next);

@@ -53,6 +53,7 @@ public:
     void prepareReturn();
 
     void pressEllipsoid(SelectionSide side, int index);
+    // `code` 1 to 8 on either side, or kAlleSchreibweisen on the target side.
     void pressFormat(SelectionSide side, int code);
     // The user checked or unchecked the official box.
     void chooseOfficial(bool checked);
@@ -72,6 +73,7 @@ private:
     void pressTargetEllipsoid(int index);
     void enableOfferedFormats(SelectionSide side, const std::string& ellipsoid);
     void clearStaleChoices();
+    bool officialOffered() const;
     void offerOfficialChoice();
     void colourColumn(SelectionSide side, int chosenCode);
     void setContinueEnabled(bool enabled);

@@ -29,6 +29,9 @@ enum FormatCode : std::uint8_t {
     // As German survey offices write ETRS89/UTM: the zone in the easting's
     // millions, both values to the centimetre.
     kUTMamtlich = 8,
+    // Output only: every notation of every ellipsoid at once, in a list in
+    // place of the output mask. The job's target ellipsoid does not limit it.
+    kAlleSchreibweisen = 9,
 };
 
 struct ConversionJob {
@@ -36,7 +39,7 @@ struct ConversionJob {
     std::string ZielEllipsoid;  // same set
     std::string EllipsoidPaar;  // "AA" .. "CC" or "": letters A GRS80, B Bessel, C Hayford
     std::string Aufgabe;        // "11" .. "88" or "": input digit, output digit
-    std::uint8_t FormatAUS = 0; // 0..8
+    std::uint8_t FormatAUS = 0; // 0..9
     std::uint8_t FormatEIN = 0; // 0..8
     // The user chose the official DHDN <-> ETRS89 transformation (BeTA2007
     // grid) instead of the Molodensky shift; only honoured for a Bessel <->

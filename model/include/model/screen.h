@@ -57,6 +57,12 @@ namespace lw {
     X(fraGKAUS) X(fraAMTAUS) \
     /* Screen */ \
     X(labEingabe) X(comRechnen) X(comStartoption) X(comKrummboegleGrad) X(labBeenden) \
+    /* Every notation at once: one heading per ellipsoid, one line per notation it offers */ \
+    X(fraAlleAUS) \
+    X(labAlleA) X(texAlleA1) X(texAlleA2) X(texAlleA3) X(texAlleA4) X(texAlleA5) X(texAlleA6) \
+    X(texAlleA8) \
+    X(labAlleB) X(texAlleB1) X(texAlleB2) X(texAlleB3) X(texAlleB7) \
+    X(labAlleC) X(texAlleC1) X(texAlleC2) X(texAlleC3) X(texAlleC4) X(texAlleC5) X(texAlleC6) \
     /* How exact the shown result is; emptied with the output mask */ \
     X(labGenauigkeit)
 // clang-format on
@@ -98,6 +104,16 @@ inline constexpr std::array<Element, 24> kOutputFields = {
     Element::texAmtOstAUS,       Element::texAmtNordAUS,    Element::labAmtNachbar,
 };
 
+// The list of every notation at once, in reading order: each ellipsoid's
+// heading followed by its lines (model/all_notations.h says which is which).
+inline constexpr std::array<Element, 20> kAllNotationsRows = {
+    Element::labAlleA,  Element::texAlleA1, Element::texAlleA2, Element::texAlleA3,
+    Element::texAlleA4, Element::texAlleA5, Element::texAlleA6, Element::texAlleA8,
+    Element::labAlleB,  Element::texAlleB1, Element::texAlleB2, Element::texAlleB3,
+    Element::texAlleB7, Element::labAlleC,  Element::texAlleC1, Element::texAlleC2,
+    Element::texAlleC3, Element::texAlleC4, Element::texAlleC5, Element::texAlleC6,
+};
+
 class CalcScreen : public MessageSink {
 public:
     // Text of a field, caption of a label or frame.
@@ -120,10 +136,12 @@ public:
     virtual std::string localeDecimalSeparator() const = 0;
 
     // AusgabeReset: empties every output field, in the order of kOutputFields,
-    // and then the accuracy line that belongs to their result. Changes no
-    // visibility and leaves labStreifenbreite alone.
+    // the list of every notation, and then the accuracy line that belongs to
+    // their result. Changes no visibility and leaves labStreifenbreite alone.
     virtual void AusgabeReset() {
         for (Element e : kOutputFields)
+            setText(e, std::string());
+        for (Element e : kAllNotationsRows)
             setText(e, std::string());
         setText(Element::labGenauigkeit, std::string());
     }

@@ -75,6 +75,7 @@ private:
     void buildCopyButton();
     std::string shownResultLine() const;
     void copyResult();
+    void copyListLine(Element line);
     void outputChanged();
     void typeIntoField(Element field, const std::string& text);
 

@@ -97,7 +97,9 @@ private:
     std::array<QGroupBox*, 2> ellipsoidFrames_{};
     std::array<QGroupBox*, 2> formatFrames_{};
     std::array<std::array<ScreenButton*, kEllipsoidButtonCount>, 2> ellipsoidButtons_{};
-    std::array<std::array<ScreenButton*, kFormatCount>, 2> formatButtons_{};
+    // Each notation's button in code order; the output side's last one is
+    // "Alle Schreibweisen".
+    std::array<std::array<ScreenButton*, kFormatCount + 1>, 2> formatButtons_{};
     ScreenButton* comZahlenEingabe_ = nullptr;
     ScreenButton* comBeenden_ = nullptr;
     ScreenButton* comSoGehts_ = nullptr;
