@@ -170,22 +170,17 @@ void alleSchreibweisenBerechnen(CalcScreen& screen, ProgramState& state) {
         bool value;
     };
     std::vector<Shown> shown;
-    // The run whose traces beside the input stay: the first that wrote a
-    // result (a failed run empties the Gauss-Krueger input's meridian).
+    // The run whose traces stay on the screen: the first that wrote a
+    // result (its meridian beside a Gauss-Krueger input), or, where none
+    // did, the first.
     std::optional<LineRunScreen> kept;
     Arbeitsvariablen keptCalc;
-    bool keptWrote = false;
+    bool keptWrote = false, anyInputTaken = false;
     for (const AllNotationsLine& line : kAllNotationsLines) {
         ProgramState single{jobOfLine(state.job, line), state.calc};
         LineRunScreen run(screen);
         const RunEnd end = runConversion(run, single);
-        if (end == RunEnd::InputRefused) {
-            // The same input for every line: refused once, as it would be
-            // for a single conversion.
-            run.replayAll();
-            state.calc = single.calc;
-            return;
-        }
+        anyInputTaken = anyInputTaken || end != RunEnd::InputRefused;
         if (!kept || (!keptWrote && end == RunEnd::Written)) {
             kept.emplace(run);
             keptCalc = single.calc;
@@ -196,8 +191,15 @@ void alleSchreibweisenBerechnen(CalcScreen& screen, ProgramState& state) {
         else
             shown.push_back({run.reason(), false});
     }
-    kept->replayInputTexts();
     state.calc = keptCalc;
+    if (!anyInputTaken) {
+        // An input no notation takes is refused once, as a single
+        // conversion refuses it. (Some checks depend on the output: a
+        // latitude beyond 84° is refused only for UTM.)
+        kept->replayAll();
+        return;
+    }
+    kept->replayInputTexts();
 
     for (const AllNotationsGroup& group : kAllNotationsGroups)
         screen.setText(group.heading, headingOf(group, state.job));

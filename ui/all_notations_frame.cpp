@@ -3,6 +3,7 @@
 #include "model/all_notations.h"
 #include "ui/look.h"
 
+#include <QFont>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -10,7 +11,6 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScrollArea>
-#include <QVBoxLayout>
 
 #include <vector>
 
@@ -19,6 +19,8 @@ namespace {
 
 // Where the output masks are, in twips.
 constexpr int kLeft = 7500, kTop = 4995, kWidth = 7350, kHeight = 3000;
+// The scrolling list inside the frame, below its caption.
+constexpr int kScrollLeft = 75, kScrollTop = 300;
 constexpr const char* kCaption = "Ausgabe: Alle Schreibweisen";
 
 QString qs(std::string_view text) {
@@ -76,10 +78,15 @@ private:
     QScrollArea* scroll_;
 };
 
+// Underlined, and otherwise the list's (zoomed, bold) font: a font that sets
+// only that inherits family, size and weight from the parent. (A style sheet
+// would take the colours from the desktop palette instead of the screen's.)
 QLabel* makeHeading(QWidget* parent) {
     auto* heading = new QLabel(parent);
     heading->setWordWrap(true);
-    heading->setStyleSheet(QStringLiteral("font-weight: bold"));
+    QFont underlined;
+    underlined.setUnderline(true);
+    heading->setFont(underlined);
     return heading;
 }
 
@@ -95,17 +102,17 @@ QGroupBox* buildAllNotationsFrame(QWidget* screen, MaskWidgets& masks,
     frame->hide();
     masks.byElement[static_cast<std::size_t>(Element::fraAlleAUS)] = frame;
 
-    // The zoom scales the frame and the scroll area with their font; the
-    // lines inside inherit that font and follow the area by its layout.
-    auto* frameLayout = new QVBoxLayout(frame);
-    frameLayout->setContentsMargins(look::px(75), look::px(60), look::px(75), look::px(75));
+    // The zoom scales the frame and the scroll area, placed in layout pixels
+    // as every element is, with their font; the lines inside inherit that
+    // font and follow the area by its own layout.
     auto* scroll = new QScrollArea(frame);
+    scroll->setGeometry(look::twipRect(kScrollLeft, kScrollTop, kWidth - 2 * kScrollLeft,
+                                       kHeight - kScrollTop - kScrollLeft));
     scroll->setObjectName(QStringLiteral("scrAlle"));
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setFont(look::smallFont());
-    frameLayout->addWidget(scroll);
 
     auto* content = new QWidget;
     auto* grid = new QGridLayout(content);

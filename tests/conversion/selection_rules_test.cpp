@@ -15,7 +15,8 @@ using S = SelectionSide;
 // The screen as the rules leave it: what each button shows, nothing else.
 struct ShownSelection : SelectionView {
     std::array<std::array<bool, 3>, 2> ellipsoidChosen{}, ellipsoidEnabled{};
-    std::array<std::array<bool, 8>, 2> formatChosen{}, formatEnabled{};
+    // By code: 1 to 8 and "Alle Schreibweisen" (9).
+    std::array<std::array<bool, 10>, 2> formatChosen{}, formatEnabled{};
     bool continueEnabled = true;
     bool officialEnabled = true, officialChecked = true;
     std::string officialTooltip = "?";
@@ -168,6 +169,38 @@ TEST_F(Selection, OfficialChoiceIsKeptAcrossOtherPairsAndReturns) {
     rules.pressEllipsoid(S::Start, kBessel);
     rules.pressEllipsoid(S::Target, kGrs80);
     EXPECT_FALSE(job.Amtlich);
+}
+
+// "Alle Schreibweisen" needs no target ellipsoid: offered from the start,
+// kept whatever ellipsoid is pressed, and with it the official box follows
+// the start alone (the list holds Bessel and GRS80 lines).
+TEST_F(Selection, AllNotationsNeedNoTargetAndOfferTheOfficialBoxByTheStart) {
+    rules.load();
+    rules.pressEllipsoid(S::Start, kBessel);
+    EXPECT_EQ(view.offered(S::Target), "0000000"); // no target chosen yet
+    EXPECT_TRUE(view.formatEnabled[1][kAlleSchreibweisen]);
+    rules.pressFormat(S::Start, kGaussKrueger);
+    rules.pressFormat(S::Target, kAlleSchreibweisen);
+    EXPECT_TRUE(view.formatChosen[1][kAlleSchreibweisen]);
+    EXPECT_TRUE(view.continueEnabled);
+    EXPECT_TRUE(view.officialEnabled); // Bessel start, target still GRS80
+    rules.pressEllipsoid(S::Target, kHayford);
+    EXPECT_TRUE(view.officialEnabled);
+    EXPECT_EQ(job.FormatAUS, kAlleSchreibweisen);
+    rules.chooseOfficial(true);
+    EXPECT_TRUE(job.Amtlich);
+    ASSERT_TRUE(rules.pressZahlenEingabe());
+    EXPECT_EQ(job.Aufgabe, "79");
+
+    rules.pressEllipsoid(S::Start, kHayford); // no Bessel <-> GRS80 line from ED50
+    EXPECT_FALSE(view.officialEnabled);
+    EXPECT_FALSE(job.Amtlich);
+    EXPECT_EQ(job.FormatAUS, kAlleSchreibweisen);
+    rules.pressFormat(S::Target, kGradDezimal); // another choice replaces it
+    EXPECT_FALSE(view.formatChosen[1][kAlleSchreibweisen]);
+    EXPECT_TRUE(view.formatChosen[1][kGradDezimal]);
+    rules.pressFormat(S::Start, kAlleSchreibweisen); // no input of that kind
+    EXPECT_EQ(job.FormatEIN, 0);
 }
 
 TEST_F(Selection, WithoutTheGridTheBoxStaysDisabledAndSaysWhy) {

@@ -112,6 +112,13 @@ int main(int argc, char** argv) {
     p.click("comKrummboegleGrad");
     p.click("comRechnen");
     ok &= capture(p.calc(), file("foBerechnungen"));
+    // The same point in every notation at once.
+    p.click("comStartoption");
+    p.openTask("comGRSEin", "comGRSAus", "comGradDezEIN", "comAlleAUS");
+    maximize(p.calc());
+    p.click("comKrummboegleGrad");
+    p.click("comRechnen");
+    ok &= capture(p.calc(), file("foBerechnungen-alle"));
     if (all) {
         for (const Task& t : kMoreTasks) {
             p.click("comStartoption");

@@ -1,0 +1,286 @@
+// "Alle Schreibweisen" against the single conversions: for random points in
+// every input notation, each line of the list must be exactly what the
+// single conversion to that ellipsoid and notation shows (its copy line), or
+// the reason it gives; and the list must refuse an input as a single
+// conversion does, leaving nothing else behind.
+#include "conversion/all_notations.h"
+#include "conversion/official_datum.h"
+#include "conversion/pasted_coordinate.h"
+#include "conversion/result_line.h"
+#include "driver_test_support.h"
+#include "model/all_notations.h"
+#include "model/notations.h"
+#include "validation/field_events.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace lw {
+namespace {
+
+using test::DriverBench;
+
+// What one input is: the start, the notation and its typed fields and options.
+struct Input {
+    const char* start;
+    int format;
+    std::vector<std::pair<Element, std::string>> fields;
+    std::vector<Element> options;
+    bool amtlich = false;
+};
+
+void typeInput(DriverBench& bench, const Input& input) {
+    for (const auto& [field, text] : input.fields)
+        bench.screen.type(field, text);
+    const Notation* notation = notationOf(input.format);
+    for (Element option : input.options) {
+        // The option's partner in its pair (N/S, E/W, 3°/6°).
+        for (std::span<const Element> group : {notation->hemisphereOptions, notation->stripOptions})
+            for (std::size_t i = 0; i < group.size(); ++i)
+                if (group[i] == option)
+                    bench.screen.check(option, group[i ^ 1]);
+    }
+    bench.state.job.Amtlich = input.amtlich;
+    // Leaving the zone field sets the zone's limits, as a user's move does.
+    if (notation->utm)
+        onLostFocus(bench.screen, bench.state, notation->inputFields.front());
+}
+
+// What the single conversion shows: the copy line, or the last message as
+// the list writes it.
+struct Single {
+    std::string text;
+    bool value;
+};
+
+std::string oneLine(const std::string& message) {
+    std::string line;
+    for (char c : message)
+        if (c == '\r' || c == '\n') {
+            if (!line.empty() && line.back() != ' ')
+                line += ' ';
+        } else {
+            line += c;
+        }
+    while (!line.empty() && line.back() == ' ')
+        line.pop_back();
+    return line;
+}
+
+Single singleConversion(const Input& input, const char* target, int format) {
+    DriverBench bench(input.start, target, input.format, format);
+    typeInput(bench, input);
+    bench.press();
+    std::vector<std::string> texts;
+    for (Element e : outputMaskFields(format))
+        texts.push_back(bench.screen.text(e));
+    const std::string line = resultLine(format, target, texts);
+    if (!line.empty())
+        return {line, true};
+    return {bench.screen.messages.empty() ? "" : oneLine(bench.screen.messages.back().text), false};
+}
+
+// A decimal-degree input on `start`, optionally carried into another input
+// notation of `start` by a single conversion and its copy line read back as
+// a paste: every input notation with realistic texts.
+std::optional<Input> randomInput(std::mt19937& rng) {
+    std::uniform_int_distribution<int> pick(0, 2);
+    const char* start = kEllipsoidLetters[static_cast<std::size_t>(pick(rng))].jobName;
+    // Half in and around Germany, where every notation exists.
+    std::uniform_real_distribution<double> anyLat(-89.0, 89.0), anyLon(-179.9, 179.9);
+    std::uniform_real_distribution<double> deLat(46.5, 55.5), deLon(5.0, 16.0);
+    const bool germany = rng() % 2 == 0;
+    const double lat = germany ? deLat(rng) : anyLat(rng);
+    const double lon = germany ? deLon(rng) : anyLon(rng);
+    char latText[32], lonText[32];
+    std::snprintf(latText, sizeof latText, "%.6f", std::abs(lat));
+    std::snprintf(lonText, sizeof lonText, "%.6f", std::abs(lon));
+    Input input{start,
+                kGradDezimal,
+                {{Element::texBreite, latText}, {Element::texLaenge, lonText}},
+                {lat < 0 ? Element::optDezS : Element::optDezN,
+                 lon < 0 ? Element::optDezW : Element::optDezE}};
+
+    std::vector<int> others;
+    for (const Notation& n : kNotations)
+        if (offersNotation(start, n.code))
+            others.push_back(n.code);
+    const int format = others[rng() % others.size()];
+    if (format == kGradDezimal)
+        return input;
+    const Single carried = singleConversion(input, start, format);
+    if (!carried.value)
+        return std::nullopt; // no such input for this point
+    const std::optional<PastedCoordinate> pasted =
+        recognisePastedCoordinate(format, carried.text, start);
+    if (!pasted)
+        return std::nullopt;
+    Input other{start, format, pasted->fields, pasted->options};
+    return other;
+}
+
+class AllNotations : public ::testing::Test {
+protected:
+    OfficialDatumModule module_{{LW_TEST_OFFICIAL_MODULE}};
+    ScopedOfficialDatum use_{module_};
+
+    static DriverBench listOf(const Input& input) {
+        DriverBench bench(input.start, kGRS80, input.format, kAlleSchreibweisen);
+        typeInput(bench, input);
+        bench.press();
+        return bench;
+    }
+
+    // Every line is the single conversion's; where no single conversion
+    // takes the input, the list refuses it as the first one does.
+    static void expectEverySingle(const Input& input, const DriverBench& list,
+                                  const std::string& where) {
+        const bool refused = std::all_of(kAllNotationsRows.begin(), kAllNotationsRows.end(),
+                                         [&](Element e) { return list.screen.text(e).empty(); });
+        if (refused) {
+            DriverBench single(input.start, kGRS80, input.format, kGradDezimal);
+            typeInput(single, input);
+            single.press();
+            EXPECT_FALSE(single.screen.messages.empty()) << where;
+            EXPECT_EQ(list.screen.events(), single.screen.events()) << where;
+        }
+        for (const AllNotationsLine& line : kAllNotationsLines) {
+            if (refused) {
+                EXPECT_FALSE(singleConversion(input, line.ellipsoid, line.format).value)
+                    << where << " " << allNotationsLabel(line);
+                continue;
+            }
+            const Single single = singleConversion(input, line.ellipsoid, line.format);
+            EXPECT_EQ(list.screen.text(line.field), single.text)
+                << where << " " << allNotationsLabel(line);
+            EXPECT_EQ(list.screen.isEnabled(line.field), single.value)
+                << where << " " << allNotationsLabel(line);
+        }
+    }
+};
+
+TEST_F(AllNotations, EveryLineIsTheSingleConversionForRandomPoints) {
+    std::mt19937 rng(20261209);
+    int points = 0, withReason = 0, refusedInputs = 0;
+    while (points < 500) {
+        std::optional<Input> input = randomInput(rng);
+        if (!input)
+            continue;
+        input->amtlich = rng() % 4 == 0;
+        ++points;
+        const DriverBench list = listOf(*input);
+        expectEverySingle(*input, list, input->fields.front().second);
+        const bool refused = list.screen.text(Element::labAlleA).empty();
+        refusedInputs += refused;
+        if (!refused) {
+            EXPECT_TRUE(list.screen.sounds.empty()) << "a list plays no alarm";
+            for (const AllNotationsLine& line : kAllNotationsLines)
+                withReason += !list.screen.isEnabled(line.field);
+        }
+    }
+    // The random points reach the lines with reasons (Gauss-Krueger outside
+    // Germany, BeTA2007 beyond its grid) and inputs refused as a whole
+    // (beyond 84° N and 80° S), not only values.
+    EXPECT_GT(withReason, 100);
+    EXPECT_GT(refusedInputs, 0);
+}
+
+Input decimal(const char* start, const char* lat, const char* lon, bool south = false) {
+    return {start,
+            kGradDezimal,
+            {{Element::texBreite, lat}, {Element::texLaenge, lon}},
+            {south ? Element::optDezS : Element::optDezN, Element::optDezE}};
+}
+
+// Outside Germany the Gauss-Krueger line gives the reason of the
+// Gauss-Krueger output; the others show their values.
+TEST_F(AllNotations, OutsideGermanyTheGaussKruegerLineGivesItsReason) {
+    const Input input = decimal(kGRS80, "43.6", "1.44");
+    const DriverBench list = listOf(input);
+    expectEverySingle(input, list, "Toulouse");
+    EXPECT_FALSE(list.screen.isEnabled(Element::texAlleB7));
+    EXPECT_FALSE(list.screen.text(Element::texAlleB7).empty());
+    for (Element e : {Element::texAlleA4, Element::texAlleB3, Element::texAlleC6})
+        EXPECT_TRUE(list.screen.isEnabled(e)) << elementName(e);
+    EXPECT_EQ(list.screen.text(Element::labAlleA), "GRS80 (WGS84, ETRS89): kein Datumsübergang");
+    EXPECT_TRUE(list.screen.messages.empty());
+    EXPECT_TRUE(list.screen.sounds.empty());
+}
+
+// Above 84° N every geographic input check refuses the point, whatever the
+// output: the list refuses it once, as each single conversion would.
+TEST_F(AllNotations, AboveEightyFourNorthTheInputIsRefusedOnce) {
+    const Input input = decimal(kGRS80, "85.5", "10.25");
+    const DriverBench list = listOf(input);
+    expectEverySingle(input, list, "85.5");
+    ASSERT_EQ(list.screen.messages.size(), 1u);
+    EXPECT_EQ(list.screen.messages[0].text,
+              "Die nördliche Breite muss kleiner sein als 84°.\r\n\r\nAb 84° beginnt UPS");
+}
+
+// With "Amtliche Umrechnung" the Bessel group goes through BeTA2007; a point
+// outside the grid gives its reason there and only there.
+TEST_F(AllNotations, OfficialDatumForTheBesselGroupOnly) {
+    Input inside = decimal(kGRS80, "48.436333", "9.967967");
+    inside.amtlich = true;
+    const DriverBench list = listOf(inside);
+    expectEverySingle(inside, list, "inside");
+    EXPECT_EQ(list.screen.text(Element::labAlleB),
+              "Bessel (DHDN): Datumsübergang amtlich (BeTA2007)");
+    EXPECT_EQ(list.screen.text(Element::labAlleC),
+              "Hayford (ED50): Datumsübergang Molodensky (3 Parameter, Westeuropa): gegenüber "
+              "ED50 der Landesnetze etwa 10 m");
+
+    Input outside = decimal(kGRS80, "44.5", "9.9");
+    outside.amtlich = true;
+    const DriverBench far = listOf(outside);
+    expectEverySingle(outside, far, "outside");
+    for (Element e : {Element::texAlleB1, Element::texAlleB2, Element::texAlleB3})
+        EXPECT_EQ(far.screen.text(e),
+                  "Der Punkt liegt außerhalb des Gebiets der amtlichen Umrechnung BeTA2007. Ohne "
+                  "das Häkchen rechnet Lagewandler mit der Näherung nach Molodensky, etwa 3 m "
+                  "genau.");
+    EXPECT_TRUE(far.screen.isEnabled(Element::texAlleA1));
+    EXPECT_TRUE(far.screen.isEnabled(Element::texAlleC1));
+}
+
+// An input no notation takes is refused once, with exactly the calls of a
+// single conversion, and the list stays empty.
+TEST_F(AllNotations, ARefusedInputIsRefusedOnceAsInASingleConversion) {
+    for (const Input& input : {decimal(kGRS80, "91", "9.9"), decimal(kBessel, "48", "181"),
+                               decimal(kHayford, "", "9")}) {
+        DriverBench single(input.start, kGRS80, input.format, kGradMinuten);
+        typeInput(single, input);
+        single.press();
+        ASSERT_FALSE(single.screen.messages.empty());
+
+        const DriverBench list = listOf(input);
+        EXPECT_EQ(list.screen.events(), single.screen.events()) << input.fields[0].second;
+        for (Element e : kAllNotationsRows)
+            EXPECT_EQ(list.screen.text(e), "") << elementName(e);
+    }
+}
+
+// The whole list as "Ergebnis kopieren" copies it: label and text, one line
+// per notation in list order.
+TEST_F(AllNotations, TheCopiedListNamesEveryLine) {
+    const DriverBench list = listOf(decimal(kGRS80, "48.436333", "9.967967"));
+    const std::string text = allNotationsText(list.screen);
+    std::vector<std::string> lines;
+    for (std::size_t start = 0, end; start <= text.size(); start = end + 1) {
+        end = std::min(text.find('\n', start), text.size());
+        lines.push_back(text.substr(start, end - start));
+    }
+    ASSERT_EQ(lines.size(), kAllNotationsLines.size());
+    EXPECT_EQ(lines[3], "GRS80 UTM zivil: 32U 0571595 5365251");
+    EXPECT_EQ(lines[10], "Bessel Gauß-Krüger: R 3571699.02 H 5366959.2 E009°");
+    EXPECT_EQ(lines[16], "Hayford UTM referentiell: 32U NU 7167865451 ED50");
+}
+
+} // namespace
+} // namespace lw
