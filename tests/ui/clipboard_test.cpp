@@ -3,13 +3,16 @@
 // shortcut, and the paste of the context menu and of the middle click.
 #include "ui_test_support.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 
 using namespace lw;
 using namespace lw::ui;
@@ -36,6 +39,7 @@ private slots:
     void shortcutCopiesTheShownResultOnly();
     void contextMenuPasteFillsTheMask();
     void middleClickPastesTheSelection();
+    void listLinesByTheKeyboard();
 };
 
 void ClipboardTest::copyButtonCoversNothingOnSmallDisplays() {
@@ -112,6 +116,53 @@ void ClipboardTest::middleClickPastesTheSelection() {
     settle();
     QCOMPARE(p.text("texBreite"), QStringLiteral("48.5"));
     QCOMPARE(p.text("texLaenge"), QStringLiteral("9.25"));
+}
+
+// The list of every notation from the keyboard: Up and Down move between the
+// lines (past a greyed one), Ctrl+C and Enter copy the line, Ctrl+Shift+C the
+// whole list; the focused line scrolls into view at 1024 x 768; a screen
+// reader reads label and value.
+void ClipboardTest::listLinesByTheKeyboard() {
+    RunningProgram p;
+    p.openTask("comGRSEin", "comGRSAus", "comGradDezEIN", "comAlleAUS");
+    QWidget* screen = p.calc();
+    screen->showNormal();
+    screen->resize(1024, 768);
+    p.find<QLineEdit>("texBreite")->setText(QStringLiteral("33.867778"));
+    p.click("optDezS");
+    p.find<QLineEdit>("texLaenge")->setText(QStringLiteral("151.207222"));
+    p.click("comRechnen");
+    settle();
+
+    auto* amtlich = p.find<QLineEdit>("texAlleA8"); // south of the equator: greyed
+    QVERIFY(!amtlich->isEnabled());
+    auto* reference = p.find<QLineEdit>("texAlleA6");
+    reference->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(reference, Qt::Key_Down);
+    auto* besselDecimal = p.find<QLineEdit>("texAlleB1");
+    QVERIFY(besselDecimal->hasFocus()); // past the greyed UTM amtlich line
+    QTest::keyClick(besselDecimal, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), besselDecimal->text());
+    QTest::keyClick(besselDecimal, Qt::Key_Up);
+    QVERIFY(reference->hasFocus());
+    QTest::keyClick(reference, Qt::Key_Return);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("56H LH 3417451058"));
+
+    auto* last = p.find<QLineEdit>("texAlleC6");
+    last->setFocus(Qt::TabFocusReason);
+    settle();
+    auto* scroll = p.find<QScrollArea>("scrAlle");
+    const QPoint inViewport = last->mapTo(scroll->viewport(), QPoint(0, last->height() - 1));
+    QVERIFY(scroll->viewport()->rect().contains(inViewport));
+    QVERIFY(QRect(0, 0, 1024, 768).contains(scroll->mapTo(screen, scroll->rect().bottomRight())));
+
+    pressCopyShortcut(last);
+    QVERIFY(QGuiApplication::clipboard()->text().startsWith(
+        QStringLiteral("GRS80 Grad (dezimal): S33.867778 E151.207222\nGRS80 Grad / Minuten: ")));
+
+    QAccessibleInterface* read = QAccessible::queryAccessibleInterface(last);
+    QCOMPARE(read->text(QAccessible::Name), QStringLiteral("Hayford UTM referentiell"));
+    QCOMPARE(read->text(QAccessible::Value), last->text());
 }
 
 QTEST_MAIN(ClipboardTest)
