@@ -1,7 +1,8 @@
 // Fuzzes the whole calculation: an arbitrary job (every ellipsoid pair and
 // format pair), arbitrary field texts or key sequences, then "Berechnung".
 // After the run either no output field holds anything new, or every written
-// output field has the shape of its notation and no non-number in it.
+// output field has the shape of its notation and no non-number in it; the
+// list of every notation writes its lines only, none garbled.
 //
 // Input layout: byte 0 input format, byte 1 output format, byte 2 start and
 // target ellipsoid, byte 3 option states; the rest are field texts separated
@@ -68,7 +69,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     lw::test::FakeScreen screen;
     lw::ProgramState state;
     int in = 1 + data[0] % 7;
-    int out = 1 + data[1] % 7;
+    // The top sixteen values of byte 1 ask for the list of every notation.
+    const bool list = data[1] >= 0xF0;
+    int out = list ? lw::kAlleSchreibweisen : 1 + data[1] % 7;
     const char* names[] = {lw::kGRS80, lw::kBessel, lw::kHayford};
     state.job.StartEllipsoid = names[data[2] % 3];
     state.job.ZielEllipsoid = names[(data[2] / 3) % 3];
@@ -99,6 +102,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     screen.clearLog();
     lw::comRechnenClick(screen, state);
 
+    if (list) {
+        // The list writes its own rows only, never an output mask; a line
+        // with a value (enabled) holds no non-number.
+        for (Element e : lw::kAllNotationsRows)
+            if (screen.isEnabled(e))
+                lw::fuzz::require(!lw::fuzz::looksGarbled(screen.text(e)), "garbled list line",
+                                  screen.text(e));
+        for (Element e : lw::kOutputFields)
+            lw::fuzz::require(screen.text(e).empty(), "output mask written by the list",
+                              std::string(lw::elementName(e)));
+        return 0;
+    }
     bool anyWritten = false;
     for (Element e : lw::kOutputFields) {
         std::string t = screen.text(e);
