@@ -110,21 +110,8 @@ private:
     std::string lastMessage_;
 };
 
-// Message boxes break lines with CR LF (or LF); in a list line every break
-// becomes one blank.
 std::string LineRunScreen::reason() const {
-    std::string line;
-    for (char c : lastMessage_) {
-        if (c == '\r' || c == '\n') {
-            if (!line.empty() && line.back() != ' ')
-                line += ' ';
-        } else {
-            line += c;
-        }
-    }
-    while (!line.empty() && line.back() == ' ')
-        line.pop_back();
-    return line;
+    return messageAsOneLine(lastMessage_);
 }
 
 char pairLetterOf(std::string_view ellipsoid) {
@@ -208,6 +195,21 @@ void alleSchreibweisenBerechnen(CalcScreen& screen, ProgramState& state) {
         screen.setEnabled(kAllNotationsLines[i].field, shown[i].value);
     }
     screen.setText(Element::labGenauigkeit, squareNote(state.job));
+}
+
+std::string messageAsOneLine(const std::string& message) {
+    std::string line;
+    for (char c : message) {
+        if (c == '\r' || c == '\n') {
+            if (!line.empty() && line.back() != ' ')
+                line += ' ';
+        } else {
+            line += c;
+        }
+    }
+    while (!line.empty() && line.back() == ' ')
+        line.pop_back();
+    return line;
 }
 
 std::string allNotationsText(const CalcScreen& screen) {

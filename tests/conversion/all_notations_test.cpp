@@ -58,20 +58,6 @@ struct Single {
     bool value;
 };
 
-std::string oneLine(const std::string& message) {
-    std::string line;
-    for (char c : message)
-        if (c == '\r' || c == '\n') {
-            if (!line.empty() && line.back() != ' ')
-                line += ' ';
-        } else {
-            line += c;
-        }
-    while (!line.empty() && line.back() == ' ')
-        line.pop_back();
-    return line;
-}
-
 Single singleConversion(const Input& input, const char* target, int format) {
     DriverBench bench(input.start, target, input.format, format);
     typeInput(bench, input);
@@ -82,7 +68,9 @@ Single singleConversion(const Input& input, const char* target, int format) {
     const std::string line = resultLine(format, target, texts);
     if (!line.empty())
         return {line, true};
-    return {bench.screen.messages.empty() ? "" : oneLine(bench.screen.messages.back().text), false};
+    return {bench.screen.messages.empty() ? ""
+                                          : messageAsOneLine(bench.screen.messages.back().text),
+            false};
 }
 
 // A decimal-degree input on `start`, optionally carried into another input

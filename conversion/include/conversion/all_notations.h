@@ -24,4 +24,8 @@ void alleSchreibweisenBerechnen(CalcScreen& screen, ProgramState& state);
 // the list is empty.
 std::string allNotationsText(const CalcScreen& screen);
 
+// A message box's text as a list line gives it: every line break (CR LF or
+// LF, also several) one blank.
+std::string messageAsOneLine(const std::string& message);
+
 } // namespace lw
