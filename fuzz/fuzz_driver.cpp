@@ -57,6 +57,9 @@ const std::vector<Shape>& outputShapes(int format) {
         {{Element::texGKRechtsAUS, std::regex("[1-9][0-9]{6}([.,][0-9]{1,2})?")},
          {Element::texGKHochAUS, std::regex("[1-9][0-9]{6}([.,][0-9]{1,2})?")},
          {Element::texMeridianAUS, std::regex("E0[01][0-9]°")}},
+        // The zone (1 to 60) in the easting's millions, both to the centimetre.
+        {{Element::texAmtOstAUS, std::regex("[1-6]?[0-9][0-9]{6}\\.[0-9]{2}")},
+         {Element::texAmtNordAUS, std::regex("[0-9]{1,7}\\.[0-9]{2}")}},
     };
     return shapes[static_cast<std::size_t>(format - 1)];
 }
@@ -68,10 +71,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     lw::test::FakeScreen screen;
     lw::ProgramState state;
-    int in = 1 + data[0] % 7;
+    int in = 1 + data[0] % 8;
     // The top sixteen values of byte 1 ask for the list of every notation.
     const bool list = data[1] >= 0xF0;
-    int out = list ? lw::kAlleSchreibweisen : 1 + data[1] % 7;
+    int out = list ? lw::kAlleSchreibweisen : 1 + data[1] % 8;
     const char* names[] = {lw::kGRS80, lw::kBessel, lw::kHayford};
     state.job.StartEllipsoid = names[data[2] % 3];
     state.job.ZielEllipsoid = names[(data[2] / 3) % 3];

@@ -4,30 +4,20 @@
 #pragma once
 
 #include "model/job.h"
+#include "model/notations.h"
 #include "model/screen.h"
 #include "support/fake_screen.h"
 #include "validation/field_events.h"
 
+#include <span>
 #include <string>
 #include <vector>
 
 namespace lw::fuzz {
 
-// The input fields of a notation (1..7), in the order of its mask.
-inline const std::vector<Element>& inputFields(int format) {
-    static const std::vector<std::vector<Element>> fields = {
-        {Element::texBreite, Element::texLaenge},
-        {Element::texBreiteGrad, Element::texBreiteMinute, Element::texLaengeGrad,
-         Element::texLaengeMinute},
-        {Element::texBGrad, Element::texBMinute, Element::texBSekunde, Element::texLGrad,
-         Element::texLMinute, Element::texLSekunde},
-        {Element::texZone, Element::texRechts, Element::texHoch},
-        {Element::texZoneM, Element::tex100km, Element::tex10km, Element::tex1km, Element::tex100m,
-         Element::tex10m, Element::tex1m},
-        {Element::texREFZone, Element::texREF100, Element::texREFZiffern},
-        {Element::texGKRechts, Element::texGKHoch},
-    };
-    return fields[static_cast<std::size_t>(format - 1)];
+// The input fields of a notation (1..8), in the order of its mask.
+inline std::span<const Element> inputFields(int format) {
+    return notationOf(format)->inputFields;
 }
 
 // Field texts separated by 0x1F.
@@ -66,7 +56,7 @@ inline void typeInto(test::FakeScreen& screen, ProgramState& state, Element fiel
 inline void fillFields(test::FakeScreen& screen, ProgramState& state, int format,
                        const std::string& input) {
     std::vector<std::string> texts = splitFields(input);
-    const std::vector<Element>& fields = inputFields(format);
+    const std::span<const Element> fields = inputFields(format);
     for (std::size_t i = 0; i < fields.size() && i < texts.size(); ++i) {
         if (!texts[i].empty() && texts[i][0] == '\x1e')
             typeInto(screen, state, fields[i], texts[i].substr(1));

@@ -40,12 +40,12 @@ void setOptions(lw::test::FakeScreen& screen, std::uint8_t bits) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 3)
         return 0;
-    int format = 1 + data[0] % 7;
+    int format = 1 + data[0] % 8;
     lw::test::FakeScreen screen;
     lw::ProgramState state;
     setOptions(screen, data[1]);
     state.job.FormatEIN = static_cast<std::uint8_t>(format);
-    state.job.FormatAUS = static_cast<std::uint8_t>(1 + (data[2] & 7) % 7);
+    state.job.FormatAUS = static_cast<std::uint8_t>(1 + (data[2] & 7));
     const char* names[] = {lw::kGRS80, lw::kBessel, lw::kHayford};
     state.job.StartEllipsoid = names[(data[2] >> 3) % 3];
     state.job.ZielEllipsoid = names[(data[2] >> 5) % 3];
@@ -85,6 +85,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         break;
     case 7:
         lw::GKPruefen(screen, state);
+        accepted = state.calc.blnEingabeOK;
+        break;
+    case 8:
+        lw::UTMAmtlichPruefen(screen, state);
         accepted = state.calc.blnEingabeOK;
         break;
     }
