@@ -1,6 +1,7 @@
 #include "ui/calculation_screen.h"
 
 #include "conversion/driver.h"
+#include "conversion/pasted_notation.h"
 #include "model/notations.h"
 #include "ui/look.h"
 #include "ui/texts.h"
@@ -218,6 +219,20 @@ void CalculationScreen::MaskenEinrichten() {
         nameForScreenReaders(frame, false);
         frame->show();
     }
+}
+
+// The masks of the job with the new input, as a screen opened for it shows
+// them: the old input mask hidden, the new one empty, the focus in its first
+// field (which empties the output).
+void CalculationScreen::switchInputNotation(int notation) {
+    if (const Notation* old = notationOf(inputFormatOfTask(state_.job.Aufgabe)))
+        masks_.frame(old->inputFrame)->hide();
+    state_.job = jobWithInputNotation(state_.job, notation);
+    for (Element field : notationOf(notation)->inputFields)
+        setText(field, std::string());
+    MaskenEinrichten();
+    focusFirstField();
+    emit inputNotationSwitched(notation);
 }
 
 void CalculationScreen::focusFirstField() {
