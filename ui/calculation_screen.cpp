@@ -224,7 +224,10 @@ void CalculationScreen::MaskenEinrichten() {
 // The masks of the job with the new input, as a screen opened for it shows
 // them: the old input mask hidden, the new one empty, the focus in its first
 // field (which empties the output).
+// The field left is in the mask that goes: its checks on leaving (the zone's)
+// would judge a text no longer asked for.
 void CalculationScreen::switchInputNotation(int notation) {
+    switchingInput_ = true;
     if (const Notation* old = notationOf(inputFormatOfTask(state_.job.Aufgabe)))
         masks_.frame(old->inputFrame)->hide();
     state_.job = jobWithInputNotation(state_.job, notation);
@@ -232,6 +235,7 @@ void CalculationScreen::switchInputNotation(int notation) {
         setText(field, std::string());
     MaskenEinrichten();
     focusFirstField();
+    switchingInput_ = false;
     emit inputNotationSwitched(notation);
 }
 
@@ -355,7 +359,8 @@ void CalculationScreen::fieldGotFocus(Element field) {
 }
 
 void CalculationScreen::fieldLostFocus(Element field) {
-    onLostFocus(*this, state_, field);
+    if (!switchingInput_)
+        onLostFocus(*this, state_, field);
 }
 
 } // namespace lw::ui

@@ -97,6 +97,7 @@ private:
     ScreenButton* comKopieren_ = nullptr;
     ClickableLabel* labBeenden_ = nullptr;
     bool closingForGood_ = false;
+    bool switchingInput_ = false; // the input mask changes for a pasted coordinate
 };
 
 } // namespace lw::ui
