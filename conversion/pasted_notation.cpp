@@ -86,6 +86,10 @@ ConversionJob jobWithInputNotation(const ConversionJob& job, int notation) {
     return next;
 }
 
+bool showsOutputMask(const ConversionJob& job) {
+    return job.FormatAUS != kKeinFormat && !job.ZielEllipsoid.empty();
+}
+
 std::optional<PastedStart> startSideOfPaste(std::string_view text, const ConversionJob& job,
                                             bool ellipsoidChosen) {
     if (job.FormatEIN != kKeinFormat && takes(job.FormatEIN, text, job.StartEllipsoid))

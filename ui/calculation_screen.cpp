@@ -234,6 +234,8 @@ void CalculationScreen::switchInputNotation(int notation) {
     for (Element field : notationOf(notation)->inputFields)
         setText(field, std::string());
     MaskenEinrichten();
+    if (!showsOutputMask(state_.job))
+        AusgabeRahmenVerbergen(*this);
     focusFirstField();
     switchingInput_ = false;
     emit inputNotationSwitched(notation);

@@ -201,6 +201,11 @@ TEST(JobWithInputNotation, KeepsEllipsoidsAndOutput) {
     // output mask; an output the table does not know stays as it is.
     job.FormatAUS = kKeinFormat;
     EXPECT_EQ(jobWithInputNotation(job, kUTMzivil).Aufgabe, "42");
+    EXPECT_FALSE(showsOutputMask(jobWithInputNotation(job, kUTMzivil)));
+    job.FormatAUS = kGradMinuten;
+    EXPECT_TRUE(showsOutputMask(jobWithInputNotation(job, kUTMzivil)));
+    job.ZielEllipsoid.clear();
+    EXPECT_FALSE(showsOutputMask(jobWithInputNotation(job, kUTMzivil)));
     job.Aufgabe = "19";
     EXPECT_EQ(jobWithInputNotation(job, kGaussKrueger).Aufgabe, "79");
     // No task yet (the selection screen): the chosen output.

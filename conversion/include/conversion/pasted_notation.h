@@ -39,6 +39,12 @@ std::string notationSwitchQuestion(int notation, std::string_view text);
 // fits every input), the task code following both.
 ConversionJob jobWithInputNotation(const ConversionJob& job, int notation);
 
+// Whether the calculation screen shows the output mask of the switched job:
+// not where the output was refused for the earlier input (Gauss-Krueger
+// from a UTM zone outside Germany takes the target away); a switch of the
+// input does not give it back.
+bool showsOutputMask(const ConversionJob& job);
+
 // What a whole coordinate pasted onto the selection screen proposes for its
 // start side.
 struct PastedStart {
