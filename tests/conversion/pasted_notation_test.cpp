@@ -78,6 +78,7 @@ TEST(OtherNotationOfPaste, IsTheOnlyOtherOneAndNeverAGuess) {
     // The mask takes it itself: nothing to ask.
     EXPECT_EQ(otherNotationOfPaste("3571686.39 5540758.79", kBessel, kGradDezimal), std::nullopt);
     EXPECT_EQ(otherNotationOfPaste("32U NU 7159565251", kGRS80, kUTMmil), std::nullopt);
+    EXPECT_EQ(otherNotationOfPaste("32U NU 76.15.52.95.51", kGRS80, kUTMmil), std::nullopt);
     // Two others take it: nothing is asked.
     EXPECT_EQ(otherNotationOfPaste("3571686.39 5540758.79", kBessel, kGradMinSek), std::nullopt);
     EXPECT_EQ(otherNotationOfPaste("32U NU 7159565251", kGRS80, kGradDezimal), std::nullopt);
