@@ -1,5 +1,6 @@
 #include "conversion/pasted_coordinate.h"
 
+#include "conversion/map_link.h"
 #include "geodesy/gauss_krueger.h"
 #include "model/notations.h"
 #include "text/utf8.h"
@@ -604,6 +605,15 @@ std::optional<PastedCoordinate> recognisePastedCoordinate(int code, std::string_
     const Notation* notation = notationOf(code);
     if (!notation)
         return std::nullopt;
+    // A link names its position in decimal degrees. Like a pasted pair of
+    // numbers without a datum name ("48.436333 9.967967"), which every
+    // ellipsoid's mask takes as its own, a link is taken in the mask of any
+    // ellipsoid: the user chose the ellipsoid the numbers are read on. (Web
+    // maps show WGS 84; on Bessel or Hayford that is some hundred metres off,
+    // as the plain pair copied from the same map would be.)
+    if (code == kGradDezimal)
+        if (const auto link = linkedPosition(text))
+            return geographic(*notation, utf8::decode(link->latitude + " " + link->longitude));
     const std::u32string decoded = utf8::decode(text);
     const auto chars = withoutDatumName(decoded, ellipsoid);
     if (!chars)

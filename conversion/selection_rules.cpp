@@ -26,11 +26,13 @@ SelectionRules::SelectionRules(ConversionJob& job, SelectionView& view,
 
 void SelectionRules::load() {
     job_ = ConversionJob{};
+    startEllipsoidChosen_ = false;
     setContinueEnabled(false);
     pressStartEllipsoid(kGrs80Button);
 }
 
 void SelectionRules::activate() {
+    startEllipsoidChosen_ = false;
     pressTargetEllipsoid(kGrs80Button);
     pressStartEllipsoid(kGrs80Button);
 }
@@ -53,10 +55,12 @@ void SelectionRules::AusgabeformateDisablen() {
 void SelectionRules::pressEllipsoid(SelectionSide side, int index) {
     if (index < 0 || index >= kEllipsoidButtonCount)
         return;
-    if (side == SelectionSide::Start)
+    if (side == SelectionSide::Start) {
+        startEllipsoidChosen_ = true;
         pressStartEllipsoid(index);
-    else
+    } else {
         pressTargetEllipsoid(index);
+    }
 }
 
 void SelectionRules::pressStartEllipsoid(int index) {

@@ -1,6 +1,9 @@
-// Fuzzes the reader of pasted coordinates with arbitrary clipboard texts.
-// Input layout: byte 0 picks the input notation (a format code); the rest is the text.
+// Fuzzes the reader of pasted coordinates with arbitrary clipboard texts,
+// in the mask of one notation and across all of them.
+// Input layout: byte 0 picks the input notation (a format code) and, by its
+// eighths, the ellipsoid of the cross-notation reading; the rest is the text.
 #include "conversion/pasted_coordinate.h"
+#include "conversion/pasted_notation.h"
 #include "fuzz_invariants.h"
 #include "geodesy/gauss_krueger.h"
 #include "model/notations.h"
@@ -85,6 +88,35 @@ std::vector<Element> sorted(std::vector<Element> options) {
     return options;
 }
 
+// Every notation named as taking the text is offered by the ellipsoid and
+// takes it; the one proposed for a mask is the only one and not the mask's.
+void checkAcrossNotations(int notation, std::string_view ellipsoid, const std::string& text) {
+    const std::vector<int> taking = notationsTakingPaste(text, ellipsoid);
+    for (int code : taking) {
+        fuzz::require(offersNotation(ellipsoid, static_cast<std::uint8_t>(code)),
+                      "taken by a notation the ellipsoid does not offer", text);
+        fuzz::require(recognisePastedCoordinate(code, text, ellipsoid).has_value(),
+                      "taken by a notation whose reader refuses it", text);
+    }
+    const auto other = otherNotationOfPaste(text, ellipsoid, notation);
+    if (other) {
+        fuzz::require(taking.size() == 1 && taking.front() == *other && *other != notation,
+                      "proposed without being the only other", text);
+        const std::string question = notationSwitchQuestion(*other, text);
+        fuzz::require(!fuzz::looksGarbled(question) || fuzz::looksGarbled(text), "question garbled",
+                      question);
+    }
+    ConversionJob job;
+    job.StartEllipsoid = std::string(ellipsoid);
+    job.FormatEIN = static_cast<std::uint8_t>(notation);
+    for (bool chosen : {false, true})
+        if (const auto start = startSideOfPaste(text, job, chosen))
+            fuzz::require(
+                recognisePastedCoordinate(start->notation, text, start->ellipsoid) &&
+                    offersNotation(start->ellipsoid, static_cast<std::uint8_t>(start->notation)),
+                "start side that does not take the text", text);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -93,6 +125,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     const int notation = 1 + static_cast<int>(data[0] % lw::kNotations.size());
     const std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
+    const std::size_t ellipsoidIndex = data[0] / kNotations.size() % kEllipsoidLetters.size();
+    checkAcrossNotations(notation, kEllipsoidLetters[ellipsoidIndex].jobName, text);
     const auto pasted = recognisePastedCoordinate(notation, text);
     if (!pasted)
         return 0;

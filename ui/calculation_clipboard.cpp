@@ -3,6 +3,7 @@
 // first field of the input mask fills the mask as if typed.
 #include "conversion/all_notations.h"
 #include "conversion/pasted_coordinate.h"
+#include "conversion/pasted_notation.h"
 #include "conversion/result_line.h"
 #include "model/notations.h"
 #include "text/utf8.h"
@@ -96,8 +97,12 @@ bool CalculationScreen::fieldPaste(Element field, const std::string& pasted) {
     const Notation* notation = notationOfInputField(field);
     if (!notation || !takesWholeCoordinate(field))
         return false;
+    return fillMask(notation->code, pasted) || offerOtherNotation(notation->code, pasted);
+}
+
+bool CalculationScreen::fillMask(int notation, const std::string& pasted) {
     const std::optional<PastedCoordinate> coordinate =
-        recognisePastedCoordinate(notation->code, pasted, state_.job.StartEllipsoid);
+        recognisePastedCoordinate(notation, pasted, state_.job.StartEllipsoid);
     if (!coordinate)
         return false;
     for (Element option : coordinate->options)
@@ -107,6 +112,26 @@ bool CalculationScreen::fieldPaste(Element field, const std::string& pasted) {
     for (const auto& [target, part] : coordinate->fields)
         typeIntoField(target, part);
     return true;
+}
+
+// A whole coordinate of another notation: asked whether the input is to
+// switch to it. No leaves the paste to the field as before.
+bool CalculationScreen::offerOtherNotation(int ownNotation, const std::string& pasted) {
+    const std::optional<int> other =
+        otherNotationOfPaste(pasted, state_.job.StartEllipsoid, ownNotation);
+    if (!other)
+        return false;
+    const QString question = QString::fromStdString(notationSwitchQuestion(*other, pasted));
+    if (platform_.messageBox(this, MessageIcon::Question, question) != Answer::Yes)
+        return false;
+    switchInputNotation(*other);
+    fillMask(*other, pasted);
+    return true;
+}
+
+void CalculationScreen::pasteIntoInputMask(const std::string& pasted) {
+    if (const int input = inputFormatOfTask(state_.job.Aufgabe))
+        fillMask(input, pasted);
 }
 
 // Each character goes through the field's key handler as a typed one does

@@ -1,6 +1,7 @@
 #include "ui/calculation_screen.h"
 
 #include "conversion/driver.h"
+#include "conversion/pasted_notation.h"
 #include "model/all_notations.h"
 #include "model/notations.h"
 #include "ui/all_notations_frame.h"
@@ -227,6 +228,26 @@ void CalculationScreen::MaskenEinrichten() {
     }
 }
 
+// The masks of the job with the new input, as a screen opened for it shows
+// them: the old input mask hidden, the new one empty, the focus in its first
+// field (which empties the output).
+// The field left is in the mask that goes: its checks on leaving (the zone's)
+// would judge a text no longer asked for.
+void CalculationScreen::switchInputNotation(int notation) {
+    switchingInput_ = true;
+    if (const Notation* old = notationOf(inputFormatOfTask(state_.job.Aufgabe)))
+        masks_.frame(old->inputFrame)->hide();
+    state_.job = jobWithInputNotation(state_.job, notation);
+    for (Element field : notationOf(notation)->inputFields)
+        setText(field, std::string());
+    MaskenEinrichten();
+    if (!showsOutputMask(state_.job))
+        AusgabeRahmenVerbergen(*this);
+    focusFirstField();
+    switchingInput_ = false;
+    emit inputNotationSwitched(notation);
+}
+
 void CalculationScreen::focusFirstField() {
     for (InputField* field : inputFields_)
         if (field->isVisibleTo(this)) {
@@ -347,7 +368,8 @@ void CalculationScreen::fieldGotFocus(Element field) {
 }
 
 void CalculationScreen::fieldLostFocus(Element field) {
-    onLostFocus(*this, state_, field);
+    if (!switchingInput_)
+        onLostFocus(*this, state_, field);
 }
 
 } // namespace lw::ui

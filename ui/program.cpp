@@ -68,9 +68,13 @@ void Program::openCalculation() {
     auto* calculation = new CalculationScreen(screens_->selection.get(), state_, platform_);
     screens_->calculation = calculation;
     connect(calculation, &CalculationScreen::returnRequested, this, &Program::returnToSelection);
+    connect(calculation, &CalculationScreen::inputNotationSwitched, screens_->selection.get(),
+            &SelectionScreen::showInputSwitched);
     calculation->showMaximized();
     calculation->activateWindow();
     calculation->focusFirstField();
+    if (const std::optional<std::string> pasted = screens_->selection->takePendingPaste())
+        calculation->pasteIntoInputMask(*pasted);
 }
 
 void Program::returnToSelection() {

@@ -10,12 +10,15 @@
 #include "ui/zoom.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QResizeEvent>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSignalBlocker>
 
 #include <algorithm>
@@ -134,7 +137,8 @@ QFrame* makeLine(QWidget* parent, const char* name) {
 } // namespace
 
 SelectionScreen::SelectionScreen(ConversionJob& job, Platform& platform)
-    : platform_(platform), rules_(job, *this, [] { return officialDatum().gridAvailable(); }) {
+    : job_(job), platform_(platform),
+      rules_(job, *this, [] { return officialDatum().gridAvailable(); }) {
     setObjectName(QStringLiteral("fo1Vorwahl"));
     setWindowTitle(QString::fromLatin1(kTitle));
     look::setScreenLook(this);
@@ -244,6 +248,8 @@ void SelectionScreen::buildButtons() {
     connect(comZahlenEingabe_, &QPushButton::clicked, this, &SelectionScreen::pressZahlenEingabe);
     connect(comBeenden_, &QPushButton::clicked, this, &SelectionScreen::pressBeenden);
     connect(comSoGehts_, &QPushButton::clicked, this, &SelectionScreen::openGuide);
+    auto* paste = new QShortcut(QKeySequence::Paste, this);
+    connect(paste, &QShortcut::activated, this, &SelectionScreen::pasteCoordinate);
 }
 
 void SelectionScreen::buildPanels() {
@@ -309,6 +315,36 @@ void SelectionScreen::ZielEllipsoideDisablen() {
 void SelectionScreen::pressZahlenEingabe() {
     if (rules_.pressZahlenEingabe())
         emit calculationRequested();
+}
+
+// Ctrl+V with a whole coordinate on the clipboard: the start side it needs,
+// asked for where it is not chosen yet. Any other text does nothing.
+void SelectionScreen::pasteCoordinate() {
+    if (!formatFrames_[Start]->isVisible())
+        return; // a help panel covers the selection
+    const std::string pasted = QGuiApplication::clipboard()->text().toStdString();
+    const std::optional<PastedStart> start =
+        startSideOfPaste(pasted, job_, rules_.startEllipsoidChosen());
+    if (!start)
+        return;
+    if (start->ask) {
+        const QString question =
+            QString::fromStdString(notationSwitchQuestion(start->notation, pasted));
+        if (platform_.messageBox(this, MessageIcon::Question, question) != Answer::Yes)
+            return;
+        choosePastedStart(rules_, job_, *start);
+    }
+    pendingPaste_.keep(job_, pasted);
+    if (comZahlenEingabe_->isEnabled())
+        comZahlenEingabe_->setFocus(Qt::OtherFocusReason);
+}
+
+void SelectionScreen::showInputSwitched(int code) {
+    rules_.pressFormat(SelectionSide::Start, code);
+}
+
+std::optional<std::string> SelectionScreen::takePendingPaste() {
+    return pendingPaste_.takeFor(job_);
 }
 
 ScreenButton* SelectionScreen::ellipsoidButton(SelectionSide side, int index) const {

@@ -67,6 +67,9 @@ public:
     void ZahlenEingabeEnablen();
 
     bool continueEnabled() const { return continueEnabled_; }
+    // Whether the user pressed a start ellipsoid since the screen was loaded
+    // or activated; the GRS80 pressed then is the screen's default.
+    bool startEllipsoidChosen() const { return startEllipsoidChosen_; }
 
 private:
     void pressStartEllipsoid(int index);
@@ -87,6 +90,7 @@ private:
     // program while other pairs are chosen in between.
     bool officialWanted_ = false;
     bool continueEnabled_ = false;
+    bool startEllipsoidChosen_ = false;
 };
 
 } // namespace lw

@@ -32,6 +32,9 @@ public:
     void focusFirstField();
     // Closes the window for good; the close box then no longer means return.
     void closeForGood();
+    // Fills the input mask with a whole coordinate as a paste into its first
+    // field does (the text accepted on the selection screen).
+    void pasteIntoInputMask(const std::string& pasted);
 
     // CalcScreen
     std::string text(Element e) const override;
@@ -52,6 +55,8 @@ public:
 signals:
     // "Neue Startoptionen wählen" or the close box.
     void returnRequested();
+    // The input was switched to the notation of a pasted coordinate.
+    void inputNotationSwitched(int notation);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -78,6 +83,9 @@ private:
     void copyListLine(Element line);
     void outputChanged();
     void typeIntoField(Element field, const std::string& text);
+    bool fillMask(int notation, const std::string& pasted);
+    bool offerOtherNotation(int ownNotation, const std::string& pasted);
+    void switchInputNotation(int notation);
 
     ProgramState& state_;
     Platform& platform_;
@@ -90,6 +98,7 @@ private:
     ScreenButton* comKopieren_ = nullptr;
     ClickableLabel* labBeenden_ = nullptr;
     bool closingForGood_ = false;
+    bool switchingInput_ = false; // the input mask changes for a pasted coordinate
 };
 
 } // namespace lw::ui

@@ -4,6 +4,7 @@
 // help panels and the quit button.
 #pragma once
 
+#include "conversion/pasted_notation.h"
 #include "conversion/selection_rules.h"
 #include "model/job.h"
 #include "model/notations.h"
@@ -11,6 +12,8 @@
 
 #include <QWidget>
 #include <array>
+#include <optional>
+#include <string>
 
 class QCheckBox;
 class QFrame;
@@ -44,6 +47,13 @@ public:
     // Disables the three target-ellipsoid buttons.
     void ZielEllipsoideDisablen();
 
+    // The calculation screen switched the job's input to `code` (a pasted
+    // coordinate of that notation): the input column shows it chosen.
+    void showInputSwitched(int code);
+    // The coordinate accepted here by Ctrl+V, for the input mask of the
+    // job it was accepted for; nullopt for none or another job.
+    std::optional<std::string> takePendingPaste();
+
 signals:
     // "Weiter zur Zahleneingabe" pressed with both formats chosen; Aufgabe is set.
     void calculationRequested();
@@ -70,6 +80,7 @@ private:
 
     void pressZahlenEingabe();
     void pressBeenden();
+    void pasteCoordinate();
 
     ScreenButton* ellipsoidButton(SelectionSide side, int index) const;
     ScreenButton* formatButton(SelectionSide side, int code) const;
@@ -91,8 +102,10 @@ private:
     void closeHint();
     void raiseLines();
 
+    ConversionJob& job_;
     Platform& platform_;
     SelectionRules rules_;
+    PendingPaste pendingPaste_;
 
     std::array<QGroupBox*, 2> ellipsoidFrames_{};
     std::array<QGroupBox*, 2> formatFrames_{};

@@ -1,0 +1,305 @@
+#include "conversion/pasted_notation.h"
+
+#include "conversion/pasted_coordinate.h"
+#include "model/job.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace lw {
+namespace {
+
+// ---- Which notations take a text ----
+
+struct Taken {
+    const char* ellipsoid;
+    const char* text;
+    std::vector<int> notations;
+};
+
+void PrintTo(const Taken& c, std::ostream* os) {
+    *os << c.ellipsoid << " \"" << c.text << "\"";
+}
+
+class NotationsTaking : public ::testing::TestWithParam<Taken> {};
+
+TEST_P(NotationsTaking, AreThoseWhoseReaderTakesTheWholeText) {
+    const Taken& c = GetParam();
+    EXPECT_EQ(notationsTakingPaste(c.text, c.ellipsoid), c.notations);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CopyLines, NotationsTaking,
+    ::testing::Values(Taken{kGRS80, "N48.436333 E009.967967", {kGradDezimal}},
+                      Taken{kGRS80, "N48 26.179960 E009 58.078035", {kGradMinuten}},
+                      Taken{kGRS80, "N48 26 10.80 E009 58 4.68", {kGradMinSek}},
+                      Taken{kGRS80, "32U 0571595 5365251", {kUTMzivil}},
+                      Taken{kGRS80, "32U NU 76.15.52.95.51", {kUTMmil}},
+                      Taken{kGRS80, "32571594.63 5365251.16 Nachbarzone", {kUTMamtlich}},
+                      Taken{kBessel, "R 3571686.39 H 5540758.79 E009°", {kGaussKrueger}},
+                      Taken{kBessel, "N48 26 14.28 E009 58 8.85 DHDN", {kGradMinSek}},
+                      Taken{kHayford, "32U 0571678 5365451 ED50", {kUTMzivil}},
+                      // The grid reference of UTM referentiell is also one the military
+                      // reader splits into pairs; a bare pair of numbers is decimal
+                      // degrees to one reader and a UTM amtlich point to the other.
+                      Taken{kGRS80, "32U NU 7159565251", {kUTMmil, kUTMref}},
+                      Taken{kGRS80, "32571594.63 5365251.16", {kGradDezimal, kUTMamtlich}}));
+
+INSTANTIATE_TEST_SUITE_P(OfferedByTheEllipsoidOnly, NotationsTaking,
+                         ::testing::Values(
+                             // Gauss-Krueger is Bessel's alone, UTM never Bessel's.
+                             Taken{kGRS80, "R 3571686.39 H 5540758.79 E009°", {}},
+                             Taken{kBessel, "32U 0571595 5365251", {}},
+                             Taken{kBessel, "3571686.39 5540758.79", {kGradDezimal, kGaussKrueger}},
+                             Taken{kHayford, "3571686.39 5540758.79", {kGradDezimal}},
+                             // A datum name of another ellipsoid: no notation of this one.
+                             Taken{kGRS80, "N48 26 14.28 E009 58 8.85 DHDN", {}},
+                             Taken{kBessel, "32U 0571678 5365451 ED50", {}},
+                             Taken{kGRS80, "Krummbögle", {}}, Taken{kGRS80, "", {}}));
+
+INSTANTIATE_TEST_SUITE_P(
+    LinksAreDecimalDegreesOnEveryEllipsoid, NotationsTaking,
+    ::testing::Values(
+        Taken{kGRS80, "geo:48.436333,9.967967", {kGradDezimal}},
+        Taken{kBessel, "geo:48.436333,9.967967", {kGradDezimal}},
+        Taken{kHayford, "https://www.openstreetmap.org/#map=17/48.43633/9.96797", {kGradDezimal}},
+        Taken{kGRS80, "https://www.google.com/maps/@48.436333,9.967967,17z", {kGradDezimal}}));
+
+TEST(OtherNotationOfPaste, IsTheOnlyOtherOneAndNeverAGuess) {
+    // The military copy line in the decimal-degree mask.
+    EXPECT_EQ(otherNotationOfPaste("32U NU 76.15.52.95.51", kGRS80, kGradDezimal), kUTMmil);
+    // Decimal degrees in the UTM civil mask.
+    EXPECT_EQ(otherNotationOfPaste("N48.436333 E009.967967", kGRS80, kUTMzivil), kGradDezimal);
+    EXPECT_EQ(otherNotationOfPaste(" geo:48.436333,9.967967\n", kGRS80, kGradMinSek), kGradDezimal);
+    EXPECT_EQ(otherNotationOfPaste("R 3571686.39 H 5540758.79 E009°", kBessel, kGradMinSek),
+              kGaussKrueger);
+    // The mask takes it itself: nothing to ask.
+    EXPECT_EQ(otherNotationOfPaste("3571686.39 5540758.79", kBessel, kGradDezimal), std::nullopt);
+    EXPECT_EQ(otherNotationOfPaste("32U NU 7159565251", kGRS80, kUTMmil), std::nullopt);
+    EXPECT_EQ(otherNotationOfPaste("32U NU 76.15.52.95.51", kGRS80, kUTMmil), std::nullopt);
+    // Two others take it: nothing is asked.
+    EXPECT_EQ(otherNotationOfPaste("3571686.39 5540758.79", kBessel, kGradMinSek), std::nullopt);
+    EXPECT_EQ(otherNotationOfPaste("32U NU 7159565251", kGRS80, kGradDezimal), std::nullopt);
+    EXPECT_EQ(otherNotationOfPaste("32571594.63 5365251.16", kGRS80, kUTMzivil), std::nullopt);
+    // Another ellipsoid's datum name: the ellipsoid stays, nothing is asked.
+    EXPECT_EQ(otherNotationOfPaste("N48 26 14.28 E009 58 8.85 DHDN", kGRS80, kGradDezimal),
+              std::nullopt);
+    EXPECT_EQ(otherNotationOfPaste("32U 0571678 5365451 ED50", kGRS80, kGradDezimal), std::nullopt);
+    EXPECT_EQ(otherNotationOfPaste("Krummbögle", kGRS80, kGradDezimal), std::nullopt);
+}
+
+TEST(NotationSwitchQuestion, NamesTheNotationAndTheTrimmedText) {
+    EXPECT_EQ(notationSwitchQuestion(kUTMmil, " \t32U NU 76.15.52.95.51\r\n"),
+              "Der eingefügte Text ist eine Angabe in UTM militärisch: 32U NU 76.15.52.95.51. "
+              "Eingabeformat auf UTM militärisch umstellen?");
+    EXPECT_EQ(notationSwitchQuestion(kGaussKrueger, "3571686.39 5540758.79"),
+              "Der eingefügte Text ist eine Angabe in Gauß-Krüger: 3571686.39 5540758.79. "
+              "Eingabeformat auf Gauß-Krüger umstellen?");
+}
+
+// ---- The new pasted forms, read by the decimal-degree mask itself ----
+
+struct Linked {
+    const char* text;
+    const char* fields; // "" for no coordinate
+    const char* options = "";
+};
+
+void PrintTo(const Linked& c, std::ostream* os) {
+    *os << '"' << c.text << '"';
+}
+
+class LinkInDecimalMask : public ::testing::TestWithParam<Linked> {};
+
+TEST_P(LinkInDecimalMask, FillsTheMaskWithTheDigitsAsWritten) {
+    const Linked& c = GetParam();
+    const auto pasted = recognisePastedCoordinate(kGradDezimal, c.text, kGRS80);
+    if (*c.fields == '\0') {
+        EXPECT_FALSE(pasted.has_value());
+        return;
+    }
+    ASSERT_TRUE(pasted.has_value());
+    ASSERT_EQ(pasted->fields.size(), 2u);
+    EXPECT_EQ(pasted->fields[0].second + "|" + pasted->fields[1].second, c.fields);
+    std::string options;
+    for (Element option : pasted->options)
+        options += (options.empty() ? "" : " ") + std::string(elementName(option));
+    EXPECT_EQ(options, c.options);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    GeoUris, LinkInDecimalMask,
+    ::testing::Values(
+        Linked{"geo:48.436333,9.967967", "48.436333|9.967967", "optDezN optDezE"},
+        Linked{"  GEO:48.436333,9.967967\n", "48.436333|9.967967", "optDezN optDezE"},
+        Linked{"geo:48.436333,9.967967,512.5", "48.436333|9.967967", "optDezN optDezE"},
+        Linked{"geo:-33.8688,151.2093;crs=wgs84;u=35", "33.8688|151.2093", "optDezS optDezE"},
+        Linked{"geo:40.7128,-74.006;u=10", "40.7128|74.006", "optDezN optDezW"},
+        Linked{"geo:48,9;CRS=WGS84", "48|9", "optDezN optDezE"},
+        Linked{"geo:90,180", "90|180", "optDezN optDezE"}, Linked{"geo:48.4,9.9;crs=ed50", ""},
+        Linked{"geo:48.4,9.9;crs=wgs84x", ""}, Linked{"geo:91,9.9", ""},
+        Linked{"geo:48.4,180.5", ""}, Linked{"geo:48.4", ""}, Linked{"geo:48.4,", ""},
+        Linked{"geo:,9.9", ""}, Linked{"geo:48.4,9.9,", ""}, Linked{"geo:48.4,9.9;", ""},
+        Linked{"geo:48.4;9.9", ""}, Linked{"geo: 48.4,9.9", ""}, Linked{"geo:48.4,9.9 Kirche", ""},
+        Linked{"geo:48.4.1,9.9", ""}, Linked{"geo:", ""}));
+
+INSTANTIATE_TEST_SUITE_P(
+    WebMaps, LinkInDecimalMask,
+    ::testing::Values(
+        Linked{"https://www.openstreetmap.org/#map=17/48.43633/9.96797", "48.43633|9.96797",
+               "optDezN optDezE"},
+        Linked{"https://www.openstreetmap.org/#map=9/-33.87/151.21&layers=C", "33.87|151.21",
+               "optDezS optDezE"},
+        Linked{"https://www.openstreetmap.org/?mlat=48.43633&mlon=9.96797#map=17/48.4/9.9",
+               "48.43633|9.96797", "optDezN optDezE"},
+        Linked{"https://www.openstreetmap.org/?mlon=-9.5&layers=N&mlat=48.25", "48.25|9.5",
+               "optDezN optDezW"},
+        Linked{"http://osm.org/?zoom=5&mlat=48.1&mlon=9.2", "48.1|9.2", "optDezN optDezE"},
+        Linked{"https://www.google.com/maps/@48.436333,9.967967,17z", "48.436333|9.967967",
+               "optDezN optDezE"},
+        Linked{"https://www.google.de/maps/place/Ulm/@48.4,9.98,500m/data=!3m1", "48.4|9.98",
+               "optDezN optDezE"},
+        Linked{"https://www.openstreetmap.org/#map=17/91/9.96797", ""},
+        Linked{"https://www.openstreetmap.org/#map=17/48.4/-181", ""},
+        Linked{"https://www.openstreetmap.org/#map=17/48.4", ""},
+        Linked{"https://www.openstreetmap.org/#map=48.4/9.9", ""},
+        Linked{"https://www.openstreetmap.org/#map=17/48.4/9.9x", ""},
+        Linked{"https://www.openstreetmap.org/?mlat=48.4#map=17/48.4/9.9", ""},
+        Linked{"https://www.openstreetmap.org/?mlat=48.4&mlon=east", ""},
+        Linked{"https://www.openstreetmap.org/?mlat=95&mlon=9", ""},
+        Linked{"https://www.google.com/maps/@48.436333,9.967967", ""},
+        Linked{"https://www.google.com/maps/@48.436333,9.967967,17", ""},
+        Linked{"https://www.google.com/maps/@48.436333,17z", ""},
+        Linked{"https://www.google.com/maps/@-91,9.9,17z", ""},
+        Linked{"www.openstreetmap.org/#map=17/48.43633/9.96797", ""},
+        Linked{"https://www.openstreetmap.org/ #map=17/48.43633/9.96797", ""},
+        Linked{"https://www.openstreetmap.org/", ""}, Linked{"https://", ""}));
+
+TEST(LinkInOtherMasks, IsDecimalDegreesOnly) {
+    for (int notation :
+         {kGradMinuten, kGradMinSek, kUTMzivil, kUTMmil, kUTMref, kGaussKrueger, kUTMamtlich})
+        EXPECT_FALSE(recognisePastedCoordinate(notation, "geo:48.436333,9.967967", kGRS80))
+            << notation;
+}
+
+// ---- The job after the switch ----
+
+TEST(JobWithInputNotation, KeepsEllipsoidsAndOutput) {
+    ConversionJob job{kHayford, kBessel, "CB", "52", kGradMinuten, kUTMmil, false};
+    const ConversionJob next = jobWithInputNotation(job, kGradDezimal);
+    EXPECT_EQ(next.FormatEIN, kGradDezimal);
+    EXPECT_EQ(next.FormatAUS, kGradMinuten);
+    EXPECT_EQ(next.Aufgabe, "12");
+    EXPECT_EQ(next.StartEllipsoid, kHayford);
+    EXPECT_EQ(next.ZielEllipsoid, kBessel);
+    EXPECT_EQ(next.EllipsoidPaar, "CB");
+
+    ConversionJob official{kBessel, kGRS80, "BA", "71", kGradDezimal, kGaussKrueger, true};
+    EXPECT_TRUE(jobWithInputNotation(official, kGradMinSek).Amtlich);
+    // After a refused Gauss-Krueger output the task still names the shown
+    // output mask; an output the table does not know stays as it is.
+    job.FormatAUS = kKeinFormat;
+    EXPECT_EQ(jobWithInputNotation(job, kUTMzivil).Aufgabe, "42");
+    EXPECT_FALSE(showsOutputMask(jobWithInputNotation(job, kUTMzivil)));
+    job.FormatAUS = kGradMinuten;
+    EXPECT_TRUE(showsOutputMask(jobWithInputNotation(job, kUTMzivil)));
+    job.ZielEllipsoid.clear();
+    EXPECT_FALSE(showsOutputMask(jobWithInputNotation(job, kUTMzivil)));
+    job.Aufgabe = "19";
+    EXPECT_EQ(jobWithInputNotation(job, kGaussKrueger).Aufgabe, "79");
+    // No task yet (the selection screen): the chosen output.
+    job.Aufgabe.clear();
+    job.FormatAUS = kUTMref;
+    EXPECT_EQ(jobWithInputNotation(job, kGradMinSek).Aufgabe, "36");
+}
+
+// ---- The selection screen ----
+
+struct NoView : SelectionView {
+    void showEllipsoidChosen(SelectionSide, int, bool) override {}
+    void setEllipsoidEnabled(SelectionSide, int, bool) override {}
+    void showFormatChosen(SelectionSide, int, bool) override {}
+    void setFormatEnabled(SelectionSide, int, bool) override {}
+    void setContinueEnabled(bool) override {}
+    void showOfficialChoice(bool, bool, std::string_view) override {}
+};
+
+struct PasteOnSelection : ::testing::Test {
+    ConversionJob job;
+    NoView view;
+    SelectionRules rules{job, view, [] { return false; }};
+    void SetUp() override {
+        rules.load();
+        rules.activate();
+    }
+    std::string start(const char* text) {
+        const auto s = startSideOfPaste(text, job, rules.startEllipsoidChosen());
+        if (!s)
+            return "none";
+        return s->ellipsoid + " " + std::to_string(s->notation) + (s->ask ? " ask" : "");
+    }
+};
+
+TEST_F(PasteOnSelection, WithTheDefaultEllipsoidTheTextNamesItsOwn) {
+    EXPECT_FALSE(rules.startEllipsoidChosen());
+    EXPECT_EQ(start("R 3571686.39 H 5540758.79 E009°"), "Bessel 7 ask");
+    EXPECT_EQ(start("N48 26 14.28 E009 58 8.85 DHDN"), "Bessel 3 ask");
+    EXPECT_EQ(start("32U 0571678 5365451 ED50"), "Hayford 4 ask");
+    EXPECT_EQ(start("32U NU 76.15.52.95.51"), "GRS80 5 ask");
+    EXPECT_EQ(start("geo:48.436333,9.967967"), "GRS80 1 ask");
+    EXPECT_EQ(start("32571594.63 5365251.16 Nachbarzone"), "GRS80 8 ask");
+    // Decimal degrees, UTM amtlich, Gauss-Krueger: never a guess.
+    EXPECT_EQ(start("3571686.39 5540758.79"), "none");
+    EXPECT_EQ(start("Krummbögle"), "none");
+    EXPECT_EQ(start(""), "none");
+}
+
+TEST_F(PasteOnSelection, WithAChosenEllipsoidOnlyItsNotations) {
+    rules.pressEllipsoid(SelectionSide::Start, 2); // Hayford
+    EXPECT_TRUE(rules.startEllipsoidChosen());
+    EXPECT_EQ(start("R 3571686.39 H 5540758.79 E009°"), "none");
+    EXPECT_EQ(start("N48 26 14.28 E009 58 8.85 DHDN"), "none");
+    EXPECT_EQ(start("32U 0571678 5365451 ED50"), "Hayford 4 ask");
+    EXPECT_EQ(start("3571686.39 5540758.79"), "Hayford 1 ask");
+    // The chosen input takes it already: kept without a question.
+    rules.pressFormat(SelectionSide::Start, kGradDezimal);
+    EXPECT_EQ(start("3571686.39 5540758.79"), "Hayford 1");
+    // A return to the screen makes GRS80 the default again.
+    rules.activate();
+    EXPECT_FALSE(rules.startEllipsoidChosen());
+}
+
+TEST_F(PasteOnSelection, JaPressesEllipsoidWhereNeededAndFormat) {
+    rules.pressEllipsoid(SelectionSide::Target, 2);
+    rules.pressFormat(SelectionSide::Target, kUTMzivil);
+    choosePastedStart(rules, job, *startSideOfPaste("32U NU 76.15.52.95.51", job, false));
+    // GRS80 stands already: not pressed again, which would reset the target.
+    EXPECT_EQ(job.StartEllipsoid, kGRS80);
+    EXPECT_EQ(job.ZielEllipsoid, kHayford);
+    EXPECT_EQ(job.FormatEIN, kUTMmil);
+    EXPECT_TRUE(rules.continueEnabled());
+
+    choosePastedStart(rules, job, *startSideOfPaste("R 3571686.39 H 5540758.79", job, false));
+    EXPECT_EQ(job.StartEllipsoid, kBessel);
+    EXPECT_EQ(job.FormatEIN, kGaussKrueger);
+}
+
+TEST(PendingPaste, WaitsForTheJobItWasKeptFor) {
+    ConversionJob job{kBessel, kGRS80, "BA", "", kGradDezimal, kGaussKrueger, false};
+    PendingPaste pending;
+    EXPECT_EQ(pending.takeFor(job), std::nullopt);
+    pending.keep(job, "R 3571686.39 H 5540758.79");
+    job.ZielEllipsoid = kHayford; // the output side may change
+    EXPECT_EQ(pending.takeFor(job), "R 3571686.39 H 5540758.79");
+    EXPECT_EQ(pending.takeFor(job), std::nullopt); // once only
+    pending.keep(job, "R 3571686.39 H 5540758.79");
+    job.FormatEIN = kGradMinSek;
+    EXPECT_EQ(pending.takeFor(job), std::nullopt);
+    job.FormatEIN = kGaussKrueger;
+    EXPECT_EQ(pending.takeFor(job), std::nullopt); // dropped, not kept for later
+}
+
+} // namespace
+} // namespace lw
