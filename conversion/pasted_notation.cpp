@@ -2,15 +2,72 @@
 
 #include "conversion/pasted_coordinate.h"
 #include "model/notations.h"
+#include "text/numtext.h"
+#include "validation/validators.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace lw {
 namespace {
 
+// The geographic readers take any numbers; a latitude beyond 90°, a
+// longitude beyond 180° or minutes and seconds of 60 and more are no angles,
+// but the numbers of another notation ("3571686 5540758" is Gauss-Krueger,
+// "32571594.63 5365251.16" UTM amtlich). The mask's own reader still fills
+// them in, where the field filters and checks say what is wrong.
+bool anglesPossible(const Notation& notation, const PastedCoordinate& coordinate) {
+    if (notation.paste != PasteForm::Geographic)
+        return true;
+    const auto perAxis = static_cast<std::size_t>(notation.numbersPerAxis);
+    if (coordinate.fields.size() != 2 * perAxis)
+        return false;
+    for (std::size_t axis = 0; axis < 2; ++axis)
+        for (std::size_t part = 0; part < perAxis; ++part) {
+            const double value = readNumber(coordinate.fields[axis * perAxis + part].second);
+            const double limit = part > 0 ? 60.0 : axis == 0 ? 90.0 : 180.0;
+            if (!(part > 0 ? value < limit : value <= limit))
+                return false;
+        }
+    return true;
+}
+
+// A typed comma becomes a point in the fields.
+std::string withPoint(std::string text) {
+    std::replace(text.begin(), text.end(), ',', '.');
+    return text;
+}
+
+// UTM amtlich is how German survey offices write ETRS89/UTM: an Ostwert
+// with the zone in front that its check takes, in a zone covering Germany.
+// Bare numbers of another kind (Gauss-Krueger's "3571686.39" would be zone 3
+// in the Pacific) are not taken for it.
+bool germanOstwert(const Notation& notation, const PastedCoordinate& coordinate) {
+    if (notation.paste != PasteForm::UtmAmtlich)
+        return true;
+    const std::string ostwert = withPoint(coordinate.fields.front().second);
+    return isUtmAmtlichOstwert(ostwert) &&
+           isGermanUtmZone(static_cast<int>(readNumber(ostwert) / 1e6));
+}
+
+// Gauss-Krueger values have seven digits before the point, as their check
+// demands: an Ostwert of UTM amtlich ("32571594.63") is none.
+bool gaussKruegerDigits(const Notation& notation, const PastedCoordinate& coordinate) {
+    if (notation.paste != PasteForm::GaussKrueger)
+        return true;
+    return std::all_of(coordinate.fields.begin(), coordinate.fields.end(), [](const auto& field) {
+        return isGaussKruegerValue(withPoint(field.second));
+    });
+}
+
 bool takes(int notation, std::string_view text, std::string_view ellipsoid) {
-    return offersNotation(ellipsoid, static_cast<std::uint8_t>(notation)) &&
-           recognisePastedCoordinate(notation, text, ellipsoid).has_value();
+    if (!offersNotation(ellipsoid, static_cast<std::uint8_t>(notation)))
+        return false;
+    const std::optional<PastedCoordinate> coordinate =
+        recognisePastedCoordinate(notation, text, ellipsoid);
+    const Notation& n = *notationOf(notation);
+    return coordinate && anglesPossible(n, *coordinate) && germanOstwert(n, *coordinate) &&
+           gaussKruegerDigits(n, *coordinate);
 }
 
 bool isSpace(char c) {

@@ -97,7 +97,10 @@ bool CalculationScreen::fieldPaste(Element field, const std::string& pasted) {
     const Notation* notation = notationOfInputField(field);
     if (!notation || !takesWholeCoordinate(field))
         return false;
-    return fillMask(notation->code, pasted) || offerOtherNotation(notation->code, pasted);
+    // Another notation's coordinate is offered first: the mask's own reader
+    // takes numbers that are no coordinate of it too (and its filters then
+    // refuse them, as they do after No).
+    return offerOtherNotation(notation->code, pasted) || fillMask(notation->code, pasted);
 }
 
 bool CalculationScreen::fillMask(int notation, const std::string& pasted) {

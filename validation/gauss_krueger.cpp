@@ -167,4 +167,11 @@ void GKPruefen(CalcScreen& screen, ProgramState& state) {
     calc.blnEingabeOK = true;
 }
 
+bool isGaussKruegerValue(const std::string& value) {
+    if (charFault(value) != CharFault::None)
+        return false;
+    const std::size_t point = value.find('.');
+    return (point == std::string::npos ? utf8::charCount(value) : point) == kDigitsBeforePoint;
+}
+
 } // namespace lw

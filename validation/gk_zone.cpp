@@ -21,6 +21,12 @@ bool gaussKruegerFromUtm(const ConversionJob& job) {
 
 } // namespace
 
+bool isGermanUtmZone(int zone) {
+    return std::any_of(kGermanZones.begin(), kGermanZones.end(), [zone](std::string_view z) {
+        return (z[0] - '0') * 10 + (z[1] - '0') == zone;
+    });
+}
+
 void AusgabeRahmenVerbergen(CalcScreen& screen) {
     for (const Notation& notation : kNotations)
         screen.setVisible(notation.outputFrame, false);

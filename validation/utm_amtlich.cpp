@@ -86,4 +86,8 @@ void UTMAmtlichPruefen(CalcScreen& screen, ProgramState& state) {
     state.calc.blnEingabeOK = true;
 }
 
+bool isUtmAmtlichOstwert(const std::string& ostwert) {
+    return !ostwertFault(ostwert).has_value();
+}
+
 } // namespace lw

@@ -45,15 +45,15 @@ INSTANTIATE_TEST_SUITE_P(
                       // reader splits into pairs; a bare pair of numbers is decimal
                       // degrees to one reader and a UTM amtlich point to the other.
                       Taken{kGRS80, "32U NU 7159565251", {kUTMmil, kUTMref}},
-                      Taken{kGRS80, "32571594.63 5365251.16", {kGradDezimal, kUTMamtlich}}));
+                      Taken{kGRS80, "32571594.63 5365251.16", {kUTMamtlich}}));
 
 INSTANTIATE_TEST_SUITE_P(OfferedByTheEllipsoidOnly, NotationsTaking,
                          ::testing::Values(
                              // Gauss-Krueger is Bessel's alone, UTM never Bessel's.
                              Taken{kGRS80, "R 3571686.39 H 5540758.79 E009°", {}},
                              Taken{kBessel, "32U 0571595 5365251", {}},
-                             Taken{kBessel, "3571686.39 5540758.79", {kGradDezimal, kGaussKrueger}},
-                             Taken{kHayford, "3571686.39 5540758.79", {kGradDezimal}},
+                             Taken{kBessel, "3571686.39 5540758.79", {kGaussKrueger}},
+                             Taken{kHayford, "3571686.39 5540758.79", {}},
                              // A datum name of another ellipsoid: no notation of this one.
                              Taken{kGRS80, "N48 26 14.28 E009 58 8.85 DHDN", {}},
                              Taken{kBessel, "32U 0571678 5365451 ED50", {}},
@@ -75,14 +75,25 @@ TEST(OtherNotationOfPaste, IsTheOnlyOtherOneAndNeverAGuess) {
     EXPECT_EQ(otherNotationOfPaste(" geo:48.436333,9.967967\n", kGRS80, kGradMinSek), kGradDezimal);
     EXPECT_EQ(otherNotationOfPaste("R 3571686.39 H 5540758.79 E009°", kBessel, kGradMinSek),
               kGaussKrueger);
+    // Numbers that are no angles: the only notation they fit, also where
+    // the mask's reader would take them as numbers.
+    EXPECT_EQ(otherNotationOfPaste("3571686.39 5540758.79", kBessel, kGradDezimal), kGaussKrueger);
+    EXPECT_EQ(otherNotationOfPaste("3571686.39 5540758.79", kBessel, kGradMinSek), kGaussKrueger);
+    EXPECT_EQ(otherNotationOfPaste("32571594.63 5365251.16", kGRS80, kUTMzivil), kUTMamtlich);
+    EXPECT_EQ(otherNotationOfPaste("48 75 9 12", kGRS80, kUTMzivil), std::nullopt); // 75 minutes
+    EXPECT_EQ(otherNotationOfPaste("91.5 9.9", kGRS80, kUTMzivil), std::nullopt);
+    EXPECT_EQ(otherNotationOfPaste("48.4 9.9", kGRS80, kUTMzivil), kGradDezimal);
+    // Gauss-Krueger numbers on GRS80: no Gauss-Krueger there, and as UTM
+    // amtlich they would lie in zone 3, far from Germany.
+    EXPECT_EQ(otherNotationOfPaste("3571686.39 5540758.79", kGRS80, kUTMzivil), std::nullopt);
+    EXPECT_EQ(otherNotationOfPaste("33127866.38 5377040.46", kGRS80, kGradDezimal), kUTMamtlich);
+    EXPECT_EQ(otherNotationOfPaste("1127866.38 5377040.46", kGRS80, kUTMzivil), std::nullopt);
     // The mask takes it itself: nothing to ask.
-    EXPECT_EQ(otherNotationOfPaste("3571686.39 5540758.79", kBessel, kGradDezimal), std::nullopt);
+    EXPECT_EQ(otherNotationOfPaste("48.4 9.9", kBessel, kGradDezimal), std::nullopt);
     EXPECT_EQ(otherNotationOfPaste("32U NU 7159565251", kGRS80, kUTMmil), std::nullopt);
     EXPECT_EQ(otherNotationOfPaste("32U NU 76.15.52.95.51", kGRS80, kUTMmil), std::nullopt);
     // Two others take it: nothing is asked.
-    EXPECT_EQ(otherNotationOfPaste("3571686.39 5540758.79", kBessel, kGradMinSek), std::nullopt);
     EXPECT_EQ(otherNotationOfPaste("32U NU 7159565251", kGRS80, kGradDezimal), std::nullopt);
-    EXPECT_EQ(otherNotationOfPaste("32571594.63 5365251.16", kGRS80, kUTMzivil), std::nullopt);
     // Another ellipsoid's datum name: the ellipsoid stays, nothing is asked.
     EXPECT_EQ(otherNotationOfPaste("N48 26 14.28 E009 58 8.85 DHDN", kGRS80, kGradDezimal),
               std::nullopt);
@@ -250,8 +261,9 @@ TEST_F(PasteOnSelection, WithTheDefaultEllipsoidTheTextNamesItsOwn) {
     EXPECT_EQ(start("32U NU 76.15.52.95.51"), "GRS80 5 ask");
     EXPECT_EQ(start("geo:48.436333,9.967967"), "GRS80 1 ask");
     EXPECT_EQ(start("32571594.63 5365251.16 Nachbarzone"), "GRS80 8 ask");
-    // Decimal degrees, UTM amtlich, Gauss-Krueger: never a guess.
-    EXPECT_EQ(start("3571686.39 5540758.79"), "none");
+    // Numbers that are no angles: the one notation they fit.
+    EXPECT_EQ(start("3571686.39 5540758.79"), "Bessel 7 ask");
+    EXPECT_EQ(start("32571594.63 5365251.16"), "GRS80 8 ask");
     EXPECT_EQ(start("Krummbögle"), "none");
     EXPECT_EQ(start(""), "none");
 }
@@ -262,10 +274,11 @@ TEST_F(PasteOnSelection, WithAChosenEllipsoidOnlyItsNotations) {
     EXPECT_EQ(start("R 3571686.39 H 5540758.79 E009°"), "none");
     EXPECT_EQ(start("N48 26 14.28 E009 58 8.85 DHDN"), "none");
     EXPECT_EQ(start("32U 0571678 5365451 ED50"), "Hayford 4 ask");
-    EXPECT_EQ(start("3571686.39 5540758.79"), "Hayford 1 ask");
+    EXPECT_EQ(start("3571686.39 5540758.79"), "none"); // no angles, no Gauss-Krueger on ED50
+    EXPECT_EQ(start("48.4 9.9"), "Hayford 1 ask");
     // The chosen input takes it already: kept without a question.
     rules.pressFormat(SelectionSide::Start, kGradDezimal);
-    EXPECT_EQ(start("3571686.39 5540758.79"), "Hayford 1");
+    EXPECT_EQ(start("48.4 9.9"), "Hayford 1");
     // A return to the screen makes GRS80 the default again.
     rules.activate();
     EXPECT_FALSE(rules.startEllipsoidChosen());

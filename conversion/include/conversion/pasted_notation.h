@@ -1,9 +1,11 @@
 // A whole coordinate pasted where another notation is in force: into the
 // first field of an input mask of another notation, or onto the selection
 // screen. The program finds the one notation whose paste reader takes the
-// text and offers to switch the input to it. A text several notations take
-// ("3571686.39 5540758.79" is a Gauss-Krueger point and, to the reader of
-// decimal degrees, a pair of numbers) is never guessed at: nothing is asked.
+// text and offers to switch the input to it. Numbers that are no angles (a
+// latitude beyond 90°) are no geographic coordinate here, so that
+// "3571686.39 5540758.79" is Gauss-Krueger only. A text several notations
+// take ("32U NU 7159565251" is a reference and a grid reference of the
+// military notation) is never guessed at: nothing is asked.
 #pragma once
 
 #include "conversion/selection_rules.h"
@@ -22,8 +24,8 @@ std::vector<int> notationsTakingPaste(std::string_view text, std::string_view el
 
 // The notation to offer for `text` pasted into the first field of the input
 // mask of `ownNotation` on `ellipsoid`: the only other one that takes it.
-// nullopt where the mask takes the text itself, and where no or several
-// other notations take it. A text with the datum name of another ellipsoid
+// nullopt where the mask takes the text itself (as a possible coordinate),
+// and where no or several other notations take it. A text with the datum name of another ellipsoid
 // (" DHDN" in a GRS80 mask) is taken by no notation of this ellipsoid: the
 // ellipsoid stays as the user chose it, and nothing is asked.
 std::optional<int> otherNotationOfPaste(std::string_view text, std::string_view ellipsoid,

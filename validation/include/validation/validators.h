@@ -21,6 +21,18 @@ void UTMRefPruefen(CalcScreen& screen, ProgramState& state);
 void GKPruefen(CalcScreen& screen, ProgramState& state);
 void UTMAmtlichPruefen(CalcScreen& screen, ProgramState& state);
 
+// Whether `ostwert` is an Ostwert of UTM amtlich as its check takes it: the
+// zone (1 to 60) before the six digits of the easting.
+bool isUtmAmtlichOstwert(const std::string& ostwert);
+
+// Whether `value` is a Gauss-Krueger Rechtswert or Hochwert as its check
+// takes it: digits with at most one point, seven of them before it.
+bool isGaussKruegerValue(const std::string& value);
+
+// Whether the UTM zone number `zone` is one of those covering Germany (31 to
+// 33), where German survey offices write UTM amtlich.
+bool isGermanUtmZone(int zone);
+
 // Refuses Gauss-Krueger output for UTM input outside the zones covering
 // Germany (information box, job loses target and output format, output frames
 // hidden). Returns the verdict.
