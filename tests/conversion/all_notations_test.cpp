@@ -237,6 +237,24 @@ TEST_F(AllNotations, OfficialDatumForTheBesselGroupOnly) {
     EXPECT_TRUE(far.screen.isEnabled(Element::texAlleC1));
 }
 
+// A Gauss-Krueger input shows its meridian beside it after a list, as after
+// the single conversions that write a result, also where the first lines
+// fail (GRS80 beyond the BeTA2007 grid, which a failed run would empty).
+TEST_F(AllNotations, TheGaussKruegerMeridianStaysWhereLaterLinesWrite) {
+    Input swiss = decimal(kBessel, "46.6", "6.5");
+    const Single gk = singleConversion(swiss, kBessel, kGaussKrueger);
+    ASSERT_TRUE(gk.value);
+    const std::optional<PastedCoordinate> pasted =
+        recognisePastedCoordinate(kGaussKrueger, gk.text, kBessel);
+    ASSERT_TRUE(pasted);
+    Input input{kBessel, kGaussKrueger, pasted->fields, pasted->options, true};
+    const DriverBench list = listOf(input);
+    expectEverySingle(input, list, gk.text);
+    EXPECT_FALSE(list.screen.isEnabled(Element::texAlleA1)); // beyond the grid
+    EXPECT_TRUE(list.screen.isEnabled(Element::texAlleB1));
+    EXPECT_EQ(list.screen.text(Element::texMeridian), "E006°");
+}
+
 // An input no notation takes is refused once, with exactly the calls of a
 // single conversion, and the list stays empty.
 TEST_F(AllNotations, ARefusedInputIsRefusedOnceAsInASingleConversion) {
