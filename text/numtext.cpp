@@ -2,6 +2,7 @@
 
 #include "text/numeric_fault.h"
 
+#include <array>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
@@ -37,30 +38,103 @@ long decimalExponent(const std::string& intPart, const std::string& fracPart, lo
 // The 15 significant digits and the decimal exponent of |value| (value finite,
 // non-zero): |value| ~ d.dddddddddddddd x 10^exponent.
 struct Decimal15 {
-    std::string digits; // exactly 15 digits
-    int exponent;
+    std::array<char, 15> digits{};
+    int exponent = 0;
 };
 
+// The exact 15-digit rounding of a double, as the general formatter gives
+// it, without the formatter: |value| = m x 2^-s with a 53-bit m, so
+// |value| x 10^k is m x 10^k (exact in 128 bits for k <= 22) shifted right
+// by s, rounded half to even. Covers 1E-08 <= |value| < 1E+15, where
+// nearly all coordinates lie; false elsewhere.
+__extension__ typedef unsigned __int128 Wide;
+
+constexpr std::uint64_t kPowersOfTen[] = {1ULL,
+                                          10ULL,
+                                          100ULL,
+                                          1000ULL,
+                                          10000ULL,
+                                          100000ULL,
+                                          1000000ULL,
+                                          10000000ULL,
+                                          100000000ULL,
+                                          1000000000ULL,
+                                          10000000000ULL,
+                                          100000000000ULL,
+                                          1000000000000ULL,
+                                          10000000000000ULL,
+                                          100000000000000ULL,
+                                          1000000000000000ULL,
+                                          10000000000000000ULL,
+                                          100000000000000000ULL,
+                                          1000000000000000000ULL,
+                                          10000000000000000000ULL};
+
+// round(m x 10^k / 2^s), ties to even (0 <= k <= 22, 0 < s < 128).
+std::uint64_t scaledRounded(std::uint64_t m, int k, int s) {
+    Wide n = static_cast<Wide>(m) * kPowersOfTen[k < 19 ? k : 19];
+    if (k > 19)
+        n *= kPowersOfTen[k - 19];
+    const Wide one = 1;
+    const Wide rest = n & ((one << s) - 1);
+    const Wide half = one << (s - 1);
+    auto whole = static_cast<std::uint64_t>(n >> s);
+    if (rest > half || (rest == half && (whole & 1) != 0))
+        ++whole;
+    return whole;
+}
+
+bool toDecimal15Exact(double value, Decimal15& d) {
+    const double a = std::fabs(value);
+    if (!(a >= 1e-8 && a < 1e15))
+        return false;
+    int binaryExponent = 0;
+    const double fraction = std::frexp(a, &binaryExponent); // a = fraction x 2^binaryExponent
+    const auto m = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+    const int s = 53 - binaryExponent;
+    // floor(log10(a)) or one less; the loop corrects upward, also when the
+    // rounding carries into a new leading digit (9.99..e4 -> 1e5).
+    int exponent = static_cast<int>(std::floor((binaryExponent - 1) * 0.30102999566398120));
+    std::uint64_t whole = 0;
+    for (;;) {
+        const int k = 14 - exponent;
+        if (k < 0 || k > 22)
+            return false;
+        whole = scaledRounded(m, k, s);
+        if (whole < kPowersOfTen[15])
+            break;
+        ++exponent;
+    }
+    for (int i = 14; i >= 0; --i) {
+        d.digits[static_cast<std::size_t>(i)] = static_cast<char>('0' + whole % 10);
+        whole /= 10;
+    }
+    d.exponent = exponent;
+    return true;
+}
+
 Decimal15 toDecimal15(double value) {
+    Decimal15 d;
+    if (toDecimal15Exact(value, d))
+        return d;
     char buf[64];
     auto res =
         std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
     // buf: "d.dddddddddddddde+XX"
-    Decimal15 d;
-    d.digits.reserve(15);
+    std::size_t count = 0;
     const char* p = buf;
     for (; p < res.ptr && *p != 'e'; ++p)
-        if (isDigit(*p))
-            d.digits.push_back(*p);
+        if (isDigit(*p) && count < d.digits.size())
+            d.digits[count++] = *p;
     d.exponent = 0;
     if (p < res.ptr)
         std::from_chars(*(p + 1) == '+' ? p + 2 : p + 1, res.ptr, d.exponent);
     return d;
 }
 
-} // namespace
-
-double readNumber(std::string_view text) {
+// The reader for every text: builds the number's normal form and hands it to
+// from_chars. readNumber takes a shortcut for the common texts.
+double readNumberGeneral(std::string_view text) {
     std::string s;
     s.reserve(text.size());
     for (char c : text)
@@ -114,45 +188,192 @@ double readNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
-std::string plainTextTrimmed(double value) {
-    if (std::isnan(value))
-        return "NaN";
-    if (std::isinf(value))
-        return value > 0 ? "Inf" : "-Inf";
-    if (value == 0.0)
-        return "0";
+// Exact powers of ten in a double (10^22 is the largest).
+constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
-    Decimal15 d = toDecimal15(value);
-    std::string digits = d.digits;
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
+// Reads the characters of a text one by one, blanks skipped.
+class Reader {
+public:
+    explicit Reader(std::string_view text) : text_(text) {}
+    // The next character that is no blank, or 0 at the end.
+    char peek() {
+        while (pos_ < text_.size() && isBlank(text_[pos_]))
+            ++pos_;
+        return pos_ < text_.size() ? text_[pos_] : '\0';
+    }
+    void next() { ++pos_; }
+
+private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+// The shortcut: a number of at most 15 significant digits whose decimal
+// exponent lies within 22 of its last digit is an exact 53-bit integer times
+// or divided by an exact power of ten, and one IEEE operation rounds that
+// correctly, as from_chars does. False for any other text.
+bool readShortNumber(std::string_view text, double& result) {
+    Reader r(text);
+    bool negative = false;
+    if (const char c = r.peek(); c == '-' || c == '+') {
+        negative = c == '-';
+        r.next();
+    }
+    std::uint64_t mantissa = 0;
+    int significant = 0, fractionDigits = 0;
+    bool anyDigit = false;
+    auto digit = [&](char c) {
+        anyDigit = true;
+        if (mantissa != 0 || c != '0')
+            ++significant;
+        mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+    };
+    for (char c = r.peek(); isDigit(c) && significant <= 15; c = r.peek()) {
+        digit(c);
+        r.next();
+    }
+    if (r.peek() == '.') {
+        r.next();
+        for (char c = r.peek(); isDigit(c) && significant <= 15; c = r.peek()) {
+            digit(c);
+            ++fractionDigits;
+            r.next();
+        }
+    }
+    if (significant > 15)
+        return false;
+    if (!anyDigit) {
+        result = 0.0;
+        return true;
+    }
+    int exponent = 0;
+    if (const char c = r.peek(); c == 'E' || c == 'e' || c == 'D' || c == 'd') {
+        r.next();
+        bool expNegative = false;
+        if (const char sign = r.peek(); sign == '-' || sign == '+') {
+            expNegative = sign == '-';
+            r.next();
+        }
+        for (char e = r.peek(); isDigit(e); e = r.peek()) {
+            if (exponent > 1000)
+                return false;
+            exponent = exponent * 10 + (e - '0');
+            r.next();
+        }
+        if (expNegative)
+            exponent = -exponent;
+    }
+    const int scale = exponent - fractionDigits;
+    if (scale < -22 || scale > 22)
+        return false;
+    const auto m = static_cast<double>(mantissa);
+    const double value = scale >= 0 ? m * kExactPowersOfTen[scale] : m / kExactPowersOfTen[-scale];
+    result = negative ? -value : value;
+    return true;
+}
+
+} // namespace
+
+double readNumber(std::string_view text) {
+    double value = 0.0;
+    if (readShortNumber(text, value))
+        return value;
+    return readNumberGeneral(text);
+}
+
+namespace {
+
+// Room for the longest plain text: "-" 15 digits "." "E-308".
+constexpr std::size_t kPlainTextRoom = 32;
+
+std::size_t copied(char* out, std::string_view text) {
+    text.copy(out, text.size());
+    return text.size();
+}
+
+// The plain text of `value` without the leading blank, written to `out`
+// (kPlainTextRoom characters); returns its length.
+std::size_t writePlainTrimmed(double value, char* out) {
+    if (std::isnan(value))
+        return copied(out, "NaN");
+    if (std::isinf(value))
+        return copied(out, value > 0 ? "Inf" : "-Inf");
+    if (value == 0.0)
+        return copied(out, "0");
+
+    const Decimal15 d = toDecimal15(value);
+    std::size_t digitCount = d.digits.size();
+    while (digitCount > 1 && d.digits[digitCount - 1] == '0')
+        --digitCount;
+    const std::string_view digits(d.digits.data(), digitCount);
     // Rounding to 15 digits may carry into a new leading digit (9.99..e4 -> 1e5);
-    // %.14e already reports that in the exponent.
-    int x = d.exponent;
-    std::string out = value < 0 ? "-" : "";
+    // the exponent of Decimal15 already says so.
+    const int x = d.exponent;
+    char* p = out;
+    if (value < 0)
+        *p++ = '-';
 
     if (x >= 15 || x < -4) {
-        out += digits[0];
+        *p++ = digits[0];
         if (digits.size() > 1) {
-            out += '.';
-            out.append(digits, 1, std::string::npos);
+            *p++ = '.';
+            p += copied(p, digits.substr(1));
         }
-        char exp[16];
-        std::snprintf(exp, sizeof exp, "E%c%02d", x < 0 ? '-' : '+', std::abs(x));
-        return out + exp;
+        *p++ = 'E';
+        *p++ = x < 0 ? '-' : '+';
+        const int magnitude = std::abs(x);
+        if (magnitude >= 100)
+            *p++ = static_cast<char>('0' + magnitude / 100);
+        *p++ = static_cast<char>('0' + magnitude / 10 % 10);
+        *p++ = static_cast<char>('0' + magnitude % 10);
+        return static_cast<std::size_t>(p - out);
     }
-    if (x < 0)
-        return out + "0." + std::string(static_cast<std::size_t>(-x - 1), '0') + digits;
+    if (x < 0) {
+        *p++ = '0';
+        *p++ = '.';
+        for (int i = 0; i < -x - 1; ++i)
+            *p++ = '0';
+        p += copied(p, digits);
+        return static_cast<std::size_t>(p - out);
+    }
+    const auto intLen = static_cast<std::size_t>(x + 1);
+    if (digits.size() <= intLen) {
+        p += copied(p, digits);
+        for (std::size_t i = digits.size(); i < intLen; ++i)
+            *p++ = '0';
+        return static_cast<std::size_t>(p - out);
+    }
+    p += copied(p, digits.substr(0, intLen));
+    *p++ = '.';
+    p += copied(p, digits.substr(intLen));
+    return static_cast<std::size_t>(p - out);
+}
 
-    auto intLen = static_cast<std::size_t>(x + 1);
-    if (digits.size() <= intLen)
-        return out + digits + std::string(intLen - digits.size(), '0');
-    return out + digits.substr(0, intLen) + "." + digits.substr(intLen);
+// With the leading blank for values >= 0 and NaN.
+std::size_t writePlain(double value, char* out) {
+    const bool blank = std::isnan(value) || value >= 0;
+    if (blank)
+        *out = ' ';
+    return (blank ? 1 : 0) + writePlainTrimmed(value, blank ? out + 1 : out);
+}
+
+} // namespace
+
+std::string plainTextTrimmed(double value) {
+    char buf[kPlainTextRoom];
+    return std::string(buf, writePlainTrimmed(value, buf));
 }
 
 std::string plainText(double value) {
-    std::string t = plainTextTrimmed(value);
-    return (std::isnan(value) || value >= 0) ? " " + t : t;
+    char buf[kPlainTextRoom + 1];
+    return std::string(buf, writePlain(value, buf));
+}
+
+void assignPlainText(std::string& out, double value) {
+    char buf[kPlainTextRoom + 1];
+    out.assign(buf, writePlain(value, buf));
 }
 
 std::string integerText(double wholeValue) {
@@ -175,9 +396,11 @@ std::string fixedDecimals(double value, int n, std::string_view decimalSeparator
         Decimal15 d = toDecimal15(value);
         int keep = d.exponent + 1 + n; // digits of d that stand before the cut
         if (keep >= 15) {
-            scaled = d.digits + std::string(static_cast<std::size_t>(keep - 15), '0');
+            scaled.assign(d.digits.data(), d.digits.size());
+            scaled.append(static_cast<std::size_t>(keep - 15), '0');
         } else if (keep >= 0) {
-            scaled = keep == 0 ? "0" : d.digits.substr(0, static_cast<std::size_t>(keep));
+            scaled = keep == 0 ? std::string("0")
+                               : std::string(d.digits.data(), static_cast<std::size_t>(keep));
             if (d.digits[static_cast<std::size_t>(keep)] >= '5') {
                 // add one to the decimal string
                 int k = static_cast<int>(scaled.size()) - 1;
