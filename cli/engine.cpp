@@ -227,7 +227,7 @@ struct Engine::State {
         for (std::size_t pos = 0; pos < part.size();) {
             const char32_t c = utf8::decodeNext(part, pos);
             if (const char32_t kept = onKeyPress(screen, program, field, c))
-                typed += utf8::encode(kept);
+                utf8::appendEncoded(typed, kept);
         }
         screen.setText(field, typed);
     }

@@ -55,9 +55,9 @@ ProcedureOutcome EllipsoidWechsel(std::string& lat, std::string& lon, std::strin
     const std::optional<GeoPointHeight> out = shift ? molodensky(in, *shift) : std::nullopt;
     if (!out)
         return ProcedureOutcome::computationError(messages);
-    lat = plainText(out->latDeg);
-    lon = plainText(out->lonDeg);
-    height = plainText(out->heightM);
+    assignPlainText(lat, out->latDeg);
+    assignPlainText(lon, out->lonDeg);
+    assignPlainText(height, out->heightM);
     return ProcedureOutcome::done();
 }
 

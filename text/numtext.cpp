@@ -3,6 +3,7 @@
 #include "text/numeric_fault.h"
 
 #include <array>
+#include <bit>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
@@ -84,17 +85,27 @@ std::uint64_t scaledRounded(std::uint64_t m, int k, int s) {
     return whole;
 }
 
+// Writes `count` decimal digits of `number` (leading zeros kept) before `end`.
+void writeDigits(std::uint32_t number, int count, char* end) {
+    for (int i = 0; i < count; ++i) {
+        *--end = static_cast<char>('0' + number % 10);
+        number /= 10;
+    }
+}
+
 bool toDecimal15Exact(double value, Decimal15& d) {
     const double a = std::fabs(value);
     if (!(a >= 1e-8 && a < 1e15))
         return false;
-    int binaryExponent = 0;
-    const double fraction = std::frexp(a, &binaryExponent); // a = fraction x 2^binaryExponent
-    const auto m = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
-    const int s = 53 - binaryExponent;
-    // floor(log10(a)) or one less; the loop corrects upward, also when the
-    // rounding carries into a new leading digit (9.99..e4 -> 1e5).
-    int exponent = static_cast<int>(std::floor((binaryExponent - 1) * 0.30102999566398120));
+    // a normal double: a = m x 2^-s with the hidden bit in m.
+    const auto bits = std::bit_cast<std::uint64_t>(a);
+    const int biasedExponent = static_cast<int>(bits >> 52);
+    const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+    const int s = 1075 - biasedExponent;
+    // floor((binary exponent) x log10(2)): floor(log10(a)) or one less; the
+    // loop corrects upward, also when the rounding carries into a new leading
+    // digit (9.99..e4 -> 1e5).
+    int exponent = ((biasedExponent - 1023) * 78913) >> 18;
     std::uint64_t whole = 0;
     for (;;) {
         const int k = 14 - exponent;
@@ -105,10 +116,9 @@ bool toDecimal15Exact(double value, Decimal15& d) {
             break;
         ++exponent;
     }
-    for (int i = 14; i >= 0; --i) {
-        d.digits[static_cast<std::size_t>(i)] = static_cast<char>('0' + whole % 10);
-        whole /= 10;
-    }
+    // 15 digits: 7 and 8 in 32-bit steps.
+    writeDigits(static_cast<std::uint32_t>(whole / 100000000), 7, d.digits.data() + 7);
+    writeDigits(static_cast<std::uint32_t>(whole % 100000000), 8, d.digits.data() + 15);
     d.exponent = exponent;
     return true;
 }
@@ -193,74 +203,61 @@ constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,
                                         1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                         1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
-// Reads the characters of a text one by one, blanks skipped.
-class Reader {
-public:
-    explicit Reader(std::string_view text) : text_(text) {}
-    // The next character that is no blank, or 0 at the end.
-    char peek() {
-        while (pos_ < text_.size() && isBlank(text_[pos_]))
-            ++pos_;
-        return pos_ < text_.size() ? text_[pos_] : '\0';
-    }
-    void next() { ++pos_; }
-
-private:
-    std::string_view text_;
-    std::size_t pos_ = 0;
-};
-
 // The shortcut: a number of at most 15 significant digits whose decimal
 // exponent lies within 22 of its last digit is an exact 53-bit integer times
 // or divided by an exact power of ten, and one IEEE operation rounds that
 // correctly, as from_chars does. False for any other text.
 bool readShortNumber(std::string_view text, double& result) {
-    Reader r(text);
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    auto skipBlanks = [&] {
+        while (p != end && isBlank(*p))
+            ++p;
+    };
+    skipBlanks();
     bool negative = false;
-    if (const char c = r.peek(); c == '-' || c == '+') {
-        negative = c == '-';
-        r.next();
+    if (p != end && (*p == '-' || *p == '+')) {
+        negative = *p == '-';
+        ++p;
     }
     std::uint64_t mantissa = 0;
     int significant = 0, fractionDigits = 0;
-    bool anyDigit = false;
-    auto digit = [&](char c) {
-        anyDigit = true;
-        if (mantissa != 0 || c != '0')
-            ++significant;
-        mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
-    };
-    for (char c = r.peek(); isDigit(c) && significant <= 15; c = r.peek()) {
-        digit(c);
-        r.next();
-    }
-    if (r.peek() == '.') {
-        r.next();
-        for (char c = r.peek(); isDigit(c) && significant <= 15; c = r.peek()) {
-            digit(c);
-            ++fractionDigits;
-            r.next();
+    bool anyDigit = false, inFraction = false;
+    for (; p != end; ++p) {
+        const char c = *p;
+        if (isDigit(c)) {
+            anyDigit = true;
+            fractionDigits += inFraction ? 1 : 0;
+            if (mantissa == 0 && c == '0')
+                continue; // a leading zero
+            if (++significant > 15)
+                return false;
+            mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+        } else if (c == '.' && !inFraction) {
+            inFraction = true;
+        } else if (!isBlank(c)) {
+            break;
         }
     }
-    if (significant > 15)
-        return false;
     if (!anyDigit) {
         result = 0.0;
         return true;
     }
     int exponent = 0;
-    if (const char c = r.peek(); c == 'E' || c == 'e' || c == 'D' || c == 'd') {
-        r.next();
+    if (p != end && (*p == 'E' || *p == 'e' || *p == 'D' || *p == 'd')) {
+        ++p;
+        skipBlanks();
         bool expNegative = false;
-        if (const char sign = r.peek(); sign == '-' || sign == '+') {
-            expNegative = sign == '-';
-            r.next();
+        if (p != end && (*p == '-' || *p == '+')) {
+            expNegative = *p == '-';
+            ++p;
         }
-        for (char e = r.peek(); isDigit(e); e = r.peek()) {
+        for (; p != end && (isDigit(*p) || isBlank(*p)); ++p) {
+            if (isBlank(*p))
+                continue;
             if (exponent > 1000)
                 return false;
-            exponent = exponent * 10 + (e - '0');
-            r.next();
+            exponent = exponent * 10 + (*p - '0');
         }
         if (expNegative)
             exponent = -exponent;
