@@ -223,22 +223,23 @@ bool readShortNumber(std::string_view text, double& result) {
     std::uint64_t mantissa = 0;
     int significant = 0, fractionDigits = 0;
     bool anyDigit = false, inFraction = false;
+    // significant: the digits from the first non-zero one on (the mantissa
+    // may wrap on a long text; it is not used then).
     for (; p != end; ++p) {
-        const char c = *p;
-        if (isDigit(c)) {
-            anyDigit = true;
+        const unsigned digit = static_cast<unsigned char>(*p) - unsigned{'0'};
+        if (digit <= 9) {
+            mantissa = mantissa * 10 + digit;
+            significant += mantissa != 0 ? 1 : 0;
             fractionDigits += inFraction ? 1 : 0;
-            if (mantissa == 0 && c == '0')
-                continue; // a leading zero
-            if (++significant > 15)
-                return false;
-            mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
-        } else if (c == '.' && !inFraction) {
+            anyDigit = true;
+        } else if (*p == '.' && !inFraction) {
             inFraction = true;
-        } else if (!isBlank(c)) {
+        } else if (!isBlank(*p)) {
             break;
         }
     }
+    if (significant > 15)
+        return false;
     if (!anyDigit) {
         result = 0.0;
         return true;
