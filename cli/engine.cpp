@@ -152,6 +152,13 @@ public:
         }
     }
 
+    // As the base class does it, without a text per field.
+    void AusgabeReset() override {
+        for (Element e : kOutputFields)
+            texts_[index(e)].clear();
+        texts_[index(Element::labGenauigkeit)].clear();
+    }
+
     // Chooses an option as a click does: its partner is cleared.
     void choose(Element option) {
         for (const auto& pair : kOptionPairs)

@@ -377,6 +377,13 @@ void assignPlainText(std::string& out, double value) {
 std::string integerText(double wholeValue) {
     if (!std::isfinite(wholeValue))
         return plainTextTrimmed(wholeValue);
+    // A whole number below 2^53 is its 64-bit integer exactly.
+    if (std::fabs(wholeValue) < 9007199254740992.0 && wholeValue == std::trunc(wholeValue)) {
+        char digits[24];
+        const auto res =
+            std::to_chars(digits, digits + sizeof digits, static_cast<std::int64_t>(wholeValue));
+        return std::string(digits, res.ptr);
+    }
     char buf[400];
     auto res = std::to_chars(buf, buf + sizeof buf, wholeValue, std::chars_format::fixed, 0);
     std::string s(buf, res.ptr);
