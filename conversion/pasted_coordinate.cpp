@@ -4,6 +4,7 @@
 #include "model/notations.h"
 #include "text/utf8.h"
 
+#include <algorithm>
 #include <array>
 #include <span>
 
@@ -146,8 +147,24 @@ std::optional<Hemisphere> hemisphereLetter(std::u32string_view word) {
     }
 }
 
+// The most numbers a geographic text holds: both sides of the notation with
+// the most numbers per axis.
+constexpr std::size_t kMostGeographicNumbers = [] {
+    int most = 0;
+    for (const Notation& notation : kNotations)
+        most = std::max(most, notation.numbersPerAxis);
+    return 2 * static_cast<std::size_t>(most);
+}();
+
+// The numbers of a geographic text in the order written.
+struct GeographicNumbers {
+    std::array<std::u32string_view, kMostGeographicNumbers> texts;
+    std::array<bool, kMostGeographicNumbers> negative{};
+    std::size_t count = 0;
+};
+
 struct Side {
-    std::vector<std::u32string_view> numbers;
+    std::size_t firstNumber = 0; // its numbers in GeographicNumbers
     std::optional<Hemisphere> hemisphere;
     bool negative = false; // its degrees written with a minus sign
 };
@@ -185,25 +202,29 @@ std::optional<std::size_t> sideOfLetter(const Letter& letter, std::size_t perSid
 // hemisphere: from its letter, else south or west for a minus sign before its
 // degrees, else north or east, so that a text without letters never keeps the
 // hemispheres of an earlier point.
-std::optional<std::array<Side, 2>> geographicSides(const std::vector<Token>& tokens,
-                                                   std::size_t perSide) {
-    std::vector<std::u32string_view> numbers;
-    std::vector<bool> negative;
-    std::vector<Letter> letters;
-    numbers.reserve(tokens.size());
+// More numbers than two sides hold, or more letters than two sides take,
+// make no coordinate whatever follows; the lists stop there.
+std::optional<std::array<Side, 2>>
+geographicSides(const std::vector<Token>& tokens, std::size_t perSide, GeographicNumbers& numbers) {
+    std::array<Letter, 2> letterList{};
+    std::size_t letterCount = 0;
     for (const Token& token : tokens) {
         if (token.number) {
-            numbers.push_back(token.text);
-            negative.push_back(token.negative);
+            if (numbers.count == 2 * perSide)
+                return std::nullopt;
+            numbers.texts[numbers.count] = token.text;
+            numbers.negative[numbers.count++] = token.negative;
             continue;
         }
         const std::optional<Hemisphere> hemisphere = hemisphereLetter(token.text);
-        if (!hemisphere)
+        if (!hemisphere || letterCount == letterList.size())
             return std::nullopt;
-        letters.push_back({numbers.size(), *hemisphere});
+        letterList[letterCount++] = {numbers.count, *hemisphere};
     }
-    if (numbers.size() != 2 * perSide)
+    if (numbers.count != 2 * perSide)
         return std::nullopt;
+    const std::span<const Letter> letters(letterList.data(), letterCount);
+    const std::span<const bool> negative(numbers.negative.data(), numbers.count);
     bool lettersInFront = false, lettersBehind = false;
     for (const Letter& letter : letters) {
         lettersInFront = lettersInFront || letter.numbersBefore == 0;
@@ -216,13 +237,13 @@ std::optional<std::array<Side, 2>> geographicSides(const std::vector<Token>& tok
             return std::nullopt;
         sides[*side].hemisphere = letter.hemisphere;
     }
-    for (std::size_t i = 0; i < numbers.size(); ++i) {
+    for (std::size_t i = 0; i < negative.size(); ++i) {
         const bool degrees = i % perSide == 0;
         if (negative[i] && !degrees)
             return std::nullopt; // a minus sign belongs before the degrees
     }
-    sides[0].numbers.assign(numbers.begin(), numbers.begin() + static_cast<long>(perSide));
-    sides[1].numbers.assign(numbers.begin() + static_cast<long>(perSide), numbers.end());
+    sides[0].firstNumber = 0;
+    sides[1].firstNumber = perSide;
     sides[0].negative = negative[0];
     sides[1].negative = negative[perSide];
     if (axisOf(sides[0]) == Axis::Longitude || axisOf(sides[1]) == Axis::Latitude)
@@ -247,14 +268,18 @@ Element hemisphereOption(const Notation& notation, Axis axis, bool northOrEast) 
 
 std::optional<PastedCoordinate> geographic(const Notation& notation, std::u32string_view text) {
     const auto perSide = static_cast<std::size_t>(notation.numbersPerAxis);
-    const auto sides = geographicSides(numbersAndWords(text), perSide);
+    GeographicNumbers numbers;
+    const auto sides = geographicSides(numbersAndWords(text), perSide, numbers);
     if (!sides)
         return std::nullopt;
-    std::vector<std::u32string_view> parts;
-    parts.reserve(2 * perSide);
-    parts.assign((*sides)[0].numbers.begin(), (*sides)[0].numbers.end());
-    parts.insert(parts.end(), (*sides)[1].numbers.begin(), (*sides)[1].numbers.end());
-    PastedCoordinate coordinate = withParts(notation, std::span<const std::u32string_view>(parts));
+    std::array<std::u32string_view, kMostGeographicNumbers> parts;
+    std::size_t partCount = 0;
+    for (const Side& side : *sides)
+        for (std::size_t i = 0; i < perSide; ++i)
+            parts[partCount++] = numbers.texts[side.firstNumber + i];
+    PastedCoordinate coordinate =
+        withParts(notation, std::span<const std::u32string_view>(parts.data(), partCount));
+    coordinate.options.reserve(sides->size());
     for (const Side& side : *sides)
         if (side.hemisphere)
             coordinate.options.push_back(
