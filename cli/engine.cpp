@@ -187,18 +187,6 @@ private:
     std::string decimalSeparator_;
 };
 
-// Blank-separated words of a field text, one blank apart.
-void appendCollapsed(std::string& out, const std::string& text) {
-    std::size_t pos = 0;
-    while ((pos = text.find_first_not_of(" \t", pos)) != std::string::npos) {
-        const std::size_t end = std::min(text.find_first_of(" \t", pos), text.size());
-        if (!out.empty())
-            out += ' ';
-        out.append(text, pos, end - pos);
-        pos = end;
-    }
-}
-
 // The columns a CSV file gets: the output fields without the neighbour note,
 // which the list never fills (it converts in the point's own zone or strip).
 std::size_t csvColumnCount(std::span<const Element> outputFields) {
@@ -265,7 +253,7 @@ struct Engine::State {
         result.columns.resize(csvColumnCount(outputFields));
         for (std::size_t i = 0; i < result.columns.size(); ++i) {
             result.columns[i].clear();
-            appendCollapsed(result.columns[i], fieldTexts[i]);
+            appendWords(result.columns[i], fieldTexts[i]);
         }
         return result;
     }

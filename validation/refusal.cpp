@@ -5,6 +5,8 @@
 #include "text/utf8.h"
 #include "validation/sound.h"
 
+#include <algorithm>
+
 namespace lw::refusal {
 namespace {
 
@@ -50,10 +52,8 @@ bool charInSet(std::string_view ch, std::string_view set) {
 bool allCharsIn(std::string_view text, std::string_view set) {
     // Every byte of a multi-byte character is outside the ASCII sets, so a
     // byte-wise walk gives the same verdict as a character-wise one.
-    for (char c : text)
-        if (set.find(c) == std::string_view::npos)
-            return false;
-    return true;
+    return std::all_of(text.begin(), text.end(),
+                       [set](char c) { return std::find(set.begin(), set.end(), c) != set.end(); });
 }
 
 std::optional<std::string> zoneFault(std::string_view zone) {
