@@ -85,12 +85,27 @@ std::uint64_t scaledRounded(std::uint64_t m, int k, int s) {
     return whole;
 }
 
-// Writes `count` decimal digits of `number` (leading zeros kept) before `end`.
-void writeDigits(std::uint32_t number, int count, char* end) {
-    for (int i = 0; i < count; ++i) {
-        *--end = static_cast<char>('0' + number % 10);
-        number /= 10;
+// "00" to "99", two characters each.
+constexpr std::array<char, 200> kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (int i = 0; i < 100; ++i) {
+        pairs[static_cast<std::size_t>(2 * i)] = static_cast<char>('0' + i / 10);
+        pairs[static_cast<std::size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
     }
+    return pairs;
+}();
+
+// Writes `count` decimal digits of `number` (leading zeros kept) before `end`,
+// two at a time.
+void writeDigits(std::uint32_t number, int count, char* end) {
+    for (; count >= 2; count -= 2) {
+        const std::size_t pair = 2 * static_cast<std::size_t>(number % 100);
+        number /= 100;
+        *--end = kDigitPairs[pair + 1];
+        *--end = kDigitPairs[pair];
+    }
+    if (count == 1)
+        *--end = static_cast<char>('0' + number % 10);
 }
 
 bool toDecimal15Exact(double value, Decimal15& d) {
@@ -203,6 +218,40 @@ constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,
                                         1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                         1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
+// The digits of a number without blanks, in tight runs: the integer digits,
+// a point, the fraction digits; leading zeros add nothing to `significant`.
+// Leaves `p` at the first other character; false when that is a blank, which
+// the caller's slower loop then reads past. The mantissa may wrap on a long
+// text; `significant` then says so.
+bool readUnbrokenDigits(const char*& p, const char* end, std::uint64_t& mantissa, int& significant,
+                        int& fractionDigits, bool& anyDigit) {
+    auto digitAt = [](const char* q) {
+        return static_cast<unsigned>(static_cast<unsigned char>(*q)) - unsigned{'0'};
+    };
+    const char* const start = p;
+    while (p != end && *p == '0')
+        ++p;
+    const char* const integerSignificant = p;
+    while (p != end && digitAt(p) <= 9)
+        mantissa = mantissa * 10 + digitAt(p++);
+    significant = static_cast<int>(p - integerSignificant);
+    bool point = false;
+    if (p != end && *p == '.') {
+        point = true;
+        const char* const fractionStart = ++p;
+        if (significant == 0)
+            while (p != end && *p == '0')
+                ++p;
+        const char* const fractionSignificant = p;
+        while (p != end && digitAt(p) <= 9)
+            mantissa = mantissa * 10 + digitAt(p++);
+        fractionDigits = static_cast<int>(p - fractionStart);
+        significant += static_cast<int>(p - fractionSignificant);
+    }
+    anyDigit = (p - start) > (point ? 1 : 0);
+    return p == end || !isBlank(*p);
+}
+
 // The shortcut: a number of at most 15 significant digits whose decimal
 // exponent lies within 22 of its last digit is an exact 53-bit integer times
 // or divided by an exact power of ten, and one IEEE operation rounds that
@@ -222,20 +271,28 @@ bool readShortNumber(std::string_view text, double& result) {
     }
     std::uint64_t mantissa = 0;
     int significant = 0, fractionDigits = 0;
-    bool anyDigit = false, inFraction = false;
-    // significant: the digits from the first non-zero one on (the mantissa
-    // may wrap on a long text; it is not used then).
-    for (; p != end; ++p) {
-        const unsigned digit = static_cast<unsigned char>(*p) - unsigned{'0'};
-        if (digit <= 9) {
-            mantissa = mantissa * 10 + digit;
-            significant += mantissa != 0 ? 1 : 0;
-            fractionDigits += inFraction ? 1 : 0;
-            anyDigit = true;
-        } else if (*p == '.' && !inFraction) {
-            inFraction = true;
-        } else if (!isBlank(*p)) {
-            break;
+    bool anyDigit = false;
+    const char* const digitsStart = p;
+    if (!readUnbrokenDigits(p, end, mantissa, significant, fractionDigits, anyDigit)) {
+        // Blanks among the digits: character by character. significant
+        // counts the digits from the first non-zero one on.
+        p = digitsStart;
+        mantissa = 0;
+        significant = fractionDigits = 0;
+        anyDigit = false;
+        bool inFraction = false;
+        for (; p != end; ++p) {
+            const unsigned digit = static_cast<unsigned char>(*p) - unsigned{'0'};
+            if (digit <= 9) {
+                mantissa = mantissa * 10 + digit;
+                significant += mantissa != 0 ? 1 : 0;
+                fractionDigits += inFraction ? 1 : 0;
+                anyDigit = true;
+            } else if (*p == '.' && !inFraction) {
+                inFraction = true;
+            } else if (!isBlank(*p)) {
+                break;
+            }
         }
     }
     if (significant > 15)
