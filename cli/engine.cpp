@@ -216,6 +216,7 @@ struct Engine::State {
     std::vector<std::string> fieldTexts;
     std::string typed;
     PointResult result;
+    bool withColumns = true;
 
     void typeIntoField(Element field, const std::string& part) {
         typed.clear();
@@ -250,7 +251,7 @@ struct Engine::State {
         if (!result.converted)
             result.message = "Keine Koordinate in der Schreibweise " +
                              std::string(kNotationNames[job.FormatEIN - 1]) + " gefunden.";
-        result.columns.resize(csvColumnCount(outputFields));
+        result.columns.resize(withColumns ? csvColumnCount(outputFields) : 0);
         for (std::size_t i = 0; i < result.columns.size(); ++i) {
             result.columns[i].clear();
             appendWords(result.columns[i], fieldTexts[i]);
@@ -268,8 +269,10 @@ struct Engine::State {
     }
 };
 
-Engine::Engine(const TaskNames& task, std::string decimalSeparator)
-    : state_(std::make_unique<State>(task, std::move(decimalSeparator))) {}
+Engine::Engine(const TaskNames& task, std::string decimalSeparator, bool withColumns)
+    : state_(std::make_unique<State>(task, std::move(decimalSeparator))) {
+    state_->withColumns = withColumns;
+}
 
 Engine::~Engine() = default;
 
