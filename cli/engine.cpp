@@ -244,7 +244,7 @@ struct Engine::State {
         }
         for (std::size_t i = 0; i < outputFields.size(); ++i)
             fieldTexts[i] = screen.textRef(outputFields[i]);
-        result.line = resultLine(job.FormatAUS, job.ZielEllipsoid, fieldTexts);
+        writeResultLine(result.line, job.FormatAUS, job.ZielEllipsoid, fieldTexts);
         result.converted = !result.line.empty();
         // The screen stays silent when a text it could not take apart left
         // fields empty; the list must say something.

@@ -30,10 +30,17 @@ std::span<const Element> outputMaskFields(int format) {
 
 std::string resultLine(int format, std::string_view ellipsoid,
                        std::span<const std::string> fieldTexts) {
+    std::string line;
+    writeResultLine(line, format, ellipsoid, fieldTexts);
+    return line;
+}
+
+void writeResultLine(std::string& line, int format, std::string_view ellipsoid,
+                     std::span<const std::string> fieldTexts) {
     const Notation* notation = notationOf(format);
     const std::span<const std::string_view> marks =
         notation ? notation->outputMarks : std::span<const std::string_view>();
-    std::string line;
+    line.clear();
     for (std::size_t i = 0; i < fieldTexts.size(); ++i) {
         const std::string& text = fieldTexts[i];
         if (text.find_first_not_of(" \t") == std::string::npos)
@@ -45,7 +52,6 @@ std::string resultLine(int format, std::string_view ellipsoid,
     const std::string_view datum = copyLineDatumName(ellipsoid, format);
     if (!line.empty() && !datum.empty())
         appendWords(line, datum);
-    return line;
 }
 
 } // namespace lw

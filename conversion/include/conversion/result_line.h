@@ -27,4 +27,8 @@ std::span<const Element> outputMaskFields(int format);
 std::string resultLine(int format, std::string_view ellipsoid,
                        std::span<const std::string> fieldTexts);
 
+// The same into `line`, which keeps its capacity from line to line.
+void writeResultLine(std::string& line, int format, std::string_view ellipsoid,
+                     std::span<const std::string> fieldTexts);
+
 } // namespace lw
