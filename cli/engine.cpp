@@ -137,7 +137,14 @@ public:
 
     std::string text(Element e) const override { return texts_[index(e)]; }
     const std::string& textRef(Element e) const { return texts_[index(e)]; }
-    void setText(Element e, const std::string& text) override { texts_[index(e)] = text; }
+    void setText(Element e, const std::string& text) override {
+        const std::size_t i = index(e);
+        texts_[i] = text;
+        if (!written_[i]) {
+            written_[i] = true;
+            writtenList_.push_back(i);
+        }
+    }
     bool isChecked(Element option) const override { return checked_[index(option)]; }
     void setFocus(Element) override {}
     void selectAll(Element) override {}
@@ -170,8 +177,11 @@ public:
 
     // The screen as it opens, for the next point.
     void reset() {
-        for (std::string& text : texts_)
-            text.clear();
+        for (std::size_t i : writtenList_) {
+            texts_[i].clear();
+            written_[i] = false;
+        }
+        writtenList_.clear();
         checked_.fill(false);
         for (Element option : kOpeningOptions)
             checked_[index(option)] = true;
@@ -183,6 +193,9 @@ public:
 
 private:
     std::array<std::string, kElementCount> texts_;
+    // The texts written since the last reset, which alone it has to empty.
+    std::array<bool, kElementCount> written_{};
+    std::vector<std::size_t> writtenList_;
     std::array<bool, kElementCount> checked_{};
     std::string decimalSeparator_;
 };
