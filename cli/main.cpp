@@ -1,5 +1,5 @@
 // lagewandler-liste: converts a list of points, one a line, as the
-// calculation screen converts one. Streams: one line in memory at a time.
+// calculation screen converts one. Streams: two sets of line batches in memory at a time.
 #include "cli/engine.h"
 #include "cli/list.h"
 #include "cli/options.h"
