@@ -137,7 +137,14 @@ public:
 
     std::string text(Element e) const override { return texts_[index(e)]; }
     const std::string& textRef(Element e) const { return texts_[index(e)]; }
-    void setText(Element e, const std::string& text) override { texts_[index(e)] = text; }
+    void setText(Element e, const std::string& text) override {
+        const std::size_t i = index(e);
+        texts_[i] = text;
+        if (!written_[i]) {
+            written_[i] = true;
+            writtenList_.push_back(i);
+        }
+    }
     bool isChecked(Element option) const override { return checked_[index(option)]; }
     void setFocus(Element) override {}
     void selectAll(Element) override {}
@@ -152,6 +159,13 @@ public:
         }
     }
 
+    // As the base class does it, without a text per field.
+    void AusgabeReset() override {
+        for (Element e : kOutputFields)
+            texts_[index(e)].clear();
+        texts_[index(Element::labGenauigkeit)].clear();
+    }
+
     // Chooses an option as a click does: its partner is cleared.
     void choose(Element option) {
         for (const auto& pair : kOptionPairs)
@@ -163,8 +177,11 @@ public:
 
     // The screen as it opens, for the next point.
     void reset() {
-        for (std::string& text : texts_)
-            text.clear();
+        for (std::size_t i : writtenList_) {
+            texts_[i].clear();
+            written_[i] = false;
+        }
+        writtenList_.clear();
         checked_.fill(false);
         for (Element option : kOpeningOptions)
             checked_[index(option)] = true;
@@ -176,21 +193,12 @@ public:
 
 private:
     std::array<std::string, kElementCount> texts_;
+    // The texts written since the last reset, which alone it has to empty.
+    std::array<bool, kElementCount> written_{};
+    std::vector<std::size_t> writtenList_;
     std::array<bool, kElementCount> checked_{};
     std::string decimalSeparator_;
 };
-
-// Blank-separated words of a field text, one blank apart.
-void appendCollapsed(std::string& out, const std::string& text) {
-    std::size_t pos = 0;
-    while ((pos = text.find_first_not_of(" \t", pos)) != std::string::npos) {
-        const std::size_t end = std::min(text.find_first_of(" \t", pos), text.size());
-        if (!out.empty())
-            out += ' ';
-        out.append(text, pos, end - pos);
-        pos = end;
-    }
-}
 
 // The columns a CSV file gets: the output fields without the neighbour note,
 // which the list never fills (it converts in the point's own zone or strip).
@@ -221,13 +229,14 @@ struct Engine::State {
     std::vector<std::string> fieldTexts;
     std::string typed;
     PointResult result;
+    bool withColumns = true;
 
     void typeIntoField(Element field, const std::string& part) {
         typed.clear();
         for (std::size_t pos = 0; pos < part.size();) {
             const char32_t c = utf8::decodeNext(part, pos);
             if (const char32_t kept = onKeyPress(screen, program, field, c))
-                typed += utf8::encode(kept);
+                utf8::appendEncoded(typed, kept);
         }
         screen.setText(field, typed);
     }
@@ -248,17 +257,17 @@ struct Engine::State {
         }
         for (std::size_t i = 0; i < outputFields.size(); ++i)
             fieldTexts[i] = screen.textRef(outputFields[i]);
-        result.line = resultLine(job.FormatAUS, job.ZielEllipsoid, fieldTexts);
+        writeResultLine(result.line, job.FormatAUS, job.ZielEllipsoid, fieldTexts);
         result.converted = !result.line.empty();
         // The screen stays silent when a text it could not take apart left
         // fields empty; the list must say something.
         if (!result.converted)
             result.message = "Keine Koordinate in der Schreibweise " +
                              std::string(kNotationNames[job.FormatEIN - 1]) + " gefunden.";
-        result.columns.resize(csvColumnCount(outputFields));
+        result.columns.resize(withColumns ? csvColumnCount(outputFields) : 0);
         for (std::size_t i = 0; i < result.columns.size(); ++i) {
             result.columns[i].clear();
-            appendCollapsed(result.columns[i], fieldTexts[i]);
+            appendWords(result.columns[i], fieldTexts[i]);
         }
         return result;
     }
@@ -273,8 +282,10 @@ struct Engine::State {
     }
 };
 
-Engine::Engine(const TaskNames& task, std::string decimalSeparator)
-    : state_(std::make_unique<State>(task, std::move(decimalSeparator))) {}
+Engine::Engine(const TaskNames& task, std::string decimalSeparator, bool withColumns)
+    : state_(std::make_unique<State>(task, std::move(decimalSeparator))) {
+    state_->withColumns = withColumns;
+}
 
 Engine::~Engine() = default;
 

@@ -136,7 +136,7 @@ std::string oneLine(std::string_view message) {
 }
 
 ListConverter::ListConverter(const Options& options, std::string decimalSeparator)
-    : options_(options), engine_(options.task, std::move(decimalSeparator)) {}
+    : options_(options), engine_(options.task, std::move(decimalSeparator), options.csv) {}
 
 bool ListConverter::convertLine(std::string_view line, std::string& out) {
     out.clear();

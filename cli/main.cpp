@@ -1,5 +1,5 @@
 // lagewandler-liste: converts a list of points, one a line, as the
-// calculation screen converts one. Streams: one line in memory at a time.
+// calculation screen converts one. Streams: two sets of line batches in memory at a time.
 #include "cli/engine.h"
 #include "cli/list.h"
 #include "cli/options.h"
@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <chrono>
 #include <clocale>
@@ -180,8 +181,14 @@ int main(int argc, char** argv) {
     std::vector<std::unique_ptr<lw::cli::ListConverter>> lists;
     for (std::size_t i = 0; i < workerCount(options); ++i)
         lists.push_back(std::make_unique<lw::cli::ListConverter>(options, separator));
-    std::vector<Batch> batches(lists.size());
-    std::size_t filled = 0; // batches holding lines
+    // Two sets of batches: the workers convert one while this thread writes
+    // the results of the one before and reads the lines of the next.
+    std::array<std::vector<Batch>, 2> sets{std::vector<Batch>(lists.size()),
+                                           std::vector<Batch>(lists.size())};
+    std::size_t reading = 0;      // the set being filled
+    std::size_t filled = 0;       // its batches holding lines
+    std::size_t inConversion = 0; // batches of the other set the workers convert
+    std::vector<std::thread> workers;
     // Until the CSV header has been read, lines go one by one through the
     // first list, and the header then through every other one.
     bool sequential = options.csv;
@@ -200,15 +207,29 @@ int main(int argc, char** argv) {
         output.append(batch.output, "");
         batch.clear();
     };
-    auto convertFilled = [&] {
-        std::vector<std::thread> workers;
-        for (std::size_t i = 1; i < filled; ++i)
-            workers.emplace_back(convertBatch, std::ref(*lists[i]), std::ref(batches[i]));
-        convertBatch(*lists[0], batches[0]);
+    // Waits for the set in conversion and writes its results, in order.
+    auto finishConversion = [&] {
         for (std::thread& worker : workers)
             worker.join();
+        workers.clear();
+        std::vector<Batch>& converted = sets[1 - reading];
+        for (std::size_t i = 0; i < inConversion; ++i)
+            write(converted[i]);
+        inConversion = 0;
+    };
+    // Hands the filled batches to the workers, each its own list, and
+    // writes the set before while they convert.
+    auto convertFilled = [&] {
+        for (std::thread& worker : workers)
+            worker.join();
+        workers.clear();
+        std::vector<Batch>& batches = sets[reading];
         for (std::size_t i = 0; i < filled; ++i)
-            write(batches[i]);
+            workers.emplace_back(convertBatch, std::ref(*lists[i]), std::ref(batches[i]));
+        reading = 1 - reading;
+        for (std::size_t i = 0; i < inConversion; ++i)
+            write(sets[reading][i]);
+        inConversion = filled;
         filled = 0;
         progress.update(lineNumber);
     };
@@ -222,7 +243,7 @@ int main(int argc, char** argv) {
             end = "\r\n";
         }
         if (sequential) {
-            Batch& batch = batches[0];
+            Batch& batch = sets[reading][0];
             batch.firstLine = lineNumber;
             batch.add(line, end);
             convertBatch(*lists[0], batch);
@@ -237,11 +258,11 @@ int main(int argc, char** argv) {
             write(batch);
             return true;
         }
-        Batch& batch = batches[filled];
+        Batch& batch = sets[reading][filled];
         if (batch.lines.empty())
             batch.firstLine = lineNumber;
         batch.add(line, end);
-        if (batch.lines.size() == kBatchLines && ++filled == batches.size())
+        if (batch.lines.size() == kBatchLines && ++filled == lists.size())
             convertFilled();
         return true;
     };
@@ -273,11 +294,12 @@ int main(int argc, char** argv) {
     if (!usage && !carry.empty())
         usage = !take(carry, "");
     if (!usage) {
-        if (filled < batches.size() && !batches[filled].lines.empty())
+        if (filled < lists.size() && !sets[reading][filled].lines.empty())
             ++filled;
         if (filled > 0)
             convertFilled();
     }
+    finishConversion();
     progress.clear();
     const bool readFailed = std::ferror(in) != 0;
     if (fromFile)

@@ -5,6 +5,7 @@
 #include "model/notations.h"
 #include "text/utf8.h"
 
+#include <algorithm>
 #include <array>
 #include <span>
 
@@ -43,20 +44,33 @@ char32_t upper(char32_t c) {
     return (c >= U'a' && c <= U'z') ? c - U'a' + U'A' : c;
 }
 
-PastedCoordinate withParts(const Notation& notation, const std::vector<std::u32string>& parts) {
+// The parts in the order of the mask's fields; a part missing leaves its field empty.
+template <typename Part>
+PastedCoordinate withParts(const Notation& notation, std::span<const Part> parts) {
     PastedCoordinate coordinate;
     const std::span<const Element> fields = notation.inputFields;
+    coordinate.fields.reserve(fields.size());
     for (std::size_t i = 0; i < fields.size(); ++i)
         coordinate.fields.emplace_back(fields[i],
                                        i < parts.size() ? utf8::encode(parts[i]) : std::string());
     return coordinate;
 }
 
+PastedCoordinate withParts(const Notation& notation,
+                           std::initializer_list<std::u32string_view> parts) {
+    return withParts(notation, std::span<const std::u32string_view>(parts.begin(), parts.size()));
+}
+
+PastedCoordinate withParts(const Notation& notation, const std::vector<std::u32string>& parts) {
+    return withParts(notation, std::span<const std::u32string>(parts));
+}
+
 // ---- Geographic and Gauß-Krüger texts: numbers and words ----
 
+// A token's text points into the text taken apart, which outlives it.
 struct Token {
     bool number;
-    std::u32string text;
+    std::u32string_view text;
     bool negative = false; // a number written with a leading minus sign
 };
 
@@ -77,6 +91,7 @@ bool separatesTokens(char32_t c) {
 // southern and western coordinates. Words are runs of any other characters.
 std::vector<Token> numbersAndWords(std::u32string_view text) {
     std::vector<Token> tokens;
+    tokens.reserve(8);
     std::size_t i = 0;
     while (i < text.size()) {
         if (separatesTokens(text[i])) {
@@ -88,6 +103,7 @@ std::vector<Token> numbersAndWords(std::u32string_view text) {
             ++i;
         Token token{isDigit(text[i]), {}, negative};
         bool decimal = false;
+        const std::size_t start = i;
         for (; i < text.size(); ++i) {
             const char32_t c = text[i];
             if (token.number) {
@@ -99,9 +115,9 @@ std::vector<Token> numbersAndWords(std::u32string_view text) {
             } else if (isDigit(c) || separatesTokens(c)) {
                 break;
             }
-            token.text += c;
         }
-        tokens.push_back(std::move(token));
+        token.text = text.substr(start, i - start);
+        tokens.push_back(token);
     }
     return tokens;
 }
@@ -114,7 +130,7 @@ struct Hemisphere {
 };
 
 // N, S, E, W, or O for "Ost".
-std::optional<Hemisphere> hemisphereLetter(const std::u32string& word) {
+std::optional<Hemisphere> hemisphereLetter(std::u32string_view word) {
     if (word.size() != 1)
         return std::nullopt;
     switch (upper(word[0])) {
@@ -132,8 +148,24 @@ std::optional<Hemisphere> hemisphereLetter(const std::u32string& word) {
     }
 }
 
+// The most numbers a geographic text holds: both sides of the notation with
+// the most numbers per axis.
+constexpr std::size_t kMostGeographicNumbers = [] {
+    int most = 0;
+    for (const Notation& notation : kNotations)
+        most = std::max(most, notation.numbersPerAxis);
+    return 2 * static_cast<std::size_t>(most);
+}();
+
+// The numbers of a geographic text in the order written.
+struct GeographicNumbers {
+    std::array<std::u32string_view, kMostGeographicNumbers> texts;
+    std::array<bool, kMostGeographicNumbers> negative{};
+    std::size_t count = 0;
+};
+
 struct Side {
-    std::vector<std::u32string> numbers;
+    std::size_t firstNumber = 0; // its numbers in GeographicNumbers
     std::optional<Hemisphere> hemisphere;
     bool negative = false; // its degrees written with a minus sign
 };
@@ -171,24 +203,29 @@ std::optional<std::size_t> sideOfLetter(const Letter& letter, std::size_t perSid
 // hemisphere: from its letter, else south or west for a minus sign before its
 // degrees, else north or east, so that a text without letters never keeps the
 // hemispheres of an earlier point.
-std::optional<std::array<Side, 2>> geographicSides(const std::vector<Token>& tokens,
-                                                   std::size_t perSide) {
-    std::vector<std::u32string> numbers;
-    std::vector<bool> negative;
-    std::vector<Letter> letters;
+// More numbers than two sides hold, or more letters than two sides take,
+// make no coordinate whatever follows; the lists stop there.
+std::optional<std::array<Side, 2>>
+geographicSides(const std::vector<Token>& tokens, std::size_t perSide, GeographicNumbers& numbers) {
+    std::array<Letter, 2> letterList{};
+    std::size_t letterCount = 0;
     for (const Token& token : tokens) {
         if (token.number) {
-            numbers.push_back(token.text);
-            negative.push_back(token.negative);
+            if (numbers.count == 2 * perSide)
+                return std::nullopt;
+            numbers.texts[numbers.count] = token.text;
+            numbers.negative[numbers.count++] = token.negative;
             continue;
         }
         const std::optional<Hemisphere> hemisphere = hemisphereLetter(token.text);
-        if (!hemisphere)
+        if (!hemisphere || letterCount == letterList.size())
             return std::nullopt;
-        letters.push_back({numbers.size(), *hemisphere});
+        letterList[letterCount++] = {numbers.count, *hemisphere};
     }
-    if (numbers.size() != 2 * perSide)
+    if (numbers.count != 2 * perSide)
         return std::nullopt;
+    const std::span<const Letter> letters(letterList.data(), letterCount);
+    const std::span<const bool> negative(numbers.negative.data(), numbers.count);
     bool lettersInFront = false, lettersBehind = false;
     for (const Letter& letter : letters) {
         lettersInFront = lettersInFront || letter.numbersBefore == 0;
@@ -201,13 +238,13 @@ std::optional<std::array<Side, 2>> geographicSides(const std::vector<Token>& tok
             return std::nullopt;
         sides[*side].hemisphere = letter.hemisphere;
     }
-    for (std::size_t i = 0; i < numbers.size(); ++i) {
+    for (std::size_t i = 0; i < negative.size(); ++i) {
         const bool degrees = i % perSide == 0;
         if (negative[i] && !degrees)
             return std::nullopt; // a minus sign belongs before the degrees
     }
-    sides[0].numbers.assign(numbers.begin(), numbers.begin() + static_cast<long>(perSide));
-    sides[1].numbers.assign(numbers.begin() + static_cast<long>(perSide), numbers.end());
+    sides[0].firstNumber = 0;
+    sides[1].firstNumber = perSide;
     sides[0].negative = negative[0];
     sides[1].negative = negative[perSide];
     if (axisOf(sides[0]) == Axis::Longitude || axisOf(sides[1]) == Axis::Latitude)
@@ -232,12 +269,18 @@ Element hemisphereOption(const Notation& notation, Axis axis, bool northOrEast) 
 
 std::optional<PastedCoordinate> geographic(const Notation& notation, std::u32string_view text) {
     const auto perSide = static_cast<std::size_t>(notation.numbersPerAxis);
-    const auto sides = geographicSides(numbersAndWords(text), perSide);
+    GeographicNumbers numbers;
+    const auto sides = geographicSides(numbersAndWords(text), perSide, numbers);
     if (!sides)
         return std::nullopt;
-    std::vector<std::u32string> parts = (*sides)[0].numbers;
-    parts.insert(parts.end(), (*sides)[1].numbers.begin(), (*sides)[1].numbers.end());
-    PastedCoordinate coordinate = withParts(notation, parts);
+    std::array<std::u32string_view, kMostGeographicNumbers> parts;
+    std::size_t partCount = 0;
+    for (const Side& side : *sides)
+        for (std::size_t i = 0; i < perSide; ++i)
+            parts[partCount++] = numbers.texts[side.firstNumber + i];
+    PastedCoordinate coordinate =
+        withParts(notation, std::span<const std::u32string_view>(parts.data(), partCount));
+    coordinate.options.reserve(sides->size());
     for (const Side& side : *sides)
         if (side.hemisphere)
             coordinate.options.push_back(
@@ -252,7 +295,7 @@ constexpr std::array<int, 2> kStripWidthsDeg = {3, 6};
 // may carry any number of digits, and a longer run fits no strip anyway.
 constexpr int kBeyondAnyMeridian = 1000;
 
-int digitValue(const std::u32string& digits) {
+int digitValue(std::u32string_view digits) {
     int value = 0;
     for (char32_t c : digits) {
         value = value * 10 + static_cast<int>(c - U'0');
@@ -267,8 +310,8 @@ int digitValue(const std::u32string& digits) {
 // fits neither width: such a text is no whole coordinate. No option where it
 // fits both (strip 0, which the checks refuse anyway).
 std::optional<std::vector<Element>> stripWidthOptions(const Notation& notation,
-                                                      const std::u32string& easting,
-                                                      const std::u32string& meridian) {
+                                                      std::u32string_view easting,
+                                                      std::u32string_view meridian) {
     const int strip = static_cast<int>(easting.front() - U'0');
     const double degrees = digitValue(meridian);
     std::vector<Element> fitting;
@@ -282,7 +325,7 @@ std::optional<std::vector<Element>> stripWidthOptions(const Notation& notation,
     return fitting;
 }
 
-bool isWholeNumber(const std::u32string& text) {
+bool isWholeNumber(std::u32string_view text) {
     for (char32_t c : text)
         if (!isDigit(c))
             return false;
@@ -310,7 +353,7 @@ std::optional<PastedCoordinate> gaussKrueger(const Notation& notation, std::u32s
         }
         return false;
     };
-    auto takeNumber = [&]() -> std::optional<std::u32string> {
+    auto takeNumber = [&]() -> std::optional<std::u32string_view> {
         if (next < tokens.size() && tokens[next].number && !tokens[next].negative)
             return tokens[next++].text;
         return std::nullopt;
@@ -368,13 +411,13 @@ std::optional<PastedCoordinate> utmAmtlich(const Notation& notation, std::u32str
     std::u32string zone;
     if (wholeNumberAt(0) && tokens[0].text.size() <= 2 && tokens.size() > 1 && !tokens[1].number &&
         tokens[1].text.size() == 1) {
-        zone = tokens[0].text; // "32U": the band letter says nothing the Ostwert does not
+        zone.assign(tokens[0].text); // "32U": the band letter says nothing the Ostwert does not
         next = 2;
     }
     skipLabel({U"E", U"OST", U"O"});
     if (next >= tokens.size() || !tokens[next].number || tokens[next].negative)
         return std::nullopt;
-    std::u32string ost = tokens[next++].text;
+    std::u32string ost(tokens[next++].text);
     if (!zone.empty()) {
         const std::size_t before = std::min(ost.find_first_of(U".,"), ost.size());
         if (before != 6)
@@ -384,7 +427,7 @@ std::optional<PastedCoordinate> utmAmtlich(const Notation& notation, std::u32str
     skipLabel({U"N", U"NORD"});
     if (next >= tokens.size() || !tokens[next].number || tokens[next].negative)
         return std::nullopt;
-    const std::u32string nord = tokens[next++].text;
+    const std::u32string_view nord = tokens[next++].text;
     if (next != tokens.size())
         return std::nullopt;
     return withParts(notation, {ost, nord});

@@ -14,27 +14,29 @@ TransverseMercator utmProjection(double zone, bool south, const Ellipsoid& ellip
             falseNorthingM, TmEvaluation::Radians};
 }
 
+// How many of the limits 0, step, 2 step, ... (count of them) `magnitude`
+// lies above: the quotient, corrected by the exact comparisons.
+int limitsPassed(float magnitude, int step, int count) {
+    int k = std::min(count, static_cast<int>(magnitude / static_cast<float>(step)));
+    while (k < count && magnitude > static_cast<float>(step * k))
+        ++k;
+    while (k > 0 && !(magnitude > static_cast<float>(step * (k - 1))))
+        --k;
+    return k;
+}
+
 } // namespace
 
 char latitudeBand(float latDeg) {
     if (!(latDeg >= -80 && latDeg <= 84)) // also NaN
         return '\0';
     int index; // 1-based into kBandLetters, 21 for 80..84 deg
-    if (latDeg < 0) {
-        int k = 0;
-        for (int i = 1; i <= 11; ++i)
-            if (latDeg < static_cast<float>(-8 * (i - 1)))
-                k = i;
-        index = 11 - k;
-    } else if (latDeg == 0) {
+    if (latDeg < 0)
+        index = 11 - limitsPassed(-latDeg, 8, 11);
+    else if (latDeg == 0)
         index = 11;
-    } else {
-        int k = 0;
-        for (int i = 1; i <= 12; ++i)
-            if (latDeg > static_cast<float>(8 * (i - 1)))
-                k = i;
-        index = 10 + k;
-    }
+    else
+        index = 10 + limitsPassed(latDeg, 8, 12);
     // Band X spans 12 deg: the 8 deg step beyond 80 deg stays in it.
     const auto last = static_cast<int>(kBandLetters.size());
     return kBandLetters[static_cast<std::size_t>(std::min(index, last) - 1)];
@@ -45,12 +47,7 @@ int zoneNumber(float lonDeg) {
         return 0;
     if (lonDeg == 0)
         return 31;
-    int k = 0;
-    for (int i = 1; i <= 30; ++i) {
-        const float limit = static_cast<float>(6 * (i - 1));
-        if (lonDeg < 0 ? lonDeg < -limit : lonDeg > limit)
-            k = i;
-    }
+    const int k = limitsPassed(std::fabs(lonDeg), 6, 30);
     return lonDeg < 0 ? 31 - k : 30 + k;
 }
 

@@ -26,7 +26,7 @@ ProcedureOutcome GMnachDezimal(std::string& degrees, std::string& minutes, Messa
     commaToPoint(minutes);
     try {
         double d = finite(readNumber(degrees) + readNumber(minutes) / 60.0);
-        degrees = plainText(d);
+        assignPlainText(degrees, d);
         minutes.clear();
     } catch (const NumericFault&) {
         return ProcedureOutcome::computationError(messages);
@@ -39,7 +39,7 @@ ProcedureOutcome GMSnachDezimal(std::string& degrees, const std::string& minutes
     try {
         double d =
             finite(readNumber(degrees) + readNumber(minutes) / 60.0 + readNumber(seconds) / 3600.0);
-        degrees = plainText(d);
+        assignPlainText(degrees, d);
     } catch (const NumericFault&) {
         return ProcedureOutcome::computationError(messages);
     }

@@ -3,6 +3,7 @@
 #include "procedures/procedures.h"
 #include "text/numtext.h"
 
+#include <functional>
 #include <optional>
 
 namespace lw {
@@ -25,8 +26,16 @@ std::optional<DatumShift> shiftOfPairCode(const std::string& code) {
     return std::nullopt;
 }
 
+// Whether `text` is one of the working variables of `calc`.
+bool isWithin(const Arbeitsvariablen& calc, const std::string& text) {
+    const std::less<const void*> before;
+    return !before(&text, &calc) && before(&text, &calc + 1);
+}
+
 // Runs one shift through the argument slots and returns the slots' latitude
-// and longitude, transformed or (after a fault) as they went in.
+// and longitude, transformed or (after a fault) as they went in. `lat` and
+// `lon` are read before anything is written, so that they may be working
+// variables other than the argument slots and the outputs.
 ProcedureOutcome shiftThroughSlots(Arbeitsvariablen& calc, const std::string& lat,
                                    const std::string& lon, const char* pairCode,
                                    MessageSink& messages, std::string& outLat,
@@ -55,17 +64,25 @@ ProcedureOutcome EllipsoidWechsel(std::string& lat, std::string& lon, std::strin
     const std::optional<GeoPointHeight> out = shift ? molodensky(in, *shift) : std::nullopt;
     if (!out)
         return ProcedureOutcome::computationError(messages);
-    lat = plainText(out->latDeg);
-    lon = plainText(out->lonDeg);
-    height = plainText(out->heightM);
+    assignPlainText(lat, out->latDeg);
+    assignPlainText(lon, out->lonDeg);
+    assignPlainText(height, out->heightM);
     return ProcedureOutcome::done();
 }
 
 ProcedureOutcome EllipsoideBerechnen(const std::string& latIn, const std::string& lonIn,
                                      const std::string& start, const std::string& target,
                                      Arbeitsvariablen& c, MessageSink& messages) {
-    // The inputs may be working variables themselves; copy them first.
-    const std::string lat = latIn, lon = lonIn;
+    // The inputs may be working variables themselves, which the shifts
+    // overwrite: then they are copied first.
+    std::string latCopy, lonCopy;
+    const bool inside = isWithin(c, latIn) || isWithin(c, lonIn);
+    if (inside) {
+        latCopy = latIn;
+        lonCopy = lonIn;
+    }
+    const std::string& lat = inside ? latCopy : latIn;
+    const std::string& lon = inside ? lonCopy : lonIn;
     ProcedureOutcome outcome;
 
     if (start == kGRS80) {
@@ -82,9 +99,8 @@ ProcedureOutcome EllipsoideBerechnen(const std::string& latIn, const std::string
     } else if (start == kBessel) {
         outcome +=
             shiftThroughSlots(c, lat, lon, "BG", messages, c.strBreiteGRS80, c.strLaengeGRS80);
-        const std::string grsLat = c.strBreiteGRS80, grsLon = c.strLaengeGRS80;
-        outcome += shiftThroughSlots(c, grsLat, grsLon, "GH", messages, c.strBreiteHayford,
-                                     c.strLaengeHayford);
+        outcome += shiftThroughSlots(c, c.strBreiteGRS80, c.strLaengeGRS80, "GH", messages,
+                                     c.strBreiteHayford, c.strLaengeHayford);
         c.strBreiteBessel = lat;
         c.strLaengeBessel = lon;
     } else if (start == kHayford) {
@@ -92,9 +108,8 @@ ProcedureOutcome EllipsoideBerechnen(const std::string& latIn, const std::string
             shiftThroughSlots(c, lat, lon, "HG", messages, c.strBreiteGRS80, c.strLaengeGRS80);
         c.strBreiteHayford = lat;
         c.strLaengeHayford = lon;
-        const std::string grsLat = c.strBreiteGRS80, grsLon = c.strLaengeGRS80;
-        outcome += shiftThroughSlots(c, grsLat, grsLon, "GB", messages, c.strBreiteBessel,
-                                     c.strLaengeBessel);
+        outcome += shiftThroughSlots(c, c.strBreiteGRS80, c.strLaengeGRS80, "GB", messages,
+                                     c.strBreiteBessel, c.strLaengeBessel);
     }
     return outcome;
 }

@@ -54,9 +54,8 @@ ProcedureOutcome GeoNachGK(std::string& lat, std::string& lon, std::string& stri
         const std::optional<GkPoint> p = gkForward(latDeg, lonDeg, strip);
         if (!p)
             return ProcedureOutcome::computationError(messages);
-        std::string hoch = plainText(p->hochwertM);
-        lon = plainText(p->rechtswertM);
-        lat = std::move(hoch);
+        assignPlainText(lon, p->rechtswertM);
+        assignPlainText(lat, p->hochwertM);
     } catch (const NumericFault&) {
         return ProcedureOutcome::computationError(messages);
     }
@@ -83,9 +82,8 @@ ProcedureOutcome GKnachGeo(std::string& hoch, std::string& rechts, std::string& 
         const std::optional<GeoPoint> g = gkInverse(readNumber(hoch), finite(y), L0);
         if (!g)
             return ProcedureOutcome::computationError(messages);
-        std::string latText = plainText(g->latDeg);
-        rechts = plainText(g->lonDeg);
-        hoch = std::move(latText);
+        assignPlainText(rechts, g->lonDeg);
+        assignPlainText(hoch, g->latDeg);
     } catch (const NumericFault&) {
         return ProcedureOutcome::computationError(messages);
     }

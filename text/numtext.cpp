@@ -2,6 +2,8 @@
 
 #include "text/numeric_fault.h"
 
+#include <array>
+#include <bit>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
@@ -37,30 +39,127 @@ long decimalExponent(const std::string& intPart, const std::string& fracPart, lo
 // The 15 significant digits and the decimal exponent of |value| (value finite,
 // non-zero): |value| ~ d.dddddddddddddd x 10^exponent.
 struct Decimal15 {
-    std::string digits; // exactly 15 digits
-    int exponent;
+    std::array<char, 15> digits{};
+    int exponent = 0;
 };
 
+// The exact 15-digit rounding of a double, as the general formatter gives
+// it, without the formatter: |value| = m x 2^-s with a 53-bit m, so
+// |value| x 10^k is m x 10^k (exact in 128 bits for k <= 22) shifted right
+// by s, rounded half to even. Covers 1E-08 <= |value| < 1E+15, where
+// nearly all coordinates lie; false elsewhere.
+__extension__ typedef unsigned __int128 Wide;
+
+constexpr std::uint64_t kPowersOfTen[] = {1ULL,
+                                          10ULL,
+                                          100ULL,
+                                          1000ULL,
+                                          10000ULL,
+                                          100000ULL,
+                                          1000000ULL,
+                                          10000000ULL,
+                                          100000000ULL,
+                                          1000000000ULL,
+                                          10000000000ULL,
+                                          100000000000ULL,
+                                          1000000000000ULL,
+                                          10000000000000ULL,
+                                          100000000000000ULL,
+                                          1000000000000000ULL,
+                                          10000000000000000ULL,
+                                          100000000000000000ULL,
+                                          1000000000000000000ULL,
+                                          10000000000000000000ULL};
+
+// round(m x 10^k / 2^s), ties to even (0 <= k <= 22, 0 < s < 128).
+std::uint64_t scaledRounded(std::uint64_t m, int k, int s) {
+    Wide n = static_cast<Wide>(m) * kPowersOfTen[k < 19 ? k : 19];
+    if (k > 19)
+        n *= kPowersOfTen[k - 19];
+    const Wide one = 1;
+    const Wide rest = n & ((one << s) - 1);
+    const Wide half = one << (s - 1);
+    auto whole = static_cast<std::uint64_t>(n >> s);
+    if (rest > half || (rest == half && (whole & 1) != 0))
+        ++whole;
+    return whole;
+}
+
+// "00" to "99", two characters each.
+constexpr std::array<char, 200> kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (int i = 0; i < 100; ++i) {
+        pairs[static_cast<std::size_t>(2 * i)] = static_cast<char>('0' + i / 10);
+        pairs[static_cast<std::size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
+// Writes `count` decimal digits of `number` (leading zeros kept) before `end`,
+// two at a time.
+void writeDigits(std::uint32_t number, int count, char* end) {
+    for (; count >= 2; count -= 2) {
+        const std::size_t pair = 2 * static_cast<std::size_t>(number % 100);
+        number /= 100;
+        *--end = kDigitPairs[pair + 1];
+        *--end = kDigitPairs[pair];
+    }
+    if (count == 1)
+        *--end = static_cast<char>('0' + number % 10);
+}
+
+bool toDecimal15Exact(double value, Decimal15& d) {
+    const double a = std::fabs(value);
+    if (!(a >= 1e-8 && a < 1e15))
+        return false;
+    // a normal double: a = m x 2^-s with the hidden bit in m.
+    const auto bits = std::bit_cast<std::uint64_t>(a);
+    const int biasedExponent = static_cast<int>(bits >> 52);
+    const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+    const int s = 1075 - biasedExponent;
+    // floor((binary exponent) x log10(2)): floor(log10(a)) or one less; the
+    // loop corrects upward, also when the rounding carries into a new leading
+    // digit (9.99..e4 -> 1e5).
+    int exponent = ((biasedExponent - 1023) * 78913) >> 18;
+    std::uint64_t whole = 0;
+    for (;;) {
+        const int k = 14 - exponent;
+        if (k < 0 || k > 22)
+            return false;
+        whole = scaledRounded(m, k, s);
+        if (whole < kPowersOfTen[15])
+            break;
+        ++exponent;
+    }
+    // 15 digits: 7 and 8 in 32-bit steps.
+    writeDigits(static_cast<std::uint32_t>(whole / 100000000), 7, d.digits.data() + 7);
+    writeDigits(static_cast<std::uint32_t>(whole % 100000000), 8, d.digits.data() + 15);
+    d.exponent = exponent;
+    return true;
+}
+
 Decimal15 toDecimal15(double value) {
+    Decimal15 d;
+    if (toDecimal15Exact(value, d))
+        return d;
     char buf[64];
     auto res =
         std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
     // buf: "d.dddddddddddddde+XX"
-    Decimal15 d;
-    d.digits.reserve(15);
+    std::size_t count = 0;
     const char* p = buf;
     for (; p < res.ptr && *p != 'e'; ++p)
-        if (isDigit(*p))
-            d.digits.push_back(*p);
+        if (isDigit(*p) && count < d.digits.size())
+            d.digits[count++] = *p;
     d.exponent = 0;
     if (p < res.ptr)
         std::from_chars(*(p + 1) == '+' ? p + 2 : p + 1, res.ptr, d.exponent);
     return d;
 }
 
-} // namespace
-
-double readNumber(std::string_view text) {
+// The reader for every text: builds the number's normal form and hands it to
+// from_chars. readNumber takes a shortcut for the common texts.
+double readNumberGeneral(std::string_view text) {
     std::string s;
     s.reserve(text.size());
     for (char c : text)
@@ -114,50 +213,234 @@ double readNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
-std::string plainTextTrimmed(double value) {
-    if (std::isnan(value))
-        return "NaN";
-    if (std::isinf(value))
-        return value > 0 ? "Inf" : "-Inf";
-    if (value == 0.0)
-        return "0";
+// Exact powers of ten in a double (10^22 is the largest).
+constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
-    Decimal15 d = toDecimal15(value);
-    std::string digits = d.digits;
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
+// The digits of a number without blanks, in tight runs: the integer digits,
+// a point, the fraction digits; leading zeros add nothing to `significant`.
+// Leaves `p` at the first other character; false when that is a blank, which
+// the caller's slower loop then reads past. The mantissa may wrap on a long
+// text; `significant` then says so.
+bool readUnbrokenDigits(const char*& p, const char* end, std::uint64_t& mantissa, int& significant,
+                        int& fractionDigits, bool& anyDigit) {
+    auto digitAt = [](const char* q) {
+        return static_cast<unsigned>(static_cast<unsigned char>(*q)) - unsigned{'0'};
+    };
+    const char* const start = p;
+    while (p != end && *p == '0')
+        ++p;
+    const char* const integerSignificant = p;
+    while (p != end && digitAt(p) <= 9)
+        mantissa = mantissa * 10 + digitAt(p++);
+    significant = static_cast<int>(p - integerSignificant);
+    bool point = false;
+    if (p != end && *p == '.') {
+        point = true;
+        const char* const fractionStart = ++p;
+        if (significant == 0)
+            while (p != end && *p == '0')
+                ++p;
+        const char* const fractionSignificant = p;
+        while (p != end && digitAt(p) <= 9)
+            mantissa = mantissa * 10 + digitAt(p++);
+        fractionDigits = static_cast<int>(p - fractionStart);
+        significant += static_cast<int>(p - fractionSignificant);
+    }
+    anyDigit = (p - start) > (point ? 1 : 0);
+    return p == end || !isBlank(*p);
+}
+
+// The shortcut: a number of at most 15 significant digits whose decimal
+// exponent lies within 22 of its last digit is an exact 53-bit integer times
+// or divided by an exact power of ten, and one IEEE operation rounds that
+// correctly, as from_chars does. False for any other text.
+bool readShortNumber(std::string_view text, double& result) {
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    auto skipBlanks = [&] {
+        while (p != end && isBlank(*p))
+            ++p;
+    };
+    skipBlanks();
+    bool negative = false;
+    if (p != end && (*p == '-' || *p == '+')) {
+        negative = *p == '-';
+        ++p;
+    }
+    std::uint64_t mantissa = 0;
+    int significant = 0, fractionDigits = 0;
+    bool anyDigit = false;
+    const char* const digitsStart = p;
+    if (!readUnbrokenDigits(p, end, mantissa, significant, fractionDigits, anyDigit)) {
+        // Blanks among the digits: character by character. significant
+        // counts the digits from the first non-zero one on.
+        p = digitsStart;
+        mantissa = 0;
+        significant = fractionDigits = 0;
+        anyDigit = false;
+        bool inFraction = false;
+        for (; p != end; ++p) {
+            const unsigned digit = static_cast<unsigned char>(*p) - unsigned{'0'};
+            if (digit <= 9) {
+                mantissa = mantissa * 10 + digit;
+                significant += mantissa != 0 ? 1 : 0;
+                fractionDigits += inFraction ? 1 : 0;
+                anyDigit = true;
+            } else if (*p == '.' && !inFraction) {
+                inFraction = true;
+            } else if (!isBlank(*p)) {
+                break;
+            }
+        }
+    }
+    if (significant > 15)
+        return false;
+    if (!anyDigit) {
+        result = 0.0;
+        return true;
+    }
+    int exponent = 0;
+    if (p != end && (*p == 'E' || *p == 'e' || *p == 'D' || *p == 'd')) {
+        ++p;
+        skipBlanks();
+        bool expNegative = false;
+        if (p != end && (*p == '-' || *p == '+')) {
+            expNegative = *p == '-';
+            ++p;
+        }
+        for (; p != end && (isDigit(*p) || isBlank(*p)); ++p) {
+            if (isBlank(*p))
+                continue;
+            if (exponent > 1000)
+                return false;
+            exponent = exponent * 10 + (*p - '0');
+        }
+        if (expNegative)
+            exponent = -exponent;
+    }
+    const int scale = exponent - fractionDigits;
+    if (scale < -22 || scale > 22)
+        return false;
+    const auto m = static_cast<double>(mantissa);
+    const double value = scale >= 0 ? m * kExactPowersOfTen[scale] : m / kExactPowersOfTen[-scale];
+    result = negative ? -value : value;
+    return true;
+}
+
+} // namespace
+
+double readNumber(std::string_view text) {
+    double value = 0.0;
+    if (readShortNumber(text, value))
+        return value;
+    return readNumberGeneral(text);
+}
+
+namespace {
+
+// Room for the longest plain text: "-" 15 digits "." "E-308".
+constexpr std::size_t kPlainTextRoom = 32;
+
+std::size_t copied(char* out, std::string_view text) {
+    text.copy(out, text.size());
+    return text.size();
+}
+
+// The plain text of `value` without the leading blank, written to `out`
+// (kPlainTextRoom characters); returns its length.
+std::size_t writePlainTrimmed(double value, char* out) {
+    if (std::isnan(value))
+        return copied(out, "NaN");
+    if (std::isinf(value))
+        return copied(out, value > 0 ? "Inf" : "-Inf");
+    if (value == 0.0)
+        return copied(out, "0");
+
+    const Decimal15 d = toDecimal15(value);
+    std::size_t digitCount = d.digits.size();
+    while (digitCount > 1 && d.digits[digitCount - 1] == '0')
+        --digitCount;
+    const std::string_view digits(d.digits.data(), digitCount);
     // Rounding to 15 digits may carry into a new leading digit (9.99..e4 -> 1e5);
-    // %.14e already reports that in the exponent.
-    int x = d.exponent;
-    std::string out = value < 0 ? "-" : "";
+    // the exponent of Decimal15 already says so.
+    const int x = d.exponent;
+    char* p = out;
+    if (value < 0)
+        *p++ = '-';
 
     if (x >= 15 || x < -4) {
-        out += digits[0];
+        *p++ = digits[0];
         if (digits.size() > 1) {
-            out += '.';
-            out.append(digits, 1, std::string::npos);
+            *p++ = '.';
+            p += copied(p, digits.substr(1));
         }
-        char exp[16];
-        std::snprintf(exp, sizeof exp, "E%c%02d", x < 0 ? '-' : '+', std::abs(x));
-        return out + exp;
+        *p++ = 'E';
+        *p++ = x < 0 ? '-' : '+';
+        const int magnitude = std::abs(x);
+        if (magnitude >= 100)
+            *p++ = static_cast<char>('0' + magnitude / 100);
+        *p++ = static_cast<char>('0' + magnitude / 10 % 10);
+        *p++ = static_cast<char>('0' + magnitude % 10);
+        return static_cast<std::size_t>(p - out);
     }
-    if (x < 0)
-        return out + "0." + std::string(static_cast<std::size_t>(-x - 1), '0') + digits;
+    if (x < 0) {
+        *p++ = '0';
+        *p++ = '.';
+        for (int i = 0; i < -x - 1; ++i)
+            *p++ = '0';
+        p += copied(p, digits);
+        return static_cast<std::size_t>(p - out);
+    }
+    const auto intLen = static_cast<std::size_t>(x + 1);
+    if (digits.size() <= intLen) {
+        p += copied(p, digits);
+        for (std::size_t i = digits.size(); i < intLen; ++i)
+            *p++ = '0';
+        return static_cast<std::size_t>(p - out);
+    }
+    p += copied(p, digits.substr(0, intLen));
+    *p++ = '.';
+    p += copied(p, digits.substr(intLen));
+    return static_cast<std::size_t>(p - out);
+}
 
-    auto intLen = static_cast<std::size_t>(x + 1);
-    if (digits.size() <= intLen)
-        return out + digits + std::string(intLen - digits.size(), '0');
-    return out + digits.substr(0, intLen) + "." + digits.substr(intLen);
+// With the leading blank for values >= 0 and NaN.
+std::size_t writePlain(double value, char* out) {
+    const bool blank = std::isnan(value) || value >= 0;
+    if (blank)
+        *out = ' ';
+    return (blank ? 1 : 0) + writePlainTrimmed(value, blank ? out + 1 : out);
+}
+
+} // namespace
+
+std::string plainTextTrimmed(double value) {
+    char buf[kPlainTextRoom];
+    return std::string(buf, writePlainTrimmed(value, buf));
 }
 
 std::string plainText(double value) {
-    std::string t = plainTextTrimmed(value);
-    return (std::isnan(value) || value >= 0) ? " " + t : t;
+    char buf[kPlainTextRoom + 1];
+    return std::string(buf, writePlain(value, buf));
+}
+
+void assignPlainText(std::string& out, double value) {
+    char buf[kPlainTextRoom + 1];
+    out.assign(buf, writePlain(value, buf));
 }
 
 std::string integerText(double wholeValue) {
     if (!std::isfinite(wholeValue))
         return plainTextTrimmed(wholeValue);
+    // A whole number below 2^53 is its 64-bit integer exactly.
+    if (std::fabs(wholeValue) < 9007199254740992.0 && wholeValue == std::trunc(wholeValue)) {
+        char digits[24];
+        const auto res =
+            std::to_chars(digits, digits + sizeof digits, static_cast<std::int64_t>(wholeValue));
+        return std::string(digits, res.ptr);
+    }
     char buf[400];
     auto res = std::to_chars(buf, buf + sizeof buf, wholeValue, std::chars_format::fixed, 0);
     std::string s(buf, res.ptr);
@@ -175,9 +458,11 @@ std::string fixedDecimals(double value, int n, std::string_view decimalSeparator
         Decimal15 d = toDecimal15(value);
         int keep = d.exponent + 1 + n; // digits of d that stand before the cut
         if (keep >= 15) {
-            scaled = d.digits + std::string(static_cast<std::size_t>(keep - 15), '0');
+            scaled.assign(d.digits.data(), d.digits.size());
+            scaled.append(static_cast<std::size_t>(keep - 15), '0');
         } else if (keep >= 0) {
-            scaled = keep == 0 ? "0" : d.digits.substr(0, static_cast<std::size_t>(keep));
+            scaled = keep == 0 ? std::string("0")
+                               : std::string(d.digits.data(), static_cast<std::size_t>(keep));
             if (d.digits[static_cast<std::size_t>(keep)] >= '5') {
                 // add one to the decimal string
                 int k = static_cast<int>(scaled.size()) - 1;

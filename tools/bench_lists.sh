@@ -8,6 +8,7 @@
 # Before timing, a sample of each peer's results is checked against ours to
 # the displayed digit (1 m), so that the three do the same work. Prints the
 # microseconds per line and the ratios peer / ours (throughput ours / peer).
+# Each program runs LW_LIST_RUNS times (3) and keeps its best time.
 # LW_LIST_POINTS=N for another number of points (a short run: 20000).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -53,6 +54,11 @@ seconds() { # command output : wall-clock seconds of one run, which must give a 
     calc "$end - $start"
 }
 
+# The four programs in turn, `runs` rounds; each keeps its best round, so
+# that a moment of load from other work on the machine counts for none of them.
+runs=${LW_LIST_RUNS:-3}
+best() { awk "BEGIN { print ($1 < $2) ? $1 : $2 }"; }
+
 run_ours_gk() { "$liste" --von bessel:gk --nach grs80:utm <"$work/gk.txt" >"$work/ours-gk.txt"; }
 run_cs2cs() {
     PROJ_DATA="$work/proj" PROJ_NETWORK=OFF cs2cs EPSG:31467 EPSG:25832 \
@@ -61,10 +67,17 @@ run_cs2cs() {
 run_ours_geo() { "$liste" --von grs80:dez --nach grs80:utmmil <"$work/geo.txt" >"$work/ours-geo.txt"; }
 run_geoconvert() { GeoConvert -m <"$work/geo-signed.txt" >"$work/geoconvert.txt"; }
 
-t_ours_gk=$(seconds run_ours_gk "$work/ours-gk.txt")
-t_cs2cs=$(seconds run_cs2cs "$work/cs2cs.txt")
-t_ours_geo=$(seconds run_ours_geo "$work/ours-geo.txt")
-t_geoconvert=$(seconds run_geoconvert "$work/geoconvert.txt")
+t_ours_gk=1e9 t_cs2cs=1e9 t_ours_geo=1e9 t_geoconvert=1e9
+for ((round = 0; round < runs; round++)); do
+    t=$(seconds run_ours_gk "$work/ours-gk.txt")
+    t_ours_gk=$(best "$t_ours_gk" "$t")
+    t=$(seconds run_cs2cs "$work/cs2cs.txt")
+    t_cs2cs=$(best "$t_cs2cs" "$t")
+    t=$(seconds run_ours_geo "$work/ours-geo.txt")
+    t_ours_geo=$(best "$t_ours_geo" "$t")
+    t=$(seconds run_geoconvert "$work/geoconvert.txt")
+    t_geoconvert=$(best "$t_geoconvert" "$t")
+done
 
 # Agreement to the displayed metre. cs2cs with EPSG codes and no grid shifts
 # the datum by 7 parameters, we by Molodensky's 3 (587, 16, 393 m; height
@@ -102,7 +115,7 @@ head -n "$sample" "$work/ours-geo.txt" | paste -d' ' - <(head -n "$sample" "$wor
 report() { # name seconds
     printf "%-34s %8.3f s  %6.3f us/line\n" "$1" "$2" "$(calc "$2 * 1000000 / $points")"
 }
-echo "$points points each"
+echo "$points points each, best of $runs runs"
 report "lagewandler-liste gk -> utm" "$t_ours_gk"
 report "cs2cs EPSG:31467 EPSG:25832" "$t_cs2cs"
 report "lagewandler-liste dez -> utmmil" "$t_ours_geo"

@@ -80,10 +80,16 @@ std::span<const FieldRule> fieldRules() {
 }
 
 const FieldRule* fieldRule(Element field) {
-    for (const FieldRule& rule : kRules)
-        if (rule.field == field)
-            return &rule;
-    return nullptr;
+    // Every key press asks: a table by element instead of a search.
+    static constexpr std::array<const FieldRule*, kElementCount> kByElement = [] {
+        std::array<const FieldRule*, kElementCount> table{};
+        for (const FieldRule& rule : kRules)
+            if (!table[static_cast<std::size_t>(rule.field)])
+                table[static_cast<std::size_t>(rule.field)] = &rule;
+        return table;
+    }();
+    const auto index = static_cast<std::size_t>(field);
+    return index < kByElement.size() ? kByElement[index] : nullptr;
 }
 
 bool admits(KeyFilter filter, char32_t code) {

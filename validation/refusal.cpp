@@ -5,6 +5,9 @@
 #include "text/utf8.h"
 #include "validation/sound.h"
 
+#include <algorithm>
+#include <bitset>
+
 namespace lw::refusal {
 namespace {
 
@@ -50,10 +53,11 @@ bool charInSet(std::string_view ch, std::string_view set) {
 bool allCharsIn(std::string_view text, std::string_view set) {
     // Every byte of a multi-byte character is outside the ASCII sets, so a
     // byte-wise walk gives the same verdict as a character-wise one.
-    for (char c : text)
-        if (set.find(c) == std::string_view::npos)
-            return false;
-    return true;
+    std::bitset<256> inSet;
+    for (char c : set)
+        inSet.set(static_cast<unsigned char>(c));
+    return std::all_of(text.begin(), text.end(),
+                       [&inSet](char c) { return inSet.test(static_cast<unsigned char>(c)); });
 }
 
 std::optional<std::string> zoneFault(std::string_view zone) {

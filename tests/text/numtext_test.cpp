@@ -3,8 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cfloat>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <random>
 #include <string>
+#include <vector>
 
 namespace lw {
 namespace {
@@ -156,6 +163,150 @@ TEST(TextHelpers, CommaToPointAndTrim) {
     EXPECT_EQ(trimBlanks("   "), "");
     EXPECT_EQ(integerText(571595), "571595");
     EXPECT_EQ(integerText(-0.0), "0");
+}
+
+// ---- The number texts against the C library's correctly rounded forms ----
+//
+// readNumber, plainText and integerText take shortcuts for the common texts
+// (an exact 53-bit integer with a power of ten, an exact 128-bit scaling, an
+// integer writer); the C library's strtod and "%.15G" / "%.0f" round exactly,
+// so every result must equal theirs bit for bit and character for character.
+
+std::string printfText(const char* format, double value) {
+    char buf[512];
+    std::snprintf(buf, sizeof buf, format, value);
+    return buf;
+}
+
+bool sameBits(double a, double b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+// Values at the edges of the shortcuts, and some drawn the same way every run:
+// any bit pattern, coordinate magnitudes, and exact ties at the 15th digit
+// ((2R + 1) / 2^(k + 1) with R of 15 digits).
+std::vector<double> edgeAndDrawnValues() {
+    std::vector<double> values = {DBL_MIN,
+                                  DBL_MAX,
+                                  DBL_TRUE_MIN,
+                                  1e-8,
+                                  std::nextafter(1e-8, 0.0),
+                                  1e15,
+                                  std::nextafter(1e15, 0.0),
+                                  999999999999999.5,
+                                  99999.99999999995,
+                                  0.0001,
+                                  std::nextafter(0.0001, 0.0),
+                                  0.5,
+                                  123456789012345.5,
+                                  0.30000000000000004,
+                                  9.999999999999995e-5,
+                                  5900419.2,
+                                  3570296.99,
+                                  1e22,
+                                  1e23,
+                                  2.5e-310};
+    std::mt19937_64 rng(2026);
+    std::uniform_real_distribution<double> unit(0, 1);
+    for (int i = 0; i < 50000; ++i) {
+        values.push_back(std::bit_cast<double>(rng()));
+        values.push_back((unit(rng) - 0.5) * std::pow(10.0, static_cast<int>(rng() % 30) - 12));
+        const int k = static_cast<int>(rng() % 23);
+        const double low = 1e14 / std::pow(10.0, k), high = 1e15 / std::pow(10.0, k);
+        double odd = std::floor((low + unit(rng) * (high - low)) * std::ldexp(1.0, k + 1));
+        odd += std::fmod(odd, 2.0) == 0 ? 1 : 0;
+        values.push_back(std::ldexp(odd, -(k + 1)));
+    }
+    for (std::size_t i = 0, n = values.size(); i < n; ++i)
+        values.push_back(-values[i]);
+    return values;
+}
+
+TEST(NumberTexts, PlainTextIsTheFifteenDigitGeneralForm) {
+    int differences = 0;
+    for (double v : edgeAndDrawnValues()) {
+        if (!std::isfinite(v) || v == 0)
+            continue;
+        const std::string expected = printfText("%.15G", v);
+        std::string assigned = "old text of another length";
+        assignPlainText(assigned, v);
+        if (plainTextTrimmed(v) != expected || assigned != (v > 0 ? " " : "") + expected) {
+            ADD_FAILURE() << printfText("%.17g", v) << ": " << plainTextTrimmed(v) << " not "
+                          << expected;
+            if (++differences == 10)
+                return;
+        }
+    }
+}
+
+TEST(NumberTexts, IntegerTextRoundsHalfToEven) {
+    const double edges[] = {9007199254740991.0,
+                            9007199254740992.0,
+                            -9007199254740992.0,
+                            1e300,
+                            0.5,
+                            1.5,
+                            2.5,
+                            -2.5,
+                            -0.4,
+                            -0.0,
+                            571666,
+                            -1};
+    for (double v : edges) {
+        std::string expected = printfText("%.0f", v);
+        EXPECT_EQ(integerText(v), expected == "-0" ? "0" : expected) << v;
+    }
+    for (double v : edgeAndDrawnValues()) {
+        if (!std::isfinite(v) || std::fabs(v) > 1e30)
+            continue;
+        std::string expected = printfText("%.0f", std::trunc(v));
+        ASSERT_EQ(integerText(std::trunc(v)), expected == "-0" ? "0" : expected) << v;
+    }
+}
+
+TEST(NumberTexts, ReaderRoundsAsStrtod) {
+    // Shortcut edges: 15 and 16 significant digits, powers of ten 22 and 23
+    // away, leading zeros, zero with a sign, ties of the last binary digit.
+    const char* texts[] = {"999999999999999",
+                           "9999999999999999",
+                           "9007199254740993",
+                           "123456789012345e7",
+                           "123456789012345e8",
+                           "123456789012345e-22",
+                           "1234567890123456e-22",
+                           "1e22",
+                           "1e23",
+                           "1e-22",
+                           "1e-23",
+                           "0.000000000000000000000001",
+                           "000000000000000000000012.5",
+                           "-0",
+                           "-0.0e5",
+                           "+0",
+                           "4.9406564584124654e-324",
+                           "2.2250738585072011e-308",
+                           "1.7976931348623157e308",
+                           "0.1",
+                           "2.5",
+                           "1.00000000000000005"};
+    for (const char* text : texts)
+        EXPECT_TRUE(sameBits(readNumber(text), std::strtod(text, nullptr))) << text;
+    // The same number with blanks anywhere.
+    EXPECT_TRUE(sameBits(readNumber(" - 1 2 3 . 4 5 e - 1 "), -12.345));
+    int differences = 0;
+    std::mt19937_64 rng(7);
+    for (double v : edgeAndDrawnValues()) {
+        if (!std::isfinite(v))
+            continue;
+        const std::string text =
+            printfText(("%." + std::to_string(rng() % 17 + 1) + "g").c_str(), v);
+        const double expected = std::strtod(text.c_str(), nullptr);
+        if (std::isfinite(expected) && !sameBits(readNumber(text), expected)) {
+            ADD_FAILURE() << text << " read as " << printfText("%.17g", readNumber(text));
+            if (++differences == 10)
+                return;
+        }
+    }
 }
 
 } // namespace

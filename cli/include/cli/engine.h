@@ -38,7 +38,7 @@ std::span<const std::string_view> ellipsoidNames();
 struct PointResult {
     bool converted = false;
     std::string line;                 // converted: the copy line
-    std::vector<std::string> columns; // converted: one text per output field
+    std::vector<std::string> columns; // converted, with columns: one text per output field
     std::string message;              // not converted: the message, as shown
 };
 
@@ -46,7 +46,8 @@ class Engine {
 public:
     // The task must be one the selection screen offers (see checkTask).
     // `decimalSeparator` is the locale's, for the Gauß-Krüger output.
-    Engine(const TaskNames& task, std::string decimalSeparator);
+    // Without `withColumns` a result carries only its copy line (no CSV).
+    Engine(const TaskNames& task, std::string decimalSeparator, bool withColumns = true);
     ~Engine();
     Engine(const Engine&) = delete;
     Engine& operator=(const Engine&) = delete;

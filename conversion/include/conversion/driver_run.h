@@ -19,7 +19,9 @@ namespace lw {
 // what it returns, not what it showed.
 class RunScreen : public CalcScreen {
 public:
-    explicit RunScreen(CalcScreen& real) : real_(real) {}
+    // Room for a whole output mask and its notes, so that a run grows the
+    // list of held-back texts at most once.
+    explicit RunScreen(CalcScreen& real) : real_(real) { pending_.reserve(kHeldBackRoom); }
 
     std::string text(Element e) const override;
     void setText(Element e, const std::string& text) override;
@@ -39,6 +41,7 @@ public:
     void commit();
 
 private:
+    static constexpr std::size_t kHeldBackRoom = 32;
     CalcScreen& real_;
     std::vector<std::pair<Element, std::string>> pending_;
 };

@@ -11,6 +11,11 @@
 
 namespace lw {
 
+// Appends the blank-separated words of `text` (blanks and tabs), each after a
+// single blank when `line` is not empty; the military and reference fields
+// show their parts two blanks apart.
+void appendWords(std::string& line, std::string_view text);
+
 // The output fields of the mask of `format` (1 to 7) in reading order;
 // empty for any other code.
 std::span<const Element> outputMaskFields(int format);
@@ -21,5 +26,9 @@ std::span<const Element> outputMaskFields(int format);
 // empty.
 std::string resultLine(int format, std::string_view ellipsoid,
                        std::span<const std::string> fieldTexts);
+
+// The same into `line`, which keeps its capacity from line to line.
+void writeResultLine(std::string& line, int format, std::string_view ellipsoid,
+                     std::span<const std::string> fieldTexts);
 
 } // namespace lw

@@ -26,6 +26,9 @@ double readNumber(std::string_view text);
 // check finiteness before they convert (see numeric_fault.h).
 std::string plainText(double value);
 
+// The same into `out`, which keeps its capacity (no allocation once it has room).
+void assignPlainText(std::string& out, double value);
+
 // The same without the leading blank.
 std::string plainTextTrimmed(double value);
 

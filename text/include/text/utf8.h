@@ -45,16 +45,17 @@ inline char32_t decodeNext(std::string_view text, std::size_t& pos) {
 
 inline std::u32string decode(std::string_view text) {
     std::u32string out;
+    out.reserve(text.size());
     for (std::size_t pos = 0; pos < text.size();)
         out.push_back(decodeNext(text, pos));
     return out;
 }
 
-// One character as UTF-8; code points that are not characters give U+FFFD.
-inline std::string encode(char32_t cp) {
+// One character as UTF-8 at the end of `out`; code points that are not
+// characters give U+FFFD.
+inline void appendEncoded(std::string& out, char32_t cp) {
     if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
         cp = kReplacement;
-    std::string out;
     if (cp < 0x80) {
         out += static_cast<char>(cp);
     } else if (cp < 0x800) {
@@ -70,13 +71,19 @@ inline std::string encode(char32_t cp) {
         out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
+}
+
+inline std::string encode(char32_t cp) {
+    std::string out;
+    appendEncoded(out, cp);
     return out;
 }
 
 inline std::string encode(std::u32string_view cps) {
     std::string out;
+    out.reserve(cps.size());
     for (char32_t cp : cps)
-        out += encode(cp);
+        appendEncoded(out, cp);
     return out;
 }
 
