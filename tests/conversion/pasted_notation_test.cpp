@@ -81,6 +81,9 @@ TEST(OtherNotationOfPaste, IsTheOnlyOtherOneAndNeverAGuess) {
     EXPECT_EQ(otherNotationOfPaste("3571686.39 5540758.79", kBessel, kGradMinSek), kGaussKrueger);
     EXPECT_EQ(otherNotationOfPaste("32571594.63 5365251.16", kGRS80, kUTMzivil), kUTMamtlich);
     EXPECT_EQ(otherNotationOfPaste("48 75 9 12", kGRS80, kUTMzivil), std::nullopt); // 75 minutes
+    EXPECT_EQ(otherNotationOfPaste("48 60 9 12", kGRS80, kUTMzivil), std::nullopt);
+    EXPECT_EQ(otherNotationOfPaste("48 59.5 9 12", kGRS80, kUTMzivil), kGradMinuten);
+    EXPECT_EQ(otherNotationOfPaste("90 0 180 0", kGRS80, kUTMzivil), kGradMinuten);
     EXPECT_EQ(otherNotationOfPaste("91.5 9.9", kGRS80, kUTMzivil), std::nullopt);
     EXPECT_EQ(otherNotationOfPaste("48.4 9.9", kGRS80, kUTMzivil), kGradDezimal);
     // Gauss-Krueger numbers on GRS80: no Gauss-Krueger there, and as UTM
