@@ -102,6 +102,12 @@ QString guide() {
         "Im Feld 'Zone wählen' neben der Ausgabe verlangt man die Nachbarzone, etwa Zone 32 für "
         "einen Punkt östlich von 12° in Bayern; ebenso bei Gauß-Krüger im Feld 'Meridian wählen' "
         "den Nachbarstreifen. Bleibt das Feld leer, gilt die eigene Zone des Punktes.",
+        "",
+        "Mit [Alle Schreibweisen] unter den Ausgabeformaten zeigt [Berechnung] den Punkt in jeder "
+        "Schreibweise jedes Ellipsoids auf einmal. Ein Klick auf eine Zeile (oder Enter) kopiert "
+        "sie, [Ergebnis kopieren] die ganze Liste.",
+        "Eine eingefügte Koordinate einer anderen Schreibweise erkennt Lagewandler und fragt, ob "
+        "das Eingabeformat umgestellt werden soll.",
     });
 }
 
