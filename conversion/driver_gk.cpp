@@ -2,6 +2,7 @@
 #include "conversion/driver_stages.h"
 #include "conversion/output_choice.h"
 
+#include "geodesy/exact_tm.h"
 #include "model/notations.h"
 #include "procedures/amtlich.h"
 #include "procedures/procedures.h"
@@ -14,10 +15,9 @@
 namespace lw {
 namespace {
 
-// Strip widths as GKnachGeo and GeoNachGK take them. Output always uses 3°
-// strips, whatever strip the input used.
+// The strip width as GeoNachGK takes it. Output always uses 3° strips,
+// whatever strip the input used.
 constexpr const char* kThreeDegreeStrips = "3";
-constexpr const char* kSixDegreeStrips = "6";
 
 // Gauss-Krueger coordinates are given for Germany only; the bounds are
 // exclusive.
@@ -107,6 +107,39 @@ OutputOutcome neighbourStripOutput(DriverRun& run, GeoPoint point, int meridianD
     return OutputOutcome::Written;
 }
 
+// Gauss-Krueger and UTM amtlich on one page are a cadastre's conversion: its
+// official lines hold the centimetre on both sides, so the Gauss-Krueger side
+// takes the exact transverse Mercator too. The series alone differs by a
+// tenth of a millimetre, enough to tip a centimetre now and then.
+bool withUtmAmtlich(const ConversionJob& job) {
+    return job.FormatEIN == kUTMamtlich || job.FormatAUS == kUTMamtlich;
+}
+
+// The typed Rechtswert and Hochwert read back on the exact transverse
+// Mercator, in the strip and width GKnachGeo found; the slots as it writes them.
+void exactGaussKruegerInput(DriverRun& run, int stripWidthDeg) {
+    const std::string rechts = run.screen.text(Element::texGKRechts);
+    const double stripNo = readNumber(rechts.substr(0, 1));
+    const GkStrip strip{stripNo, gkCentralMeridianDeg(stripNo, stripWidthDeg)};
+    const std::optional<GeoPoint> g =
+        exactTmInverse(gkExactProjection(strip),
+                       {readNumber(rechts), readNumber(run.screen.text(Element::texGKHoch))});
+    if (!g)
+        return; // the series' reading stands
+    assignPlainText(run.calc().strArg1, g->latDeg);
+    assignPlainText(run.calc().strArg2, g->lonDeg);
+}
+
+// The same for the output in the point's own 3 deg strip.
+void exactGaussKruegerOutput(Arbeitsvariablen& calc, GeoPoint point) {
+    const GkStrip strip = gkStripOfLongitude(point.lonDeg, kGkThreeDegreeWidth);
+    const std::optional<GridPoint> g = exactTmForward(gkExactProjection(strip), point);
+    if (!g)
+        return;
+    assignPlainText(calc.strArg1, g->northingM);
+    assignPlainText(calc.strArg2, g->eastingM);
+}
+
 } // namespace
 
 InputResult gaussKruegerInput(DriverRun& run) {
@@ -116,12 +149,15 @@ InputResult gaussKruegerInput(DriverRun& run) {
     Arbeitsvariablen& calc = run.calc();
     calc.strArg1 = run.screen.text(Element::texGKHoch);
     calc.strArg2 = run.screen.text(Element::texGKRechts);
-    calc.strArg3 = run.screen.isChecked(Element::optDrei)    ? kThreeDegreeStrips
-                   : run.screen.isChecked(Element::optSechs) ? kSixDegreeStrips
-                                                             : "";
+    const int stripWidthDeg = run.screen.isChecked(Element::optDrei)    ? kGkThreeDegreeWidth
+                              : run.screen.isChecked(Element::optSechs) ? 2 * kGkThreeDegreeWidth
+                                                                        : 0;
+    calc.strArg3 = stripWidthDeg == 0 ? "" : std::to_string(stripWidthDeg);
     // No strip for the Rechtswert fails without a message, the rest with one.
     if (GKnachGeo(calc.strArg1, calc.strArg2, calc.strArg3, run.out).failed)
         return failed();
+    if (withUtmAmtlich(run.job()))
+        exactGaussKruegerInput(run, stripWidthDeg);
     run.screen.setText(Element::texMeridian, calc.strArg3);
     return point(calc.strArg1, calc.strArg2);
 }
@@ -149,6 +185,8 @@ OutputOutcome gaussKruegerOutput(DriverRun& run, const ResultPair& p) {
     calc.strArg2 = p.lon;
     calc.strArg3 = kThreeDegreeStrips;
     const ProcedureOutcome outcome = GeoNachGK(calc.strArg1, calc.strArg2, calc.strArg3, run.out);
+    if (!outcome.failed && withUtmAmtlich(run.job()))
+        exactGaussKruegerOutput(calc, {readNumber(p.lat), readNumber(p.lon)});
     if (copiesInput(run, calc.strArg3)) {
         run.out.setText(Element::texGKRechtsAUS, run.screen.text(Element::texGKRechts));
         run.out.setText(Element::texGKHochAUS, run.screen.text(Element::texGKHoch));

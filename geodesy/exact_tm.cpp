@@ -172,9 +172,12 @@ GkStrip gkThreeDegreeStrip(int number) {
 }
 
 ExactTransverseMercator gkExactProjection(int strip) {
-    const GkStrip s = gkThreeDegreeStrip(strip);
-    return {&ellipsoid::Bessel, s.centralMeridianDeg, 1,
-            s.number * kGkStripMultiplierM + kGkFalseEastingM, 0};
+    return gkExactProjection(gkThreeDegreeStrip(strip));
+}
+
+ExactTransverseMercator gkExactProjection(const GkStrip& strip) {
+    return {&ellipsoid::Bessel, strip.centralMeridianDeg, 1,
+            strip.number * kGkStripMultiplierM + kGkFalseEastingM, 0};
 }
 
 std::optional<GkPoint> gkExactForward(GeoPoint besselPoint, int strip) {

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <optional>
 #include <string_view>
+#include <tuple>
 
 namespace lw {
 namespace {
@@ -153,8 +154,15 @@ void GKPruefen(CalcScreen& screen, ProgramState& state) {
     calc.blnEingabeOK = false;
     const std::string rechts = screen.text(R);
     const std::string hoch = screen.text(H);
-    if (rechts.empty() || hoch.empty())
-        return;
+    // An empty field used to end the check without a word, and "Berechnung"
+    // then did nothing at all.
+    for (const auto& [text, field, what] :
+         {std::tuple{&rechts, R, "Rechtswert"}, std::tuple{&hoch, H, "Hochwert"}}) {
+        if (text->empty()) {
+            refusal::refuse(screen, {S, Z, M, F}, refusal::missingValueMessage(what), field);
+            return;
+        }
+    }
     GKLimitsSetzen(screen, calc);
     if (!charactersPass(screen, rechts, hoch) || !rangePass(screen, calc, rechts, hoch))
         return;

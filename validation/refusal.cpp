@@ -44,6 +44,10 @@ void refuseCritical(CalcScreen& screen, const std::string& message) {
     refuse(screen, {Step::Sound, Step::Reset, Step::Message}, message);
 }
 
+std::string missingValueMessage(std::string_view what) {
+    return "Der " + std::string(what) + " fehlt.";
+}
+
 bool charInSet(std::string_view ch, std::string_view set) {
     if (ch.empty())
         return true;

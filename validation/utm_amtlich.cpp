@@ -30,7 +30,7 @@ std::string digitsBeforePoint(const std::string& text) {
 // What the text lacks as a number of digits with at most one point.
 std::optional<std::string> numberFault(const std::string& text, const char* what) {
     if (text.empty())
-        return std::string("Der ") + what + " fehlt.";
+        return refusal::missingValueMessage(what);
     if (!refusal::allCharsIn(text, kNumberChars))
         return std::string("Im ") + what +
                " sind nur die Zeichen\r\n\r\n0 1 2 3 4 5 6 7 8 9 und das Komma\r\n\r\nzugelassen.";

@@ -69,8 +69,13 @@ void refuseField(CalcScreen& screen, const std::string& message, Element field) 
 void UTMZivilPruefen(CalcScreen& screen, ProgramState& state) {
     state.calc.blnEingabeOK = false;
     const std::string zone = screen.text(Element::texZone);
-    if (zone.empty())
+    // As in the military and reference masks: without a zone there is
+    // nothing to check the easting and northing against.
+    if (zone.empty()) {
+        refusal::refuse(screen, {Step::Sound, Step::Reset, Step::Focus, Step::Message},
+                        std::string(refusal::kZoneMissingMessage), Element::texZone);
         return;
+    }
     // A refusal here only withdraws the Gauss-Krueger output; the input
     // itself is still checked and converted.
     GKZonePruefen(screen, state, zone);

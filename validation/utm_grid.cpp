@@ -18,8 +18,7 @@ namespace {
 
 using refusal::Step;
 
-const std::string kZoneMissing =
-    "Ohne Angabe der Zone kann die Berechnung nicht durchgeführt werden.";
+const std::string kZoneMissing(refusal::kZoneMissingMessage);
 const std::string kSquareMissing =
     "Ohne Angabe des 100km-Quadrates kann die Berechnung nicht durchgeführt werden.";
 

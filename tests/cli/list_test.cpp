@@ -124,7 +124,7 @@ TEST(ListLines, RefusalsCarryTheScreensMessageAndTheRunGoesOn) {
                   "N56° E005° < Länge  < E016°",
                   false}});
     expectLines(task("bessel", "gk", "grs80", "dez"),
-                {{"foo", "FEHLER: Keine Koordinate in der Schreibweise gk gefunden.", false}});
+                {{"foo", "FEHLER: Der Hochwert fehlt.", false}});
 }
 
 TEST(ListLines, InvalidUtf8IsRefusedForItsLineOnly) {

@@ -86,6 +86,23 @@ TEST_F(Amtlich, BkgLinesUtmAmtlichToGaussKruegerInTheGivenStrip) {
     }
 }
 
+// A cadastre's line typed to the millimetre, as offices hand them out: the
+// Gauss-Krueger side on the exact transverse Mercator as well, or the
+// series' tenth of a millimetre tips the Nordwert's centimetre (PROJ gives
+// 5702714.406). Gauss-Krueger on its own keeps the series.
+TEST_F(Amtlich, GaussKruegerSideOfUtmAmtlichIsExact) {
+    DriverBench bench(kBessel, kGRS80, kGaussKrueger, kUTMamtlich);
+    bench.state.job.Amtlich = true;
+    bench.screen.check(Element::optDrei, Element::optSechs);
+    bench.type({{Element::texGKRechts, "3607695.215"},
+                {Element::texGKHoch, "5704557.217"},
+                {Element::texZoneWahl, "32"}});
+    bench.press();
+    EXPECT_TRUE(bench.screen.messages.empty());
+    EXPECT_EQ(bench.screen.text(Element::texAmtOstAUS), "32607578.86");
+    EXPECT_EQ(bench.screen.text(Element::texAmtNordAUS), "5702714.41");
+}
+
 // ---- Without the official transformation ----------------------------------------------------
 
 TEST(AmtlichDriver, OwnZoneTwoDecimalsAndTheCopyLine) {
@@ -101,6 +118,24 @@ TEST(AmtlichDriver, OwnZoneTwoDecimalsAndTheCopyLine) {
         texts.push_back(bench.screen.text(e));
     EXPECT_EQ(resultLine(kUTMamtlich, kGRS80, texts), "32571594.63 5365251.16");
     EXPECT_EQ(bench.screen.text(Element::labGenauigkeit), "");
+}
+
+// The point's own zone typed into "Zone wählen" is the usual output, not a
+// neighbour: no label, no accuracy line, a copy line without the word.
+TEST(AmtlichDriver, OwnZoneChosenIsNoNeighbour) {
+    DriverBench bench(kGRS80, kGRS80, kGradDezimal, kUTMamtlich);
+    bench.type({{Element::texBreite, "48.4363326641023"},
+                {Element::texLaenge, "9.96796724981198"},
+                {Element::texZoneWahl, "32"}});
+    bench.press();
+    EXPECT_TRUE(bench.screen.messages.empty());
+    EXPECT_EQ(bench.screen.text(Element::texAmtOstAUS), "32571594.63");
+    EXPECT_EQ(bench.screen.text(Element::labAmtNachbar), "");
+    EXPECT_EQ(bench.screen.text(Element::labGenauigkeit), "");
+    std::vector<std::string> texts;
+    for (Element e : outputMaskFields(kUTMamtlich))
+        texts.push_back(bench.screen.text(e));
+    EXPECT_EQ(resultLine(kUTMamtlich, kGRS80, texts), "32571594.63 5365251.16");
 }
 
 TEST(AmtlichDriver, NeighbourZoneShowsInTheOstwertTheCopyLineAndTheAccuracyLine) {
@@ -185,6 +220,13 @@ TEST(AmtlichDriver, RefusalsWithTheirTexts) {
          kGradDezimal,
          {{Element::texAmtOst, "61399340.60"}, {Element::texAmtNord, "5928794.18"}},
          "Es gibt keine Zone 61!\r\nDer Ostwert beginnt mit der Zone (1 bis 60), dann folgen 6 "
+         "Ziffern vor dem Komma, zum Beispiel 32399340.60.",
+         Element::texAmtOst},
+        {"zone 05 written with its leading zero",
+         kUTMamtlich,
+         kGradDezimal,
+         {{Element::texAmtOst, "05399340.60"}, {Element::texAmtNord, "5928794.18"}},
+         "Es gibt keine Zone 05!\r\nDer Ostwert beginnt mit der Zone (1 bis 60), dann folgen 6 "
          "Ziffern vor dem Komma, zum Beispiel 32399340.60.",
          Element::texAmtOst},
         {"zone 00",

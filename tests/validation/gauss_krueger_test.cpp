@@ -107,16 +107,27 @@ TEST(GKPruefen, RefusalsWithTheirOwnOrderOfSoundBoxResetAndFocus) {
     }
 }
 
-TEST(GKPruefen, EmptyFieldEndsSilently) {
-    for (auto [rechts, hoch] : {std::pair{"", "5540759"}, {"3571686", ""}}) {
+// An empty field refuses with the value it lacks, the easting first, and
+// nothing else of the check runs (the texts keep no ".00").
+TEST(GKPruefen, EmptyFieldNamesTheMissingValue) {
+    const Case cases[] = {
+        {"empty easting", "", "5540759", {S, Z, box("Der Rechtswert fehlt."), FR, SR}},
+        {"empty northing", "3571686", "", {S, Z, box("Der Hochwert fehlt."), FH, SH}},
+        {"both empty: the easting", "", "", {S, Z, box("Der Rechtswert fehlt."), FR, SR}},
+        {"empty before a bad character", "", "55x", {S, Z, box("Der Rechtswert fehlt."), FR, SR}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         FakeScreen screen;
         ProgramState state;
         state.calc.blnEingabeOK = true;
-        screen.type(Element::texGKRechts, rechts);
-        screen.type(Element::texGKHoch, hoch);
+        screen.type(Element::texGKRechts, c.rechts);
+        screen.type(Element::texGKHoch, c.hoch);
         GKPruefen(screen, state);
         EXPECT_FALSE(state.calc.blnEingabeOK);
-        EXPECT_TRUE(screen.log.empty());
+        EXPECT_EQ(screen.events(), c.events);
+        EXPECT_EQ(screen.text(Element::texGKRechts), c.rechts);
+        EXPECT_EQ(screen.text(Element::texGKHoch), c.hoch);
     }
 }
 

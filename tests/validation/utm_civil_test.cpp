@@ -179,14 +179,22 @@ TEST(UTMZivilPruefen, TestsInOrderAgainstTheStoredLimits) {
     }
 }
 
-TEST(UTMZivilPruefen, EmptyZoneEndsSilently) {
+// Without a zone "Berechnung" used to do nothing at all; it now refuses as the
+// military and reference masks do, before the zone is handed to any other check.
+TEST(UTMZivilPruefen, EmptyZoneIsRefusedByName) {
     FakeScreen screen;
     ProgramState state;
     state.calc.blnEingabeOK = true;
+    state.job = {kGRS80, kBessel, "AB", "47", kGaussKrueger, kUTMzivil};
     screen.type(Element::texRechts, "0500000");
+    screen.type(Element::texZone2, "32U");
     UTMZivilPruefen(screen, state);
     EXPECT_FALSE(state.calc.blnEingabeOK);
-    EXPECT_TRUE(screen.log.empty());
+    EXPECT_EQ(screen.events(),
+              (Events{kSound, "AusgabeReset", "focus texZone", "select texZone",
+                      "critical: Ohne Angabe der Zone kann die Berechnung nicht durchgeführt "
+                      "werden."}));
+    EXPECT_TRUE(screen.outputEmpty());
 }
 
 TEST(UTMZivilPruefen, GaussKruegerRefusalDoesNotEndTheCheck) {

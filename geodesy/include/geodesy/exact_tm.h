@@ -90,6 +90,9 @@ GkStrip gkThreeDegreeStrip(int number);
 
 // The projection of a strip on Bessel, scale 1, false easting k * 1e6 + 500000.
 ExactTransverseMercator gkExactProjection(int strip);
+// The same for a strip of any width (3 deg or 6 deg), as gkStripOfLongitude
+// and the Rechtswert's millions give it.
+ExactTransverseMercator gkExactProjection(const GkStrip& strip);
 
 // None for a strip outside 0..119 or when the projection gives none.
 std::optional<GkPoint> gkExactForward(GeoPoint besselPoint, int strip);

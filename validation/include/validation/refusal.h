@@ -34,9 +34,16 @@ inline constexpr std::string_view kZoneFirstCharMessage =
     "Das 1. Zeichen der Zone muss eine Ziffer ( 0...6 ) sein!";
 inline constexpr std::string_view kZoneSecondCharMessage =
     "Das 2. Zeichen der Zone muss eine Ziffer ( 0...9 ) sein!";
+// An empty zone field at "Berechnung", in every UTM mask that has one.
+inline constexpr std::string_view kZoneMissingMessage =
+    "Ohne Angabe der Zone kann die Berechnung nicht durchgeführt werden.";
 inline constexpr std::string_view kBandLetterMessage =
     "Das 3. Zeichen der Zone muss einer der Buchstaben\r\n\r\n"
     "C D E F G H J K L M N P Q R S T U V W X\r\n\r\nsein";
+
+// "Der Hochwert fehlt.": the refusal of an empty field at "Berechnung",
+// which names the value the user has still to type.
+std::string missingValueMessage(std::string_view what);
 
 // Whether one character (a UTF-8 text) is in an ASCII set. A missing
 // character (the empty text) passes, as in a position past the text's end.
