@@ -52,25 +52,29 @@ OutputOutcome amtlichOutput(DriverRun& run, int, const ResultPair& p) {
         refuseOutput(run, std::string(kNorthOfUtmText));
         return OutputOutcome::Ended;
     }
-    const ZoneChoices choices = utmAmtlichZoneChoices(point);
+    const int own = utmAmtlichOwnZone(point);
     const std::optional<int> chosen = chosenNumber(run.screen.text(Element::texZoneWahl));
-    if (chosen && std::find(choices.allowed.begin(), choices.allowed.end(), *chosen) ==
-                      choices.allowed.end()) {
-        refuseChoice(run, Element::texZoneWahl, zoneChoiceText(choices));
-        return OutputOutcome::Ended;
+    if (chosen) {
+        const ZoneChoices choices = utmAmtlichZoneChoices(point);
+        if (std::find(choices.allowed.begin(), choices.allowed.end(), *chosen) ==
+            choices.allowed.end()) {
+            refuseChoice(run, Element::texZoneWahl, zoneChoiceText(choices));
+            return OutputOutcome::Ended;
+        }
     }
-    const UtmAmtlichTexts texts = utmAmtlichFromGeo(point, chosen);
+    const UtmAmtlichTexts texts =
+        own == 0 ? UtmAmtlichTexts{} : utmAmtlichInZone(point, chosen.value_or(own));
     if (texts.status != AmtlichStatus::Done) {
         showComputationError(run.out);
         return OutputOutcome::Failed;
     }
     run.out.setText(Element::texAmtOstAUS, texts.ostwert);
     run.out.setText(Element::texAmtNordAUS, texts.nordwert);
-    const bool neighbour = texts.zone != choices.own;
+    const bool neighbour = texts.zone != own;
     run.out.setText(Element::labAmtNachbar, neighbour ? "Nachbarzone" : "");
     if (neighbour)
         noteNeighbour(run, "Nachbarzone " + std::to_string(texts.zone) +
-                               " statt der eigenen Zone " + std::to_string(choices.own));
+                               " statt der eigenen Zone " + std::to_string(own));
     return OutputOutcome::Written;
 }
 

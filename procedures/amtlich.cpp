@@ -81,11 +81,15 @@ bool rechtswertFitsStrip(GeoPoint p, int meridianDeg) {
 
 // ---- UTM amtlich ---------------------------------------------------------------------------
 
-ZoneChoices utmAmtlichZoneChoices(GeoPoint etrs89) {
+int utmAmtlichOwnZone(GeoPoint etrs89) {
     if (!usablePoint(etrs89))
-        return {0, {}};
+        return 0;
     const float lat = static_cast<float>(etrs89.latDeg), lon = static_cast<float>(etrs89.lonDeg);
-    const int own = zoneWithExceptions(zoneNumber(lon), latitudeBand(lat), etrs89.lonDeg);
+    return zoneWithExceptions(zoneNumber(lon), latitudeBand(lat), etrs89.lonDeg);
+}
+
+ZoneChoices utmAmtlichZoneChoices(GeoPoint etrs89) {
+    const int own = utmAmtlichOwnZone(etrs89);
     if (own == 0)
         return {0, {}};
     ZoneChoices choices{own, {}};
@@ -95,24 +99,14 @@ ZoneChoices utmAmtlichZoneChoices(GeoPoint etrs89) {
     return choices;
 }
 
-UtmAmtlichTexts utmAmtlichFromGeo(GeoPoint etrs89, std::optional<int> chosenZone) {
+UtmAmtlichTexts utmAmtlichInZone(GeoPoint etrs89, int zone) {
     UtmAmtlichTexts out;
-    const ZoneChoices choices = utmAmtlichZoneChoices(etrs89);
-    if (choices.own == 0)
-        return out; // not a point on the globe
-    if (etrs89.latDeg < 0) {
-        out.status = AmtlichStatus::SouthernPoint;
-        return out;
-    }
-    const int zone = chosenZone.value_or(choices.own);
-    if (!contains(choices.allowed, zone)) {
+    const std::optional<GridPoint> g = utmExactForward(etrs89, zone, ellipsoid::GRS80);
+    if (!g || !withinTheMillion(g->eastingM)) {
         out.status = AmtlichStatus::ZoneNotAllowed;
         return out;
     }
     out.zone = zone;
-    const std::optional<GridPoint> g = utmExactForward(etrs89, zone, ellipsoid::GRS80);
-    if (!g)
-        return out;
     try {
         out.ostwert = centimetres(zone * kZoneMultiplierM + g->eastingM);
         out.nordwert = centimetres(g->northingM);
@@ -121,6 +115,23 @@ UtmAmtlichTexts utmAmtlichFromGeo(GeoPoint etrs89, std::optional<int> chosenZone
     }
     out.status = AmtlichStatus::Done;
     return out;
+}
+
+UtmAmtlichTexts utmAmtlichFromGeo(GeoPoint etrs89, std::optional<int> chosenZone) {
+    UtmAmtlichTexts out;
+    const int own = utmAmtlichOwnZone(etrs89);
+    if (own == 0)
+        return out; // not a point on the globe
+    if (etrs89.latDeg < 0) {
+        out.status = AmtlichStatus::SouthernPoint;
+        return out;
+    }
+    // Only a chosen zone needs its neighbours worked out.
+    if (chosenZone && !contains(utmAmtlichZoneChoices(etrs89).allowed, *chosenZone)) {
+        out.status = AmtlichStatus::ZoneNotAllowed;
+        return out;
+    }
+    return utmAmtlichInZone(etrs89, chosenZone.value_or(own));
 }
 
 GeoReading geoFromUtmAmtlich(std::string_view ostwert, std::string_view nordwert) {

@@ -48,6 +48,9 @@ struct ZoneChoices {
 };
 ZoneChoices utmAmtlichZoneChoices(GeoPoint etrs89);
 
+// The point's own zone alone, 0 for a point off the globe.
+int utmAmtlichOwnZone(GeoPoint etrs89);
+
 struct UtmAmtlichTexts {
     AmtlichStatus status = AmtlichStatus::ComputationError;
     int zone = 0; // the zone used
@@ -57,6 +60,11 @@ struct UtmAmtlichTexts {
 // ETRS89 degrees -> Ostwert and Nordwert, in the chosen zone or (none) the
 // point's own.
 UtmAmtlichTexts utmAmtlichFromGeo(GeoPoint etrs89, std::optional<int> chosenZone);
+
+// The same in `zone`, which the caller has found among the point's choices
+// (or which is its own): ZoneNotAllowed where the easting leaves the zone's
+// million after all. One projection, no choices worked out.
+UtmAmtlichTexts utmAmtlichInZone(GeoPoint etrs89, int zone);
 
 struct GeoReading {
     AmtlichStatus status = AmtlichStatus::ComputationError;
