@@ -99,8 +99,12 @@ ProcedureOutcome EllipsoideBerechnen(const std::string& latIn, const std::string
     } else if (start == kBessel) {
         outcome +=
             shiftThroughSlots(c, lat, lon, "BG", messages, c.strBreiteGRS80, c.strLaengeGRS80);
-        outcome += shiftThroughSlots(c, c.strBreiteGRS80, c.strLaengeGRS80, "GH", messages,
-                                     c.strBreiteHayford, c.strLaengeHayford);
+        // The second step only where its pair is read: the output reads the
+        // target's pair alone, and the Hayford shift was a tenth of a
+        // Gauss-Krueger line's cost.
+        if (target == kHayford)
+            outcome += shiftThroughSlots(c, c.strBreiteGRS80, c.strLaengeGRS80, "GH", messages,
+                                         c.strBreiteHayford, c.strLaengeHayford);
         c.strBreiteBessel = lat;
         c.strLaengeBessel = lon;
     } else if (start == kHayford) {
@@ -108,8 +112,9 @@ ProcedureOutcome EllipsoideBerechnen(const std::string& latIn, const std::string
             shiftThroughSlots(c, lat, lon, "HG", messages, c.strBreiteGRS80, c.strLaengeGRS80);
         c.strBreiteHayford = lat;
         c.strLaengeHayford = lon;
-        outcome += shiftThroughSlots(c, c.strBreiteGRS80, c.strLaengeGRS80, "GB", messages,
-                                     c.strBreiteBessel, c.strLaengeBessel);
+        if (target == kBessel)
+            outcome += shiftThroughSlots(c, c.strBreiteGRS80, c.strLaengeGRS80, "GB", messages,
+                                         c.strBreiteBessel, c.strLaengeBessel);
     }
     return outcome;
 }

@@ -233,7 +233,9 @@ TEST(EllipsoideBerechnen, StartGrs80WritesOnlyTheTargetPair) {
     }
 }
 
-TEST(EllipsoideBerechnen, StartBesselFillsAllThreePairsWhateverTheTarget) {
+// The GRS80 pair always (every second step starts from it); the other
+// ellipsoid's pair only for a job whose output reads it.
+TEST(EllipsoideBerechnen, StartBesselShiftsOnToHayfordOnlyForAHayfordTarget) {
     for (const char* target : {"Bessel", "GRS80", "Hayford"}) {
         SCOPED_TRACE(target);
         ProgramState s = jobState("Bessel", target);
@@ -243,10 +245,20 @@ TEST(EllipsoideBerechnen, StartBesselFillsAllThreePairsWhateverTheTarget) {
         EXPECT_EQ(p.besLat, "50");
         EXPECT_EQ(p.besLon, "10");
         expectPair(p.grsLat, p.grsLon, kBG_50_10);
-        // The second step starts from the first one's result, with height 300 again.
-        expectPair(p.hayLat, p.hayLon, kBG_GH_50_10);
-        EXPECT_EQ(s.calc.strArg4, "GH");
+        if (std::string(target) == "Hayford") {
+            // The second step starts from the first one's result, with height 300 again.
+            expectPair(p.hayLat, p.hayLon, kBG_GH_50_10);
+            EXPECT_EQ(s.calc.strArg4, "GH");
+        } else {
+            EXPECT_EQ(p.hayLat + p.hayLon, "");
+            EXPECT_EQ(s.calc.strArg4, "BG");
+        }
     }
+    ProgramState s = jobState("Hayford", "GRS80");
+    RecordingMessages m;
+    EllipsoideBerechnen("48", "11", s.job.StartEllipsoid, s.job.ZielEllipsoid, s.calc, m);
+    expectPair(s.calc.strBreiteGRS80, s.calc.strLaengeGRS80, kHG_48_11);
+    EXPECT_EQ(s.calc.strBreiteBessel + s.calc.strLaengeBessel, "");
 }
 
 TEST(EllipsoideBerechnen, StartHayfordPassesThroughGrs80ToBessel) {
