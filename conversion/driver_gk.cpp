@@ -3,6 +3,7 @@
 #include "conversion/output_choice.h"
 
 #include "geodesy/exact_tm.h"
+#include "model/germany.h"
 #include "model/notations.h"
 #include "procedures/amtlich.h"
 #include "procedures/procedures.h"
@@ -19,13 +20,6 @@ namespace {
 // whatever strip the input used.
 constexpr const char* kThreeDegreeStrips = "3";
 
-// Gauss-Krueger coordinates are given for Germany only; the bounds are
-// exclusive.
-constexpr double kGermanyLatMinDeg = 46.0;
-constexpr double kGermanyLatMaxDeg = 56.0;
-constexpr double kGermanyLonMinDeg = 5.0;
-constexpr double kGermanyLonMaxDeg = 16.0;
-
 // Gauss-Krueger output is in metres to the centimetre.
 constexpr int kMetreDecimals = 2;
 
@@ -38,11 +32,9 @@ const std::string kOutsideGermanyText = "Ihr Punkt liegt nicht in Deutschland,\n
                                         " N46° < Breite < N56°\n"
                                         "E005° < Länge  < E016°\n";
 
+// Gauss-Krueger coordinates are given for Germany only.
 bool inGermany(const ResultPair& p) {
-    double lat = readNumber(p.lat);
-    double lon = readNumber(p.lon);
-    return lat > kGermanyLatMinDeg && lat < kGermanyLatMaxDeg && lon > kGermanyLonMinDeg &&
-           lon < kGermanyLonMaxDeg;
+    return germany::inGaussKruegerBox(readNumber(p.lat), readNumber(p.lon));
 }
 
 // A coordinate in metres as the user's locale writes numbers: centimetres at

@@ -1,5 +1,6 @@
 // Text procedures of the Gauss-Krueger projection.
 #include "geodesy/gauss_krueger.h"
+#include "model/germany.h"
 #include "procedures/procedures.h"
 #include "text/numeric_fault.h"
 #include "text/numtext.h"
@@ -13,9 +14,6 @@ namespace {
 constexpr std::string_view kStripTooWideText =
     "Die gewählte Streifenbreite führt zu einem Punkt ausserhalb von Deutschland.\r\n"
     "Wählen Sie eine kleinere Streifenbreite.";
-
-// Central meridians of the strips that cover Germany.
-constexpr double kEasternmostGermanMeridianDeg = 18;
 
 // Strip width in degrees from its text, 0 for anything but "3" and "6".
 int stripWidthDeg(const std::string& text) {
@@ -68,7 +66,7 @@ ProcedureOutcome GKnachGeo(std::string& hoch, std::string& rechts, std::string& 
     const double y = readNumber(rechts) - kGkFalseEastingM - stripNo * kGkStripMultiplierM;
     const double L0 = gkCentralMeridianDeg(stripNo, stripWidthDeg(stripWidth));
 
-    if (L0 > kEasternmostGermanMeridianDeg) {
+    if (L0 > germany::kEasternmostMeridianDeg) {
         return ProcedureOutcome::showing(messages, MessageIcon::Critical, kStripTooWideText);
     }
     if (L0 == 0) { // strip 0, no digit, or no known width: no coordinates

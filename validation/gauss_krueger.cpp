@@ -4,6 +4,7 @@
 // text with more or fewer digits before the point names the wrong strip.
 #include "validation/validators.h"
 
+#include "model/germany.h"
 #include "text/numtext.h"
 #include "text/utf8.h"
 #include "validation/refusal.h"
@@ -17,20 +18,6 @@ namespace lw {
 namespace {
 
 using refusal::Step;
-
-// Germany's extent in Gauss-Krueger coordinates. The northings do not depend
-// on the strip width; the eastings do, since their first digit is the strip
-// number: 3° strips 2 to 5 (6° E to 15° E), 6° strips 1 to 3 (6° E to 18° E).
-struct RechtsLimits {
-    std::string_view min; // west border
-    std::string_view max; // east border
-};
-constexpr RechtsLimits kRechtsThreeDegrees{"2484700", "5538200"};
-// The same distance west of 6° E as in 3° strips, now in strip 1; in the east
-// the 3° strips' border carried into strip 3 (central meridian 18° E).
-constexpr RechtsLimits kRechtsSixDegrees{"1484700", "3350587"};
-constexpr std::string_view kHochMin = "5107150"; // south border
-constexpr std::string_view kHochMax = "6197355"; // north border
 
 constexpr std::string_view kGridChars = ".0123456789";
 constexpr std::size_t kDigitsBeforePoint = 7;
@@ -68,12 +55,13 @@ std::string charMessage(const char* coordinate) {
 } // namespace
 
 void GKLimitsSetzen(const CalcScreen& screen, Arbeitsvariablen& calc) {
-    const RechtsLimits& rechts =
-        screen.isChecked(Element::optSechs) ? kRechtsSixDegrees : kRechtsThreeDegrees;
+    const germany::RechtsLimits& rechts = screen.isChecked(Element::optSechs)
+                                              ? germany::kRechtsSixDegrees
+                                              : germany::kRechtsThreeDegrees;
     calc.strRechtsMin = rechts.min;
     calc.strRechtsMax = rechts.max;
-    calc.strHochMin = kHochMin;
-    calc.strHochMax = kHochMax;
+    calc.strHochMin = germany::kHochMin;
+    calc.strHochMax = germany::kHochMax;
 }
 
 void GKLimitsZeigen(CalcScreen& screen, Arbeitsvariablen& calc) {

@@ -3,6 +3,7 @@
 // give Gauss-Krueger output, so the job loses its target and output format.
 #include "validation/validators.h"
 
+#include "model/germany.h"
 #include "model/notations.h"
 
 #include <algorithm>
@@ -12,8 +13,6 @@
 namespace lw {
 namespace {
 
-constexpr std::array<std::string_view, 6> kGermanZones = {"31T", "31U", "32T", "32U", "33T", "33U"};
-
 bool gaussKruegerFromUtm(const ConversionJob& job) {
     return job.FormatAUS == kGaussKrueger && offersNotation(job.ZielEllipsoid, kGaussKrueger) &&
            isUtmNotation(job.FormatEIN) && offersNotation(job.StartEllipsoid, job.FormatEIN);
@@ -22,9 +21,9 @@ bool gaussKruegerFromUtm(const ConversionJob& job) {
 } // namespace
 
 bool isGermanUtmZone(int zone) {
-    return std::any_of(kGermanZones.begin(), kGermanZones.end(), [zone](std::string_view z) {
-        return (z[0] - '0') * 10 + (z[1] - '0') == zone;
-    });
+    return std::any_of(
+        germany::kUtmZoneFields.begin(), germany::kUtmZoneFields.end(),
+        [zone](std::string_view z) { return (z[0] - '0') * 10 + (z[1] - '0') == zone; });
 }
 
 void AusgabeRahmenVerbergen(CalcScreen& screen) {
@@ -35,7 +34,8 @@ void AusgabeRahmenVerbergen(CalcScreen& screen) {
 bool GKZonePruefen(CalcScreen& screen, ProgramState& state, const std::string& zone) {
     if (!gaussKruegerFromUtm(state.job))
         return true;
-    if (std::find(kGermanZones.begin(), kGermanZones.end(), zone) != kGermanZones.end())
+    if (std::find(germany::kUtmZoneFields.begin(), germany::kUtmZoneFields.end(), zone) !=
+        germany::kUtmZoneFields.end())
         return true;
     // Like the outside-Germany box of the Gauss-Krueger output, this box
     // breaks its lines with a single line feed.
