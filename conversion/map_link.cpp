@@ -73,14 +73,64 @@ std::optional<LinkedPosition> position(std::string_view latitude, std::string_vi
     return LinkedPosition{std::string(latitude), std::string(longitude)};
 }
 
-// "geo:lat,lon[,alt][;crs=wgs84][;u=…][;…]". Without a crs parameter the URI
-// is WGS 84; any other reference system would need a transformation the
-// paste cannot make.
+// Takes `separator` off the front of `text`; a comma may also be written
+// percent-encoded ("%2C"), and blanks after it ("+", "%20") are skipped.
+bool takeSeparator(std::string_view& text, char separator) {
+    if (!text.empty() && text.front() == separator)
+        text.remove_prefix(1);
+    else if (separator == ',' && startsWithWord(text, "%2c"))
+        text.remove_prefix(3);
+    else
+        return false;
+    for (;;) {
+        if (!text.empty() && text.front() == '+')
+            text.remove_prefix(1);
+        else if (startsWithWord(text, "%20"))
+            text.remove_prefix(3);
+        else
+            return true;
+    }
+}
+
+// "LAT,LON" (or with `separator` between) at the front of `value`; what may
+// follow is for the caller to judge, and is left in `value`.
+std::optional<LinkedPosition> leadingPair(std::string_view& value, char separator) {
+    const std::string_view latitude = takeNumber(value);
+    if (latitude.empty() || !takeSeparator(value, separator))
+        return std::nullopt;
+    return position(latitude, takeNumber(value));
+}
+
+// The pin of a geo URI's query: "?q=48.1,11.5" or "?q=48.1,11.5(Name)", as
+// phones write a point with its name; nullopt for a query without one
+// ("?z=17", "?q=Marienplatz").
+std::optional<LinkedPosition> geoQueryPin(std::string_view query) {
+    while (!query.empty()) {
+        std::string_view parameter = query.substr(0, query.find('&'));
+        query.remove_prefix(std::min(query.size(), parameter.size() + 1));
+        if (!startsWithWord(parameter, "q="))
+            continue;
+        parameter.remove_prefix(2);
+        const auto pair = leadingPair(parameter, ',');
+        if (pair && (parameter.empty() || parameter.front() == '('))
+            return pair;
+    }
+    return std::nullopt;
+}
+
+// "geo:lat,lon[,alt][;crs=wgs84][;u=…][;…][?z=17][?q=lat,lon(Name)]". Without
+// a crs parameter the URI is WGS 84; any other reference system would need a
+// transformation the paste cannot make. A pin in the query is the point;
+// "geo:0,0?q=…" without one names no place.
 std::optional<LinkedPosition> geoUri(std::string_view text) {
     constexpr std::string_view kScheme = "geo:";
     if (!startsWithWord(text, kScheme))
         return std::nullopt;
     text.remove_prefix(kScheme.size());
+    const std::size_t queryAt = text.find('?');
+    const std::string_view query =
+        queryAt == std::string_view::npos ? std::string_view{} : text.substr(queryAt + 1);
+    text = text.substr(0, queryAt);
     const std::string_view latitude = takeNumber(text);
     if (text.empty() || text.front() != ',')
         return std::nullopt;
@@ -103,7 +153,14 @@ std::optional<LinkedPosition> geoUri(std::string_view text) {
             !(parameter.size() == 9 && startsWithWord(parameter, "crs=wgs84")))
             return std::nullopt;
     }
-    return position(latitude, longitude);
+    const auto uriPosition = position(latitude, longitude);
+    if (!uriPosition)
+        return std::nullopt;
+    if (const auto pin = geoQueryPin(query))
+        return pin;
+    if (degreesOf(latitude) == 0 && degreesOf(longitude) == 0 && !query.empty())
+        return std::nullopt;
+    return uriPosition;
 }
 
 bool isWebAddress(std::string_view text) {
@@ -115,25 +172,74 @@ bool isWebAddress(std::string_view text) {
     return true;
 }
 
-// The value of the query parameter `name` ("mlat"): after "?" or "&",
-// before the next "&" or "#"; "" where the address has none or a value
-// that is not a number alone.
-std::string_view queryNumber(std::string_view address, std::string_view name) {
+// The raw value of the query parameter `name` ("mlat"): after "?" or "&",
+// before the next "&" or "#"; nullopt where the address has none.
+std::optional<std::string_view> queryValue(std::string_view address, std::string_view name) {
     const std::size_t query = address.find('?');
     if (query == std::string_view::npos)
-        return {};
-    std::string_view rest = address.substr(query + 1, address.find('#') - query - 1);
+        return std::nullopt;
+    std::string_view rest = address.substr(query + 1, address.find('#', query) - query - 1);
     while (!rest.empty()) {
         const std::string_view parameter = rest.substr(0, rest.find('&'));
         rest.remove_prefix(std::min(rest.size(), parameter.size() + 1));
-        if (parameter.size() <= name.size() || !startsWithWord(parameter, name) ||
-            parameter[name.size()] != '=')
-            continue;
-        std::string_view value = parameter.substr(name.size() + 1);
-        const std::string_view number = takeNumber(value);
-        return value.empty() ? number : std::string_view{};
+        if (parameter.size() > name.size() && startsWithWord(parameter, name) &&
+            parameter[name.size()] == '=')
+            return parameter.substr(name.size() + 1);
     }
-    return {};
+    return std::nullopt;
+}
+
+// The value of the query parameter `name` when it is a number alone; "" for
+// none and for any other value.
+std::string_view queryNumber(std::string_view address, std::string_view name) {
+    std::optional<std::string_view> value = queryValue(address, name);
+    if (!value)
+        return {};
+    const std::string_view number = takeNumber(*value);
+    return value->empty() ? number : std::string_view{};
+}
+
+// The query parameter `name` holding a pair and nothing else: Google's and
+// Apple's "q=48.1,11.5", "query=…", Apple's "ll=…", Bing's "cp=48.1~11.5".
+std::optional<LinkedPosition> queryPair(std::string_view address, std::string_view name,
+                                        char separator = ',') {
+    std::optional<std::string_view> value = queryValue(address, name);
+    if (!value)
+        return std::nullopt;
+    const auto pair = leadingPair(*value, separator);
+    if (!pair || !value->empty())
+        return std::nullopt;
+    return pair;
+}
+
+// Bing's pin: "sp=point.48.1_11.5", optionally followed by "_Name…" and by
+// further points after "~"; the first point is the one the link was made for.
+std::optional<LinkedPosition> bingPoint(std::string_view address) {
+    std::optional<std::string_view> value = queryValue(address, "sp");
+    if (!value || !startsWithWord(*value, "point."))
+        return std::nullopt;
+    value->remove_prefix(6);
+    const auto pair = leadingPair(*value, '_');
+    if (!pair || !(value->empty() || value->front() == '_' || value->front() == '~'))
+        return std::nullopt;
+    return pair;
+}
+
+// Google's place pin in the data part: "!3d48.1373932!4d11.5755747". The
+// "/@…" beside it is only where the map was looked at.
+std::optional<LinkedPosition> googlePin(std::string_view address) {
+    const std::size_t at = address.find("!3d");
+    if (at == std::string_view::npos)
+        return std::nullopt;
+    std::string_view rest = address.substr(at + 3);
+    const std::string_view latitude = takeNumber(rest);
+    if (!startsWithWord(rest, "!4d"))
+        return std::nullopt;
+    rest.remove_prefix(3);
+    const std::string_view longitude = takeNumber(rest);
+    if (!rest.empty() && rest.front() != '!' && rest.front() != '?' && rest.front() != '/')
+        return std::nullopt;
+    return position(latitude, longitude);
 }
 
 // "#map=17/48.43633/9.96797", optionally followed by "&layers=…".
@@ -176,8 +282,9 @@ std::optional<LinkedPosition> atPosition(std::string_view address) {
     return position(latitude, longitude);
 }
 
-// A marker (mlat, mlon) is the point the link was made for; the map's view
-// (#map=…) is where it was looked at, and counts only without a marker.
+// A pin (a marker, a searched point) is the point the link was made for;
+// the map's view (#map=…, /@…, Bing's cp=…) is where it was looked at, and
+// counts only without a pin.
 std::optional<LinkedPosition> webMapAddress(std::string_view address) {
     if (!isWebAddress(address))
         return std::nullopt;
@@ -185,7 +292,14 @@ std::optional<LinkedPosition> webMapAddress(std::string_view address) {
     const std::string_view markerLongitude = queryNumber(address, "mlon");
     if (!markerLatitude.empty() || !markerLongitude.empty())
         return position(markerLatitude, markerLongitude);
+    for (const auto& pin :
+         {googlePin(address), queryPair(address, "q"), queryPair(address, "query"),
+          bingPoint(address), queryPair(address, "ll")})
+        if (pin)
+            return pin;
     if (const auto view = mapFragment(address))
+        return view;
+    if (const auto view = queryPair(address, "cp", '~'))
         return view;
     return atPosition(address);
 }

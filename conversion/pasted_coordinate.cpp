@@ -16,9 +16,21 @@ bool isDigit(char32_t c) {
     return c >= U'0' && c <= U'9';
 }
 
-// Blanks, tabs, line ends and the no-break space a web page gives.
+// Blanks, tabs, line ends, and the no-break, thin and narrow no-break spaces
+// web pages and typeset texts put between the parts of a coordinate.
 bool isBlank(char32_t c) {
-    return c == U' ' || c == U'\t' || c == U'\r' || c == U'\n' || c == 0xA0;
+    switch (c) {
+    case U' ':
+    case U'\t':
+    case U'\r':
+    case U'\n':
+    case 0xA0:   // no-break space
+    case 0x2009: // thin space
+    case 0x202F: // narrow no-break space
+        return true;
+    default:
+        return false;
+    }
 }
 
 // Degree, minute and second marks, typed or typeset; they end a number as a
@@ -40,8 +52,27 @@ bool isAngleMark(char32_t c) {
     }
 }
 
+// ASCII letters and the umlauts of the labels ("Länge") in capitals.
 char32_t upper(char32_t c) {
-    return (c >= U'a' && c <= U'z') ? c - U'a' + U'A' : c;
+    if (c >= U'a' && c <= U'z')
+        return c - U'a' + U'A';
+    if (c == 0xE4 || c == 0xF6 || c == 0xFC) // ä ö ü
+        return c - 0x20;
+    return c;
+}
+
+// Whether `word` is one of `words` (given in capitals), in any case.
+bool isOneOf(std::u32string_view word, std::initializer_list<std::u32string_view> words) {
+    for (std::u32string_view candidate : words) {
+        if (candidate.size() != word.size())
+            continue;
+        bool same = true;
+        for (std::size_t i = 0; i < word.size() && same; ++i)
+            same = upper(word[i]) == candidate[i];
+        if (same)
+            return true;
+    }
+    return false;
 }
 
 // The parts in the order of the mask's fields; a part missing leaves its field empty.
@@ -79,8 +110,11 @@ bool isMinus(char32_t c) {
     return c == U'-' || c == 0x2212;
 }
 
+// Labels end in ":" or "=" ("R=4468508.40", "Breite: 48.1"), the two values
+// of a pair are often parted by ";" or "/".
 bool separatesTokens(char32_t c) {
-    return isBlank(c) || isAngleMark(c) || c == U',';
+    return isBlank(c) || isAngleMark(c) || c == U',' || c == U';' || c == U':' || c == U'=' ||
+           c == U'/';
 }
 
 // Numbers are digits with at most one decimal point or decimal comma, kept as
@@ -94,8 +128,9 @@ std::vector<Token> numbersAndWords(std::u32string_view text) {
     tokens.reserve(8);
     std::size_t i = 0;
     while (i < text.size()) {
-        if (separatesTokens(text[i])) {
-            ++i;
+        const bool plusSign = text[i] == U'+' && i + 1 < text.size() && isDigit(text[i + 1]);
+        if (separatesTokens(text[i]) || plusSign) {
+            ++i; // a plus sign says what no sign says: north, east
             continue;
         }
         const bool negative = isMinus(text[i]) && i + 1 < text.size() && isDigit(text[i + 1]);
@@ -128,6 +163,16 @@ struct Hemisphere {
     Axis axis;
     bool northOrEast;
 };
+
+// The words web pages and e-mails put before latitude and longitude. They
+// name the axis only; a minus sign still says south or west.
+std::optional<Axis> axisLabel(std::u32string_view word) {
+    if (isOneOf(word, {U"LAT", U"LATITUDE", U"BREITE"}))
+        return Axis::Latitude;
+    if (isOneOf(word, {U"LON", U"LNG", U"LONG", U"LONGITUDE", U"LÄNGE", U"LAENGE"}))
+        return Axis::Longitude;
+    return std::nullopt;
+}
 
 // N, S, E, W, or O for "Ost".
 std::optional<Hemisphere> hemisphereLetter(std::u32string_view word) {
@@ -167,6 +212,7 @@ struct GeographicNumbers {
 struct Side {
     std::size_t firstNumber = 0; // its numbers in GeographicNumbers
     std::optional<Hemisphere> hemisphere;
+    bool labelled = false; // the axis from a label, the hemisphere from the sign
     bool negative = false; // its degrees written with a minus sign
 };
 
@@ -179,6 +225,7 @@ std::optional<Axis> axisOf(const Side& side) {
 struct Letter {
     std::size_t numbersBefore;
     Hemisphere hemisphere;
+    bool label = false; // "Lat", "Breite": the axis alone
 };
 
 // Which side a hemisphere letter belongs to, by the numbers before it. A
@@ -217,10 +264,13 @@ geographicSides(const std::vector<Token>& tokens, std::size_t perSide, Geographi
             numbers.negative[numbers.count++] = token.negative;
             continue;
         }
-        const std::optional<Hemisphere> hemisphere = hemisphereLetter(token.text);
+        std::optional<Hemisphere> hemisphere = hemisphereLetter(token.text);
+        const std::optional<Axis> label = axisLabel(token.text);
+        if (label)
+            hemisphere = Hemisphere{*label, true};
         if (!hemisphere || letterCount == letterList.size())
             return std::nullopt;
-        letterList[letterCount++] = {numbers.count, *hemisphere};
+        letterList[letterCount++] = {numbers.count, *hemisphere, label.has_value()};
     }
     if (numbers.count != 2 * perSide)
         return std::nullopt;
@@ -237,6 +287,7 @@ geographicSides(const std::vector<Token>& tokens, std::size_t perSide, Geographi
         if (!side || sides[*side].hemisphere)
             return std::nullopt;
         sides[*side].hemisphere = letter.hemisphere;
+        sides[*side].labelled = letter.label;
     }
     for (std::size_t i = 0; i < negative.size(); ++i) {
         const bool degrees = i % perSide == 0;
@@ -253,7 +304,9 @@ geographicSides(const std::vector<Token>& tokens, std::size_t perSide, Geographi
         return std::nullopt;
     for (std::size_t k = 0; k < sides.size(); ++k) {
         Side& side = sides[k];
-        if (side.hemisphere && side.negative)
+        if (side.labelled)
+            side.hemisphere->northOrEast = !side.negative;
+        else if (side.hemisphere && side.negative)
             return std::nullopt; // "S -33": which of the two is meant?
         if (!side.hemisphere)
             side.hemisphere = Hemisphere{k == 0 ? Axis::Latitude : Axis::Longitude, !side.negative};
@@ -332,8 +385,9 @@ bool isWholeNumber(std::u32string_view text) {
     return !text.empty();
 }
 
-// "3571686.39 5540758.79", optionally "R … H …" and the central meridian
-// behind, as the output mask shows it ("E009°").
+// "3571686.39 5540758.79", optionally labelled ("R … H …", "R=… H=…",
+// "RW … HW …", "Rechtswert … Hochwert …") and the central meridian behind,
+// as the output mask shows it ("E009°").
 std::optional<PastedCoordinate> gaussKrueger(const Notation& notation, std::u32string_view text) {
     std::vector<Token> tokens = numbersAndWords(text);
     // The copy line of a neighbour strip ends so; the Rechtswert names its strip.
@@ -345,9 +399,8 @@ std::optional<PastedCoordinate> gaussKrueger(const Notation& notation, std::u32s
             tokens.pop_back();
     }
     std::size_t next = 0;
-    auto skipWord = [&](char32_t letter) {
-        if (next < tokens.size() && !tokens[next].number && tokens[next].text.size() == 1 &&
-            upper(tokens[next].text[0]) == letter) {
+    auto skipWord = [&](std::initializer_list<std::u32string_view> words) {
+        if (next < tokens.size() && !tokens[next].number && isOneOf(tokens[next].text, words)) {
             ++next;
             return true;
         }
@@ -358,14 +411,14 @@ std::optional<PastedCoordinate> gaussKrueger(const Notation& notation, std::u32s
             return tokens[next++].text;
         return std::nullopt;
     };
-    skipWord(U'R');
+    skipWord({U"R", U"RW", U"RECHTSWERT"});
     const auto easting = takeNumber();
-    skipWord(U'H');
+    skipWord({U"H", U"HW", U"HOCHWERT"});
     const auto northing = takeNumber();
     if (!easting || !northing)
         return std::nullopt;
     PastedCoordinate coordinate = withParts(notation, {*easting, *northing});
-    if (skipWord(U'E') || skipWord(U'O')) {
+    if (skipWord({U"E", U"O"})) {
         const auto meridian = takeNumber();
         if (!meridian || !isWholeNumber(*meridian))
             return std::nullopt;
@@ -380,10 +433,10 @@ std::optional<PastedCoordinate> gaussKrueger(const Notation& notation, std::u32s
 }
 
 // "32399340.60 5928794.18" with decimal points or commas, optionally "E"/"Ost"
-// and "N"/"Nord" before the values, or the zone with its band letter apart
-// ("32U 399340.60 5928794.18": the letter is dropped, the zone goes in front
-// of the easting); "Nachbarzone" behind, as the copy line of a neighbour
-// zone ends, is taken off.
+// and "N"/"Nord" before the values, or the zone apart, with or without its
+// band letter ("32U 399340.60 5928794.18", "32 399340.60 5928794.18": the
+// letter is dropped, the zone goes in front of the easting); "Nachbarzone" behind, as the copy line
+// of a neighbour zone ends, is taken off.
 std::optional<PastedCoordinate> utmAmtlich(const Notation& notation, std::u32string_view text) {
     std::vector<Token> tokens = numbersAndWords(text);
     auto isWord = [&](std::size_t i, std::u32string_view word) {
@@ -413,6 +466,10 @@ std::optional<PastedCoordinate> utmAmtlich(const Notation& notation, std::u32str
         tokens[1].text.size() == 1) {
         zone.assign(tokens[0].text); // "32U": the band letter says nothing the Ostwert does not
         next = 2;
+    } else if (wholeNumberAt(0) && tokens[0].text.size() <= 2 && tokens.size() == 3 &&
+               tokens[1].number && tokens[2].number) {
+        zone.assign(tokens[0].text); // "32 691599.19 5334779.12": the zone apart, no band
+        next = 1;
     }
     skipLabel({U"E", U"OST", U"O"});
     if (next >= tokens.size() || !tokens[next].number || tokens[next].negative)
@@ -648,15 +705,15 @@ std::optional<PastedCoordinate> recognisePastedCoordinate(int code, std::string_
     const Notation* notation = notationOf(code);
     if (!notation)
         return std::nullopt;
-    // A link names its position in decimal degrees. Like a pasted pair of
-    // numbers without a datum name ("48.436333 9.967967"), which every
-    // ellipsoid's mask takes as its own, a link is taken in the mask of any
-    // ellipsoid: the user chose the ellipsoid the numbers are read on. (Web
-    // maps show WGS 84; on Bessel or Hayford that is some hundred metres off,
-    // as the plain pair copied from the same map would be.)
-    if (code == kGradDezimal)
-        if (const auto link = linkedPosition(text))
-            return geographic(*notation, utf8::decode(link->latitude + " " + link->longitude));
+    // A link names a WGS 84 position in decimal degrees. Unlike a plain pair
+    // of numbers, whose datum the user knows and chose, it says its datum:
+    // read on Bessel or Hayford it would name a place some hundred metres
+    // away, so only GRS80 reads it.
+    if (const auto link = linkedPosition(text)) {
+        if (code != kGradDezimal || !(ellipsoid.empty() || ellipsoid == kGRS80))
+            return std::nullopt;
+        return geographic(*notation, utf8::decode(link->latitude + " " + link->longitude));
+    }
     const std::u32string decoded = utf8::decode(text);
     const auto chars = withoutDatumName(decoded, ellipsoid);
     if (!chars)

@@ -89,7 +89,9 @@ std::vector<Element> sorted(std::vector<Element> options) {
 }
 
 // Every notation named as taking the text is offered by the ellipsoid and
-// takes it; the one proposed for a mask is the only one and not the mask's.
+// takes it; the one proposed for a mask is one of them and not the mask's
+// (the only one, or the most direct of readings of the same point). A link
+// is read on GRS80 alone.
 void checkAcrossNotations(int notation, std::string_view ellipsoid, const std::string& text) {
     const std::vector<int> taking = notationsTakingPaste(text, ellipsoid);
     for (int code : taking) {
@@ -100,9 +102,17 @@ void checkAcrossNotations(int notation, std::string_view ellipsoid, const std::s
     }
     const auto other = otherNotationOfPaste(text, ellipsoid, notation);
     if (other) {
-        fuzz::require(taking.size() == 1 && taking.front() == *other && *other != notation,
-                      "proposed without being the only other", text);
+        fuzz::require(std::find(taking.begin(), taking.end(), *other) != taking.end() &&
+                          *other != notation,
+                      "proposed without taking the text", text);
         const std::string question = notationSwitchQuestion(*other, text);
+        fuzz::require(!fuzz::looksGarbled(question) || fuzz::looksGarbled(text), "question garbled",
+                      question);
+    }
+    fuzz::require(taking.empty() || ellipsoid == kGRS80 || !namesWgs84Position(text),
+                  "a link taken on another ellipsoid than GRS80", text);
+    if (asksForGrs80Start(text, ellipsoid)) {
+        const std::string question = grs80StartQuestion(notation, text);
         fuzz::require(!fuzz::looksGarbled(question) || fuzz::looksGarbled(text), "question garbled",
                       question);
     }

@@ -97,10 +97,42 @@ bool CalculationScreen::fieldPaste(Element field, const std::string& pasted) {
     const Notation* notation = notationOfInputField(field);
     if (!notation || !takesWholeCoordinate(field))
         return false;
-    // Another notation's coordinate is offered first: the mask's own reader
-    // takes numbers that are no coordinate of it too (and its filters then
-    // refuse them, as they do after No).
-    return offerOtherNotation(notation->code, pasted) || fillMask(notation->code, pasted);
+    // A link in a Bessel or Hayford mask, then another notation's coordinate
+    // are offered first: the mask's own reader takes numbers that are no
+    // coordinate of it too (and its filters then refuse them, as they do
+    // after No).
+    return offerGrs80Start(notation->code, pasted) || offerOtherNotation(notation->code, pasted) ||
+           fillMask(notation->code, pasted);
+}
+
+// A text no reader takes goes in as typed: each character through the key
+// filter (upper case, comma to point) until the first one it refuses, which
+// gets that character's message as a typed one does; what follows it is not
+// typed. Blanks around the text go, as a copied line often carries them; a
+// tab or line break inside it is a blank to the filter.
+std::optional<std::string> CalculationScreen::typedPaste(Element field, const std::string& pasted) {
+    const FieldRule* rule = fieldRule(field);
+    if (!rule || rule->filter == KeyFilter::None)
+        return std::nullopt;
+    std::u32string text = utf8::decode(pasted);
+    const auto blank = [](char32_t c) { return c == U' ' || (c < 0x20 && c != 0); };
+    while (!text.empty() && blank(text.back()))
+        text.pop_back();
+    std::size_t first = 0;
+    while (first < text.size() && blank(text[first]))
+        ++first;
+    std::u32string typed;
+    for (char32_t c : std::u32string_view(text).substr(first)) {
+        if (c == U'\t' || c == U'\r' || c == U'\n')
+            c = U' ';
+        else if (c < 0x20 || c == 0x7F)
+            continue; // no character a key types into a field
+        const char32_t kept = fieldKeyPress(field, c);
+        if (kept == 0)
+            break;
+        typed += kept;
+    }
+    return utf8::encode(typed);
 }
 
 bool CalculationScreen::fillMask(int notation, const std::string& pasted) {
@@ -117,8 +149,23 @@ bool CalculationScreen::fillMask(int notation, const std::string& pasted) {
     return true;
 }
 
+// A link or geo URI in a Bessel or Hayford mask: its position is WGS 84, so
+// the start ellipsoid is asked to become GRS80 (and the input decimal
+// degrees). Ja fills the mask of the switched job; Nein pastes nothing.
+bool CalculationScreen::offerGrs80Start(int ownNotation, const std::string& pasted) {
+    if (!asksForGrs80Start(pasted, state_.job.StartEllipsoid))
+        return false;
+    const QString question = QString::fromStdString(grs80StartQuestion(ownNotation, pasted));
+    if (platform_.messageBox(this, MessageIcon::Question, question) != Answer::Yes)
+        return true;
+    switchJob(jobOnGrs80Start(state_.job));
+    fillMask(kGradDezimal, pasted);
+    return true;
+}
+
 // A whole coordinate of another notation: asked whether the input is to
-// switch to it. No leaves the paste to the field as before.
+// switch to it. Nein pastes nothing: the text is that notation's, and typed
+// into this mask it would only meet the filter's refusal.
 bool CalculationScreen::offerOtherNotation(int ownNotation, const std::string& pasted) {
     const std::optional<int> other =
         otherNotationOfPaste(pasted, state_.job.StartEllipsoid, ownNotation);
@@ -126,7 +173,7 @@ bool CalculationScreen::offerOtherNotation(int ownNotation, const std::string& p
         return false;
     const QString question = QString::fromStdString(notationSwitchQuestion(*other, pasted));
     if (platform_.messageBox(this, MessageIcon::Question, question) != Answer::Yes)
-        return false;
+        return true;
     switchInputNotation(*other);
     fillMask(*other, pasted);
     return true;

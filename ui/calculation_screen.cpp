@@ -234,10 +234,17 @@ void CalculationScreen::MaskenEinrichten() {
 // The field left is in the mask that goes: its checks on leaving (the zone's)
 // would judge a text no longer asked for.
 void CalculationScreen::switchInputNotation(int notation) {
+    switchJob(jobWithInputNotation(state_.job, notation));
+}
+
+// The same for a job that also starts on another ellipsoid (a link read on
+// GRS80): the mask's caption names the new start ellipsoid.
+void CalculationScreen::switchJob(const ConversionJob& next) {
+    const int notation = next.FormatEIN;
     switchingInput_ = true;
     if (const Notation* old = notationOf(inputFormatOfTask(state_.job.Aufgabe)))
         masks_.frame(old->inputFrame)->hide();
-    state_.job = jobWithInputNotation(state_.job, notation);
+    state_.job = next;
     for (Element field : notationOf(notation)->inputFields)
         setText(field, std::string());
     MaskenEinrichten();

@@ -131,12 +131,17 @@ void InputField::pasteFrom(QClipboard::Mode mode) {
     QPointer<InputField> self(this); // the sink may show message boxes
     if (sink_.fieldPaste(field_, text.toStdString()) || !self)
         return;
-    if (mode == QClipboard::Clipboard)
-        paste();
-    else {
+    if (mode == QClipboard::Selection)
         deselect(); // a middle click inserts at the cursor, as Qt's own does
+    const std::optional<std::string> typed = sink_.typedPaste(field_, text.toStdString());
+    if (!self)
+        return;
+    if (typed)
+        insert(QString::fromStdString(*typed));
+    else if (mode == QClipboard::Clipboard)
+        paste();
+    else
         insert(text);
-    }
 }
 
 } // namespace lw::ui

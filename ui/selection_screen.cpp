@@ -328,8 +328,7 @@ void SelectionScreen::pasteCoordinate() {
     if (!start)
         return;
     if (start->ask) {
-        const QString question =
-            QString::fromStdString(notationSwitchQuestion(start->notation, pasted));
+        const QString question = QString::fromStdString(pastedStartQuestion(*start, job_, pasted));
         if (platform_.messageBox(this, MessageIcon::Question, question) != Answer::Yes)
             return;
         choosePastedStart(rules_, job_, *start);

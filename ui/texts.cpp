@@ -107,7 +107,9 @@ QString guide() {
         "Schreibweise jedes Ellipsoids auf einmal. Ein Klick auf eine Zeile (oder Enter) kopiert "
         "sie, [Ergebnis kopieren] die ganze Liste.",
         "Eine eingefügte Koordinate einer anderen Schreibweise erkennt Lagewandler und fragt, ob "
-        "das Eingabeformat umgestellt werden soll.",
+        "das Eingabeformat umgestellt werden soll. Links von Karten (geo:, OpenStreetMap, Google, "
+        "Apple, Bing) nennen den Punkt ihrer Stecknadel in WGS 84; in einer Maske auf Bessel oder "
+        "Hayford fragt Lagewandler, ob das Startellipsoid auf GRS80 umgestellt werden soll.",
     });
 }
 

@@ -249,6 +249,54 @@ INSTANTIATE_TEST_SUITE_P(
                       Refused{kGaussKrueger, "3571686.39 5540758.79 E55407581600°"},
                       Refused{kGaussKrueger, "3571686.39 x 5540758.79"}));
 
+// The forms users paste from web pages, e-mails and other programs: labels
+// before the values (with ":" or "="), ";" or "/" between them, plus signs,
+// and the thin and narrow no-break spaces typeset texts put between parts.
+INSTANTIATE_TEST_SUITE_P(
+    PastedForms, RecognisedText,
+    ::testing::Values(
+        Recognised{kGaussKrueger, "R=4468508.40 H=5333349.34", "4468508.40|5333349.34", ""},
+        Recognised{kGaussKrueger, "R: 4468508.40 H: 5333349.34", "4468508.40|5333349.34", ""},
+        Recognised{kGaussKrueger, "RW 4468508.40 HW 5333349.34", "4468508.40|5333349.34", ""},
+        Recognised{kGaussKrueger, "Rechtswert 4468508,40 Hochwert 5333349,34",
+                   "4468508,40|5333349,34", ""},
+        Recognised{kGaussKrueger, "rechtswert: 4468508,40\nhochwert: 5333349,34",
+                   "4468508,40|5333349,34", ""},
+        Recognised{kGaussKrueger, "4468508,40;5333349,34", "4468508,40|5333349,34", ""},
+        Recognised{kGradDezimal, "48.1374; 11.5755", "48.1374|11.5755", "optDezN optDezE"},
+        Recognised{kGradDezimal, "Lat 48.1 Lon 11.5", "48.1|11.5", "optDezN optDezE"},
+        Recognised{kGradDezimal, "Lat: -33.9, Lng: -70.5", "33.9|70.5", "optDezS optDezW"},
+        Recognised{kGradDezimal, "Breite 48,1 Länge 11,5", "48,1|11,5", "optDezN optDezE"},
+        Recognised{kGradDezimal, "Breite: 48.1374\nLänge: 11.5755", "48.1374|11.5755",
+                   "optDezN optDezE"},
+        Recognised{kGradDezimal, "Länge: 11.5755\r\nBreite: 48.1374", "48.1374|11.5755",
+                   "optDezN optDezE"},
+        Recognised{kGradDezimal, "+48.1 +11.5", "48.1|11.5", "optDezN optDezE"},
+        Recognised{kGradDezimal, "48.1 / 11.5", "48.1|11.5", "optDezN optDezE"},
+        Recognised{kGradDezimal, "48.1374\u2009N\u202F11.5755\u2009E", "48.1374|11.5755",
+                   "optDezN optDezE"},
+        Recognised{kGradMinSek, "48°\u202F8′\u202F14″\u2009N 11°\u202F34′\u202F32″\u2009E",
+                   "48|8|14|11|34|32", "optGradN optGradE"},
+        Recognised{kUTMzivil, "32U\u2009691608\u2009 5334760", "32U|0691608|5334760", ""},
+        Recognised{kUTMamtlich, "32 691599.19 5334779.12", "32691599.19|5334779.12", ""},
+        Recognised{kUTMamtlich, "32U 691599.19 5334779.12", "32691599.19|5334779.12", ""},
+        // Three pairs apart leave the last two empty, as the dotted form does.
+        Recognised{kUTMmil, "32U NU 76 15 52", "32U|NU|76|15|52||", ""},
+        Recognised{kUTMmil, "32U NU 76.15.52", "32U|NU|76|15|52||", ""}));
+
+// Labels that name an axis twice, or a hemisphere letter beside a label, and
+// forms of one notation in another's mask.
+INSTANTIATE_TEST_SUITE_P(PastedForms, UnrecognisedText,
+                         ::testing::Values(Refused{kGradDezimal, "Lat 48.1 Lat 11.5"},
+                                           Refused{kGradDezimal, "Breite 48.1 N Länge 11.5"},
+                                           Refused{kGradDezimal, "Lat 48.1 Lon 11.5 Lon"},
+                                           Refused{kGradDezimal, "++48.1 11.5"},
+                                           Refused{kGaussKrueger,
+                                                   "Hochwert 4468508.40 Rechtswert 5333349.34"},
+                                           Refused{kGaussKrueger, "RW 4468508.40 HW"},
+                                           Refused{kUTMamtlich, "32 5691599.19 5334779.12"},
+                                           Refused{kUTMamtlich, "32 691599.19 5334779.12 7"}));
+
 TEST(TakesWholeCoordinate, OnlyTheFirstFieldOfEachMask) {
     for (Element first :
          {Element::texBreite, Element::texBreiteGrad, Element::texBGrad, Element::texZone,

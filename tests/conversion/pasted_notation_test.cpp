@@ -59,13 +59,24 @@ INSTANTIATE_TEST_SUITE_P(OfferedByTheEllipsoidOnly, NotationsTaking,
                              Taken{kBessel, "32U 0571678 5365451 ED50", {}},
                              Taken{kGRS80, "Krummbögle", {}}, Taken{kGRS80, "", {}}));
 
+// A link names a WGS 84 position: decimal degrees on GRS80, no coordinate of
+// Bessel or Hayford (read there it would be some hundred metres off).
 INSTANTIATE_TEST_SUITE_P(
-    LinksAreDecimalDegreesOnEveryEllipsoid, NotationsTaking,
+    LinksAreDecimalDegreesOnGrs80Only, NotationsTaking,
     ::testing::Values(
         Taken{kGRS80, "geo:48.436333,9.967967", {kGradDezimal}},
-        Taken{kBessel, "geo:48.436333,9.967967", {kGradDezimal}},
-        Taken{kHayford, "https://www.openstreetmap.org/#map=17/48.43633/9.96797", {kGradDezimal}},
+        Taken{kBessel, "geo:48.436333,9.967967", {}},
+        Taken{kHayford, "https://www.openstreetmap.org/#map=17/48.43633/9.96797", {}},
         Taken{kGRS80, "https://www.google.com/maps/@48.436333,9.967967,17z", {kGradDezimal}}));
+
+// Texts two notations take: both readings name the same point, so it is no
+// ambiguity, or they name different points.
+INSTANTIATE_TEST_SUITE_P(
+    TwoReadings, NotationsTaking,
+    ::testing::Values(Taken{kGRS80, "32U 691608 5334760", {kUTMzivil, kUTMamtlich}},
+                      Taken{kGRS80, "32U PU 91608 34760", {kUTMmil, kUTMref}},
+                      Taken{kGRS80, "32uPU9160834760", {kUTMmil, kUTMref}},
+                      Taken{kGRS80, "32U NU 71 65", {kUTMmil, kUTMref}}));
 
 TEST(OtherNotationOfPaste, IsTheOnlyOtherOneAndNeverAGuess) {
     // The military copy line in the decimal-degree mask.
@@ -95,13 +106,89 @@ TEST(OtherNotationOfPaste, IsTheOnlyOtherOneAndNeverAGuess) {
     EXPECT_EQ(otherNotationOfPaste("48.4 9.9", kBessel, kGradDezimal), std::nullopt);
     EXPECT_EQ(otherNotationOfPaste("32U NU 7159565251", kGRS80, kUTMmil), std::nullopt);
     EXPECT_EQ(otherNotationOfPaste("32U NU 76.15.52.95.51", kGRS80, kUTMmil), std::nullopt);
-    // Two others take it: nothing is asked.
-    EXPECT_EQ(otherNotationOfPaste("32U NU 7159565251", kGRS80, kGradDezimal), std::nullopt);
+    // Two others read it to the same point: the one reading it as written.
+    EXPECT_EQ(otherNotationOfPaste("32U NU 7159565251", kGRS80, kGradDezimal), kUTMref);
     // Another ellipsoid's datum name: the ellipsoid stays, nothing is asked.
     EXPECT_EQ(otherNotationOfPaste("N48 26 14.28 E009 58 8.85 DHDN", kGRS80, kGradDezimal),
               std::nullopt);
     EXPECT_EQ(otherNotationOfPaste("32U 0571678 5365451 ED50", kGRS80, kGradDezimal), std::nullopt);
     EXPECT_EQ(otherNotationOfPaste("Krummbögle", kGRS80, kGradDezimal), std::nullopt);
+}
+
+// Readings of one text by two notations compared by the point they name:
+// the same point (within the coarser cell) asks for the notation that reads
+// the text as written, different points ask nothing.
+TEST(OtherNotationOfPaste, ReadingsOfTheSamePointAreNoAmbiguity) {
+    struct Case {
+        const char* text;
+        int ownNotation;
+        std::optional<int> offered;
+    };
+    for (const Case& c : std::initializer_list<Case>{
+             {"32U 691608 5334760", kGradDezimal, kUTMzivil},
+             {"32U 691608 5334760", kUTMmil, kUTMzivil},
+             {"32U 691608 5334760 ED50", kGradDezimal, std::nullopt}, // not GRS80's
+             {"32U PU 91608 34760", kGradDezimal, kUTMref},
+             {"32U PU 91608 34760", kUTMzivil, kUTMref},
+             {"32uPU9160834760", kGaussKrueger, kUTMref},
+             {"32U NU 71 65", kGradDezimal, kUTMref},
+             {"32U NU 76.15.52.95.51", kGradDezimal, kUTMmil}, // pairs: military alone
+             {"32U 691608 5334760", kUTMzivil, std::nullopt},  // the mask's own
+             {"32U PU 91608 34760", kUTMmil, std::nullopt},
+         })
+        EXPECT_EQ(otherNotationOfPaste(c.text, kGRS80, c.ownNotation), c.offered)
+            << c.text << " in " << c.ownNotation;
+}
+
+TEST(Grs80Start, LinksInBesselAndHayfordMasksAskForIt) {
+    for (const char* link : {"geo:48.137393,11.575448;crs=wgs84",
+                             "https://www.openstreetmap.org/?mlat=48.1374&mlon=11.5755"}) {
+        EXPECT_FALSE(asksForGrs80Start(link, kGRS80)) << link;
+        EXPECT_TRUE(asksForGrs80Start(link, kBessel)) << link;
+        EXPECT_TRUE(asksForGrs80Start(link, kHayford)) << link;
+        EXPECT_FALSE(recognisePastedCoordinate(kGradDezimal, link, kBessel)) << link;
+    }
+    // Plain numbers name no datum: the user's ellipsoid reads them.
+    EXPECT_FALSE(asksForGrs80Start("48.137393 11.575448", kBessel));
+    EXPECT_FALSE(asksForGrs80Start("geo:48.1,11.5;crs=ed50", kHayford));
+    EXPECT_EQ(grs80StartQuestion(kGradDezimal, " geo:48.137393,11.575448\n"),
+              "Der eingefügte Text ist eine Angabe in Grad (dezimal) auf dem Ellipsoid GRS80 "
+              "(WGS 84): geo:48.137393,11.575448. Startellipsoid auf GRS80 umstellen?");
+    EXPECT_EQ(grs80StartQuestion(kGaussKrueger, "geo:48.137393,11.575448"),
+              "Der eingefügte Text ist eine Angabe in Grad (dezimal) auf dem Ellipsoid GRS80 "
+              "(WGS 84): geo:48.137393,11.575448. Startellipsoid auf GRS80 und Eingabeformat "
+              "auf Grad (dezimal) umstellen?");
+}
+
+TEST(Grs80Start, KeepsTargetAndOutputAndTheOfficialChoiceWhereOffered) {
+    ConversionJob job;
+    job.StartEllipsoid = kBessel;
+    job.ZielEllipsoid = kBessel;
+    job.EllipsoidPaar = "BB";
+    job.FormatEIN = kGaussKrueger;
+    job.FormatAUS = kGaussKrueger;
+    job.Aufgabe = "77";
+    ConversionJob next = jobOnGrs80Start(job);
+    EXPECT_EQ(next.StartEllipsoid, kGRS80);
+    EXPECT_EQ(next.ZielEllipsoid, kBessel);
+    EXPECT_EQ(next.EllipsoidPaar, "AB");
+    EXPECT_EQ(next.FormatEIN, kGradDezimal);
+    EXPECT_EQ(next.FormatAUS, kGaussKrueger);
+    EXPECT_EQ(next.Aufgabe, "17");
+    EXPECT_FALSE(next.Amtlich); // never switched on here
+    // DHDN to ETRS89 officially: GRS80 to GRS80 has no datum step.
+    job.ZielEllipsoid = kGRS80;
+    job.EllipsoidPaar = "BA";
+    job.FormatAUS = kUTMzivil;
+    job.Aufgabe = "74";
+    job.Amtlich = true;
+    next = jobOnGrs80Start(job);
+    EXPECT_EQ(next.EllipsoidPaar, "AA");
+    EXPECT_EQ(next.Aufgabe, "14");
+    EXPECT_FALSE(next.Amtlich);
+    // The list keeps it: it holds Bessel lines.
+    job.FormatAUS = kAlleSchreibweisen;
+    EXPECT_TRUE(jobOnGrs80Start(job).Amtlich);
 }
 
 TEST(NotationSwitchQuestion, NamesTheNotationAndTheTrimmedText) {
@@ -191,6 +278,53 @@ INSTANTIATE_TEST_SUITE_P(
         Linked{"https://www.openstreetmap.org/ #map=17/48.43633/9.96797", ""},
         Linked{"https://www.openstreetmap.org/", ""}, Linked{"https://", ""}));
 
+// A link with a pin gives the pin, never the map's view beside it; a link
+// with a view alone gives the view.
+INSTANTIATE_TEST_SUITE_P(
+    Pins, LinkInDecimalMask,
+    ::testing::Values(
+        Linked{"https://www.google.com/maps/place/Marienplatz/@48.1373932,11.5729998,17z/"
+               "data=!3m1!4b1!4m6!3m5!1s0x0:0x0!8m2!3d48.1373932!4d11.5755747",
+               "48.1373932|11.5755747", "optDezN optDezE"},
+        Linked{
+            "https://www.google.com/maps/place/X/@-33.86,151.2,15z/data=!4m2!3d-33.8688!4d151.2093"
+            "?entry=ttu",
+            "33.8688|151.2093", "optDezS optDezE"},
+        Linked{"https://www.google.com/maps?q=48.1374,11.5755", "48.1374|11.5755",
+               "optDezN optDezE"},
+        Linked{"https://maps.google.com/?q=48.1374%2C-11.5755&z=17", "48.1374|11.5755",
+               "optDezN optDezW"},
+        Linked{"https://www.google.com/maps/search/?api=1&query=48.1374,11.5755", "48.1374|11.5755",
+               "optDezN optDezE"},
+        Linked{"https://www.google.com/maps/search/?api=1&query=48.1374%2C%2011.5755",
+               "48.1374|11.5755", "optDezN optDezE"},
+        Linked{"https://maps.apple.com/?ll=48.1374,11.5755&q=Marienplatz", "48.1374|11.5755",
+               "optDezN optDezE"},
+        Linked{"https://maps.apple.com/?q=48.1374,11.5755&sll=48.2,11.6", "48.1374|11.5755",
+               "optDezN optDezE"},
+        Linked{"https://www.bing.com/maps?cp=48.1374~11.5755&lvl=17", "48.1374|11.5755",
+               "optDezN optDezE"},
+        Linked{"https://www.bing.com/maps?cp=48.2~11.6&sp=point.48.1374_11.5755_Marienplatz",
+               "48.1374|11.5755", "optDezN optDezE"},
+        Linked{"https://www.bing.com/maps?sp=point.48.1374_11.5755~point.48.2_11.6",
+               "48.1374|11.5755", "optDezN optDezE"},
+        Linked{"geo:0,0?q=48.1374,11.5755(Marienplatz)", "48.1374|11.5755", "optDezN optDezE"},
+        Linked{"geo:0,0?q=48.1374,11.5755(Marien platz München)", "48.1374|11.5755",
+               "optDezN optDezE"},
+        Linked{"geo:48.1374,11.5755?z=17", "48.1374|11.5755", "optDezN optDezE"},
+        Linked{"geo:48.2,11.6?q=48.1374,11.5755", "48.1374|11.5755", "optDezN optDezE"},
+        // A view alone is taken as the position, as before.
+        Linked{"https://www.google.com/maps/@48.2,11.6,17z/data=!3m1!1e3", "48.2|11.6",
+               "optDezN optDezE"},
+        Linked{"https://www.google.com/maps?q=Marienplatz#map=17/48.2/11.6", "48.2|11.6",
+               "optDezN optDezE"},
+        // No place: no pin and no view, or a pin beyond the poles.
+        Linked{"geo:0,0?q=Marienplatz", ""}, Linked{"geo:0,0?q=48.1,11.5x", ""},
+        Linked{"https://www.google.com/maps?q=Marienplatz", ""},
+        Linked{"https://www.google.com/maps/place/X/data=!3d48.1!4x11.5", ""},
+        Linked{"https://www.bing.com/maps?sp=point.48.1_", ""},
+        Linked{"https://maps.apple.com/?ll=98.1,11.5", ""}));
+
 TEST(LinkInOtherMasks, IsDecimalDegreesOnly) {
     for (int notation :
          {kGradMinuten, kGradMinSek, kUTMzivil, kUTMmil, kUTMref, kGaussKrueger, kUTMamtlich})
@@ -262,6 +396,9 @@ TEST_F(PasteOnSelection, WithTheDefaultEllipsoidTheTextNamesItsOwn) {
     EXPECT_EQ(start("N48 26 14.28 E009 58 8.85 DHDN"), "Bessel 3 ask");
     EXPECT_EQ(start("32U 0571678 5365451 ED50"), "Hayford 4 ask");
     EXPECT_EQ(start("32U NU 76.15.52.95.51"), "GRS80 5 ask");
+    // Two readings of the same point: the one as written.
+    EXPECT_EQ(start("32U 691608 5334760"), "GRS80 4 ask");
+    EXPECT_EQ(start("32U PU 91608 34760"), "GRS80 6 ask");
     EXPECT_EQ(start("geo:48.436333,9.967967"), "GRS80 1 ask");
     EXPECT_EQ(start("32571594.63 5365251.16 Nachbarzone"), "GRS80 8 ask");
     // Numbers that are no angles: the one notation they fit.
@@ -279,6 +416,8 @@ TEST_F(PasteOnSelection, WithAChosenEllipsoidOnlyItsNotations) {
     EXPECT_EQ(start("32U 0571678 5365451 ED50"), "Hayford 4 ask");
     EXPECT_EQ(start("3571686.39 5540758.79"), "none"); // no angles, no Gauss-Krueger on ED50
     EXPECT_EQ(start("48.4 9.9"), "Hayford 1 ask");
+    // A link is WGS 84: GRS80 whatever ellipsoid was chosen.
+    EXPECT_EQ(start("geo:48.4,9.9"), "GRS80 1 ask");
     // The chosen input takes it already: kept without a question.
     rules.pressFormat(SelectionSide::Start, kGradDezimal);
     EXPECT_EQ(start("48.4 9.9"), "Hayford 1");

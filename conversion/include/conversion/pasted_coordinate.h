@@ -30,7 +30,9 @@ bool takesWholeCoordinate(Element field);
 // the input mask `notation` (a format code); nullopt for any other text.
 // `ellipsoid` is the mask's (a job name): a copy line's datum name at the
 // end (" ED50", " DHDN") is taken when it is that ellipsoid's and makes the
-// text no coordinate of the mask otherwise.
+// text no coordinate of the mask otherwise. A link or geo URI is WGS 84: a
+// coordinate of a GRS80 mask (or of a mask whose ellipsoid is not given),
+// of no Bessel or Hayford mask.
 std::optional<PastedCoordinate> recognisePastedCoordinate(int notation, std::string_view text,
                                                           std::string_view ellipsoid = {});
 

@@ -5,7 +5,11 @@
 // latitude beyond 90°) are no geographic coordinate here, so that
 // "3571686.39 5540758.79" is Gauss-Krueger only. A text several notations
 // take ("32U NU 7159565251" is a reference and a grid reference of the
-// military notation) is never guessed at: nothing is asked.
+// military notation) is asked for only where all readings name the same
+// point: then the notation that reads the text as written is offered (UTM
+// zivil for zone, easting and northing, UTM referentiell for a reference).
+// Readings of different points are never guessed at: nothing is asked.
+// Links and geo URIs name WGS 84 positions: they are read on GRS80 only.
 #pragma once
 
 #include "conversion/selection_rules.h"
@@ -25,7 +29,8 @@ std::vector<int> notationsTakingPaste(std::string_view text, std::string_view el
 // The notation to offer for `text` pasted into the first field of the input
 // mask of `ownNotation` on `ellipsoid`: the only other one that takes it.
 // nullopt where the mask takes the text itself (as a possible coordinate),
-// and where no or several other notations take it. A text with the datum name of another ellipsoid
+// and where no other notation takes it or several read it as different
+// points. A text with the datum name of another ellipsoid
 // (" DHDN" in a GRS80 mask) is taken by no notation of this ellipsoid: the
 // ellipsoid stays as the user chose it, and nothing is asked.
 std::optional<int> otherNotationOfPaste(std::string_view text, std::string_view ellipsoid,
@@ -35,6 +40,26 @@ std::optional<int> otherNotationOfPaste(std::string_view text, std::string_view 
 // Eingabeformat auf UTM militärisch umstellen?": the text without the blanks
 // and line breaks around it.
 std::string notationSwitchQuestion(int notation, std::string_view text);
+
+// Whether `text` is a link or a geo URI, whose position is WGS 84.
+bool namesWgs84Position(std::string_view text);
+
+// Whether `text` pasted into a mask of `ellipsoid` asks to start on GRS80:
+// a link or geo URI in a Bessel or Hayford mask (read there, its numbers
+// would name a place some hundred metres away).
+bool asksForGrs80Start(std::string_view text, std::string_view ellipsoid);
+
+// "Der eingefügte Text ist eine Angabe in Grad (dezimal) auf dem Ellipsoid
+// GRS80 (WGS 84): geo:48.1,11.5. Startellipsoid auf GRS80 umstellen?", with
+// " und Eingabeformat auf Grad (dezimal)" where `ownNotation` is another.
+std::string grs80StartQuestion(int ownNotation, std::string_view text);
+
+// The job reading a link: GRS80 start, decimal degrees in; target ellipsoid
+// and output kept (the selection screen offers every target with a GRS80
+// start, and the output depends on the target alone), the pair letters and
+// the task following. The official transformation stays chosen only where
+// the new pair offers it.
+ConversionJob jobOnGrs80Start(const ConversionJob& job);
 
 // The job with `notation` as its input: ellipsoids as chosen, the output
 // kept (what an output offers depends on the target ellipsoid alone, so it
@@ -56,13 +81,20 @@ struct PastedStart {
 };
 
 // The start side for `text`, or nullopt where it is no whole coordinate of
-// one notation. With the start ellipsoid chosen by the user, the notations
-// it offers are asked as on the calculation screen. With none chosen (GRS80
+// one notation (or of several that read it as different points). A link or
+// geo URI starts on GRS80 whatever ellipsoid was chosen. With the start ellipsoid chosen by the
+// user, the notations it offers are asked as on the calculation screen. With none chosen (GRS80
 // stands as the screen's default), each notation reads the text on the first
 // ellipsoid in screen order whose reader takes it: the one a datum name names
 // (" DHDN" Bessel, " ED50" Hayford), else GRS80, and Bessel for Gauss-Krueger.
 std::optional<PastedStart> startSideOfPaste(std::string_view text, const ConversionJob& job,
                                             bool ellipsoidChosen);
+
+// The question asked before `start` is chosen for `text` on the selection
+// screen: the GRS80 question where a link moves the start off the chosen
+// ellipsoid, the notation question otherwise.
+std::string pastedStartQuestion(const PastedStart& start, const ConversionJob& job,
+                                std::string_view text);
 
 // Presses what the user would press for `start`: its ellipsoid where it is
 // not the job's start ellipsoid already, then its input format.

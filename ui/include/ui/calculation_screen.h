@@ -67,6 +67,7 @@ private:
     void fieldGotFocus(Element field) override;
     void fieldLostFocus(Element field) override;
     bool fieldPaste(Element field, const std::string& text) override;
+    std::optional<std::string> typedPaste(Element field, const std::string& text) override;
 
     void buildScreenElements();
     void connectOptions();
@@ -85,7 +86,9 @@ private:
     void typeIntoField(Element field, const std::string& text);
     bool fillMask(int notation, const std::string& pasted);
     bool offerOtherNotation(int ownNotation, const std::string& pasted);
+    bool offerGrs80Start(int ownNotation, const std::string& pasted);
     void switchInputNotation(int notation);
+    void switchJob(const ConversionJob& next);
 
     ProgramState& state_;
     Platform& platform_;

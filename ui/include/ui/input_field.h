@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 
+#include <optional>
 #include <string>
 
 namespace lw::ui {
@@ -21,6 +22,11 @@ public:
     // A paste of `text` into the field (keys, context menu, middle click).
     // True when the sink took it; otherwise the field pastes as usual.
     virtual bool fieldPaste(Element /*field*/, const std::string& /*text*/) { return false; }
+    // A paste the sink did not take, as the field's key filter lets it in
+    // when typed; nullopt where the field has no filter and pastes as usual.
+    virtual std::optional<std::string> typedPaste(Element /*field*/, const std::string& /*text*/) {
+        return std::nullopt;
+    }
 };
 
 class InputField : public QLineEdit {
