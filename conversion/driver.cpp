@@ -15,6 +15,7 @@ namespace {
 
 // The driver's rows of each notation, in code order.
 struct NotationRows {
+    FormatCode format;
     InputResult (*input)(DriverRun& run, int format);
     OutputOutcome (*output)(DriverRun& run, int format, const ResultPair& p);
 };
@@ -26,16 +27,17 @@ OutputOutcome gaussKruegerOutputRow(DriverRun& run, int, const ResultPair& p) {
     return gaussKruegerOutput(run, p);
 }
 
-constexpr std::array<NotationRows, kNotations.size()> kRows = {{
-    {geographicInput, geographicOutput}, // decimal degrees
-    {geographicInput, geographicOutput}, // degrees, minutes
-    {geographicInput, geographicOutput}, // degrees, minutes, seconds
-    {utmInput, utmOutput},               // UTM civil
-    {utmInput, utmOutput},               // UTM military
-    {utmInput, utmOutput},               // UTM reference
-    {gaussKruegerInputRow, gaussKruegerOutputRow},
-    {amtlichInput, amtlichOutput}, // UTM amtlich
-}};
+constexpr std::array kRows = {
+    NotationRows{kGradDezimal, geographicInput, geographicOutput},
+    NotationRows{kGradMinuten, geographicInput, geographicOutput},
+    NotationRows{kGradMinSek, geographicInput, geographicOutput},
+    NotationRows{kUTMzivil, utmInput, utmOutput},
+    NotationRows{kUTMmil, utmInput, utmOutput},
+    NotationRows{kUTMref, utmInput, utmOutput},
+    NotationRows{kGaussKrueger, gaussKruegerInputRow, gaussKruegerOutputRow},
+    NotationRows{kUTMamtlich, amtlichInput, amtlichOutput},
+};
+static_assert(inNotationOrder(kRows), "one row of the driver for each notation, in table order");
 
 const NotationRows* rowsOf(int format) {
     const Notation* notation = notationOf(format);

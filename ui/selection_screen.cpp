@@ -43,24 +43,6 @@ constexpr std::array<EllipsoidInfo, 3> kEllipsoids = {{
     {"comHayfordEIN", "HAYFORD (ED50)", "comHayfordAUS", "HAYFORD"},
 }};
 
-struct FormatInfo {
-    const char* inputName;
-    const char* outputName;
-    const char* caption;
-};
-
-// In code order.
-constexpr std::array<FormatInfo, kNotations.size()> kFormats = {{
-    {"comGradDezEIN", "comGradDezAUS", "Grad (dezimal)"},
-    {"comGradMinEIN", "comGradMinAUS", "Grad/Minuten"},
-    {"comGradMinSekEIN", "comGradMinSekAUS", "Grad/Minuten/Sekunden"},
-    {"comUTMzivilEIN", "comUTMzivilAUS", "UTM zivil"},
-    {"comUTMmilEIN", "comUTMmilAUS", "UTM mil"},
-    {"comUTMrefEIN", "comUTMrefAUS", "UTM ref"},
-    {"comGKEIN", "comGKAUS", "Gauß - Krüger"},
-    {"comUTMamtEIN", "comUTMamtAUS", "UTM amtlich"},
-}};
-
 // Geometry in twips. Frames: ellipsoid frames on both sides, format frames
 // 405 twips right of and 300 twips below them; buttons relative to the frame.
 constexpr int kSideLeft[2] = {1500, 9300};
@@ -98,10 +80,11 @@ constexpr int kNormalWidth = 15000, kNormalHeight = 10000;
 
 const QColor kChosen[2] = {QColor(look::kChosenStart), QColor(look::kChosenTarget)};
 
-ScreenButton* makeButton(QWidget* parent, const char* name, const char* caption, QRect geometry,
-                         QColor colour) {
-    auto* button = new ScreenButton(QString::fromUtf8(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
+ScreenButton* makeButton(QWidget* parent, std::string_view name, std::string_view caption,
+                         QRect geometry, QColor colour) {
+    auto* button = new ScreenButton(
+        QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())), parent);
+    button->setObjectName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
     button->setFont(look::screenFont());
     button->setGeometry(geometry);
     look::setButtonColour(button, colour);
@@ -210,9 +193,9 @@ void SelectionScreen::buildFormatFrame(Side side) {
     look::setFrameLook(frame);
     formatFrames_[side] = frame;
     for (int code = 1; code <= kFormatCount; ++code) {
-        const FormatInfo& info = kFormats[static_cast<std::size_t>(code - 1)];
+        const NotationNames& names = notationOf(code)->names;
         auto* button = makeButton(
-            frame, side == Start ? info.inputName : info.outputName, info.caption,
+            frame, side == Start ? names.inputButton : names.outputButton, names.buttonCaption,
             twipRect(kFormatButtonLeft, kFormatButtonTop + (code - 1) * kFormatButtonHeight,
                      kFormatButtonWidth, kFormatButtonHeight),
             look::buttonFace());

@@ -23,20 +23,9 @@ bool isFormat(int format) {
     return format >= 1 && format <= kFormatCount;
 }
 
-constexpr std::array<const char*, kFormatCount> kInputSuffix = {
-    "......Grad (dezimal)", "......Grad | Minuten (Mercator)", "......Grad | Minuten | Sekunden",
-    "......UTM zivil ",     "......UTM militärisch ",          "......UTM REF ",
-    "......Gauß-Krüger",    "......UTM amtlich (ETRS89)",
-};
-
-constexpr std::array<const char*, kFormatCount> kOutputSuffix = {
-    "......Grad (dezimal)", "......Grad / Minuten",       "......Grad / Minuten / Sekunden",
-    "......UTM zivil",      "......UTM militärisch",      "......UTM referentiell",
-    "......Gauß - Krüger",  "......UTM amtlich (ETRS89)",
-};
-
-QString caption(const char* suffix, const QString& ellipsoid) {
-    return QStringLiteral("Ellipsoid  ") + ellipsoid + QString::fromUtf8(suffix);
+QString caption(std::string_view suffix, const QString& ellipsoid) {
+    return QStringLiteral("Ellipsoid  ") + ellipsoid +
+           QString::fromUtf8(suffix.data(), static_cast<qsizetype>(suffix.size()));
 }
 
 } // namespace
@@ -208,11 +197,13 @@ QString inputHint(int format) {
 }
 
 QString inputCaption(int format, const QString& ellipsoid) {
-    return isFormat(format) ? caption(kInputSuffix[format - 1], ellipsoid) : QString();
+    return isFormat(format) ? caption(notationOf(format)->names.inputCaption, ellipsoid)
+                            : QString();
 }
 
 QString outputCaption(int format, const QString& ellipsoid) {
-    return isFormat(format) ? caption(kOutputSuffix[format - 1], ellipsoid) : QString();
+    return isFormat(format) ? caption(notationOf(format)->names.outputCaption, ellipsoid)
+                            : QString();
 }
 
 QString maskAccessibleName(bool input, const QString& caption) {

@@ -62,6 +62,16 @@ enum EllipsoidBit : std::uint8_t {
     kOnHayford = 1u << 2,
 };
 
+// What a notation is called where it is named: on the command line, on the
+// selection screen's buttons (their object names and caption) and in the
+// frame captions of the calculation screen, after "Ellipsoid  GRS80".
+struct NotationNames {
+    std::string_view shortName; // "dez", as lagewandler-liste takes it
+    std::string_view inputButton, outputButton;
+    std::string_view buttonCaption;
+    std::string_view inputCaption, outputCaption;
+};
+
 struct Notation {
     FormatCode code;        // as stored in FormatEIN / FormatAUS
     std::string_view label; // what users call it ("UTM militärisch")
@@ -80,7 +90,8 @@ struct Notation {
     int numbersPerAxis; // geographic notations: 1, 2 or 3
     // The field beside the output where the user may choose a neighbour
     // strip or zone (empty: the point's own); Element::Count_ for none.
-    Element outputChoice = Element::Count_;
+    Element outputChoice;
+    NotationNames names;
 };
 
 namespace notation_parts {
@@ -121,17 +132,29 @@ inline constexpr std::span<const std::string_view> kNoMarks{};
 
 // clang-format off
 inline constexpr std::array<Notation, 8> kNotations = {{
-    // code          label                        ellipsoids                          utm    input frame            output frame              input fields                     hemispheres                       strips                                output fields                     copy-line marks                          paste form                 per axis
-    {kGradDezimal,  "Grad (dezimal)",             kOnGrs80 | kOnBessel | kOnHayford, false, Element::fraGrad,       Element::fraGradAUS,       notation_parts::kDecimalIn,      notation_parts::kDecimalOptions,  notation_parts::kNone,                notation_parts::kDecimalOut,      notation_parts::kNoMarks,                PasteForm::Geographic,   1},
-    {kGradMinuten,  "Grad / Minuten",             kOnGrs80 | kOnBessel | kOnHayford, false, Element::fraGradMin,    Element::fraGradMinAUS,    notation_parts::kMinutesIn,      notation_parts::kMinutesOptions,  notation_parts::kNone,                notation_parts::kMinutesOut,      notation_parts::kNoMarks,                PasteForm::Geographic,   2},
-    {kGradMinSek,   "Grad / Minuten / Sekunden",  kOnGrs80 | kOnBessel | kOnHayford, false, Element::fraGradMinSek, Element::fraGradMinSekAUS, notation_parts::kSecondsIn,      notation_parts::kSecondsOptions,  notation_parts::kNone,                notation_parts::kSecondsOut,      notation_parts::kNoMarks,                PasteForm::Geographic,   3},
-    {kUTMzivil,     "UTM zivil",                  kOnGrs80 | kOnHayford,             true,  Element::fraZIV,        Element::fraZIVAUS,        notation_parts::kCivilIn,        notation_parts::kNone,            notation_parts::kNone,                notation_parts::kCivilOut,        notation_parts::kNoMarks,                PasteForm::UtmCivil,     0},
-    {kUTMmil,       "UTM militärisch",            kOnGrs80 | kOnHayford,             true,  Element::fraMIL,        Element::fraMILAUS,        notation_parts::kMilitaryIn,     notation_parts::kNone,            notation_parts::kNone,                notation_parts::kMilitaryOut,     notation_parts::kNoMarks,                PasteForm::UtmMilitary,  0},
-    {kUTMref,       "UTM referentiell",           kOnGrs80 | kOnHayford,             true,  Element::fraREF,        Element::fraREFAUS,        notation_parts::kReferenceIn,    notation_parts::kNone,            notation_parts::kNone,                notation_parts::kReferenceOut,    notation_parts::kNoMarks,                PasteForm::UtmReference, 0},
-    {kGaussKrueger, "Gauß-Krüger",                kOnBessel,                         false, Element::fraGK,         Element::fraGKAUS,         notation_parts::kGaussKruegerIn, notation_parts::kNone,            notation_parts::kGaussKruegerStrips,  notation_parts::kGaussKruegerOut, notation_parts::kGaussKruegerMarks,      PasteForm::GaussKrueger, 0, Element::texStreifenWahl},
-    {kUTMamtlich,   "UTM amtlich",                kOnGrs80,                          false, Element::fraAMT,        Element::fraAMTAUS,        notation_parts::kAmtlichIn,      notation_parts::kNone,            notation_parts::kNone,                notation_parts::kAmtlichOut,      notation_parts::kNoMarks,                PasteForm::UtmAmtlich,   0, Element::texZoneWahl},
+    // code          label                        ellipsoids                          utm    input frame            output frame              input fields                     hemispheres                       strips                                output fields                     copy-line marks                          paste form                 per axis  output choice             names: short, input and output button, button caption, input and output frame caption
+    {kGradDezimal,  "Grad (dezimal)",             kOnGrs80 | kOnBessel | kOnHayford, false, Element::fraGrad,       Element::fraGradAUS,       notation_parts::kDecimalIn,      notation_parts::kDecimalOptions,  notation_parts::kNone,                notation_parts::kDecimalOut,      notation_parts::kNoMarks,                PasteForm::Geographic,   1, Element::Count_, {"dez",    "comGradDezEIN",    "comGradDezAUS",    "Grad (dezimal)",        "......Grad (dezimal)",              "......Grad (dezimal)"}},
+    {kGradMinuten,  "Grad / Minuten",             kOnGrs80 | kOnBessel | kOnHayford, false, Element::fraGradMin,    Element::fraGradMinAUS,    notation_parts::kMinutesIn,      notation_parts::kMinutesOptions,  notation_parts::kNone,                notation_parts::kMinutesOut,      notation_parts::kNoMarks,                PasteForm::Geographic,   2, Element::Count_, {"gm",     "comGradMinEIN",    "comGradMinAUS",    "Grad/Minuten",          "......Grad | Minuten (Mercator)",   "......Grad / Minuten"}},
+    {kGradMinSek,   "Grad / Minuten / Sekunden",  kOnGrs80 | kOnBessel | kOnHayford, false, Element::fraGradMinSek, Element::fraGradMinSekAUS, notation_parts::kSecondsIn,      notation_parts::kSecondsOptions,  notation_parts::kNone,                notation_parts::kSecondsOut,      notation_parts::kNoMarks,                PasteForm::Geographic,   3, Element::Count_, {"gms",    "comGradMinSekEIN", "comGradMinSekAUS", "Grad/Minuten/Sekunden", "......Grad | Minuten | Sekunden",   "......Grad / Minuten / Sekunden"}},
+    {kUTMzivil,     "UTM zivil",                  kOnGrs80 | kOnHayford,             true,  Element::fraZIV,        Element::fraZIVAUS,        notation_parts::kCivilIn,        notation_parts::kNone,            notation_parts::kNone,                notation_parts::kCivilOut,        notation_parts::kNoMarks,                PasteForm::UtmCivil,     0, Element::Count_, {"utm",    "comUTMzivilEIN",   "comUTMzivilAUS",   "UTM zivil",             "......UTM zivil ",                  "......UTM zivil"}},
+    {kUTMmil,       "UTM militärisch",            kOnGrs80 | kOnHayford,             true,  Element::fraMIL,        Element::fraMILAUS,        notation_parts::kMilitaryIn,     notation_parts::kNone,            notation_parts::kNone,                notation_parts::kMilitaryOut,     notation_parts::kNoMarks,                PasteForm::UtmMilitary,  0, Element::Count_, {"utmmil", "comUTMmilEIN",     "comUTMmilAUS",     "UTM mil",               "......UTM militärisch ",            "......UTM militärisch"}},
+    {kUTMref,       "UTM referentiell",           kOnGrs80 | kOnHayford,             true,  Element::fraREF,        Element::fraREFAUS,        notation_parts::kReferenceIn,    notation_parts::kNone,            notation_parts::kNone,                notation_parts::kReferenceOut,    notation_parts::kNoMarks,                PasteForm::UtmReference, 0, Element::Count_, {"utmref", "comUTMrefEIN",     "comUTMrefAUS",     "UTM ref",               "......UTM REF ",                    "......UTM referentiell"}},
+    {kGaussKrueger, "Gauß-Krüger",                kOnBessel,                         false, Element::fraGK,         Element::fraGKAUS,         notation_parts::kGaussKruegerIn, notation_parts::kNone,            notation_parts::kGaussKruegerStrips,  notation_parts::kGaussKruegerOut, notation_parts::kGaussKruegerMarks,      PasteForm::GaussKrueger, 0, Element::texStreifenWahl, {"gk",     "comGKEIN",         "comGKAUS",         "Gauß - Krüger",         "......Gauß-Krüger",                 "......Gauß - Krüger"}},
+    {kUTMamtlich,   "UTM amtlich",                kOnGrs80,                          false, Element::fraAMT,        Element::fraAMTAUS,        notation_parts::kAmtlichIn,      notation_parts::kNone,            notation_parts::kNone,                notation_parts::kAmtlichOut,      notation_parts::kNoMarks,                PasteForm::UtmAmtlich,   0, Element::texZoneWahl, {"utmamt", "comUTMamtEIN",     "comUTMamtAUS",     "UTM amtlich",           "......UTM amtlich (ETRS89)",        "......UTM amtlich (ETRS89)"}},
 }};
 // clang-format on
+
+// Whether a table with one entry a notation holds them in the order of
+// kNotations, each entry naming its code in `format`: an entry left out or
+// out of place does not compile.
+template <typename Table> constexpr bool inNotationOrder(const Table& table) {
+    if (table.size() != kNotations.size())
+        return false;
+    for (std::size_t i = 0; i < table.size(); ++i)
+        if (table[i].format != kNotations[i].code)
+            return false;
+    return true;
+}
 
 // The notation of a format code; nullptr for 0 and unknown codes.
 constexpr const Notation* notationOf(int code) {
