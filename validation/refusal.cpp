@@ -1,6 +1,7 @@
 #include "validation/refusal.h"
 
 #include "geodesy/grid_letters.h"
+#include "geodesy/utm.h"
 #include "text/numtext.h"
 #include "text/utf8.h"
 #include "validation/sound.h"
@@ -9,11 +10,7 @@
 #include <bitset>
 
 namespace lw::refusal {
-namespace {
-
-constexpr double kHighestZone = 60;
-
-} // namespace
+namespace {} // namespace
 
 void refuse(CalcScreen& screen, std::initializer_list<Step> steps, const std::string& message,
             Element focus) {
@@ -70,7 +67,7 @@ std::optional<std::string> zoneFault(std::string_view zone) {
     const std::string number = utf8::leftChars(zone, 2);
     if (number == "00")
         return "Es gibt keine Zone 00!";
-    if (readNumber(number) > kHighestZone)
+    if (readNumber(number) > kUtmZoneLast)
         return "Es gibt keine Zone " + number + "!";
     if (!charInSet(utf8::nthChar(zone, 1), kZoneFirstChars))
         return std::string(kZoneFirstCharMessage);

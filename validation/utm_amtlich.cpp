@@ -5,6 +5,7 @@
 // (a typed comma becomes one); decimals are optional.
 #include "validation/validators.h"
 
+#include "geodesy/utm.h"
 #include "validation/refusal.h"
 
 #include <algorithm>
@@ -20,7 +21,6 @@ using refusal::Step;
 constexpr std::string_view kNumberChars = ".0123456789";
 constexpr std::size_t kEastingDigits = 6;
 constexpr std::size_t kMaxNorthingDigits = 7;
-constexpr int kHighestZone = 60;
 constexpr const char* kExample = "zum Beispiel 32399340.60";
 
 std::string digitsBeforePoint(const std::string& text) {
@@ -54,7 +54,7 @@ std::optional<std::string> ostwertFault(const std::string& text) {
         return "Der Ostwert hat zu viele Ziffern vor dem Komma.\r\n" + form;
     const std::string zone = digits.substr(0, digits.size() - kEastingDigits);
     const int number = std::stoi(zone); // one or two digits
-    if (number < 1 || number > kHighestZone || zone.front() == '0')
+    if (number < kUtmZoneFirst || number > kUtmZoneLast || zone.front() == '0')
         return "Es gibt keine Zone " + zone + "!\r\n" + form;
     return std::nullopt;
 }

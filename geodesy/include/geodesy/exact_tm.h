@@ -38,6 +38,7 @@
 #include "geodesy/ellipsoids.h"
 #include "geodesy/gauss_krueger.h"
 #include "geodesy/transverse_mercator.h"
+#include "geodesy/utm.h"
 
 #include <optional>
 
@@ -64,10 +65,6 @@ std::optional<GridPoint> exactTmForward(const ExactTransverseMercator& tm, GeoPo
 std::optional<GeoPoint> exactTmInverse(const ExactTransverseMercator& tm, GridPoint g);
 
 // ---- UTM in a chosen zone --------------------------------------------------------------------
-
-// First and last UTM zone.
-inline constexpr int kUtmZoneFirst = 1;
-inline constexpr int kUtmZoneLast = 60;
 
 // The projection of a UTM zone, northern hemisphere (false northing 0: a
 // southern point gets a negative northing). The zone is the caller's choice,

@@ -36,6 +36,10 @@ inline constexpr double kUtmFalseNorthingSouthM = kEquatorNorthingSouthM;
 // 'N', -8 gives 'M').
 char latitudeBand(float latDeg);
 
+// First and last UTM zone: 60 zones of 6 deg from 180 deg W.
+inline constexpr int kUtmZoneFirst = 1;
+inline constexpr int kUtmZoneLast = 60;
+
 // Zone number 1..60 of a longitude held in single precision; 0 when |lon| >
 // 180. A boundary longitude belongs to the zone nearer Greenwich (6 gives 31,
 // -6 gives 30, 0 gives 31).
