@@ -79,7 +79,7 @@ TEST(ListProgram, UsageErrorsAreTwoWithOneLine) {
              Case{"--von grs80:dez --nach grs80:dez --schnell",
                   "Unbekannte Option --schnell (--help zeigt alle)."},
              Case{"--von grs80:dez --nach grs80:dez /nonexistent/liste.txt",
-                  "/nonexistent/liste.txt: No such file or directory"},
+                  "/nonexistent/liste.txt: Die Datei gibt es nicht."},
          }) {
         const ProgramRun r = run(c.arguments, "48.4 9.9\n");
         EXPECT_EQ(r.status, 2) << c.arguments;
@@ -142,7 +142,7 @@ TEST(ListProgram, OfficialTransformation) {
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "N53.498461 E007.482506\n"
                      "FEHLER: Der Punkt liegt außerhalb des Gebiets der amtlichen Umrechnung "
-                     "BeTA2007. Ohne das Häkchen rechnet Lagewandler mit der Näherung nach "
+                     "BeTA2007. Ohne --amtlich rechnet Lagewandler mit der Näherung nach "
                      "Molodensky, etwa 3 m genau.\n");
 }
 

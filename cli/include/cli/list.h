@@ -38,8 +38,13 @@ public:
 private:
     void header(std::string_view line, std::string& out);
     bool csvRow(std::string_view line, std::string& out);
+    bool csvRefusal(std::string_view message, std::string& out);
     void assembleRow(const std::vector<std::string>& outputs, std::string& out) const;
     bool plainLine(std::string_view line, std::string& out);
+    bool writeResult(const PointResult& result, std::string_view identifier, char separator,
+                     std::string& out);
+    bool refuse(std::string_view identifier, char separator, std::string_view message,
+                std::string& out);
     const PointResult& convertCoordinate(std::string_view text);
     void toOutputCharset(std::string& out);
 
