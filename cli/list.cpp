@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include <algorithm>
+#include <array>
 
 namespace lw::cli {
 namespace {
@@ -190,11 +191,24 @@ std::string valueCountText(std::size_t count, std::string_view label, std::size_
 constexpr std::string_view kIdentifierHint =
     " Ist der erste Wert eine Kennung (Punktnummer), dann mit --kennung aufrufen.";
 
-// The screen's words where a command line has others.
+// The screen's words where a command line has others: the check box, the
+// fields beside the output and the strip options are options and the meridian
+// behind the line here.
+struct Rewording {
+    std::string_view screen, commandLine;
+};
+constexpr std::array<Rewording, 4> kRewordings = {{
+    {"Ohne das Häkchen", "Ohne --amtlich"},
+    {"Ohne Eingabe gilt seine eigene Zone", "Ohne --zone gilt seine eigene Zone"},
+    {"Ohne Eingabe gilt sein eigener", "Ohne --streifen gilt sein eigener"},
+    {"Wählen Sie eine kleinere Streifenbreite.",
+     "Nennen Sie hinter dem Punkt den Meridian eines 3°-Streifens oder keinen."},
+}};
+
 std::string commandLineWords(std::string text) {
-    constexpr std::string_view kCheckBox = "Ohne das Häkchen";
-    if (const std::size_t at = text.find(kCheckBox); at != std::string::npos)
-        text.replace(at, kCheckBox.size(), "Ohne --amtlich");
+    for (const Rewording& r : kRewordings)
+        if (const std::size_t at = text.find(r.screen); at != std::string::npos)
+            text.replace(at, r.screen.size(), r.commandLine);
     return text;
 }
 

@@ -102,6 +102,20 @@ TEST(HostileLines, ControlBytesAreEscaped) {
          {"# \x1b[31m rot", "# \\x1B[31m rot"}});
 }
 
+// The fields beside the output are options here, and the messages say so.
+TEST(HostileLines, MessagesSpeakOfTheCommandLine) {
+    Options zone = task("grs80", "dez", "grs80", "utmamt");
+    zone.task.zone = "40";
+    expectLines(zone,
+                {{"48.137393 11.575448", "FEHLER: Für diesen Punkt ist als Zone nur 32 oder 33 "
+                                         "wählbar. Ohne --zone gilt seine eigene Zone 32."}});
+    Options strip = task("grs80", "dez", "bessel", "gk");
+    strip.task.strip = "3";
+    expectLines(strip, {{"48.137393 11.575448",
+                         "FEHLER: Für diesen Punkt ist als Bezugsmeridian nur 9, 12 "
+                         "oder 15 wählbar. Ohne --streifen gilt sein eigener, 12."}});
+}
+
 // ---- the program on hostile bytes ----
 
 TEST(HostileBytes, NulAndControlBytesNeitherEndNorGarbleAMessage) {
