@@ -43,18 +43,6 @@ bool isDigit(char c) {
 
 // ---- the values of a plain line ----
 
-// A line's values. Blanks fold; a semicolon, a comma that is no decimal
-// comma, and in a line without either a tab, end a field, and two of them
-// with nothing between (or one at either end) leave a field empty: that
-// must be seen before the separators fold, or the values behind the gap
-// would move into its place.
-struct LineValues {
-    std::vector<std::string_view> values;
-    std::vector<std::size_t> starts; // where each value begins in the line
-    std::size_t fields = 0;          // values and empty fields
-    std::size_t emptyField = 0;      // 1-based place of the first empty field; 0: none
-};
-
 // A comma between two digits is a decimal comma ("48,436333 9,967967") unless
 // the line has nothing else to separate its values ("17,48.1,11.5").
 bool isDecimalComma(std::string_view text, std::size_t i, bool otherSeparators) {
@@ -62,7 +50,7 @@ bool isDecimalComma(std::string_view text, std::size_t i, bool otherSeparators) 
            isDigit(text[i + 1]);
 }
 
-LineValues valuesOf(std::string_view text) {
+void valuesOf(std::string_view text, LineValues& line) {
     const bool semicolons = text.find(';') != std::string_view::npos;
     const bool otherSeparators = semicolons || text.find_first_of(" \t") != std::string_view::npos;
     bool separatingComma = false;
@@ -75,7 +63,9 @@ LineValues valuesOf(std::string_view text) {
         return c == ';' || (c == '\t' && tabsSeparate) ||
                (c == ',' && !isDecimalComma(text, i, otherSeparators));
     };
-    LineValues line;
+    line.values.clear();
+    line.starts.clear();
+    line.fields = line.emptyField = 0;
     auto markEmpty = [&] {
         ++line.fields;
         if (line.emptyField == 0)
@@ -102,7 +92,6 @@ LineValues valuesOf(std::string_view text) {
     }
     if (afterSeparator)
         markEmpty();
-    return line;
 }
 
 // "17", "-48.5", "3571686,39": digits with at most one decimal point or comma.
@@ -336,7 +325,8 @@ const PointResult& ListConverter::convertCoordinate(std::string_view text) {
 
 bool ListConverter::plainLine(std::string_view line, std::string& out) {
     const std::string_view text = trimmed(line);
-    const LineValues split = valuesOf(text);
+    valuesOf(text, values_);
+    const LineValues& split = values_;
     const std::vector<std::string_view>& values = split.values;
     const std::size_t parts = engine_.inputParts();
     const PasteForm form = engine_.inputForm();
