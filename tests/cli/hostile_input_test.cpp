@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -269,6 +271,32 @@ TEST(HostileOptions, OptionsThatDoNotApplyAreRefused) {
         EXPECT_EQ(r.out, "") << c.arguments;
         EXPECT_EQ(r.err, std::string("lagewandler-liste: ") + c.message + "\n") << c.arguments;
     }
+}
+
+// A copy of the program far from the build has no module of the official
+// transformation beside it: that is told, not taken for a missing grid.
+TEST(HostileOptions, MissingModuleIsNotAMissingGrid) {
+    const std::string dir = ::testing::TempDir() + "liste-ohne-modul-" + std::to_string(::getpid());
+    const std::string copy = dir + "/lagewandler-liste";
+    ASSERT_EQ(std::system(("mkdir -p " + dir + " && cp " + LW_TEST_LISTE + " " + copy).c_str()), 0);
+    const std::string command =
+        "echo 53.5 7.48 | " + copy + " --von bessel:dez --nach grs80:dez --amtlich 2>&1 >/dev/null";
+    std::string err;
+    if (std::FILE* pipe = ::popen(command.c_str(), "r")) {
+        char buffer[512];
+        while (std::fgets(buffer, sizeof buffer, pipe))
+            err += buffer;
+        ::pclose(pipe);
+    }
+    std::system(("rm -rf " + dir).c_str());
+    if (err.empty())
+        GTEST_SKIP() << "the module is installed where every copy finds it";
+    EXPECT_EQ(err.rfind("lagewandler-liste: Das Modul der amtlichen Umrechnung fehlt (gesucht: " +
+                            dir + "/",
+                        0),
+              0u)
+        << err;
+    EXPECT_EQ(err.find("BETA2007.gsb"), std::string::npos) << err;
 }
 
 TEST(HostileOptions, VersionAndEveryOptionInTheSynopsis) {
