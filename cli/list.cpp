@@ -294,8 +294,6 @@ bool ListConverter::convertLine(std::string_view line, std::string& out) {
         out += kInvalidUtf8;
         return false;
     }
-    // Quoted CSV cells may hold line breaks; nothing else passes raw.
-    const std::string_view keep = options_.csv ? "\r\n" : "";
     bool converted = true;
     if (!options_.csv)
         converted = plainLine(text, out);
@@ -303,6 +301,14 @@ bool ListConverter::convertLine(std::string_view line, std::string& out) {
         header(text, out);
     else
         converted = csvRow(text, out);
+    // Quoted CSV cells may hold line breaks, and --trennzeichen may have
+    // chosen a control character; nothing else passes raw.
+    std::string keep;
+    if (options_.csv) {
+        keep = "\r\n";
+        if (delimiter_ != 0)
+            keep += delimiter_;
+    }
     escapeControlBytes(out, keep);
     toOutputCharset(out);
     return converted;

@@ -235,15 +235,10 @@ int main(int argc, char** argv) {
     // set over --zeichensatz: lines are handed on as UTF-8 then.
     std::vector<char> chunk(kChunk);
     std::size_t got = std::fread(chunk.data(), 1, chunk.size(), in);
-    lw::cli::InputEncoding encoding = lw::cli::InputEncoding::AsWritten;
-    {
-        const std::string_view head(chunk.data(), std::min<std::size_t>(got, 3));
-        if (head.starts_with("\xEF\xBB\xBF"))
-            encoding = lw::cli::InputEncoding::Utf8WithMark;
-        else if (head.starts_with("\xFF\xFE") || head.starts_with("\xFE\xFF"))
-            encoding = lw::cli::InputEncoding::Utf16LittleEndian;
-    }
-    if (encoding != lw::cli::InputEncoding::AsWritten)
+    const std::string_view head(chunk.data(), std::min<std::size_t>(got, 3));
+    const bool marked = head.starts_with("\xEF\xBB\xBF") || head.starts_with("\xFF\xFE") ||
+                        head.starts_with("\xFE\xFF");
+    if (marked)
         options.charset = lw::cli::Charset::Utf8;
 
     // Each worker its own list (its own screen and program state).
@@ -269,7 +264,7 @@ int main(int argc, char** argv) {
     bool anyFailed = false;
     // A spreadsheet saving "CSV UTF-8" marks the file so; the output keeps
     // the mark, so that the spreadsheet opens it as UTF-8 again.
-    if (options.csv && encoding != lw::cli::InputEncoding::AsWritten)
+    if (options.csv && marked)
         output.append("\xEF\xBB\xBF", "");
 
     auto write = [&](Batch& batch) {
