@@ -149,8 +149,9 @@ bool mayBeFirstPart(PasteForm form, std::string_view value) {
     case PasteForm::GaussKrueger:
         return number ? integerDigits(value) == 7 : value == "R" || value == "r";
     case PasteForm::UtmAmtlich:
+        // A zone written apart carries its band letter ("32U").
         if (number)
-            return integerDigits(value) <= 2 || integerDigits(value) >= 6;
+            return integerDigits(value) >= 6;
         return isDigit(value.front()) || startsWithWord(value, "E") || startsWithWord(value, "OST");
     case PasteForm::UtmCivil:
     case PasteForm::UtmMilitary:
@@ -235,7 +236,7 @@ std::string unquoted(std::string_view field) {
 
 void appendQuotedIfNeeded(std::string& out, std::string_view text, char delimiter) {
     if (text.find(delimiter) == std::string_view::npos &&
-        text.find('"') == std::string_view::npos) {
+        text.find_first_of("\"\r\n") == std::string_view::npos) {
         out += text;
         return;
     }

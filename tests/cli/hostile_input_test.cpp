@@ -77,6 +77,10 @@ TEST(HostileLines, ValuesNeverShift) {
                  // One field more than the parts: the first is taken to name the point.
                  {"3571686.39;5540758.79;",
                   "3571686.39;FEHLER: Feld 3 ist leer; Gauß-Krüger braucht 2 Werte."}});
+    expectLines(task("grs80", "utmamt", "grs80", "utm"),
+                {{"17 32691599.19 5334779.12", "17 32U 0691599 5334779"},
+                 {"32691599.19 5334779.12 17",
+                  (std::string("FEHLER: 3 Werte, UTM amtlich braucht 2.") + kHint).c_str()}});
     // A whole line the paste reader takes still counts first.
     expectLines(task("grs80", "gms", "grs80", "utm"),
                 {{"N 50° 06' 47\" E 8° 40' 55\"", "32U 0477259 5551249"},
