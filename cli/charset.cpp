@@ -72,4 +72,29 @@ void utf8ToCp1252(std::string_view text, std::string& out) {
     }
 }
 
+void escapeControlBytes(std::string& text, std::string_view keep) {
+    auto escaped = [&](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return (byte < 0x20 || byte == 0x7F) && c != '\t' && keep.find(c) == std::string_view::npos;
+    };
+    std::size_t i = 0;
+    while (i < text.size() && !escaped(text[i]))
+        ++i;
+    if (i == text.size())
+        return;
+    std::string out(text, 0, i);
+    constexpr std::string_view kHex = "0123456789ABCDEF";
+    for (; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (!escaped(text[i])) {
+            out += text[i];
+            continue;
+        }
+        out += "\\x";
+        out += kHex[byte >> 4];
+        out += kHex[byte & 0xF];
+    }
+    text.swap(out);
+}
+
 } // namespace lw::cli

@@ -13,6 +13,8 @@
 #include "validation/field_rules.h"
 
 #include <array>
+#include <filesystem>
+#include <system_error>
 
 namespace lw::cli {
 namespace {
@@ -208,6 +210,24 @@ std::size_t csvColumnCount(std::span<const Element> outputFields) {
     return outputFields.size() - (note ? 1 : 0);
 }
 
+// The grid is looked for only by a module that loaded: without one, the
+// installation lacks a part of its own, which no data package would mend.
+bool officialModuleFound() {
+    std::error_code ignored;
+    for (const std::string& file : officialModuleCandidates())
+        if (std::filesystem::is_regular_file(file, ignored))
+            return true;
+    return false;
+}
+
+std::string officialModuleMissingText() {
+    std::string text = "Das Modul der amtlichen Umrechnung fehlt (gesucht: ";
+    const std::vector<std::string> files = officialModuleCandidates();
+    for (std::size_t i = 0; i < files.size(); ++i)
+        text += (i == 0 ? "" : ", ") + files[i];
+    return text + "); Lagewandler ist unvollständig installiert.";
+}
+
 } // namespace
 
 struct Engine::State {
@@ -264,12 +284,21 @@ struct Engine::State {
         if (!result.converted)
             result.message = "Keine Koordinate in der Schreibweise " +
                              std::string(kNotationNames[job.FormatEIN - 1]) + " gefunden.";
-        result.columns.resize(withColumns ? csvColumnCount(outputFields) : 0);
-        for (std::size_t i = 0; i < result.columns.size(); ++i) {
+        const std::size_t fields = withColumns ? csvColumnCount(outputFields) : 0;
+        result.columns.resize(fields + (withColumns && !datumName().empty() ? 1 : 0));
+        for (std::size_t i = 0; i < fields; ++i) {
             result.columns[i].clear();
             appendWords(result.columns[i], fieldTexts[i]);
         }
+        if (result.columns.size() > fields)
+            result.columns.back() = datumName();
         return result;
+    }
+
+    // The datum the copy line names for the target (ED50, DHDN), so that a
+    // CSV column of Hayford degrees cannot be taken for WGS 84; "" for none.
+    std::string_view datumName() const {
+        return copyLineDatumName(job.ZielEllipsoid, job.FormatAUS);
     }
 
     // The screen as it opens, the job as chosen, the focus in the first field.
@@ -311,8 +340,21 @@ const PointResult& Engine::convertAsText(std::string_view text) {
     return s.calculate();
 }
 
+bool Engine::recognises(std::string_view coordinate) const {
+    const State& s = *state_;
+    return recognisePastedCoordinate(s.job.FormatEIN, coordinate, s.job.StartEllipsoid).has_value();
+}
+
 std::size_t Engine::inputParts() const {
     return state_->inputFields.size();
+}
+
+std::string_view Engine::inputLabel() const {
+    return notationOf(state_->job.FormatEIN)->label;
+}
+
+PasteForm Engine::inputForm() const {
+    return notationOf(state_->job.FormatEIN)->paste;
 }
 
 std::vector<std::string> Engine::outputCaptions() const {
@@ -322,6 +364,8 @@ std::vector<std::string> Engine::outputCaptions() const {
         for (const Caption& c : kCaptions)
             if (c.field == field)
                 captions.emplace_back(c.caption);
+    if (!state_->datumName().empty())
+        captions.emplace_back("Datum");
     return captions;
 }
 
@@ -352,7 +396,7 @@ std::optional<std::string> checkTask(const TaskNames& task) {
         if (!officialDatumOffered(job.StartEllipsoid, job.ZielEllipsoid))
             return "Die amtliche Umrechnung (BeTA2007) gibt es nur zwischen bessel und grs80.";
         if (!officialDatum().gridAvailable())
-            return kGridMissingText;
+            return officialModuleFound() ? kGridMissingText : officialModuleMissingText();
     }
     return std::nullopt;
 }

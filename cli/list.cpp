@@ -4,23 +4,23 @@
 #include "model/notations.h"
 
 #include <cctype>
+#include <cmath>
+#include <cstdlib>
 
 #include <algorithm>
+#include <array>
 
 namespace lw::cli {
 namespace {
 
 constexpr std::string_view kFehler = "FEHLER: ";
+constexpr std::string_view kUnclosedQuote =
+    "Ein Anführungszeichen wird bis zum Ende der Datei nicht geschlossen.";
 constexpr std::string_view kInvalidUtf8 =
     "Die Zeile ist kein gültiges UTF-8 (für Windows-1252: --zeichensatz cp1252).";
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
-}
-
-// Blank, tab, comma or semicolon: what may stand between identifier and point.
-bool separatesFields(char c) {
-    return isBlank(c) || c == ',' || c == ';';
 }
 
 std::string_view trimmed(std::string_view text) {
@@ -37,28 +37,169 @@ bool passesThrough(std::string_view line) {
     return text.empty() || text.front() == '#';
 }
 
-std::size_t fieldCount(std::string_view text) {
-    std::size_t count = 0;
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// ---- the values of a plain line ----
+
+// A comma between two digits is a decimal comma ("48,436333 9,967967") unless
+// the line has nothing else to separate its values ("17,48.1,11.5").
+bool isDecimalComma(std::string_view text, std::size_t i, bool otherSeparators) {
+    return otherSeparators && i > 0 && i + 1 < text.size() && isDigit(text[i - 1]) &&
+           isDigit(text[i + 1]);
+}
+
+void valuesOf(std::string_view text, LineValues& line) {
+    const bool semicolons = text.find(';') != std::string_view::npos;
+    const bool otherSeparators = semicolons || text.find_first_of(" \t") != std::string_view::npos;
+    bool separatingComma = false;
     for (std::size_t i = 0; i < text.size(); ++i)
-        if (!separatesFields(text[i]) && (i == 0 || separatesFields(text[i - 1])))
-            ++count;
+        separatingComma =
+            separatingComma || (text[i] == ',' && !isDecimalComma(text, i, otherSeparators));
+    const bool tabsSeparate = !semicolons && !separatingComma;
+    auto endsField = [&](std::size_t i) {
+        const char c = text[i];
+        return c == ';' || (c == '\t' && tabsSeparate) ||
+               (c == ',' && !isDecimalComma(text, i, otherSeparators));
+    };
+    line.values.clear();
+    line.starts.clear();
+    line.fields = line.emptyField = 0;
+    auto markEmpty = [&] {
+        ++line.fields;
+        if (line.emptyField == 0)
+            line.emptyField = line.fields;
+    };
+    bool fieldEmpty = true, afterSeparator = false;
+    for (std::size_t i = 0; i < text.size();) {
+        if (endsField(i)) {
+            if (fieldEmpty)
+                markEmpty();
+            fieldEmpty = afterSeparator = true;
+            ++i;
+        } else if (isBlank(text[i]) || text[i] == '\r') {
+            ++i;
+        } else {
+            const std::size_t start = i;
+            while (i < text.size() && !endsField(i) && !isBlank(text[i]) && text[i] != '\r')
+                ++i;
+            line.values.push_back(text.substr(start, i - start));
+            line.starts.push_back(start);
+            ++line.fields;
+            fieldEmpty = afterSeparator = false;
+        }
+    }
+    if (afterSeparator)
+        markEmpty();
+}
+
+// "17", "-48.5", "3571686,39": digits with at most one decimal point or comma.
+bool isPlainNumber(std::string_view text) {
+    if (!text.empty() && (text.front() == '-' || text.front() == '+'))
+        text.remove_prefix(1);
+    bool digits = false, decimal = false;
+    for (char c : text) {
+        if (isDigit(c))
+            digits = true;
+        else if ((c == '.' || c == ',') && !decimal)
+            decimal = true;
+        else
+            return false;
+    }
+    return digits;
+}
+
+std::size_t integerDigits(std::string_view number) {
+    std::size_t count = 0;
+    for (char c : number) {
+        if (c == '.' || c == ',')
+            break;
+        count += isDigit(c) ? 1 : 0;
+    }
     return count;
 }
 
-// The fields of a coordinate: a copy line's datum name at the end (" ED50",
-// " DHDN") is no part of it.
-std::size_t coordinateFieldCount(std::string_view text) {
-    std::size_t count = fieldCount(text);
-    const std::size_t last = text.find_last_of(" \t,;");
-    const std::string_view tail = last == std::string_view::npos ? text : text.substr(last + 1);
-    for (std::string_view datum : kDatumNames) {
-        bool same = tail.size() == datum.size();
-        for (std::size_t i = 0; same && i < datum.size(); ++i)
-            same = std::toupper(static_cast<unsigned char>(tail[i])) == datum[i];
-        if (same && count > 0)
-            --count;
+bool startsWithWord(std::string_view text, std::string_view word) {
+    if (text.size() < word.size())
+        return false;
+    for (std::size_t i = 0; i < word.size(); ++i)
+        if (std::toupper(static_cast<unsigned char>(text[i])) != word[i])
+            return false;
+    return true;
+}
+
+// Whether `value` may be the first part of a coordinate of the paste form:
+// "P1" is none, nor "1001" before a Gauß-Krüger pair (a Rechtswert has seven
+// digits), nor 95 before a pair of degrees.
+bool mayBeFirstPart(PasteForm form, std::string_view value) {
+    const bool number = isPlainNumber(value);
+    switch (form) {
+    case PasteForm::Geographic: {
+        if (number) {
+            std::string copy(value);
+            std::replace(copy.begin(), copy.end(), ',', '.');
+            return std::abs(std::strtod(copy.c_str(), nullptr)) <= 90.0;
+        }
+        if (!value.empty() &&
+            std::string_view("NSEWOnsewo").find(value.front()) != std::string_view::npos)
+            value.remove_prefix(1);
+        return value.empty() || isDigit(value.front()) || value.front() == '-';
     }
-    return count;
+    case PasteForm::GaussKrueger:
+        return number ? integerDigits(value) == 7 : value == "R" || value == "r";
+    case PasteForm::UtmAmtlich:
+        // A zone written apart carries its band letter ("32U").
+        if (number)
+            return integerDigits(value) >= 6;
+        return isDigit(value.front()) || startsWithWord(value, "E") || startsWithWord(value, "OST");
+    case PasteForm::UtmCivil:
+    case PasteForm::UtmMilitary:
+    case PasteForm::UtmReference: {
+        std::size_t digits = 0;
+        while (digits < value.size() && isDigit(value[digits]))
+            ++digits;
+        const int zone =
+            digits == 0 || digits > 2 ? 0 : std::stoi(std::string(value.substr(0, digits)));
+        return zone >= 1 && zone <= 60;
+    }
+    }
+    return true;
+}
+
+// Whether the paste form's parts can be counted as values: the military and
+// reference notations write their digits in groups of any size.
+bool countsValues(PasteForm form) {
+    return form != PasteForm::UtmMilitary && form != PasteForm::UtmReference;
+}
+
+std::string valueCountText(std::size_t count, std::string_view label, std::size_t parts) {
+    return std::to_string(count) + (count == 1 ? " Wert, " : " Werte, ") + std::string(label) +
+           " braucht " + std::to_string(parts) + ".";
+}
+
+constexpr std::string_view kIdentifierHint =
+    " Ist der erste Wert eine Kennung (Punktnummer), dann mit --kennung aufrufen.";
+
+// The screen's words where a command line has others: the check box, the
+// fields beside the output and the strip options are options and the meridian
+// behind the line here.
+struct Rewording {
+    std::string_view screen, commandLine;
+};
+constexpr std::array<Rewording, 4> kRewordings = {{
+    {"Ohne das Häkchen", "Ohne --amtlich"},
+    {"Ohne Eingabe gilt seine eigene Zone", "Ohne --zone gilt seine eigene Zone"},
+    {"Ohne Eingabe gilt sein eigener", "Ohne --streifen gilt sein eigener"},
+    {"Wählen Sie eine kleinere Streifenbreite.",
+     "Nennen Sie hinter dem Punkt den Meridian eines 3°-Streifens oder keinen."},
+}};
+
+std::string commandLineWords(std::string text) {
+    for (const Rewording& r : kRewordings)
+        if (const std::size_t at = text.find(r.screen); at != std::string::npos)
+            text.replace(at, r.screen.size(), r.commandLine);
+    return text;
 }
 
 // ---- CSV fields ----
@@ -95,7 +236,7 @@ std::string unquoted(std::string_view field) {
 
 void appendQuotedIfNeeded(std::string& out, std::string_view text, char delimiter) {
     if (text.find(delimiter) == std::string_view::npos &&
-        text.find('"') == std::string_view::npos) {
+        text.find_first_of("\"\r\n") == std::string_view::npos) {
         out += text;
         return;
     }
@@ -142,6 +283,7 @@ bool ListConverter::convertLine(std::string_view line, std::string& out) {
     out.clear();
     if (passesThrough(line)) {
         out = line;
+        escapeControlBytes(out);
         return true;
     }
     std::string_view text = line;
@@ -160,6 +302,15 @@ bool ListConverter::convertLine(std::string_view line, std::string& out) {
         header(text, out);
     else
         converted = csvRow(text, out);
+    // Quoted CSV cells may hold line breaks, and --trennzeichen may have
+    // chosen a control character; nothing else passes raw.
+    std::string keep;
+    if (options_.csv) {
+        keep = "\r\n";
+        if (delimiter_ != 0)
+            keep += delimiter_;
+    }
+    escapeControlBytes(out, keep);
     toOutputCharset(out);
     return converted;
 }
@@ -180,42 +331,85 @@ const PointResult& ListConverter::convertCoordinate(std::string_view text) {
 }
 
 bool ListConverter::plainLine(std::string_view line, std::string& out) {
+    const std::string_view text = trimmed(line);
+    valuesOf(text, values_);
+    const LineValues& split = values_;
+    const std::vector<std::string_view>& values = split.values;
+    const std::size_t parts = engine_.inputParts();
+    const PasteForm form = engine_.inputForm();
     // A semicolon separates like a blank; no coordinate holds one.
-    coordinate_.assign(trimmed(line));
+    coordinate_.assign(text);
     std::replace(coordinate_.begin(), coordinate_.end(), ';', ' ');
-    const std::string_view text = coordinate_;
-    const PointResult* result = engine_.tryConvert(text);
-    std::string_view identifier;
-    char separator = ' ';
-    if (!result) {
-        // The first field may be the point's identifier.
-        const std::size_t end =
-            std::find_if(text.begin(), text.end(), separatesFields) - text.begin();
-        std::size_t rest = end;
-        while (rest < text.size() && separatesFields(text[rest]))
-            ++rest;
-        if (rest < text.size()) {
-            result = engine_.tryConvert(text.substr(rest));
-            if (result || coordinateFieldCount(text) == engine_.inputParts() + 1) {
-                identifier = text.substr(0, end);
-                separator = trimmed(line)[end];
-                if (!result)
-                    result = &engine_.convertAsText(text.substr(rest));
-            }
-        }
-        if (!result)
-            result = &engine_.convertAsText(text);
+    const std::string_view whole = coordinate_;
+    auto separatorAfterFirst = [&] {
+        const std::size_t end = split.starts.front() + values.front().size();
+        return end < text.size() ? text[end] : ' ';
+    };
+
+    if (split.emptyField != 0) {
+        // The first value names the point when it cannot be the first part,
+        // or when the fields are one more than the notation's parts.
+        const bool identified = split.emptyField != 1 && !values.empty() &&
+                                (options_.identifierFirst || split.fields == parts + 1 ||
+                                 !mayBeFirstPart(form, values.front()));
+        return refuse(identified ? values.front() : std::string_view(),
+                      identified ? separatorAfterFirst() : ' ',
+                      "Feld " + std::to_string(split.emptyField) + " ist leer; " +
+                          std::string(engine_.inputLabel()) + " braucht " + std::to_string(parts) +
+                          " Werte.",
+                      out);
     }
+    // A whole line the paste reader takes counts first.
+    if (!options_.identifierFirst)
+        if (const PointResult* result = engine_.tryConvert(whole))
+            return writeResult(*result, {}, ' ', out);
+
+    // A leading value names the point by itself only where it cannot be the
+    // coordinate's first part; where it can, --kennung says so.
+    const bool identified =
+        options_.identifierFirst || (values.size() >= 2 && !mayBeFirstPart(form, values.front()));
+    const std::string_view identifier = identified ? values.front() : std::string_view();
+    const char separator = identified ? separatorAfterFirst() : ' ';
+    const std::size_t first = identified ? 1 : 0;
+    const std::string_view coordinate =
+        first < values.size() ? whole.substr(split.starts[first]) : std::string_view();
+
+    if (identified && !coordinate.empty())
+        if (const PointResult* result = engine_.tryConvert(coordinate))
+            return writeResult(*result, identifier, separator, out);
+    const std::size_t count = values.size() - first;
+    if (!identified && values.size() >= 2 && engine_.recognises(whole.substr(split.starts[1])))
+        return refuse(
+            {}, ' ',
+            valueCountText(count, engine_.inputLabel(), parts) + std::string(kIdentifierHint), out);
+    const bool allNumbers = std::all_of(values.begin() + static_cast<std::ptrdiff_t>(first),
+                                        values.end(), isPlainNumber);
+    if (coordinate.empty() || (countsValues(form) && allNumbers && count != parts))
+        return refuse(identifier, separator, valueCountText(count, engine_.inputLabel(), parts),
+                      out);
+    return writeResult(engine_.convertAsText(coordinate), identifier, separator, out);
+}
+
+bool ListConverter::writeResult(const PointResult& result, std::string_view identifier,
+                                char separator, std::string& out) {
+    if (!result.converted)
+        return refuse(identifier, separator, result.message, out);
     if (!identifier.empty()) {
         out += identifier;
         out += separator;
     }
-    if (result->converted) {
-        out += result->line;
-        return true;
+    out += result.line;
+    return true;
+}
+
+bool ListConverter::refuse(std::string_view identifier, char separator, std::string_view message,
+                           std::string& out) {
+    if (!identifier.empty()) {
+        out += identifier;
+        out += separator;
     }
     out += kFehler;
-    out += oneLine(result->message);
+    out += commandLineWords(oneLine(message));
     return false;
 }
 
@@ -245,6 +439,10 @@ void ListConverter::assembleRow(const std::vector<std::string>& outputs, std::st
 
 void ListConverter::header(std::string_view line, std::string& out) {
     headerSeen_ = true;
+    if (std::count(line.begin(), line.end(), '"') % 2 != 0) {
+        usageError = "Die Kopfzeile schließt ein Anführungszeichen nicht.";
+        return;
+    }
     delimiter_ = options_.delimiter ? options_.delimiter : delimiterOfHeader(line);
     splitFields(line, delimiter_, fields_);
     headerColumns_ = fields_.size();
@@ -270,25 +468,38 @@ void ListConverter::header(std::string_view line, std::string& out) {
 
 bool ListConverter::csvRow(std::string_view line, std::string& out) {
     splitFields(line, delimiter_, fields_);
+    if (std::count(line.begin(), line.end(), '"') % 2 != 0)
+        return csvRefusal(kUnclosedQuote, out);
     coordinate_.clear();
-    for (std::size_t column : coordinateColumns_) {
-        if (column >= fields_.size())
-            continue;
+    for (std::size_t i = 0; i < coordinateColumns_.size(); ++i) {
+        const std::size_t column = coordinateColumns_[i];
+        const std::string cell = column < fields_.size() ? unquoted(fields_[column]) : "";
+        if (trimmed(cell).empty())
+            return csvRefusal("Die Spalte \"" + options_.columns[i] + "\" ist leer.", out);
         if (!coordinate_.empty())
             coordinate_ += ' ';
-        coordinate_ += unquoted(fields_[column]);
+        coordinate_ += cell;
     }
     const PointResult& result = convertCoordinate(trimmed(coordinate_));
+    if (!result.converted)
+        return csvRefusal(result.message, out);
     for (std::size_t c = 0; c < outputCells_.size(); ++c) {
         outputCells_[c].clear();
-        if (result.converted)
-            appendQuotedIfNeeded(outputCells_[c], result.columns[c], delimiter_);
-        else if (c == 0)
-            appendQuotedIfNeeded(outputCells_[c], std::string(kFehler) + oneLine(result.message),
-                                 delimiter_);
+        appendQuotedIfNeeded(outputCells_[c], result.columns[c], delimiter_);
     }
     assembleRow(outputCells_, out);
-    return result.converted;
+    return true;
+}
+
+// The row with the refusal in the first output column, the others empty.
+bool ListConverter::csvRefusal(std::string_view message, std::string& out) {
+    for (std::string& cell : outputCells_)
+        cell.clear();
+    if (!outputCells_.empty())
+        appendQuotedIfNeeded(outputCells_.front(),
+                             std::string(kFehler) + commandLineWords(oneLine(message)), delimiter_);
+    assembleRow(outputCells_, out);
+    return false;
 }
 
 } // namespace lw::cli

@@ -1,9 +1,12 @@
 // lagewandler-liste: converts a list of points, one a line, as the
 // calculation screen converts one. Streams: two sets of line batches in memory at a time.
+#include "cli/charset.h"
 #include "cli/engine.h"
 #include "cli/list.h"
 #include "cli/options.h"
+#include "cli/records.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -22,6 +25,7 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
+using lw::cli::escapeControlBytes;
 
 constexpr const char* kProgram = "lagewandler-liste";
 constexpr int kAllConverted = 0, kSomeFailed = 1, kUsageError = 2;
@@ -30,9 +34,46 @@ constexpr std::size_t kChunk = 1 << 16;
 // costs nothing, small enough that memory stays flat.
 constexpr std::size_t kBatchLines = 4096;
 
+// Written whole: a message may quote bytes of the input.
+void writeError(std::string text) {
+    escapeControlBytes(text, "\n");
+    std::fwrite(text.data(), 1, text.size(), stderr);
+}
+
 int usageError(const std::string& what) {
-    std::fprintf(stderr, "%s: %s\n", kProgram, what.c_str());
+    writeError(std::string(kProgram) + ": " + what + "\n");
     return kUsageError;
+}
+
+// Why a file cannot be read, in German.
+std::string unreadableText(const std::string& path, int error) {
+    switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+        return path + ": Die Datei gibt es nicht.";
+    case EISDIR:
+        return path + ": Das ist ein Ordner, keine Datei.";
+    case EACCES:
+    case EPERM:
+        return path + ": Keine Berechtigung, die Datei zu lesen.";
+    default:
+        return path + ": Die Datei kann nicht gelesen werden (Fehler " + std::to_string(error) +
+               ").";
+    }
+}
+
+// The file opened for reading, or the German reason why not. A folder opens
+// on Linux and fails only at the first read, so it is told apart first.
+std::FILE* openInput(const std::string& path, std::string& error) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
+        error = unreadableText(path, EISDIR);
+        return nullptr;
+    }
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        error = unreadableText(path, errno);
+    return file;
 }
 
 // The decimal separator the user's locale writes (as the screen's Gauß-Krüger
@@ -116,8 +157,8 @@ private:
 struct Batch {
     std::string data;
     std::vector<std::pair<std::size_t, std::size_t>> lines; // offset and length in data
-    std::vector<std::string_view> ends;                     // "\n", "\r\n" or ""
-    std::size_t firstLine = 0;                              // number of the first line
+    std::vector<std::string_view> ends;                     // "\n", "\r\n", "\r" or ""
+    std::vector<std::size_t> numbers;                       // each record's first line in the input
     std::string output, errors;
     bool anyFailed = false;
 
@@ -125,35 +166,48 @@ struct Batch {
         data.clear();
         lines.clear();
         ends.clear();
+        numbers.clear();
         output.clear();
         errors.clear();
         anyFailed = false;
     }
-    void add(std::string_view line, std::string_view end) {
+    void add(std::string_view line, std::string_view end, std::size_t number) {
         lines.emplace_back(data.size(), line.size());
         data.append(line);
         ends.push_back(end);
+        numbers.push_back(number);
     }
 };
 
 void convertBatch(lw::cli::ListConverter& list, Batch& batch) {
-    std::string out;
+    std::string out, error;
     for (std::size_t i = 0; i < batch.lines.size(); ++i) {
         const auto [offset, length] = batch.lines[i];
         if (!list.convertLine(std::string_view(batch.data).substr(offset, length), out)) {
             batch.anyFailed = true;
-            batch.errors += "Zeile " + std::to_string(batch.firstLine + i) + ": " + out + "\n";
+            // A CSV record may hold a line break in a quoted cell; the
+            // message stays one line.
+            error = out;
+            escapeControlBytes(error);
+            batch.errors += "Zeile " + std::to_string(batch.numbers[i]) + ": " + error + "\n";
         }
         batch.output += out;
         batch.output += batch.ends[i];
     }
 }
 
-// How many lists convert side by side: one a core, at most four. The official
-// transformation runs in one, since its module holds one PROJ context.
+// How many lists convert side by side: one a core, at most four, or as many
+// as LW_LISTE_WORKERS says (1 to 64; tests set it to run several on any
+// machine). The official transformation runs in one, since its module holds
+// one PROJ context.
 std::size_t workerCount(const lw::cli::Options& options) {
     if (options.task.official)
         return 1;
+    if (const char* chosen = std::getenv("LW_LISTE_WORKERS")) {
+        const int workers = std::atoi(chosen);
+        if (workers >= 1 && workers <= 64)
+            return static_cast<std::size_t>(workers);
+    }
     const unsigned cores = std::thread::hardware_concurrency();
     return std::clamp<std::size_t>(cores, 1, 4);
 }
@@ -163,9 +217,9 @@ int main(int argc, char** argv) {
     const lw::cli::ParsedOptions parsed = lw::cli::parseOptions(args);
     if (!parsed.options)
         return usageError(parsed.error);
-    const lw::cli::Options& options = *parsed.options;
-    if (options.help) {
-        std::fputs(lw::cli::helpText().c_str(), stdout);
+    lw::cli::Options options = *parsed.options;
+    if (options.help || options.version) {
+        std::fputs((options.help ? lw::cli::helpText() : lw::cli::versionText()).c_str(), stdout);
         return kAllConverted;
     }
     if (const auto fault = lw::cli::checkTask(options.task))
@@ -173,8 +227,19 @@ int main(int argc, char** argv) {
 
     std::FILE* in = stdin;
     const bool fromFile = !options.inputFile.empty() && options.inputFile != "-";
-    if (fromFile && !(in = std::fopen(options.inputFile.c_str(), "rb")))
-        return usageError(options.inputFile + ": " + std::strerror(errno));
+    std::string openError;
+    if (fromFile && !(in = openInput(options.inputFile, openError)))
+        return usageError(openError);
+
+    // The first bytes tell a byte-order mark, which decides the character
+    // set over --zeichensatz: lines are handed on as UTF-8 then.
+    std::vector<char> chunk(kChunk);
+    std::size_t got = std::fread(chunk.data(), 1, chunk.size(), in);
+    const std::string_view head(chunk.data(), std::min<std::size_t>(got, 3));
+    const bool marked = head.starts_with("\xEF\xBB\xBF") || head.starts_with("\xFF\xFE") ||
+                        head.starts_with("\xFE\xFF");
+    if (marked)
+        options.charset = lw::cli::Charset::Utf8;
 
     // Each worker its own list (its own screen and program state).
     const std::string separator = localeDecimalSeparator();
@@ -197,11 +262,15 @@ int main(int argc, char** argv) {
     Progress progress;
     std::size_t lineNumber = 0;
     bool anyFailed = false;
+    // A spreadsheet saving "CSV UTF-8" marks the file so; the output keeps
+    // the mark, so that the spreadsheet opens it as UTF-8 again.
+    if (options.csv && marked)
+        output.append("\xEF\xBB\xBF", "");
 
     auto write = [&](Batch& batch) {
         if (!batch.errors.empty()) {
             progress.clear();
-            std::fputs(batch.errors.c_str(), stderr);
+            std::fwrite(batch.errors.data(), 1, batch.errors.size(), stderr);
         }
         anyFailed = anyFailed || batch.anyFailed;
         output.append(batch.output, "");
@@ -236,16 +305,11 @@ int main(int argc, char** argv) {
 
     // One line with its end ("\n", "\r\n" or none at the end of the input);
     // false on a usage error (a CSV header without a coordinate column).
-    auto take = [&](std::string_view line, std::string_view end) {
-        ++lineNumber;
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-            end = "\r\n";
-        }
+    auto take = [&](std::string_view line, std::string_view end, std::size_t number) {
+        lineNumber = number;
         if (sequential) {
             Batch& batch = sets[reading][0];
-            batch.firstLine = lineNumber;
-            batch.add(line, end);
+            batch.add(line, end, number);
             convertBatch(*lists[0], batch);
             if (lists[0]->usageError)
                 return false;
@@ -259,40 +323,21 @@ int main(int argc, char** argv) {
             return true;
         }
         Batch& batch = sets[reading][filled];
-        if (batch.lines.empty())
-            batch.firstLine = lineNumber;
-        batch.add(line, end);
+        batch.add(line, end, number);
         if (batch.lines.size() == kBatchLines && ++filled == lists.size())
             convertFilled();
         return true;
     };
 
-    std::vector<char> chunk(kChunk);
-    std::string carry;
+    lw::cli::RecordReader reader(options.csv, take);
     bool usage = false;
-    while (!usage) {
-        const std::size_t got = std::fread(chunk.data(), 1, chunk.size(), in);
-        if (got == 0)
-            break;
-        std::string_view data(chunk.data(), got);
-        while (!usage) {
-            const std::size_t newline = data.find('\n');
-            if (newline == std::string_view::npos) {
-                carry.append(data);
-                break;
-            }
-            if (carry.empty()) {
-                usage = !take(data.substr(0, newline), "\n");
-            } else {
-                carry.append(data.substr(0, newline));
-                usage = !take(carry, "\n");
-                carry.clear();
-            }
-            data.remove_prefix(newline + 1);
-        }
+    while (got > 0 && !usage) {
+        usage = !reader.feed(std::string_view(chunk.data(), got));
+        if (!usage)
+            got = std::fread(chunk.data(), 1, chunk.size(), in);
     }
-    if (!usage && !carry.empty())
-        usage = !take(carry, "");
+    if (!usage)
+        usage = !reader.finish();
     if (!usage) {
         if (filled < lists.size() && !sets[reading][filled].lines.empty())
             ++filled;
@@ -310,7 +355,7 @@ int main(int argc, char** argv) {
     }
     if (readFailed)
         return usageError((fromFile ? options.inputFile : std::string("Standardeingabe")) +
-                          ": Lesefehler");
+                          ": Lesefehler, die Eingabe ist nicht vollständig gelesen.");
     if (!output.finish())
         return usageError("Standardausgabe: Schreibfehler");
     return anyFailed ? kSomeFailed : kAllConverted;

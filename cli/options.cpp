@@ -45,6 +45,27 @@ std::optional<char> delimiterOf(const std::string& value) {
     return std::nullopt;
 }
 
+// An option the task has no use for is refused rather than silently
+// ignored: the user meant something by it.
+std::optional<std::string> inapplicableOption(const Options& options) {
+    if (!options.task.zone.empty() && options.task.targetNotation != "utmamt")
+        return "--zone gilt nur für die Ausgabe in UTM amtlich (--nach grs80:utmamt).";
+    if (!options.task.strip.empty() && options.task.targetNotation != "gk")
+        return "--streifen gilt nur für die Ausgabe in Gauß-Krüger (--nach bessel:gk).";
+    if (options.csv && options.identifierFirst)
+        return "--kennung gilt nicht mit --csv: dort stehen die Koordinaten in den Spalten von "
+               "--spalten.";
+    for (std::size_t i = 0; i < options.columns.size(); ++i) {
+        const std::string& column = options.columns[i];
+        if (column.empty())
+            return "--spalten nennt eine Spalte ohne Namen.";
+        for (std::size_t j = 0; j < i; ++j)
+            if (options.columns[j] == column)
+                return "--spalten nennt die Spalte \"" + column + "\" zweimal.";
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 ParsedOptions parseOptions(const std::vector<std::string>& args) {
@@ -73,6 +94,10 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
         };
         if (name == "--help" || name == "-h") {
             options.help = true;
+        } else if (name == "--version" && !hasValue) {
+            options.version = true;
+        } else if (name == "--kennung" && !hasValue) {
+            options.identifierFirst = true;
         } else if (name == "--von" || name == "--nach") {
             if (!takeValue())
                 return fail(name + " braucht ELLIPSOID:SCHREIBWEISE, etwa bessel:gk.");
@@ -125,7 +150,7 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
             return fail("Nur eine Eingabedatei, nicht auch " + name + ".");
         }
     }
-    if (options.help) {
+    if (options.help || options.version) {
         parsed.options = options;
         return parsed;
     }
@@ -137,14 +162,22 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
                                 : "--spalten gilt nur mit --csv.");
     if (!options.csv && options.delimiter)
         return fail("--trennzeichen gilt nur mit --csv.");
+    if (auto error = inapplicableOption(options))
+        return fail(*error);
     parsed.options = options;
     return parsed;
 }
 
+std::string versionText() {
+    return std::string("lagewandler-liste ") + LW_VERSION + "\n";
+}
+
 std::string helpText() {
     return "Aufruf: lagewandler-liste --von ELLIPSOID:SCHREIBWEISE --nach ELLIPSOID:SCHREIBWEISE\n"
-           "                         [--amtlich] [--csv --spalten A,B] [--trennzeichen Z]\n"
+           "                         [--amtlich] [--zone NN] [--streifen M] [--kennung]\n"
+           "                         [--csv --spalten A,B] [--trennzeichen Z]\n"
            "                         [--zeichensatz utf8|cp1252] [DATEI]\n"
+           "       lagewandler-liste --help | --version\n"
            "\n"
            "Rechnet eine Liste von Punkten um, einen Punkt je Zeile, genau wie der\n"
            "Berechnungsbildschirm von Lagewandler. Liest DATEI oder die Standardeingabe,\n"
@@ -163,22 +196,36 @@ std::string helpText() {
            "                   nur zwischen bessel und grs80.\n"
            "  --zone NN        UTM amtlich in der Nachbarzone NN statt der eigenen Zone.\n"
            "  --streifen M     Gauß-Krüger im 3°-Nachbarstreifen des Meridians M.\n"
-           "  --csv            Eingabe mit Kopfzeile und Trennzeichen; die übrigen Spalten\n"
-           "                   bleiben, wie sie sind.\n"
+           "  --kennung        Der erste Wert jeder Zeile ist die Kennung des Punkts\n"
+           "                   (Punktnummer), auch wenn er eine Zahl ist.\n"
+           "  --csv            Eingabe mit Kopfzeile und Trennzeichen (RFC 4180: Zellen in\n"
+           "                   Anführungszeichen dürfen Trennzeichen, \"\" und Zeilenumbrüche\n"
+           "                   enthalten); die übrigen Spalten bleiben, wie sie sind. Hayford-\n"
+           "                   und Bessel-Ergebnisse (außer Gauß-Krüger) bekommen die Spalte\n"
+           "                   Datum (ED50, DHDN).\n"
            "  --spalten A,B    Die Spalten, die zusammen die Koordinate bilden, in ihrer\n"
            "                   Reihenfolge; an ihre Stelle treten die Spalten der Ausgabe.\n"
            "  --trennzeichen Z Trennzeichen der CSV-Datei (\";\", \",\", tab ...); ohne die\n"
            "                   Angabe das erste von \";\", Tabulator, \",\" in der Kopfzeile.\n"
            "  --zeichensatz    utf8 (Vorgabe) oder cp1252 (Windows-1252) für Ein- und Ausgabe.\n"
            "  -h, --help       Diese Hilfe.\n"
+           "  --version        Name und Version des Programms.\n"
            "\n"
            "Jede Zeile hält einen Punkt in einer Form, die das Einfügen in die Eingabemaske\n"
            "versteht, etwa \"3571686.39 5540758.79\" oder \"N48.436333 E009.967967\"; davor\n"
-           "darf eine Punktnummer stehen (durch Leerzeichen, Tabulator, Komma oder\n"
-           "Semikolon getrennt). Leere Zeilen und Zeilen mit # am Anfang bleiben, wie sie\n"
-           "sind. Jede Eingabezeile gibt genau eine Ausgabezeile: die Punktnummer, dann die\n"
-           "Zeile von \"Ergebnis kopieren\", oder \"FEHLER: \" und die Meldung des Bildschirms\n"
-           "(dieselbe Zeile mit der Zeilennummer auf der Standardfehlerausgabe).\n"
+           "darf eine Kennung stehen (durch Leerzeichen, Tabulator, Komma oder Semikolon\n"
+           "getrennt). Ohne --kennung gilt der erste Wert nur dann als Kennung, wenn er\n"
+           "nicht der erste Teil der Koordinate sein kann (\"P1\", \"1001\" vor einem\n"
+           "Gauß-Krüger-Paar); kann er beides sein, wird die Zeile mit dem Hinweis auf\n"
+           "--kennung abgewiesen. Abgewiesen wird auch eine Zeile mit einem fehlenden,\n"
+           "leeren oder überzähligen Wert (\"3 Werte, Grad (dezimal) braucht 2.\"): Werte\n"
+           "rücken nie an einen anderen Platz. Leere Zeilen und Zeilen mit # am Anfang\n"
+           "bleiben, wie sie sind. Jede Eingabezeile (mit --csv: jeder Datensatz) gibt genau\n"
+           "eine Ausgabezeile: die Kennung, dann die Zeile von \"Ergebnis kopieren\", oder\n"
+           "\"FEHLER: \" und der Grund (dieselbe Zeile mit der Zeilennummer auf der\n"
+           "Standardfehlerausgabe). Steuerzeichen erscheinen als \\xNN. Eine Datei mit\n"
+           "UTF-16-Byte-Order-Mark wird als UTF-16 gelesen, eine UTF-8-Byte-Order-Mark\n"
+           "übersprungen (und mit --csv in die Ausgabe übernommen).\n"
            "\n"
            "Rückgabewert: 0 alle Zeilen umgerechnet, 1 einige nicht, 2 falscher Aufruf\n"
            "oder unlesbare Datei.\n"

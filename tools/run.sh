@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
 cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
-cmake --build build-release -j"$(nproc)" --target lagewandler
+cmake --build build-release -j"$(nproc)" --target lagewandler lagewandler-liste
 if [ "${LW_RUN_CHECK:-0}" != 1 ]; then
     exec ./build-release/app/lagewandler
 fi

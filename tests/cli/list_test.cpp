@@ -98,7 +98,7 @@ TEST(ListLines, RefusalsCarryTheScreensMessageAndTheRunGoesOn) {
         task("grs80", "dez", "grs80", "utm"),
         {{"N91 E9", "FEHLER: Die nördliche Breite muss kleiner sein als 84°. Ab 84° beginnt UPS",
           false},
-         {"48.5 26 9 58", "FEHLER: Eingabefehler in der Breite!", false},
+         {"48.5 26 9 58", "FEHLER: 4 Werte, Grad (dezimal) braucht 2.", false},
          {"Krummbögle", "FEHLER: Eingabefehler in der Breite!", false},
          {"N48.436333 E009.967967", "32U 0571595 5365251", true}});
     expectLines(

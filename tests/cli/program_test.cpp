@@ -1,37 +1,16 @@
 // The program as a shell runs it: exit status, standard output and error,
 // files, help.
+#include "program_run.h"
+
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdio>
 #include <fstream>
 #include <string>
 
 namespace {
 
-struct ProgramRun {
-    int status;
-    std::string out, err;
-};
-
-std::string slurp(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-// Runs the program with `arguments` (shell words) and `input` on standard input.
-ProgramRun run(const std::string& arguments, const std::string& input) {
-    // CTest runs the tests of this file side by side: each its own files.
-    const std::string dir = ::testing::TempDir() + "liste-" + std::to_string(::getpid()) + "-";
-    const std::string in = dir + "in.txt", out = dir + "out.txt", err = dir + "err.txt";
-    std::ofstream(in, std::ios::binary) << input;
-    const std::string command = std::string("LC_ALL=C ") + LW_TEST_LISTE + " " + arguments + " <" +
-                                in + " >" + out + " 2>" + err;
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(out), slurp(err)};
-}
+using lw::cli::testing::ProgramRun;
+using lw::cli::testing::run;
 
 TEST(ListProgram, AllConvertedIsZero) {
     const ProgramRun r = run("--von bessel:gk --nach grs80:utm",
@@ -79,7 +58,7 @@ TEST(ListProgram, UsageErrorsAreTwoWithOneLine) {
              Case{"--von grs80:dez --nach grs80:dez --schnell",
                   "Unbekannte Option --schnell (--help zeigt alle)."},
              Case{"--von grs80:dez --nach grs80:dez /nonexistent/liste.txt",
-                  "/nonexistent/liste.txt: No such file or directory"},
+                  "/nonexistent/liste.txt: Die Datei gibt es nicht."},
          }) {
         const ProgramRun r = run(c.arguments, "48.4 9.9\n");
         EXPECT_EQ(r.status, 2) << c.arguments;
@@ -142,7 +121,7 @@ TEST(ListProgram, OfficialTransformation) {
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "N53.498461 E007.482506\n"
                      "FEHLER: Der Punkt liegt außerhalb des Gebiets der amtlichen Umrechnung "
-                     "BeTA2007. Ohne das Häkchen rechnet Lagewandler mit der Näherung nach "
+                     "BeTA2007. Ohne --amtlich rechnet Lagewandler mit der Näherung nach "
                      "Molodensky, etwa 3 m genau.\n");
 }
 

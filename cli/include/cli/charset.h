@@ -20,4 +20,8 @@ void cp1252ToUtf8(std::string_view text, std::string& out);
 // UTF-8 to Windows-1252; a character the code page lacks becomes "?".
 void utf8ToCp1252(std::string_view text, std::string& out);
 
+// Control bytes other than the tab (and the bytes in `keep`) written as
+// "\xNN", so that no output line and no message carries them raw.
+void escapeControlBytes(std::string& text, std::string_view keep = {});
+
 } // namespace lw::cli

@@ -8,6 +8,8 @@
 // cli/ works on plain texts.
 #pragma once
 
+#include "model/notations.h"
+
 #include <memory>
 #include <optional>
 #include <span>
@@ -60,10 +62,19 @@ public:
     // with a text it cannot take apart, and converted (or refused) from there.
     const PointResult& convertAsText(std::string_view text);
 
+    // Whether the paste reader takes `coordinate` as a whole coordinate of
+    // the input notation, without converting it.
+    bool recognises(std::string_view coordinate) const;
+
     // How many fields the input mask has ("48.4 9.9": 2), to tell an
     // identifier in front of a text that is no coordinate.
     std::size_t inputParts() const;
-    // Column captions of the output mask's fields, for CSV output.
+    // The input notation's name as the screens show it ("Grad (dezimal)").
+    std::string_view inputLabel() const;
+    // How the paste reader takes a text of the input notation apart.
+    PasteForm inputForm() const;
+    // Column captions of the output mask's fields, for CSV output; "Datum"
+    // last where the copy line names the datum (ED50, DHDN).
     std::vector<std::string> outputCaptions() const;
 
 private:

@@ -17,6 +17,18 @@ namespace lw::cli {
 // blanks, its empty lines and the blanks around its lines go.
 std::string oneLine(std::string_view message);
 
+// A line's values. Blanks fold; a semicolon, a comma that is no decimal
+// comma, and in a line without either a tab, end a field, and two of them
+// with nothing between (or one at either end) leave a field empty: that
+// must be seen before the separators fold, or the values behind the gap
+// would move into its place.
+struct LineValues {
+    std::vector<std::string_view> values;
+    std::vector<std::size_t> starts; // where each value begins in the line
+    std::size_t fields = 0;          // values and empty fields
+    std::size_t emptyField = 0;      // 1-based place of the first empty field; 0: none
+};
+
 class ListConverter {
 public:
     // `options` must have passed parseOptions and checkTask.
@@ -38,8 +50,13 @@ public:
 private:
     void header(std::string_view line, std::string& out);
     bool csvRow(std::string_view line, std::string& out);
+    bool csvRefusal(std::string_view message, std::string& out);
     void assembleRow(const std::vector<std::string>& outputs, std::string& out) const;
     bool plainLine(std::string_view line, std::string& out);
+    bool writeResult(const PointResult& result, std::string_view identifier, char separator,
+                     std::string& out);
+    bool refuse(std::string_view identifier, char separator, std::string_view message,
+                std::string& out);
     const PointResult& convertCoordinate(std::string_view text);
     void toOutputCharset(std::string& out);
 
@@ -52,6 +69,7 @@ private:
     std::string utf8Line_, coordinate_, converted_;
     std::vector<std::string_view> fields_;
     std::vector<std::string> outputCells_;
+    LineValues values_;
 };
 
 } // namespace lw::cli

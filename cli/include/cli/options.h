@@ -18,7 +18,9 @@ struct Options {
     char delimiter = 0;               // --trennzeichen; 0: found in the header line
     Charset charset = Charset::Utf8;
     std::string inputFile; // empty or "-": standard input
-    bool help = false;
+    // --kennung: the first value of every plain line is the point's identifier.
+    bool identifierFirst = false;
+    bool help = false, version = false;
 };
 
 struct ParsedOptions {
@@ -32,5 +34,7 @@ ParsedOptions parseOptions(const std::vector<std::string>& args);
 
 // The text of --help.
 std::string helpText();
+// The text of --version: the program's name and version.
+std::string versionText();
 
 } // namespace lw::cli
