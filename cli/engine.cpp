@@ -4,6 +4,7 @@
 #include "conversion/driver.h"
 #include "conversion/official_datum.h"
 #include "conversion/pasted_coordinate.h"
+#include "conversion/pasted_notation.h"
 #include "conversion/result_line.h"
 #include "model/job.h"
 #include "model/notations.h"
@@ -336,7 +337,10 @@ const PointResult* Engine::tryConvert(std::string_view coordinate) {
 const PointResult& Engine::convertAsText(std::string_view text) {
     State& s = *state_;
     s.begin();
-    s.screen.setText(s.inputFields.front(), std::string(text));
+    // As the screen takes a paste no reader takes: typed through the filter.
+    const Element first = s.inputFields.front();
+    const std::optional<std::string> typed = lw::typeIntoField(s.screen, s.program, first, text);
+    s.screen.setText(first, typed ? *typed : std::string(text));
     return s.calculate();
 }
 
@@ -355,6 +359,14 @@ std::string_view Engine::inputLabel() const {
 
 PasteForm Engine::inputForm() const {
     return notationOf(state_->job.FormatEIN)->paste;
+}
+
+std::optional<std::string> Engine::linkOffGrs80(std::string_view text) const {
+    const std::string& ellipsoid = state_->job.StartEllipsoid;
+    if (!asksForGrs80Start(text, ellipsoid))
+        return std::nullopt;
+    return "Ein Link nennt eine Lage in WGS 84 (GRS80), keine auf " + ellipsoid +
+           ": dafür --von grs80:dez.";
 }
 
 std::vector<std::string> Engine::outputCaptions() const {

@@ -332,6 +332,9 @@ const PointResult& ListConverter::convertCoordinate(std::string_view text) {
 
 bool ListConverter::plainLine(std::string_view line, std::string& out) {
     const std::string_view text = trimmed(line);
+    // A link is one part, whatever its commas; its datum is WGS 84's.
+    if (const std::optional<std::string> link = engine_.linkOffGrs80(text))
+        return refuse({}, ' ', *link, out);
     valuesOf(text, values_);
     const LineValues& split = values_;
     const std::vector<std::string_view>& values = split.values;

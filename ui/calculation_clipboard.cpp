@@ -105,34 +105,9 @@ bool CalculationScreen::fieldPaste(Element field, const std::string& pasted) {
            fillMask(notation->code, pasted);
 }
 
-// A text no reader takes goes in as typed: each character through the key
-// filter (upper case, comma to point) until the first one it refuses, which
-// gets that character's message as a typed one does; what follows it is not
-// typed. Blanks around the text go, as a copied line often carries them; a
-// tab or line break inside it is a blank to the filter.
+// A text no reader takes goes in as typed, through the field's key filter.
 std::optional<std::string> CalculationScreen::typedPaste(Element field, const std::string& pasted) {
-    const FieldRule* rule = fieldRule(field);
-    if (!rule || rule->filter == KeyFilter::None)
-        return std::nullopt;
-    std::u32string text = utf8::decode(pasted);
-    const auto blank = [](char32_t c) { return c == U' ' || (c < 0x20 && c != 0); };
-    while (!text.empty() && blank(text.back()))
-        text.pop_back();
-    std::size_t first = 0;
-    while (first < text.size() && blank(text[first]))
-        ++first;
-    std::u32string typed;
-    for (char32_t c : std::u32string_view(text).substr(first)) {
-        if (c == U'\t' || c == U'\r' || c == U'\n')
-            c = U' ';
-        else if (c < 0x20 || c == 0x7F)
-            continue; // no character a key types into a field
-        const char32_t kept = fieldKeyPress(field, c);
-        if (kept == 0)
-            break;
-        typed += kept;
-    }
-    return utf8::encode(typed);
+    return lw::typeIntoField(*this, state_, field, pasted);
 }
 
 bool CalculationScreen::fillMask(int notation, const std::string& pasted) {

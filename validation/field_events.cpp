@@ -106,4 +106,30 @@ void fillSamplePoint(CalcScreen& screen, const ConversionJob& job) {
         screen.AusgabeReset();
 }
 
+std::optional<std::string> typeIntoField(CalcScreen& screen, ProgramState& state, Element field,
+                                         std::string_view text) {
+    const FieldRule* rule = fieldRule(field);
+    if (!rule || rule->filter == KeyFilter::None)
+        return std::nullopt;
+    std::u32string chars = utf8::decode(text);
+    const auto blank = [](char32_t c) { return c == U' ' || (c < 0x20 && c != 0); };
+    while (!chars.empty() && blank(chars.back()))
+        chars.pop_back();
+    std::size_t first = 0;
+    while (first < chars.size() && blank(chars[first]))
+        ++first;
+    std::u32string typed;
+    for (char32_t c : std::u32string_view(chars).substr(first)) {
+        if (c == U'\t' || c == U'\r' || c == U'\n')
+            c = U' ';
+        else if (c < 0x20 || c == 0x7F)
+            continue;
+        const char32_t kept = onKeyPress(screen, state, field, c);
+        if (kept == 0)
+            break;
+        typed += kept;
+    }
+    return utf8::encode(typed);
+}
+
 } // namespace lw

@@ -99,6 +99,24 @@ TEST(HostileLines, KennungDeclaresTheFirstValue) {
                  {"17", "17 FEHLER: 0 Werte, Grad (dezimal) braucht 2."}});
 }
 
+// A link names a WGS 84 position whatever its commas: taken on GRS80,
+// refused with the option to use on the other ellipsoids, never read as
+// their coordinate or split into values.
+TEST(HostileLines, LinksAreWgs84) {
+    const char* link = "geo:48.137393,11.575448";
+    const char* osm = "https://www.openstreetmap.org/?mlat=48.137393&mlon=11.575448#map=17/48/11";
+    expectLines(task("grs80", "dez", "bessel", "gk"), {{link, "R 4468508.4 H 5333349.34 E012°"},
+                                                       {osm, "R 4468508.4 H 5333349.34 E012°"}});
+    for (const char* ellipsoid : {"bessel", "hayford"}) {
+        const std::string refusal = std::string("FEHLER: Ein Link nennt eine Lage in WGS 84 "
+                                                "(GRS80), keine auf ") +
+                                    (ellipsoid[0] == 'b' ? "Bessel" : "Hayford") +
+                                    ": dafür --von grs80:dez.";
+        expectLines(task(ellipsoid, "dez", "grs80", "dez"),
+                    {{link, refusal.c_str()}, {osm, refusal.c_str()}});
+    }
+}
+
 // Control bytes never reach the output raw; a key filter's message quotes
 // them escaped.
 TEST(HostileLines, ControlBytesAreEscaped) {

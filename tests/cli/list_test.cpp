@@ -99,7 +99,7 @@ TEST(ListLines, RefusalsCarryTheScreensMessageAndTheRunGoesOn) {
         {{"N91 E9", "FEHLER: Die nördliche Breite muss kleiner sein als 84°. Ab 84° beginnt UPS",
           false},
          {"48.5 26 9 58", "FEHLER: 4 Werte, Grad (dezimal) braucht 2.", false},
-         {"Krummbögle", "FEHLER: Eingabefehler in der Breite!", false},
+         {"Krummbögle", "FEHLER: Die Eingabe von K ist für die Breite nicht zulässig!", false},
          {"N48.436333 E009.967967", "32U 0571595 5365251", true}});
     expectLines(
         task("grs80", "gm", "grs80", "dez"),
@@ -123,8 +123,9 @@ TEST(ListLines, RefusalsCarryTheScreensMessageAndTheRunGoesOn) {
                   "berechnet. Beachten Sie bitte die Grenzwerte für Gauß-Krüger: N46° < Breite < "
                   "N56° E005° < Länge  < E016°",
                   false}});
-    expectLines(task("bessel", "gk", "grs80", "dez"),
-                {{"foo", "FEHLER: Der Hochwert fehlt.", false}});
+    expectLines(
+        task("bessel", "gk", "grs80", "dez"),
+        {{"foo", "FEHLER: Die Eingabe von f ist für den Rechtswert nicht zulässig!", false}});
 }
 
 TEST(ListLines, InvalidUtf8IsRefusedForItsLineOnly) {

@@ -79,8 +79,8 @@ std::string onTheScreen(const Side& start, int in, const Side& target, int out,
                     typed += kept;
             screen.setText(field, utf8::encode(typed));
         }
-    } else {
-        screen.setText(first, text);
+    } else if (const auto typed = typeIntoField(screen, state, first, text)) {
+        screen.setText(first, *typed); // as a paste no reader takes
     }
     if (screen.messages.empty())
         onLostFocus(screen, state, first);

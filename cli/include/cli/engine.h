@@ -58,8 +58,9 @@ public:
     // paste reader takes it as a whole coordinate of the input notation;
     // nullptr when it does not. The result stays valid until the next call.
     const PointResult* tryConvert(std::string_view coordinate);
-    // Any other text: pasted into the first field alone, as the screen does
-    // with a text it cannot take apart, and converted (or refused) from there.
+    // Any other text: typed into the first field through its key filter, as
+    // the screen takes a paste it cannot take apart, and converted (or
+    // refused: the first refused character's message) from there.
     const PointResult& convertAsText(std::string_view text);
 
     // Whether the paste reader takes `coordinate` as a whole coordinate of
@@ -73,6 +74,10 @@ public:
     std::string_view inputLabel() const;
     // How the paste reader takes a text of the input notation apart.
     PasteForm inputForm() const;
+    // The message for a link or geo URI when the input is not on GRS80: its
+    // position is WGS 84, which the screen would ask to switch to; nullopt
+    // for any other text and on GRS80.
+    std::optional<std::string> linkOffGrs80(std::string_view text) const;
     // Column captions of the output mask's fields, for CSV output; "Datum"
     // last where the copy line names the datum (ED50, DHDN).
     std::vector<std::string> outputCaptions() const;

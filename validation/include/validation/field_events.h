@@ -5,6 +5,10 @@
 #include "model/job.h"
 #include "model/screen.h"
 
+#include <optional>
+#include <string>
+#include <string_view>
+
 namespace lw {
 
 // Key codes the filters admit besides their characters.
@@ -20,6 +24,16 @@ bool hasKeyHandler(Element field);
 // the character to insert, or 0 when the key is discarded. Enter is discarded
 // after moving the focus; Backspace and Tab come back unchanged.
 char32_t onKeyPress(CalcScreen& screen, ProgramState& state, Element field, char32_t code);
+
+// A text no reader takes as a coordinate goes into `field` as typed: each
+// character through onKeyPress until the first one the filter refuses, which
+// gets that character's message as a typed one does; what follows it is not
+// typed. Blanks around the text go, as a copied line often carries them; a
+// tab or line break inside it is a blank to the filter, other control
+// characters are no key. Returns what the field takes (UTF-8); nullopt for a
+// field without a filter, which takes a paste as it is.
+std::optional<std::string> typeIntoField(CalcScreen& screen, ProgramState& state, Element field,
+                                         std::string_view text);
 
 // The field received the focus (output cleared, whole text selected; zone
 // guard of texRechts/texHoch; limit labels hidden for texZone).
