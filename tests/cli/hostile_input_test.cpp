@@ -2,6 +2,7 @@
 // shifted values, numbers that may be identifiers, control bytes, UTF-16,
 // byte-order marks, line breaks in CSV cells, options that do not apply.
 #include "cli/list.h"
+#include "list_lines.h"
 #include "program_run.h"
 
 #include <gtest/gtest.h>
@@ -18,26 +19,8 @@ namespace {
 using testing::ProgramRun;
 using testing::run;
 
-Options task(const char* from, const char* fromNotation, const char* to, const char* toNotation) {
-    Options options;
-    options.task = {from, fromNotation, to, toNotation, false, {}, {}};
-    return options;
-}
-
-struct Line {
-    const char* in;
-    const char* out;
-};
-
-void expectLines(const Options& options, const std::vector<Line>& lines) {
-    ListConverter list(options, ".");
-    std::string out;
-    for (const Line& line : lines) {
-        const bool refused = std::string(line.out).find("FEHLER: ") != std::string::npos;
-        EXPECT_EQ(list.convertLine(line.in, out), !refused) << line.in;
-        EXPECT_EQ(out, line.out) << line.in;
-    }
-}
+using testing::expectLines;
+using testing::task;
 
 bool hasRawControlByte(std::string_view text) {
     return std::any_of(text.begin(), text.end(), [](char c) {

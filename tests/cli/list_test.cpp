@@ -2,6 +2,7 @@
 // the screen's messages, CSV with pass-through columns, character sets.
 #include "cli/charset.h"
 #include "cli/list.h"
+#include "list_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -11,29 +12,8 @@
 namespace lw::cli {
 namespace {
 
-Options task(const char* from, const char* fromNotation, const char* to, const char* toNotation) {
-    Options options;
-    options.task = {from, fromNotation, to, toNotation, false, {}, {}};
-    return options;
-}
-
-struct Line {
-    const char* in;
-    const char* out;
-    bool converted;
-};
-
-// Each line through a fresh list of the task, in order: a refusal must not
-// disturb the lines after it.
-void expectLines(const Options& options, const std::vector<Line>& lines,
-                 const char* decimalSeparator = ".") {
-    ListConverter list(options, decimalSeparator);
-    std::string out;
-    for (const Line& line : lines) {
-        EXPECT_EQ(list.convertLine(line.in, out), line.converted) << line.in;
-        EXPECT_EQ(out, line.out) << line.in;
-    }
-}
+using testing::expectLines;
+using testing::task;
 
 TEST(ListLines, EveryInputFormOfThePasteReader) {
     expectLines(task("grs80", "dez", "grs80", "utm"),
