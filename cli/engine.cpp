@@ -22,9 +22,13 @@ namespace {
 
 using E = Element;
 
-// Short names, in the order of the format codes.
-constexpr std::array<std::string_view, kNotations.size()> kNotationNames = {
-    "dez", "gm", "gms", "utm", "utmmil", "utmref", "gk", "utmamt"};
+// Short names, in the order of the notation table.
+constexpr std::array<std::string_view, kNotations.size()> kNotationNames = [] {
+    std::array<std::string_view, kNotations.size()> names{};
+    for (std::size_t i = 0; i < names.size(); ++i)
+        names[i] = kNotations[i].names.shortName;
+    return names;
+}();
 
 struct EllipsoidName {
     std::string_view shortName;
@@ -51,9 +55,9 @@ const EllipsoidName* ellipsoidByName(std::string_view name) {
 }
 
 int notationByName(std::string_view name) {
-    for (std::size_t i = 0; i < kNotationNames.size(); ++i)
-        if (kNotationNames[i] == name)
-            return static_cast<int>(i) + 1;
+    for (const Notation& notation : kNotations)
+        if (notation.names.shortName == name)
+            return notation.code;
     return kKeinFormat;
 }
 
@@ -104,20 +108,13 @@ constexpr std::array<Caption, kOutputFields.size()> kCaptions = {{
     {E::labAmtNachbar, "Hinweis"},
 }};
 
-// The options as the calculation screen opens: north, east, 3° strips.
-constexpr std::array kOpeningOptions = {E::optDezN,  E::optDezE,  E::optGMN, E::optGME,
-                                        E::optGradN, E::optGradE, E::optDrei};
-
-// Option pairs of one group: choosing one clears the other.
-constexpr std::array<std::array<Element, 2>, 7> kOptionPairs = {{
-    {E::optDezN, E::optDezS},
-    {E::optDezE, E::optDezW},
-    {E::optGMN, E::optGMS},
-    {E::optGME, E::optGMW},
-    {E::optGradN, E::optGradS},
-    {E::optGradE, E::optGradW},
-    {E::optDrei, E::optSechs},
-}};
+// The options as the calculation screen opens, from the notation table.
+constexpr std::array<bool, kElementCount> kOpeningOptions = [] {
+    std::array<bool, kElementCount> opening{};
+    for (std::size_t i = 0; i < opening.size(); ++i)
+        opening[i] = isOpeningOption(static_cast<Element>(i));
+    return opening;
+}();
 
 std::string joined(std::span<const std::string_view> names) {
     std::string text;
@@ -171,11 +168,8 @@ public:
 
     // Chooses an option as a click does: its partner is cleared.
     void choose(Element option) {
-        for (const auto& pair : kOptionPairs)
-            if (pair[0] == option || pair[1] == option) {
-                checked_[index(pair[0])] = pair[0] == option;
-                checked_[index(pair[1])] = pair[1] == option;
-            }
+        checked_[index(partnerOption(option))] = false;
+        checked_[index(option)] = true;
     }
 
     // The screen as it opens, for the next point.
@@ -185,9 +179,7 @@ public:
             written_[i] = false;
         }
         writtenList_.clear();
-        checked_.fill(false);
-        for (Element option : kOpeningOptions)
-            checked_[index(option)] = true;
+        checked_ = kOpeningOptions;
         messageShown = false;
     }
 
@@ -284,7 +276,7 @@ struct Engine::State {
         // fields empty; the list must say something.
         if (!result.converted)
             result.message = "Keine Koordinate in der Schreibweise " +
-                             std::string(kNotationNames[job.FormatEIN - 1]) + " gefunden.";
+                             std::string(notationOf(job.FormatEIN)->names.shortName) + " gefunden.";
         const std::size_t fields = withColumns ? csvColumnCount(outputFields) : 0;
         result.columns.resize(fields + (withColumns && !datumName().empty() ? 1 : 0));
         for (std::size_t i = 0; i < fields; ++i) {

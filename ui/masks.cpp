@@ -32,10 +32,9 @@ enum Flag : unsigned {
     kCentre = 1u << 1,
     kRight = 1u << 2,
     kReadOnly = 1u << 3,
-    kChecked = 1u << 4,     // option selected when the screen opens
-    kInner = 1u << 5,       // child of the last SubFrame or Group, not of the mask
-    kExampleText = 1u << 6, // dark green text
-    kNote = 1u << 7,        // says something only after some results; read as "Hinweis"
+    kInner = 1u << 4,       // child of the last SubFrame or Group, not of the mask
+    kExampleText = 1u << 5, // dark green text
+    kNote = 1u << 6,        // says something only after some results; read as "Hinweis"
 };
 
 constexpr QRgb kNone = 0xFFFFFFFFu; // no colour of its own
@@ -63,10 +62,10 @@ constexpr Item kMasks[] = {
     {Kind::Label, "labDezLaenge", "Länge", 1560, 1200, 2055, 255, kSmall},
     {Kind::Input, "texLaenge", "Länge", 1560, 1440, 1935, 405, 0, kYellow},
     {Kind::Group, nullptr, nullptr, 120, 360, 1455, 735},
-    {Kind::Option, "optDezN", "N", 120, 360, 495, 285, kInner | kChecked},
+    {Kind::Option, "optDezN", "N", 120, 360, 495, 285, kInner},
     {Kind::Option, "optDezS", "S", 720, 360, 495, 285, kInner},
     {Kind::Group, nullptr, nullptr, 120, 1200, 1455, 855},
-    {Kind::Option, "optDezE", "E", 120, 360, 615, 285, kInner | kChecked},
+    {Kind::Option, "optDezE", "E", 120, 360, 615, 285, kInner},
     {Kind::Option, "optDezW", "W", 720, 360, 615, 285, kInner},
     // Input mask 2: degrees and decimal minutes
     {Kind::InputFrame, "fraGradMin", nullptr, 7500, 1050, 7350, 2250},
@@ -77,10 +76,10 @@ constexpr Item kMasks[] = {
     {Kind::Input, "texLaengeGrad", "Länge Grad", 1560, 1680, 495, 405, kCentre, kYellow},
     {Kind::Input, "texLaengeMinute", "Länge Minuten", 2520, 1680, 2175, 405, 0, kYellow},
     {Kind::Group, nullptr, nullptr, 120, 720, 1455, 495},
-    {Kind::Option, "optGMN", "N", 120, 120, 495, 285, kInner | kChecked},
+    {Kind::Option, "optGMN", "N", 120, 120, 495, 285, kInner},
     {Kind::Option, "optGMS", "S", 720, 120, 495, 285, kInner},
     {Kind::Group, nullptr, nullptr, 120, 1560, 1455, 495},
-    {Kind::Option, "optGME", "E", 120, 120, 615, 285, kInner | kChecked},
+    {Kind::Option, "optGME", "E", 120, 120, 615, 285, kInner},
     {Kind::Option, "optGMW", "W", 720, 120, 615, 285, kInner},
     // Input mask 3: degrees, minutes, seconds
     {Kind::InputFrame, "fraGradMinSek", nullptr, 7500, 1050, 7350, 2250},
@@ -94,10 +93,10 @@ constexpr Item kMasks[] = {
     {Kind::Input, "texLMinute", "Länge Minuten", 2520, 1560, 495, 405, kCentre, kYellow},
     {Kind::Input, "texLSekunde", "Länge Sekunden", 3480, 1560, 1695, 405, 0, kYellow},
     {Kind::Group, nullptr, nullptr, 120, 720, 1455, 495},
-    {Kind::Option, "optGradN", "N", 120, 120, 495, 285, kInner | kChecked},
+    {Kind::Option, "optGradN", "N", 120, 120, 495, 285, kInner},
     {Kind::Option, "optGradS", "S", 720, 120, 495, 285, kInner},
     {Kind::Group, nullptr, nullptr, 120, 1560, 1455, 495},
-    {Kind::Option, "optGradE", "E", 120, 120, 615, 285, kInner | kChecked},
+    {Kind::Option, "optGradE", "E", 120, 120, 615, 285, kInner},
     {Kind::Option, "optGradW", "W", 720, 120, 615, 285, kInner},
     // Input mask 4: UTM civil
     {Kind::InputFrame, "fraZIV", nullptr, 7500, 1050, 7350, 2700},
@@ -157,7 +156,7 @@ constexpr Item kMasks[] = {
     {Kind::Input, "texGKHoch", "Hochwert", 1680, 1440, 1575, 405, 0, kGreen},
     {Kind::Label, "labGKLimitsHoch", "", 3360, 1440, 2535, 495, kSmall},
     {Kind::SubFrame, "fraStreifenbreite", "Streifenbreite", 5640, 360, 1575, 735, kSmall},
-    {Kind::Option, "optDrei", "3°", 240, 240, 615, 405, kInner | kChecked, kGreyOption},
+    {Kind::Option, "optDrei", "3°", 240, 240, 615, 405, kInner, kGreyOption},
     {Kind::Option, "optSechs", "6°", 840, 240, 615, 375, kInner, kGreyOption},
     {Kind::Label, nullptr, "Bezugsmeridian abhängig von der Streifenbreite", 5520, 1200, 1695, 735,
      kSmall | kCentre},
@@ -364,7 +363,8 @@ QString spokenOption(const QString& caption) {
 QWidget* makeOption(const Item& item, QWidget* parent) {
     auto* option = new QRadioButton(utf8(item.text), parent);
     option->setAccessibleName(spokenOption(option->text()));
-    option->setChecked(item.flags & kChecked);
+    const std::optional<Element> element = elementByName(item.name);
+    option->setChecked(element && isOpeningOption(*element));
     if (item.colour != kNone)
         look::setBackground(option, QColor(item.colour));
     return option;

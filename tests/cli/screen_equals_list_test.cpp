@@ -35,22 +35,6 @@ struct Side {
 constexpr Side kEllipsoids[] = {
     {"grs80", kGRS80, 'A'}, {"bessel", kBessel, 'B'}, {"hayford", kHayford, 'C'}};
 
-// The partner a chosen option clears, as a group of option buttons does.
-Element partnerOf(Element option) {
-    constexpr std::pair<Element, Element> kPairs[] = {
-        {Element::optDezN, Element::optDezS},   {Element::optDezE, Element::optDezW},
-        {Element::optGMN, Element::optGMS},     {Element::optGME, Element::optGMW},
-        {Element::optGradN, Element::optGradS}, {Element::optGradE, Element::optGradW},
-        {Element::optDrei, Element::optSechs}};
-    for (const auto& [a, b] : kPairs) {
-        if (option == a)
-            return b;
-        if (option == b)
-            return a;
-    }
-    return option;
-}
-
 // What the calculation screen shows for a text pasted into the first field
 // of the input mask and "Berechnung": its copy line, or "FEHLER: " and its
 // first message on one line. A fresh screen and program for each point.
@@ -70,7 +54,7 @@ std::string onTheScreen(const Side& start, int in, const Side& target, int out,
     onGotFocus(screen, state, first);
     if (const auto pasted = recognisePastedCoordinate(in, text, start.jobName)) {
         for (Element option : pasted->options)
-            screen.check(option, partnerOf(option));
+            screen.check(option, partnerOption(option));
         screen.AusgabeReset();
         for (const auto& [field, part] : pasted->fields) {
             std::u32string typed;

@@ -173,6 +173,32 @@ constexpr const Notation* notationOfInputField(Element field) {
     return nullptr;
 }
 
+// The options of a mask come in pairs of which one is chosen: north and
+// south, east and west, 3° and 6° strips (the table lists each pair in this
+// order). The option a choice clears; the element itself for any other.
+constexpr Element partnerOption(Element option) {
+    for (const Notation& n : kNotations)
+        for (std::span<const Element> options : {n.hemisphereOptions, n.stripOptions})
+            for (std::size_t i = 0; i + 1 < options.size(); i += 2) {
+                if (options[i] == option)
+                    return options[i + 1];
+                if (options[i + 1] == option)
+                    return options[i];
+            }
+    return option;
+}
+
+// Whether the option is chosen when the calculation screen opens: the first
+// of its pair (north, east, 3° strips).
+constexpr bool isOpeningOption(Element option) {
+    for (const Notation& n : kNotations)
+        for (std::span<const Element> options : {n.hemisphereOptions, n.stripOptions})
+            for (std::size_t i = 0; i < options.size(); i += 2)
+                if (options[i] == option)
+                    return true;
+    return false;
+}
+
 // The three UTM notations of the military grid family: civil, military,
 // reference (UTM amtlich has its own checks and no band letter).
 constexpr bool isUtmNotation(std::uint8_t format) {
