@@ -25,7 +25,7 @@ constexpr std::string_view kMissingDecimals = ".00";
 
 enum class CharFault { None, BadChar, SecondPoint };
 
-CharFault charFault(const std::string& text) {
+CharFault charFault(std::string_view text) {
     if (!refusal::allCharsIn(text, kGridChars))
         return CharFault::BadChar;
     if (std::count(text.begin(), text.end(), '.') > 1)
@@ -34,14 +34,14 @@ CharFault charFault(const std::string& text) {
 }
 
 // Whether the text has seven digits before its point; a text without a point
-// must be exactly seven digits and then gets ".00" in the field.
-bool completePointPosition(CalcScreen& screen, Element field) {
-    const std::string text = screen.text(field);
+// must be exactly seven digits and then gets ".00" in `completed`, the text
+// the field is to show.
+bool completePointPosition(std::string_view text, std::string& completed) {
     const std::size_t point = text.find('.');
-    if (point == std::string::npos) {
+    if (point == std::string_view::npos) {
         if (utf8::charCount(text) != kDigitsBeforePoint)
             return false;
-        screen.setText(field, text + std::string(kMissingDecimals));
+        completed.assign(text).append(kMissingDecimals);
         return true;
     }
     return point == kDigitsBeforePoint;
@@ -78,88 +78,95 @@ namespace {
 constexpr auto R = Element::texGKRechts;
 constexpr auto H = Element::texGKHoch;
 constexpr auto S = Step::Sound, Z = Step::Reset, M = Step::Message, F = Step::Focus;
+using refusal::Refusal;
 
 // Only digits and one point in both texts; the easting is looked at first.
-bool charactersPass(CalcScreen& screen, const std::string& rechts, const std::string& hoch) {
+std::optional<Refusal> charactersRefusal(std::string_view rechts, std::string_view hoch) {
     switch (charFault(rechts)) {
     case CharFault::BadChar:
-        refusal::refuse(screen, {S, M, Z, F}, charMessage("Rechtswert"), R);
-        return false;
+        return Refusal({S, M, Z, F}, charMessage("Rechtswert"), R);
     case CharFault::SecondPoint:
-        refusal::refuse(screen, {S, M, F}, "Im Rechtswert ist nur 1 Komma zugelassen!", R);
-        return false;
+        return Refusal({S, M, F}, "Im Rechtswert ist nur 1 Komma zugelassen!", R);
     case CharFault::None:
         break;
     }
     switch (charFault(hoch)) {
     case CharFault::BadChar:
-        refusal::refuse(screen, {S, M, Z, F}, charMessage("Hochwert"), H);
-        return false;
+        return Refusal({S, M, Z, F}, charMessage("Hochwert"), H);
     case CharFault::SecondPoint:
-        refusal::refuse(screen, {S, M, Z, F}, "Im Hochwert ist nur 1 Komma zugelassen!", H);
-        return false;
+        return Refusal({S, M, Z, F}, "Im Hochwert ist nur 1 Komma zugelassen!", H);
     case CharFault::None:
         break;
     }
-    return true;
-}
-
-struct RangeFault {
-    const char* message;
-    Element field;
-};
-
-// The first coordinate outside Germany (limits included).
-std::optional<RangeFault> rangeFault(const Arbeitsvariablen& calc, double rechts, double hoch) {
-    if (rechts < readNumber(calc.strRechtsMin))
-        return RangeFault{
-            "Der Rechtswert ist zu klein.\r\nIhr Punkt liegt westlich von Deutschland.", R};
-    if (rechts > readNumber(calc.strRechtsMax))
-        return RangeFault{"Der Rechtswert ist zu groß.\r\nIhr Punkt liegt östlich von Deutschland.",
-                          R};
-    if (hoch < readNumber(calc.strHochMin))
-        return RangeFault{"Der Hochwert ist zu klein.\r\nIhr Punkt liegt südlich von Deutschland.",
-                          H};
-    if (hoch > readNumber(calc.strHochMax))
-        return RangeFault{"Der Hochwert ist zu groß.\r\nIhr Punkt liegt nördlich von Deutschland.",
-                          H};
     return std::nullopt;
 }
 
-bool rangePass(CalcScreen& screen, const Arbeitsvariablen& calc, const std::string& rechts,
-               const std::string& hoch) {
-    const auto fault = rangeFault(calc, readNumber(rechts), readNumber(hoch));
-    if (!fault)
-        return true;
-    refusal::refuse(screen, {S, Z, M, F}, fault->message, fault->field);
-    return false;
+// The first coordinate outside Germany (limits included).
+std::optional<Refusal> rangeRefusal(const Arbeitsvariablen& calc, double rechts, double hoch) {
+    const auto outside = [](const char* message, Element field) {
+        return Refusal({S, Z, M, F}, message, field);
+    };
+    if (rechts < readNumber(calc.strRechtsMin))
+        return outside("Der Rechtswert ist zu klein.\r\nIhr Punkt liegt westlich von Deutschland.",
+                       R);
+    if (rechts > readNumber(calc.strRechtsMax))
+        return outside("Der Rechtswert ist zu groß.\r\nIhr Punkt liegt östlich von Deutschland.",
+                       R);
+    if (hoch < readNumber(calc.strHochMin))
+        return outside("Der Hochwert ist zu klein.\r\nIhr Punkt liegt südlich von Deutschland.", H);
+    if (hoch > readNumber(calc.strHochMax))
+        return outside("Der Hochwert ist zu groß.\r\nIhr Punkt liegt nördlich von Deutschland.", H);
+    return std::nullopt;
 }
 
 } // namespace
+
+GaussKruegerCheck checkGaussKrueger(std::string_view rechts, std::string_view hoch,
+                                    const Arbeitsvariablen& limits) {
+    GaussKruegerCheck check;
+    // An empty field used to end the check without a word, and "Berechnung"
+    // then did nothing at all.
+    for (const auto& [text, field, what] :
+         {std::tuple{rechts, R, "Rechtswert"}, std::tuple{hoch, H, "Hochwert"}}) {
+        if (text.empty()) {
+            check.refusal = Refusal({S, Z, M, F}, refusal::missingValueMessage(what), field);
+            return check;
+        }
+    }
+    check.refusal = charactersRefusal(rechts, hoch);
+    if (!check.refusal)
+        check.refusal = rangeRefusal(limits, readNumber(rechts), readNumber(hoch));
+    if (check.refusal)
+        return check;
+    if (!completePointPosition(rechts, check.completedRechts)) {
+        check.refusal =
+            Refusal({S, Z, M, Z, F}, "Der Rechtswert muss genau 7 Stellen vor dem Komma haben!", R);
+        return check;
+    }
+    if (!completePointPosition(hoch, check.completedHoch))
+        check.refusal =
+            Refusal({S, M, Z, F}, "Der Hochwert muss genau 7 Stellen vor dem Komma haben!", H);
+    return check;
+}
 
 void GKPruefen(CalcScreen& screen, ProgramState& state) {
     Arbeitsvariablen& calc = state.calc;
     calc.blnEingabeOK = false;
     const std::string rechts = screen.text(R);
     const std::string hoch = screen.text(H);
-    // An empty field used to end the check without a word, and "Berechnung"
-    // then did nothing at all.
-    for (const auto& [text, field, what] :
-         {std::tuple{&rechts, R, "Rechtswert"}, std::tuple{&hoch, H, "Hochwert"}}) {
-        if (text->empty()) {
-            refusal::refuse(screen, {S, Z, M, F}, refusal::missingValueMessage(what), field);
-            return;
-        }
-    }
-    GKLimitsSetzen(screen, calc);
-    if (!charactersPass(screen, rechts, hoch) || !rangePass(screen, calc, rechts, hoch))
+    // The limits of the strip width in force, whenever both texts are there.
+    if (!rechts.empty() && !hoch.empty())
+        GKLimitsSetzen(screen, calc);
+    const GaussKruegerCheck check = checkGaussKrueger(rechts, hoch, calc);
+    // A text without a point shows its ".00" also when the other is refused.
+    if (!check.completedRechts.empty())
+        screen.setText(R, check.completedRechts);
+    if (!check.completedHoch.empty())
+        screen.setText(H, check.completedHoch);
+    if (check.refusal) {
+        refusal::carryOut(screen, *check.refusal);
         return;
-    if (!completePointPosition(screen, R))
-        return refusal::refuse(screen, {S, Z, M, Z, F},
-                               "Der Rechtswert muss genau 7 Stellen vor dem Komma haben!", R);
-    if (!completePointPosition(screen, H))
-        return refusal::refuse(screen, {S, M, Z, F},
-                               "Der Hochwert muss genau 7 Stellen vor dem Komma haben!", H);
+    }
     calc.blnEingabeOK = true;
 }
 

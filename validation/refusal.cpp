@@ -12,9 +12,21 @@
 namespace lw::refusal {
 namespace {} // namespace
 
+Refusal::Refusal(std::initializer_list<Step> sequence, std::string text, Element field)
+    : stepCount(std::min(sequence.size(), kMaxSteps)), message(std::move(text)), focus(field) {
+    std::copy_n(sequence.begin(), stepCount, steps.begin());
+}
+
 void refuse(CalcScreen& screen, std::initializer_list<Step> steps, const std::string& message,
             Element focus) {
-    for (Step step : steps) {
+    carryOut(screen, Refusal(steps, message, focus));
+}
+
+void carryOut(CalcScreen& screen, const Refusal& refusal) {
+    const std::string& message = refusal.message;
+    const Element focus = refusal.focus;
+    for (std::size_t i = 0; i < refusal.stepCount; ++i) {
+        const Step step = refusal.steps[i];
         switch (step) {
         case Step::Sound:
             FehlerTon(screen, kCriticalStopSound);

@@ -20,14 +20,14 @@ constexpr std::size_t kGridDigits = 7;
 // odd zones cover it.
 constexpr std::array<std::string_view, 3> kSvalbardGaps = {"32X", "34X", "36X"};
 
-std::optional<std::string> svalbardFault(const std::string& zone) {
+std::optional<std::string> svalbardFault(std::string_view zone) {
     for (std::string_view gap : kSvalbardGaps)
         if (zone == gap)
-            return "Das Zonenfeld " + zone + " entfällt auf Spitzbergen.";
+            return "Das Zonenfeld " + std::string(zone) + " entfällt auf Spitzbergen.";
     return std::nullopt;
 }
 
-std::optional<std::string> eastingFault(const std::string& easting, const Arbeitsvariablen& calc) {
+std::optional<std::string> eastingFault(std::string_view easting, const Arbeitsvariablen& calc) {
     if (utf8::charCount(easting) != kGridDigits)
         return "Der Rechtswert muss aus genau 7 Ziffern bestehen,\r\n"
                "wobei die erste Ziffer eine 0 sein muss!";
@@ -46,8 +46,7 @@ std::optional<std::string> eastingFault(const std::string& easting, const Arbeit
 }
 
 // No zero test: band N begins at the equator, northing 0000000.
-std::optional<std::string> northingFault(const std::string& northing,
-                                         const Arbeitsvariablen& calc) {
+std::optional<std::string> northingFault(std::string_view northing, const Arbeitsvariablen& calc) {
     if (utf8::charCount(northing) != kGridDigits)
         return "Der Hochwert muss aus genau 7 Ziffern bestehen!";
     if (!refusal::allCharsIn(northing, refusal::kDigits))
@@ -60,40 +59,41 @@ std::optional<std::string> northingFault(const std::string& northing,
     return std::nullopt;
 }
 
-void refuseField(CalcScreen& screen, const std::string& message, Element field) {
-    refusal::refuse(screen, {Step::Sound, Step::Message, Step::Reset, Step::Focus}, message, field);
+refusal::Refusal fieldRefusal(std::string message, Element field) {
+    return {{Step::Sound, Step::Message, Step::Reset, Step::Focus}, std::move(message), field};
 }
 
 } // namespace
 
+std::optional<refusal::Refusal> utmCivilRefusal(std::string_view zone, std::string_view easting,
+                                                std::string_view northing,
+                                                const Arbeitsvariablen& calc) {
+    // As in the military and reference masks: without a zone there is
+    // nothing to check the easting and northing against.
+    if (zone.empty())
+        return refusal::Refusal({Step::Sound, Step::Reset, Step::Focus, Step::Message},
+                                std::string(refusal::kZoneMissingMessage), Element::texZone);
+    if (auto fault = refusal::zoneFault(zone))
+        return fieldRefusal(std::move(*fault), Element::texZone);
+    if (auto fault = svalbardFault(zone))
+        return fieldRefusal(std::move(*fault), Element::texZone);
+    if (auto fault = eastingFault(easting, calc))
+        return fieldRefusal(std::move(*fault), Element::texRechts);
+    if (auto fault = northingFault(northing, calc))
+        return fieldRefusal(std::move(*fault), Element::texHoch);
+    return std::nullopt;
+}
+
 void UTMZivilPruefen(CalcScreen& screen, ProgramState& state) {
     state.calc.blnEingabeOK = false;
     const std::string zone = screen.text(Element::texZone);
-    // As in the military and reference masks: without a zone there is
-    // nothing to check the easting and northing against.
-    if (zone.empty()) {
-        refusal::refuse(screen, {Step::Sound, Step::Reset, Step::Focus, Step::Message},
-                        std::string(refusal::kZoneMissingMessage), Element::texZone);
-        return;
-    }
     // A refusal here only withdraws the Gauss-Krueger output; the input
     // itself is still checked and converted.
-    GKZonePruefen(screen, state, zone);
-
-    if (auto fault = refusal::zoneFault(zone)) {
-        refuseField(screen, *fault, Element::texZone);
-        return;
-    }
-    if (auto fault = svalbardFault(zone)) {
-        refuseField(screen, *fault, Element::texZone);
-        return;
-    }
-    if (auto fault = eastingFault(screen.text(Element::texRechts), state.calc)) {
-        refuseField(screen, *fault, Element::texRechts);
-        return;
-    }
-    if (auto fault = northingFault(screen.text(Element::texHoch), state.calc)) {
-        refuseField(screen, *fault, Element::texHoch);
+    if (!zone.empty())
+        GKZonePruefen(screen, state, zone);
+    if (const auto refused = utmCivilRefusal(zone, screen.text(Element::texRechts),
+                                             screen.text(Element::texHoch), state.calc)) {
+        refusal::carryOut(screen, *refused);
         return;
     }
     state.calc.blnEingabeOK = true;

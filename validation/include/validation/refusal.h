@@ -6,6 +6,7 @@
 
 #include "model/screen.h"
 
+#include <array>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -17,9 +18,28 @@ namespace lw::refusal {
 // box, output clearing and focus, so each names its own sequence.
 enum class Step { Sound, Reset, Message, Focus };
 
-// Performs the steps in the given order: Sound plays FehlerTon(2), Reset is
-// AusgabeReset, Message a critical box with `message`, Focus moves the focus
-// to `focus` and selects its text.
+// A refusal as a check decides it, before anything is done: its steps in
+// their order, the message of its box and the field to focus. A check that
+// returns one says everything a front end needs to carry it out or to
+// write it (the list converter writes the message alone).
+struct Refusal {
+    static constexpr std::size_t kMaxSteps = 5; // one refusal resets twice
+    std::array<Step, kMaxSteps> steps{};
+    std::size_t stepCount = 0;
+    std::string message;
+    Element focus = Element::Count_;
+
+    Refusal() = default;
+    Refusal(std::initializer_list<Step> sequence, std::string text,
+            Element field = Element::Count_);
+};
+
+// Performs the refusal's steps in their order: Sound plays FehlerTon(2),
+// Reset is AusgabeReset, Message a critical box with the message, Focus
+// moves the focus to the field and selects its text.
+void carryOut(CalcScreen& screen, const Refusal& refusal);
+
+// The same for a refusal stated in place.
 void refuse(CalcScreen& screen, std::initializer_list<Step> steps, const std::string& message,
             Element focus = Element::Count_);
 

@@ -4,8 +4,11 @@
 
 #include "model/job.h"
 #include "model/screen.h"
+#include "validation/refusal.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace lw {
 
@@ -15,11 +18,29 @@ bool GradMinutenPruefen(CalcScreen& screen);
 bool GradMinSekPruefen(CalcScreen& screen);
 
 // UTM and Gauss-Krueger checks: the verdict is state.calc.blnEingabeOK.
+// Where a check has a core of its own below, the procedure reads the
+// screen's texts, hands them to it and carries out its refusal.
 void UTMZivilPruefen(CalcScreen& screen, ProgramState& state);
 void UTMMilPruefen(CalcScreen& screen, ProgramState& state);
 void UTMRefPruefen(CalcScreen& screen, ProgramState& state);
 void GKPruefen(CalcScreen& screen, ProgramState& state);
 void UTMAmtlichPruefen(CalcScreen& screen, ProgramState& state);
+
+// The cores: the first refusal of the texts as typed, or none. The UTM
+// civil check compares with the zone limits stored on leaving the zone field.
+std::optional<refusal::Refusal> utmCivilRefusal(std::string_view zone, std::string_view easting,
+                                                std::string_view northing,
+                                                const Arbeitsvariablen& calc);
+
+// The Gauss-Krueger check against the limits in `limits` (GKLimitsSetzen):
+// its refusal, and the texts the fields are to show where it completes a
+// value without a point by ".00" (empty where the text stays as typed).
+struct GaussKruegerCheck {
+    std::optional<refusal::Refusal> refusal;
+    std::string completedRechts, completedHoch;
+};
+GaussKruegerCheck checkGaussKrueger(std::string_view rechts, std::string_view hoch,
+                                    const Arbeitsvariablen& limits);
 
 // Whether `ostwert` is an Ostwert of UTM amtlich as its check takes it: the
 // zone (1 to 60) before the six digits of the easting.
