@@ -70,18 +70,25 @@ std::optional<std::string> nordwertFault(const std::string& text) {
 
 } // namespace
 
+std::optional<refusal::Refusal> utmAmtlichRefusal(std::string_view ostwert,
+                                                  std::string_view nordwert) {
+    const auto refused = [](std::string message, Element field) {
+        return refusal::Refusal({Step::Sound, Step::Reset, Step::Message, Step::Focus},
+                                std::move(message), field);
+    };
+    if (auto fault = ostwertFault(std::string(ostwert)))
+        return refused(std::move(*fault), Element::texAmtOst);
+    if (auto fault = nordwertFault(std::string(nordwert)))
+        return refused(std::move(*fault), Element::texAmtNord);
+    return std::nullopt;
+}
+
 void UTMAmtlichPruefen(CalcScreen& screen, ProgramState& state) {
     state.calc.blnEingabeOK = false;
-    const std::pair<Element, std::optional<std::string>> checks[] = {
-        {Element::texAmtOst, ostwertFault(screen.text(Element::texAmtOst))},
-        {Element::texAmtNord, nordwertFault(screen.text(Element::texAmtNord))},
-    };
-    for (const auto& [field, fault] : checks) {
-        if (fault) {
-            refusal::refuse(screen, {Step::Sound, Step::Reset, Step::Message, Step::Focus}, *fault,
-                            field);
-            return;
-        }
+    if (const auto refused =
+            utmAmtlichRefusal(screen.text(Element::texAmtOst), screen.text(Element::texAmtNord))) {
+        refusal::carryOut(screen, *refused);
+        return;
     }
     state.calc.blnEingabeOK = true;
 }

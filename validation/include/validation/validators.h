@@ -42,6 +42,9 @@ struct GaussKruegerCheck {
 GaussKruegerCheck checkGaussKrueger(std::string_view rechts, std::string_view hoch,
                                     const Arbeitsvariablen& limits);
 
+std::optional<refusal::Refusal> utmAmtlichRefusal(std::string_view ostwert,
+                                                  std::string_view nordwert);
+
 // Whether `ostwert` is an Ostwert of UTM amtlich as its check takes it: the
 // zone (1 to 60) before the six digits of the easting.
 bool isUtmAmtlichOstwert(const std::string& ostwert);
