@@ -43,27 +43,26 @@ constexpr std::array<DigitPairField, 5> kDigitPairs = {{
 constexpr std::string_view kEmptyReferenceDigits = "0000000000";
 constexpr std::size_t kMaxReferenceDigits = 10;
 
+using refusal::Refusal;
+
 // A missing field: output cleared and focus set before the box is shown.
-void refuseMissing(CalcScreen& screen, const std::string& message, Element field) {
-    refusal::refuse(screen, {Step::Sound, Step::Reset, Step::Focus, Step::Message}, message, field);
+Refusal missingRefusal(const std::string& message, Element field) {
+    return {{Step::Sound, Step::Reset, Step::Focus, Step::Message}, message, field};
 }
 
-void refuseField(CalcScreen& screen, const std::string& message, Element field) {
-    refusal::refuse(screen, {Step::Sound, Step::Message, Step::Reset, Step::Focus}, message, field);
+Refusal fieldRefusal(std::string message, Element field) {
+    return {{Step::Sound, Step::Message, Step::Reset, Step::Focus}, std::move(message), field};
 }
 
-// Zone and 100 km square of either mask; true when both are well formed.
-bool zoneAndSquarePass(CalcScreen& screen, Element zoneField, Element squareField,
-                       std::string_view squareLengthMessage) {
-    if (auto fault = refusal::zoneFault(screen.text(zoneField))) {
-        refuseField(screen, *fault, zoneField);
-        return false;
-    }
-    if (auto fault = refusal::squareFault(screen.text(squareField), squareLengthMessage)) {
-        refuseField(screen, *fault, squareField);
-        return false;
-    }
-    return true;
+// Zone and 100 km square of either mask, the zone first.
+std::optional<Refusal> zoneAndSquareRefusal(std::string_view zone, std::string_view square,
+                                            Element zoneField, Element squareField,
+                                            std::string_view squareLengthMessage) {
+    if (auto fault = refusal::zoneFault(zone))
+        return fieldRefusal(std::move(*fault), zoneField);
+    if (auto fault = refusal::squareFault(square, squareLengthMessage))
+        return fieldRefusal(std::move(*fault), squareField);
+    return std::nullopt;
 }
 
 // A count written as the number-to-text conversion writes it: with a leading blank.
@@ -71,15 +70,12 @@ std::string countText(std::size_t n) {
     return plainText(static_cast<double>(n));
 }
 
-// Completes a short digit pair with leading zeros in the field (the
-// completion stays, whatever follows); returns its fault, if any.
-std::optional<std::string> digitPairFault(CalcScreen& screen, const DigitPairField& pair) {
-    std::string text = screen.text(pair.field);
+// Completes a short digit pair with leading zeros in `text` (the field
+// keeps the completion, whatever follows); returns its fault, if any.
+std::optional<std::string> digitPairFault(std::string& text, const DigitPairField& pair) {
     const std::size_t length = utf8::charCount(text);
-    if (length < 2) {
+    if (length < 2)
         text = (length == 0 ? "00" : "0" + text);
-        screen.setText(pair.field, text);
-    }
     const std::string prefix = "Im " + std::string(pair.name) + " Feld sind ";
     if (length > 2)
         return prefix + "keine" + countText(length) + "-stelligen Eingaben zugelassen!";
@@ -89,7 +85,7 @@ std::optional<std::string> digitPairFault(CalcScreen& screen, const DigitPairFie
     return std::nullopt;
 }
 
-std::optional<std::string> referenceDigitsFault(const std::string& digits) {
+std::optional<std::string> referenceDigitsFault(std::string_view digits) {
     if (!refusal::allCharsIn(digits, refusal::kDigits))
         return "In der Zifferngruppe sind nur ganze Zahlen aus den Ziffern\r\n\r\n"
                "0 1 2 3 4 5 6 7 8 9\r\n\r\nzugelassen, also auch keine Leerstelle oder /";
@@ -121,10 +117,10 @@ double offsetInSquareM(std::string_view digits) {
 // the zone's band, beyond what a square across a band border allows. Letters
 // that name no square of the band are left to the conversion, which refuses
 // them with its own message.
-std::optional<std::string> bandFault(const std::string& zone, const std::string& square,
+std::optional<std::string> bandFault(std::string_view zone, std::string_view square,
                                      std::string_view eastDigits, std::string_view northDigits,
                                      const ConversionJob& job) {
-    const std::string zoneDigits = zone.substr(0, 2);
+    const std::string zoneDigits(zone.substr(0, 2));
     const int zoneNumber = static_cast<int>(readNumber(zoneDigits));
     const char band = zone.back();
     const std::optional<GridPoint> corner =
@@ -137,67 +133,101 @@ std::optional<std::string> bandFault(const std::string& zone, const std::string&
         job.StartEllipsoid == kHayford ? ellipsoid::Hayford : ellipsoid::GRS80;
     if (fitsBand(band, zoneNumber, *corner, point, ellipsoid))
         return std::nullopt;
-    return "Das 100km-Quadrat " + square + " liegt nicht im Band " + std::string(1, band) +
-           " der Zone " + zoneDigits + ".";
+    return "Das 100km-Quadrat " + std::string(square) + " liegt nicht im Band " +
+           std::string(1, band) + " der Zone " + zoneDigits + ".";
 }
 
 } // namespace
 
-void UTMMilPruefen(CalcScreen& screen, ProgramState& state) {
-    state.calc.blnEingabeOK = false;
-    if (screen.text(Element::texZoneM).empty())
-        return refuseMissing(screen, kZoneMissing, Element::texZoneM);
-    if (screen.text(Element::tex100km).empty())
-        return refuseMissing(screen, kSquareMissing, Element::tex100km);
-    // A refusal here only withdraws the Gauss-Krueger output.
-    GKZonePruefen(screen, state, screen.text(Element::texZoneM));
+std::optional<Refusal> gridFieldsMissing(std::string_view zone, std::string_view square,
+                                         Element zoneField, Element squareField) {
+    if (zone.empty())
+        return missingRefusal(kZoneMissing, zoneField);
+    if (square.empty())
+        return missingRefusal(kSquareMissing, squareField);
+    return std::nullopt;
+}
 
-    if (!zoneAndSquarePass(screen, Element::texZoneM, Element::tex100km, kMilSquareLength))
-        return;
+GridCheck checkUtmMilitary(std::string_view zone, std::string_view square,
+                           const std::array<std::string_view, 5>& pairs, const ConversionJob& job) {
+    GridCheck check;
+    check.refusal =
+        zoneAndSquareRefusal(zone, square, Element::texZoneM, Element::tex100km, kMilSquareLength);
+    if (check.refusal)
+        return check;
     std::string eastDigits, northDigits;
-    for (const DigitPairField& pair : kDigitPairs) {
-        if (auto fault = digitPairFault(screen, pair)) {
-            refuseField(screen, *fault, pair.field);
-            return;
+    for (std::size_t i = 0; i < kDigitPairs.size(); ++i) {
+        const DigitPairField& pair = kDigitPairs[i];
+        std::string digits(pairs[i]);
+        auto fault = digitPairFault(digits, pair);
+        if (digits != pairs[i])
+            check.completed.emplace_back(pair.field, digits);
+        if (fault) {
+            check.refusal = fieldRefusal(std::move(*fault), pair.field);
+            return check;
         }
-        const std::string digits = screen.text(pair.field);
         eastDigits += digits.front();
         northDigits += digits.back();
     }
-    if (auto fault = bandFault(screen.text(Element::texZoneM), screen.text(Element::tex100km),
-                               eastDigits, northDigits, state.job)) {
-        refuseField(screen, *fault, Element::texZoneM);
-        return;
-    }
+    if (auto fault = bandFault(zone, square, eastDigits, northDigits, job))
+        check.refusal = fieldRefusal(std::move(*fault), Element::texZoneM);
+    return check;
+}
+
+std::string_view referenceDigitsOrCorner(std::string_view digits) {
+    return digits.empty() ? kEmptyReferenceDigits : digits;
+}
+
+std::optional<Refusal> utmReferenceRefusal(std::string_view zone, std::string_view square,
+                                           std::string_view digits, const ConversionJob& job) {
+    if (auto refused = zoneAndSquareRefusal(zone, square, Element::texREFZone, Element::texREF100,
+                                            kRefSquareLength))
+        return refused;
+    if (auto fault = referenceDigitsFault(digits))
+        return fieldRefusal(std::move(*fault), Element::texREFZiffern);
+    // Easting digits first, then as many northing digits.
+    const std::size_t half = digits.size() / 2;
+    if (auto fault = bandFault(zone, square, digits.substr(0, half), digits.substr(half), job))
+        return fieldRefusal(std::move(*fault), Element::texREFZone);
+    return std::nullopt;
+}
+
+void UTMMilPruefen(CalcScreen& screen, ProgramState& state) {
+    state.calc.blnEingabeOK = false;
+    const std::string zone = screen.text(Element::texZoneM);
+    const std::string square = screen.text(Element::tex100km);
+    if (auto missing = gridFieldsMissing(zone, square, Element::texZoneM, Element::tex100km))
+        return refusal::carryOut(screen, *missing);
+    // A refusal here only withdraws the Gauss-Krueger output.
+    GKZonePruefen(screen, state, zone);
+
+    std::array<std::string, kDigitPairs.size()> texts;
+    std::array<std::string_view, kDigitPairs.size()> pairs;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        pairs[i] = texts[i] = screen.text(kDigitPairs[i].field);
+    const GridCheck check = checkUtmMilitary(zone, square, pairs, state.job);
+    for (const auto& [field, text] : check.completed)
+        screen.setText(field, text);
+    if (check.refusal)
+        return refusal::carryOut(screen, *check.refusal);
     state.calc.blnEingabeOK = true;
 }
 
 void UTMRefPruefen(CalcScreen& screen, ProgramState& state) {
     state.calc.blnEingabeOK = false;
-    if (screen.text(Element::texREFZone).empty())
-        return refuseMissing(screen, kZoneMissing, Element::texREFZone);
-    if (screen.text(Element::texREF100).empty())
-        return refuseMissing(screen, kSquareMissing, Element::texREF100);
-    if (screen.text(Element::texREFZiffern).empty())
-        screen.setText(Element::texREFZiffern, std::string(kEmptyReferenceDigits));
+    const std::string zone = screen.text(Element::texREFZone);
+    const std::string square = screen.text(Element::texREF100);
+    if (auto missing = gridFieldsMissing(zone, square, Element::texREFZone, Element::texREF100))
+        return refusal::carryOut(screen, *missing);
+    const std::string typed = screen.text(Element::texREFZiffern);
+    const std::string digits(referenceDigitsOrCorner(typed));
+    if (digits != typed)
+        screen.setText(Element::texREFZiffern, digits);
     // A refusal here only withdraws the Gauss-Krueger output.
-    GKZonePruefen(screen, state, screen.text(Element::texREFZone));
+    GKZonePruefen(screen, state, zone);
 
-    if (!zoneAndSquarePass(screen, Element::texREFZone, Element::texREF100, kRefSquareLength))
-        return;
-    const std::string digits = screen.text(Element::texREFZiffern);
-    if (auto fault = referenceDigitsFault(digits)) {
-        refuseField(screen, *fault, Element::texREFZiffern);
-        return;
-    }
-    // Easting digits first, then as many northing digits.
-    const std::string_view group = digits;
-    const std::size_t half = group.size() / 2;
-    if (auto fault = bandFault(screen.text(Element::texREFZone), screen.text(Element::texREF100),
-                               group.substr(0, half), group.substr(half), state.job)) {
-        refuseField(screen, *fault, Element::texREFZone);
-        return;
-    }
+    if (auto refused = utmReferenceRefusal(zone, square, digits, state.job))
+        return refusal::carryOut(screen, *refused);
     state.calc.blnEingabeOK = true;
 }
 

@@ -6,9 +6,12 @@
 #include "model/screen.h"
 #include "validation/refusal.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace lw {
 
@@ -44,6 +47,24 @@ GaussKruegerCheck checkGaussKrueger(std::string_view rechts, std::string_view ho
 
 std::optional<refusal::Refusal> utmAmtlichRefusal(std::string_view ostwert,
                                                   std::string_view nordwert);
+
+// The military and reference checks: first a missing zone or square (before
+// the Gauss-Krueger zone check), then the rest. The military one completes
+// short digit pairs with leading zeros: the texts the fields are to show, up
+// to the pair it refuses.
+std::optional<refusal::Refusal> gridFieldsMissing(std::string_view zone, std::string_view square,
+                                                  Element zoneField, Element squareField);
+struct GridCheck {
+    std::optional<refusal::Refusal> refusal;
+    std::vector<std::pair<Element, std::string>> completed;
+};
+GridCheck checkUtmMilitary(std::string_view zone, std::string_view square,
+                           const std::array<std::string_view, 5>& pairs, const ConversionJob& job);
+// An empty reference digit group stands for the square's south-west corner.
+std::string_view referenceDigitsOrCorner(std::string_view digits);
+std::optional<refusal::Refusal> utmReferenceRefusal(std::string_view zone, std::string_view square,
+                                                    std::string_view digits,
+                                                    const ConversionJob& job);
 
 // Whether `ostwert` is an Ostwert of UTM amtlich as its check takes it: the
 // zone (1 to 60) before the six digits of the easting.
