@@ -5,11 +5,15 @@
 #include "validation/validators.h"
 
 #include "model/messages.h"
+#include "model/notations.h"
 #include "text/numtext.h"
 #include "text/utf8.h"
 #include "validation/refusal.h"
 
 #include <algorithm>
+#include <array>
+#include <span>
+#include <vector>
 
 namespace lw {
 namespace {
@@ -28,46 +32,180 @@ const std::string kBreiteFehler = "Eingabefehler in der Breite!";
 const std::string kLaengeFehler = "Eingabefehler in der Länge!";
 const std::string kLaengeZuGross = "Die geographische Länge darf 180° nicht überschreiten!";
 
-double valueOf(const CalcScreen& screen, Element field) {
-    return readNumber(screen.text(field));
-}
+using refusal::Refusal;
+
+// The texts of a geographic mask as its check reads them, with the ones it
+// completes (an empty minutes or seconds field reads as "0").
+class MaskTexts {
+public:
+    explicit MaskTexts(std::span<const std::pair<Element, std::string_view>> typed)
+        : typed_(typed) {}
+    // A field the mask does not have reads as empty.
+    std::string_view text(Element field) const {
+        const std::size_t i = indexOf(field);
+        if (i >= typed_.size())
+            return {};
+        return filled_[i] ? kZero : typed_[i].second;
+    }
+    double value(Element field) const { return readNumber(text(field)); }
+    void fillEmptyWithZero(Element field, std::vector<std::pair<Element, std::string>>& completed) {
+        const std::size_t i = indexOf(field);
+        if (i < typed_.size() && text(field).empty()) {
+            filled_[i] = true;
+            completed.emplace_back(field, kZero);
+        }
+    }
+
+private:
+    static constexpr std::string_view kZero = "0";
+    std::size_t indexOf(Element field) const {
+        std::size_t i = 0;
+        while (i < typed_.size() && typed_[i].first != field)
+            ++i;
+        return i;
+    }
+    std::span<const std::pair<Element, std::string_view>> typed_;
+    std::array<bool, 6> filled_{}; // degrees, minutes, seconds twice at the most
+};
 
 // A failed geographic check: output cleared, then the message; no sound.
-bool fail(CalcScreen& screen, const std::string& message) {
-    refusal::refuse(screen, {Step::Reset, Step::Message}, message);
-    return false;
+Refusal failure(std::string message) {
+    return {{Step::Reset, Step::Message}, std::move(message)};
 }
 
-bool failWithFocus(CalcScreen& screen, const std::string& message, Element field) {
-    refusal::refuse(screen, {Step::Reset, Step::Message, Step::Focus}, message, field);
-    return false;
+Refusal failureWithFocus(std::string message, Element field) {
+    return {{Step::Reset, Step::Message, Step::Focus}, std::move(message), field};
 }
 
 // Whether a latitude in degrees lies beyond the UTM limit of the chosen
 // hemisphere; returns the message to show, or "".
-std::string latitudeLimitFault(const CalcScreen& screen, Element degrees, Element north,
-                               Element south, std::string_view northMessage) {
-    const double lat = valueOf(screen, degrees);
-    if (screen.isChecked(north) && lat >= kNorthLimitDeg)
+std::string latitudeLimitFault(double lat, Hemisphere hemisphere, std::string_view northMessage) {
+    if (hemisphere.north && lat >= kNorthLimitDeg)
         return std::string(northMessage);
-    if (screen.isChecked(south) && lat > kSouthLimitDeg)
+    if (hemisphere.south && lat > kSouthLimitDeg)
         return std::string(kSouthOfUtmText);
     return std::string();
 }
 
-bool isDigitsUpTo(const std::string& text, std::size_t maxChars) {
+bool isDigitsUpTo(std::string_view text, std::size_t maxChars) {
     const std::size_t n = utf8::charCount(text);
     return n >= 1 && n <= maxChars && refusal::allCharsIn(text, refusal::kDigits);
 }
 
-void fillEmptyWithZero(CalcScreen& screen, Element field) {
-    if (screen.text(field).empty())
-        screen.setText(field, "0");
+std::optional<Refusal> decimalRefusal(const MaskTexts& t, Hemisphere hemisphere) {
+    if (!IstDezimalzahl(t.text(Element::texBreite)))
+        return failureWithFocus(kBreiteFehler, Element::texBreite);
+    if (auto fault =
+            latitudeLimitFault(t.value(Element::texBreite), hemisphere, kNorthOfUtmTextWithoutStop);
+        !fault.empty())
+        return failureWithFocus(fault, Element::texBreite);
+    if (!IstDezimalzahl(t.text(Element::texLaenge)))
+        return failureWithFocus(kLaengeFehler, Element::texLaenge);
+    if (t.value(Element::texLaenge) > kLongitudeLimitDeg)
+        return failureWithFocus(kLaengeZuGross, Element::texLaenge);
+    return std::nullopt;
+}
+
+std::optional<Refusal> minutesRefusal(MaskTexts& t, Hemisphere hemisphere,
+                                      std::vector<std::pair<Element, std::string>>& completed) {
+    t.fillEmptyWithZero(Element::texBreiteMinute, completed);
+    t.fillEmptyWithZero(Element::texLaengeMinute, completed);
+
+    if (!IstZweistellig(t.text(Element::texBreiteGrad)))
+        return failure(kBreiteFehler);
+    if (auto fault =
+            latitudeLimitFault(t.value(Element::texBreiteGrad), hemisphere, kNorthOfUtmText);
+        !fault.empty())
+        return failure(fault);
+    if (!IstDezimalzahl(t.text(Element::texBreiteMinute)))
+        return failure("Eingabefehler im Minutenteil der Breite!");
+    if (t.value(Element::texBreiteMinute) > kFractionLimit)
+        return failure("Der Minutenwert der Breite darf 59.999999 nicht überschreiten!");
+    if (!IstDreistellig(t.text(Element::texLaengeGrad)))
+        return failure(kLaengeFehler + "\r\n");
+    if (t.value(Element::texLaengeGrad) > kLongitudeLimitDeg)
+        return failure(kLaengeZuGross);
+    if (!IstDezimalzahl(t.text(Element::texLaengeMinute)))
+        return failure("Eingabefehler im Minutenteil der Länge!\r\n");
+    if (t.value(Element::texLaengeMinute) > kFractionLimit)
+        return failure("Der Minutenwert der Länge darf 59.999999 nicht überschreiten!");
+    return std::nullopt;
+}
+
+std::optional<Refusal> secondsRefusal(MaskTexts& t, Hemisphere hemisphere,
+                                      std::vector<std::pair<Element, std::string>>& completed) {
+    if (!IstZweistellig(t.text(Element::texBGrad)))
+        return failure(kBreiteFehler);
+    for (Element e :
+         {Element::texBMinute, Element::texBSekunde, Element::texLMinute, Element::texLSekunde})
+        t.fillEmptyWithZero(e, completed);
+
+    if (auto fault =
+            latitudeLimitFault(t.value(Element::texBGrad), hemisphere, kNorthOfUtmTextWithoutStop);
+        !fault.empty())
+        return failure(fault);
+    if (!IstZweistellig(t.text(Element::texBMinute)))
+        return failure("Fehler in der Minuteneingabe der Breite!");
+    if (t.value(Element::texBMinute) > kWholeMinutesLimit)
+        return failure("Die Minuteneingabe der Breite darf 59' nicht überschreiten!");
+    if (!IstDezimalzahl(t.text(Element::texBSekunde)))
+        return failure("Eingabefehler im Sekundenteil der Breite!");
+    if (t.value(Element::texBSekunde) > kFractionLimit)
+        return failure("Der Sekundenwert der Breite darf 59.999999 nicht überschreiten!");
+    if (!IstDreistellig(t.text(Element::texLGrad)))
+        return failure(kLaengeFehler);
+    if (t.value(Element::texLGrad) > kLongitudeLimitDeg)
+        return failure(kLaengeZuGross);
+    if (!IstZweistellig(t.text(Element::texLMinute)))
+        return failure("Fehler in der Minuteneingabe der Länge!");
+    if (t.value(Element::texLMinute) > kWholeMinutesLimit)
+        return failure("Die Minuteneingabe der Länge darf 59' nicht überschreiten!");
+    if (!IstDezimalzahl(t.text(Element::texLSekunde)))
+        return failure("Eingabefehler im Sekundenteil der Länge!");
+    if (t.value(Element::texLSekunde) > kFractionLimit)
+        return failure("Der Sekundenwert der Länge darf 59.999999 nicht überschreiten!");
+    return std::nullopt;
+}
+
+// The check of the screen's mask: its texts and hemisphere options into the
+// core, the completed texts back, the refusal carried out.
+bool checkOnScreen(CalcScreen& screen, int format) {
+    const Notation& notation = *notationOf(format);
+    const std::size_t count = notation.inputFields.size();
+    std::array<std::string, 6> texts;
+    std::array<std::pair<Element, std::string_view>, 6> typed;
+    for (std::size_t i = 0; i < count && i < texts.size(); ++i) {
+        texts[i] = screen.text(notation.inputFields[i]);
+        typed[i] = {notation.inputFields[i], texts[i]};
+    }
+    const Hemisphere hemisphere{screen.isChecked(notation.hemisphereOptions[0]),
+                                screen.isChecked(notation.hemisphereOptions[1])};
+    const GeographicCheck check =
+        checkGeographic(format, std::span(typed).first(std::min(count, typed.size())), hemisphere);
+    for (const auto& [field, text] : check.completed)
+        screen.setText(field, text);
+    if (check.refusal)
+        refusal::carryOut(screen, *check.refusal);
+    return !check.refusal;
 }
 
 } // namespace
 
-bool IstDezimalzahl(const std::string& text) {
+GeographicCheck checkGeographic(int format,
+                                std::span<const std::pair<Element, std::string_view>> typed,
+                                Hemisphere hemisphere) {
+    MaskTexts texts(typed);
+    GeographicCheck check;
+    if (format == kGradDezimal)
+        check.refusal = decimalRefusal(texts, hemisphere);
+    else if (format == kGradMinuten)
+        check.refusal = minutesRefusal(texts, hemisphere, check.completed);
+    else
+        check.refusal = secondsRefusal(texts, hemisphere, check.completed);
+    return check;
+}
+
+bool IstDezimalzahl(std::string_view text) {
     if (text.empty() || text.front() == '.')
         return false;
     if (!refusal::allCharsIn(text, kDecimalChars))
@@ -75,85 +213,24 @@ bool IstDezimalzahl(const std::string& text) {
     return std::count(text.begin(), text.end(), '.') <= 1;
 }
 
-bool IstZweistellig(const std::string& text) {
+bool IstZweistellig(std::string_view text) {
     return isDigitsUpTo(text, 2);
 }
 
-bool IstDreistellig(const std::string& text) {
+bool IstDreistellig(std::string_view text) {
     return isDigitsUpTo(text, 3);
 }
 
 bool GradDezimalPruefen(CalcScreen& screen) {
-    if (!IstDezimalzahl(screen.text(Element::texBreite)))
-        return failWithFocus(screen, kBreiteFehler, Element::texBreite);
-    if (auto fault = latitudeLimitFault(screen, Element::texBreite, Element::optDezN,
-                                        Element::optDezS, kNorthOfUtmTextWithoutStop);
-        !fault.empty())
-        return failWithFocus(screen, fault, Element::texBreite);
-    if (!IstDezimalzahl(screen.text(Element::texLaenge)))
-        return failWithFocus(screen, kLaengeFehler, Element::texLaenge);
-    if (valueOf(screen, Element::texLaenge) > kLongitudeLimitDeg)
-        return failWithFocus(screen, kLaengeZuGross, Element::texLaenge);
-    return true;
+    return checkOnScreen(screen, kGradDezimal);
 }
 
 bool GradMinutenPruefen(CalcScreen& screen) {
-    fillEmptyWithZero(screen, Element::texBreiteMinute);
-    fillEmptyWithZero(screen, Element::texLaengeMinute);
-
-    if (!IstZweistellig(screen.text(Element::texBreiteGrad)))
-        return fail(screen, kBreiteFehler);
-    if (auto fault = latitudeLimitFault(screen, Element::texBreiteGrad, Element::optGMN,
-                                        Element::optGMS, kNorthOfUtmText);
-        !fault.empty())
-        return fail(screen, fault);
-    if (!IstDezimalzahl(screen.text(Element::texBreiteMinute)))
-        return fail(screen, "Eingabefehler im Minutenteil der Breite!");
-    if (valueOf(screen, Element::texBreiteMinute) > kFractionLimit)
-        return fail(screen, "Der Minutenwert der Breite darf 59.999999 nicht überschreiten!");
-    if (!IstDreistellig(screen.text(Element::texLaengeGrad)))
-        return fail(screen, kLaengeFehler + "\r\n");
-    if (valueOf(screen, Element::texLaengeGrad) > kLongitudeLimitDeg)
-        return fail(screen, kLaengeZuGross);
-    if (!IstDezimalzahl(screen.text(Element::texLaengeMinute)))
-        return fail(screen, "Eingabefehler im Minutenteil der Länge!\r\n");
-    if (valueOf(screen, Element::texLaengeMinute) > kFractionLimit)
-        return fail(screen, "Der Minutenwert der Länge darf 59.999999 nicht überschreiten!");
-    return true;
+    return checkOnScreen(screen, kGradMinuten);
 }
 
 bool GradMinSekPruefen(CalcScreen& screen) {
-    if (!IstZweistellig(screen.text(Element::texBGrad)))
-        return fail(screen, kBreiteFehler);
-    for (Element e :
-         {Element::texBMinute, Element::texBSekunde, Element::texLMinute, Element::texLSekunde})
-        fillEmptyWithZero(screen, e);
-
-    if (auto fault = latitudeLimitFault(screen, Element::texBGrad, Element::optGradN,
-                                        Element::optGradS, kNorthOfUtmTextWithoutStop);
-        !fault.empty())
-        return fail(screen, fault);
-    if (!IstZweistellig(screen.text(Element::texBMinute)))
-        return fail(screen, "Fehler in der Minuteneingabe der Breite!");
-    if (valueOf(screen, Element::texBMinute) > kWholeMinutesLimit)
-        return fail(screen, "Die Minuteneingabe der Breite darf 59' nicht überschreiten!");
-    if (!IstDezimalzahl(screen.text(Element::texBSekunde)))
-        return fail(screen, "Eingabefehler im Sekundenteil der Breite!");
-    if (valueOf(screen, Element::texBSekunde) > kFractionLimit)
-        return fail(screen, "Der Sekundenwert der Breite darf 59.999999 nicht überschreiten!");
-    if (!IstDreistellig(screen.text(Element::texLGrad)))
-        return fail(screen, kLaengeFehler);
-    if (valueOf(screen, Element::texLGrad) > kLongitudeLimitDeg)
-        return fail(screen, kLaengeZuGross);
-    if (!IstZweistellig(screen.text(Element::texLMinute)))
-        return fail(screen, "Fehler in der Minuteneingabe der Länge!");
-    if (valueOf(screen, Element::texLMinute) > kWholeMinutesLimit)
-        return fail(screen, "Die Minuteneingabe der Länge darf 59' nicht überschreiten!");
-    if (!IstDezimalzahl(screen.text(Element::texLSekunde)))
-        return fail(screen, "Eingabefehler im Sekundenteil der Länge!");
-    if (valueOf(screen, Element::texLSekunde) > kFractionLimit)
-        return fail(screen, "Der Sekundenwert der Länge darf 59.999999 nicht überschreiten!");
-    return true;
+    return checkOnScreen(screen, kGradMinSek);
 }
 
 } // namespace lw

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -28,6 +29,22 @@ void UTMMilPruefen(CalcScreen& screen, ProgramState& state);
 void UTMRefPruefen(CalcScreen& screen, ProgramState& state);
 void GKPruefen(CalcScreen& screen, ProgramState& state);
 void UTMAmtlichPruefen(CalcScreen& screen, ProgramState& state);
+
+// The geographic checks' core, for the notation `format` (decimal degrees,
+// degrees and minutes, or with seconds): the mask's texts by field, the
+// hemisphere chosen (it sets the latitude limit). Empty minutes and seconds
+// read as "0", which the fields are to show.
+struct Hemisphere {
+    bool north = true;
+    bool south = false;
+};
+struct GeographicCheck {
+    std::optional<refusal::Refusal> refusal;
+    std::vector<std::pair<Element, std::string>> completed;
+};
+GeographicCheck checkGeographic(int format,
+                                std::span<const std::pair<Element, std::string_view>> typed,
+                                Hemisphere hemisphere);
 
 // The cores: the first refusal of the texts as typed, or none. The UTM
 // civil check compares with the zone limits stored on leaving the zone field.
@@ -99,8 +116,8 @@ void GKLimitsZeigen(CalcScreen& screen, Arbeitsvariablen& calc);
 void AusgabeRahmenVerbergen(CalcScreen& screen);
 
 // Shape tests shared by the geographic checks.
-bool IstDezimalzahl(const std::string& text);
-bool IstZweistellig(const std::string& text);
-bool IstDreistellig(const std::string& text);
+bool IstDezimalzahl(std::string_view text);
+bool IstZweistellig(std::string_view text);
+bool IstDreistellig(std::string_view text);
 
 } // namespace lw
