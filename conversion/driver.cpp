@@ -16,25 +16,18 @@ namespace {
 // The driver's rows of each notation, in code order.
 struct NotationRows {
     FormatCode format;
-    InputResult (*input)(DriverRun& run, int format);
-    OutputOutcome (*output)(DriverRun& run, int format, const ResultPair& p);
+    InputResult (*input)(DriverRun& run);
+    OutputOutcome (*output)(DriverRun& run, const ResultPair& p);
 };
 
-InputResult gaussKruegerInputRow(DriverRun& run, int) {
-    return gaussKruegerInput(run);
-}
-OutputOutcome gaussKruegerOutputRow(DriverRun& run, int, const ResultPair& p) {
-    return gaussKruegerOutput(run, p);
-}
-
 constexpr std::array kRows = {
-    NotationRows{kGradDezimal, geographicInput, geographicOutput},
-    NotationRows{kGradMinuten, geographicInput, geographicOutput},
-    NotationRows{kGradMinSek, geographicInput, geographicOutput},
-    NotationRows{kUTMzivil, utmInput, utmOutput},
-    NotationRows{kUTMmil, utmInput, utmOutput},
-    NotationRows{kUTMref, utmInput, utmOutput},
-    NotationRows{kGaussKrueger, gaussKruegerInputRow, gaussKruegerOutputRow},
+    NotationRows{kGradDezimal, decimalInput, decimalOutput},
+    NotationRows{kGradMinuten, degreesMinutesInput, degreesMinutesOutput},
+    NotationRows{kGradMinSek, degreesMinutesSecondsInput, degreesMinutesSecondsOutput},
+    NotationRows{kUTMzivil, utmCivilInput, utmCivilOutput},
+    NotationRows{kUTMmil, utmMilitaryInput, utmMilitaryOutput},
+    NotationRows{kUTMref, utmReferenceInput, utmReferenceOutput},
+    NotationRows{kGaussKrueger, gaussKruegerInput, gaussKruegerOutput},
     NotationRows{kUTMamtlich, amtlichInput, amtlichOutput},
 };
 static_assert(inNotationOrder(kRows), "one row of the driver for each notation, in table order");
@@ -47,7 +40,7 @@ const NotationRows* rowsOf(int format) {
 InputResult inputStage(DriverRun& run) {
     const int format = run.job().FormatEIN;
     const NotationRows* rows = rowsOf(format);
-    return rows ? rows->input(run, format) : refused();
+    return rows ? rows->input(run) : refused();
 }
 
 // The target ellipsoid's result pair, which the datum stage has just filled;
@@ -69,7 +62,7 @@ OutputOutcome outputStage(DriverRun& run, const ResultPair& p) {
     const int format = run.job().FormatAUS;
     const NotationRows* rows = rowsOf(format);
     // No output format (the zone check may have taken it): nothing to write.
-    return rows ? rows->output(run, format, p) : OutputOutcome::Written;
+    return rows ? rows->output(run, p) : OutputOutcome::Written;
 }
 
 // How the stages ended: where the run stopped, and whether a procedure

@@ -27,7 +27,7 @@ std::string zoneChoiceText(const ZoneChoices& choices) {
 
 } // namespace
 
-InputResult amtlichInput(DriverRun& run, int) {
+InputResult amtlichInput(DriverRun& run) {
     UTMAmtlichPruefen(run.screen, run.state);
     if (!run.calc().blnEingabeOK)
         return refused();
@@ -40,7 +40,7 @@ InputResult amtlichInput(DriverRun& run, int) {
     return point(plainText(reading.point.latDeg), plainText(reading.point.lonDeg));
 }
 
-OutputOutcome amtlichOutput(DriverRun& run, int, const ResultPair& p) {
+OutputOutcome amtlichOutput(DriverRun& run, const ResultPair& p) {
     if (!offersNotation(run.job().ZielEllipsoid, kUTMamtlich))
         return OutputOutcome::Written;
     const GeoPoint point{readNumber(p.lat), readNumber(p.lon)};

@@ -13,6 +13,8 @@ std::string withSign(const std::string& text, bool negative) {
     return negative ? "-" + text : text;
 }
 
+} // namespace
+
 // Decimal degrees. The hemisphere goes onto the values here, before the datum
 // stage, as for the other two notations: the datum shift must be computed at
 // the point itself, not at its mirror image in the other hemisphere.
@@ -56,39 +58,21 @@ InputResult degreesMinutesSecondsInput(DriverRun& run) {
     return outcome.failed ? failed() : point(lat, lon);
 }
 
-} // namespace
-
-InputResult geographicInput(DriverRun& run, int format) {
-    switch (format) {
-    case kGradDezimal:
-        return decimalInput(run);
-    case kGradMinuten:
-        return degreesMinutesInput(run);
-    case kGradMinSek:
-        return degreesMinutesSecondsInput(run);
-    default:
-        return refused();
-    }
+OutputOutcome decimalOutput(DriverRun& run, const ResultPair& p) {
+    BreiteDezAusgeben(run.out, p.lat);
+    LaengeDezAusgeben(run.out, p.lon);
+    return OutputOutcome::Written;
 }
 
-OutputOutcome geographicOutput(DriverRun& run, int format, const ResultPair& p) {
-    ProcedureOutcome outcome;
-    switch (format) {
-    case kGradDezimal:
-        BreiteDezAusgeben(run.out, p.lat);
-        LaengeDezAusgeben(run.out, p.lon);
-        break;
-    case kGradMinuten:
-        outcome = BreiteGMAusgeben(run.out, run.state, p.lat);
-        outcome += LaengeGMAusgeben(run.out, run.state, p.lon);
-        break;
-    case kGradMinSek:
-        outcome = BreiteGMSAusgeben(run.out, run.state, p.lat);
-        outcome += LaengeGMSAusgeben(run.out, run.state, p.lon);
-        break;
-    default:
-        break;
-    }
+OutputOutcome degreesMinutesOutput(DriverRun& run, const ResultPair& p) {
+    ProcedureOutcome outcome = BreiteGMAusgeben(run.out, run.state, p.lat);
+    outcome += LaengeGMAusgeben(run.out, run.state, p.lon);
+    return written(outcome);
+}
+
+OutputOutcome degreesMinutesSecondsOutput(DriverRun& run, const ResultPair& p) {
+    ProcedureOutcome outcome = BreiteGMSAusgeben(run.out, run.state, p.lat);
+    outcome += LaengeGMSAusgeben(run.out, run.state, p.lon);
     return written(outcome);
 }
 

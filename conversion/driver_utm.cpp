@@ -7,6 +7,7 @@
 #include "validation/validators.h"
 
 #include <array>
+#include <optional>
 
 namespace lw {
 namespace {
@@ -43,21 +44,21 @@ InputResult pointFromMilitarySlots(DriverRun& run) {
     return pointFromCivilSlots(run);
 }
 
-InputResult civilInput(DriverRun& run) {
-    UTMZivilPruefen(run.screen, run.state);
-    if (!run.calc().blnEingabeOK)
-        return refused();
-    if (copiesInput(run.job())) {
-        run.out.setText(Element::texZone2, run.screen.text(Element::texZone));
-        run.out.setText(Element::texRechts2, run.screen.text(Element::texRechts));
-        run.out.setText(Element::texHoch2, run.screen.text(Element::texHoch));
-        return copied();
-    }
-    Arbeitsvariablen& calc = run.calc();
-    calc.strArg1 = run.screen.text(Element::texRechts);
-    calc.strArg2 = run.screen.text(Element::texHoch);
-    calc.strArg3 = run.screen.text(Element::texZone);
-    return pointFromCivilSlots(run);
+// A longitude beyond +-180 (the datum shift or 180 deg 30' E typed in
+// degrees/minutes) is the same meridian one turn back.
+std::string longitudeWithinHalfTurn(const std::string& lon) {
+    double value = readNumber(lon);
+    if (value > kHalfTurnDeg)
+        return plainTextTrimmed(value - kFullTurnDeg);
+    if (value < -kHalfTurnDeg)
+        return plainTextTrimmed(value + kFullTurnDeg);
+    return lon;
+}
+
+// A latitude without a band letter lies in the polar grid, not in UTM.
+OutputOutcome refuseOutsideUtm(DriverRun& run, const std::string& lat) {
+    refuseOutput(run, std::string(readNumber(lat) > 0 ? kNorthOfUtmText : kSouthOfUtmText));
+    return OutputOutcome::Ended;
 }
 
 constexpr std::array<Element, 5> kPairFields = {Element::tex10km, Element::tex1km, Element::tex100m,
@@ -78,7 +79,55 @@ std::string copiedMilitaryText(const CalcScreen& screen) {
            eastingDigits + northingDigits;
 }
 
-InputResult militaryInput(DriverRun& run) {
+// The point in UTM of the target ellipsoid, in the slots as GeoNachUTM
+// leaves them (easting, northing, zone); nullopt where the row has ended:
+// no UTM on the ellipsoid (nothing to write) or a point beyond UTM (refused).
+std::optional<OutputOutcome> projectToUtm(DriverRun& run, const ResultPair& p,
+                                          ProcedureOutcome& outcome) {
+    std::string ellipsoid = utmEllipsoidText(run.job().ZielEllipsoid);
+    if (ellipsoid.empty())
+        return OutputOutcome::Written; // no UTM on this ellipsoid: nothing to write
+    if (BreitenBand(p.lat).empty())
+        return refuseOutsideUtm(run, p.lat);
+    Arbeitsvariablen& calc = run.calc();
+    calc.strArg1 = longitudeWithinHalfTurn(p.lon);
+    calc.strArg2 = p.lat;
+    calc.strArg3 = ellipsoid;
+    outcome = GeoNachUTM(calc.strArg1, calc.strArg2, calc.strArg3, run.out);
+    return std::nullopt;
+}
+
+// The slots as UTMnachMIL leaves them: the military text in slot 1.
+void toMilitary(DriverRun& run, ProcedureOutcome& outcome) {
+    Arbeitsvariablen& calc = run.calc();
+    // Zone, easting, northing in the order UTMnachMIL takes them.
+    std::string easting = calc.strArg1;
+    calc.strArg1 = calc.strArg3;
+    calc.strArg3 = calc.strArg2;
+    calc.strArg2 = easting;
+    outcome += UTMnachMIL(calc.strArg1, calc.strArg2, calc.strArg3, run.out);
+}
+
+} // namespace
+
+InputResult utmCivilInput(DriverRun& run) {
+    UTMZivilPruefen(run.screen, run.state);
+    if (!run.calc().blnEingabeOK)
+        return refused();
+    if (copiesInput(run.job())) {
+        run.out.setText(Element::texZone2, run.screen.text(Element::texZone));
+        run.out.setText(Element::texRechts2, run.screen.text(Element::texRechts));
+        run.out.setText(Element::texHoch2, run.screen.text(Element::texHoch));
+        return copied();
+    }
+    Arbeitsvariablen& calc = run.calc();
+    calc.strArg1 = run.screen.text(Element::texRechts);
+    calc.strArg2 = run.screen.text(Element::texHoch);
+    calc.strArg3 = run.screen.text(Element::texZone);
+    return pointFromCivilSlots(run);
+}
+
+InputResult utmMilitaryInput(DriverRun& run) {
     UTMMilPruefen(run.screen, run.state);
     if (!run.calc().blnEingabeOK)
         return refused();
@@ -97,7 +146,7 @@ InputResult militaryInput(DriverRun& run) {
     return pointFromMilitarySlots(run);
 }
 
-InputResult referenceInput(DriverRun& run) {
+InputResult utmReferenceInput(DriverRun& run) {
     UTMRefPruefen(run.screen, run.state);
     if (!run.calc().blnEingabeOK)
         return refused();
@@ -119,66 +168,32 @@ InputResult referenceInput(DriverRun& run) {
     return pointFromMilitarySlots(run);
 }
 
-// A longitude beyond +-180 (the datum shift or 180 deg 30' E typed in
-// degrees/minutes) is the same meridian one turn back.
-std::string longitudeWithinHalfTurn(const std::string& lon) {
-    double value = readNumber(lon);
-    if (value > kHalfTurnDeg)
-        return plainTextTrimmed(value - kFullTurnDeg);
-    if (value < -kHalfTurnDeg)
-        return plainTextTrimmed(value + kFullTurnDeg);
-    return lon;
+OutputOutcome utmCivilOutput(DriverRun& run, const ResultPair& p) {
+    ProcedureOutcome outcome;
+    if (const auto ended = projectToUtm(run, p, outcome))
+        return *ended;
+    const Arbeitsvariablen& calc = run.calc();
+    run.out.setText(Element::texRechts2, calc.strArg1);
+    run.out.setText(Element::texHoch2, calc.strArg2);
+    run.out.setText(Element::texZone2, calc.strArg3);
+    return written(outcome);
 }
 
-// A latitude without a band letter lies in the polar grid, not in UTM.
-OutputOutcome refuseOutsideUtm(DriverRun& run, const std::string& lat) {
-    refuseOutput(run, std::string(readNumber(lat) > 0 ? kNorthOfUtmText : kSouthOfUtmText));
-    return OutputOutcome::Ended;
+OutputOutcome utmMilitaryOutput(DriverRun& run, const ResultPair& p) {
+    ProcedureOutcome outcome;
+    if (const auto ended = projectToUtm(run, p, outcome))
+        return *ended;
+    toMilitary(run, outcome);
+    run.out.setText(Element::texMilUTM, run.calc().strArg1);
+    return written(outcome);
 }
 
-} // namespace
-
-InputResult utmInput(DriverRun& run, int format) {
-    switch (format) {
-    case kUTMzivil:
-        return civilInput(run);
-    case kUTMmil:
-        return militaryInput(run);
-    case kUTMref:
-        return referenceInput(run);
-    default:
-        return refused();
-    }
-}
-
-OutputOutcome utmOutput(DriverRun& run, int format, const ResultPair& p) {
-    std::string ellipsoid = utmEllipsoidText(run.job().ZielEllipsoid);
-    if (ellipsoid.empty())
-        return OutputOutcome::Written; // no UTM on this ellipsoid: nothing to write
-    if (BreitenBand(p.lat).empty())
-        return refuseOutsideUtm(run, p.lat);
-
+OutputOutcome utmReferenceOutput(DriverRun& run, const ResultPair& p) {
+    ProcedureOutcome outcome;
+    if (const auto ended = projectToUtm(run, p, outcome))
+        return *ended;
+    toMilitary(run, outcome);
     Arbeitsvariablen& calc = run.calc();
-    calc.strArg1 = longitudeWithinHalfTurn(p.lon);
-    calc.strArg2 = p.lat;
-    calc.strArg3 = ellipsoid;
-    ProcedureOutcome outcome = GeoNachUTM(calc.strArg1, calc.strArg2, calc.strArg3, run.out);
-    if (format == kUTMzivil) {
-        run.out.setText(Element::texRechts2, calc.strArg1);
-        run.out.setText(Element::texHoch2, calc.strArg2);
-        run.out.setText(Element::texZone2, calc.strArg3);
-        return written(outcome);
-    }
-    // Zone, easting, northing in the order UTMnachMIL takes them.
-    std::string easting = calc.strArg1;
-    calc.strArg1 = calc.strArg3;
-    calc.strArg3 = calc.strArg2;
-    calc.strArg2 = easting;
-    outcome += UTMnachMIL(calc.strArg1, calc.strArg2, calc.strArg3, run.out);
-    if (format == kUTMmil) {
-        run.out.setText(Element::texMilUTM, calc.strArg1);
-        return written(outcome);
-    }
     outcome += MILnachREF(calc.strArg1, run.out);
     run.out.setText(Element::texREFAUS, calc.strArg1);
     return written(outcome);

@@ -1,5 +1,6 @@
 // The input and output rows of the calculation driver, one pair per notation
-// family: geographic (formats 1-3), UTM (4-6) and Gauss-Krueger (7).
+// (geographic in driver_geo.cpp, UTM in driver_utm.cpp, Gauss-Krueger and UTM
+// amtlich in driver_gk.cpp and driver_amtlich.cpp).
 #pragma once
 
 #include "conversion/driver_run.h"
@@ -55,15 +56,24 @@ struct ResultPair {
     std::string lat, lon;
 };
 
-InputResult geographicInput(DriverRun& run, int format);
-InputResult utmInput(DriverRun& run, int format);
+// One input row and one output row per notation; the driver lists them in
+// the notation table's order (kRows in driver.cpp).
+InputResult decimalInput(DriverRun& run);
+InputResult degreesMinutesInput(DriverRun& run);
+InputResult degreesMinutesSecondsInput(DriverRun& run);
+InputResult utmCivilInput(DriverRun& run);
+InputResult utmMilitaryInput(DriverRun& run);
+InputResult utmReferenceInput(DriverRun& run);
 InputResult gaussKruegerInput(DriverRun& run);
+InputResult amtlichInput(DriverRun& run);
 
-OutputOutcome geographicOutput(DriverRun& run, int format, const ResultPair& p);
-OutputOutcome utmOutput(DriverRun& run, int format, const ResultPair& p);
+OutputOutcome decimalOutput(DriverRun& run, const ResultPair& p);
+OutputOutcome degreesMinutesOutput(DriverRun& run, const ResultPair& p);
+OutputOutcome degreesMinutesSecondsOutput(DriverRun& run, const ResultPair& p);
+OutputOutcome utmCivilOutput(DriverRun& run, const ResultPair& p);
+OutputOutcome utmMilitaryOutput(DriverRun& run, const ResultPair& p);
+OutputOutcome utmReferenceOutput(DriverRun& run, const ResultPair& p);
 OutputOutcome gaussKruegerOutput(DriverRun& run, const ResultPair& p);
-
-InputResult amtlichInput(DriverRun& run, int format);
-OutputOutcome amtlichOutput(DriverRun& run, int format, const ResultPair& p);
+OutputOutcome amtlichOutput(DriverRun& run, const ResultPair& p);
 
 } // namespace lw
