@@ -260,16 +260,16 @@ struct Engine::State {
         const Element first = inputFields.front();
         if (!screen.messageShown)
             onLostFocus(screen, program, first);
-        if (!screen.messageShown)
-            comRechnenClick(screen, program);
         result.line.clear();
-        if (screen.messageShown) {
-            result.converted = false;
-            result.message = screen.message;
-            return result;
+        if (screen.messageShown)
+            return refusedWith(screen.message);
+        const PointOutcome run = convertPoint(screen, program);
+        if (const std::string* message = run.firstMessage())
+            return refusedWith(*message);
+        for (std::size_t i = 0; i < outputFields.size(); ++i) {
+            const std::string* text = run.textAfter(outputFields[i]);
+            fieldTexts[i] = text ? *text : screen.textRef(outputFields[i]);
         }
-        for (std::size_t i = 0; i < outputFields.size(); ++i)
-            fieldTexts[i] = screen.textRef(outputFields[i]);
         writeResultLine(result.line, job.FormatAUS, job.ZielEllipsoid, fieldTexts);
         result.converted = !result.line.empty();
         // The screen stays silent when a text it could not take apart left
@@ -285,6 +285,12 @@ struct Engine::State {
         }
         if (result.columns.size() > fields)
             result.columns.back() = datumName();
+        return result;
+    }
+
+    const PointResult& refusedWith(const std::string& message) {
+        result.converted = false;
+        result.message = message;
         return result;
     }
 

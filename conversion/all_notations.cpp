@@ -7,8 +7,6 @@
 #include "model/notations.h"
 
 #include <algorithm>
-#include <functional>
-#include <map>
 #include <optional>
 #include <vector>
 
@@ -29,89 +27,47 @@ bool isOutputSide(Element e) {
     return holds(kOutputFields) || holds(kAllNotationsRows);
 }
 
-// The screen as one line's run sees it: it reads the input mask and its
-// options from the real screen and keeps everything it does to itself, in
-// order, so that the list can decide afterwards what reaches the screen.
-class LineRunScreen : public CalcScreen {
+// The mask as one line's run reads it: the input mask and its options of
+// the screen, but no output side. A line's run sees its own writes there or
+// nothing, never what the screen shows for another job (a strip chosen for a
+// single Gauss-Krueger output).
+class LineMask final : public MaskView {
 public:
-    explicit LineRunScreen(CalcScreen& real) : real_(real) {}
-
+    explicit LineMask(const MaskView& screen) : screen_(screen) {}
     std::string text(Element e) const override {
-        if (auto it = written_.find(e); it != written_.end())
-            return it->second;
-        return isOutputSide(e) ? std::string() : real_.text(e);
+        return isOutputSide(e) ? std::string() : screen_.text(e);
     }
-    void setText(Element e, const std::string& text) override {
-        written_[e] = text;
-        record([e, text](CalcScreen& s) { s.setText(e, text); }, isOutputSide(e));
+    bool isChecked(Element option) const override { return screen_.isChecked(option); }
+    std::string localeDecimalSeparator() const override {
+        return screen_.localeDecimalSeparator();
     }
-    bool isChecked(Element option) const override { return real_.isChecked(option); }
-    void setFocus(Element e) override {
-        record([e](CalcScreen& s) { s.setFocus(e); });
-    }
-    void selectAll(Element field) override {
-        record([field](CalcScreen& s) { s.selectAll(field); });
-    }
-    void setEnabled(Element e, bool on) override {
-        record([e, on](CalcScreen& s) { s.setEnabled(e, on); });
-    }
-    void setVisible(Element e, bool on) override {
-        record([e, on](CalcScreen& s) { s.setVisible(e, on); });
-    }
-    void playSystemSound(const std::string& alias) override {
-        record([alias](CalcScreen& s) { s.playSystemSound(alias); });
-    }
-    std::string localeDecimalSeparator() const override { return real_.localeDecimalSeparator(); }
-    void showMessage(MessageIcon icon, const std::string& text) override {
-        lastMessage_ = text;
-        record([icon, text](CalcScreen& s) { s.showMessage(icon, text); });
-    }
-    void AusgabeReset() override {
-        std::erase_if(written_, [](const auto& write) { return isOutputSide(write.first); });
-        record([](CalcScreen& s) { s.AusgabeReset(); });
-    }
-
-    // Everything the run did, on the real screen, in order: what a single
-    // conversion of a refused input does.
-    void replayAll() const {
-        for (const Step& step : steps_)
-            step.apply(real_);
-    }
-    // Only the texts the run wrote beside the input (the meridian of a
-    // Gauss-Krueger input): a computed list leaves those as one run would.
-    void replayInputTexts() const {
-        for (const Step& step : steps_)
-            if (step.inputText)
-                step.apply(real_);
-    }
-
-    // The copy line of the output mask of `format` on `ellipsoid`.
-    std::string resultLineOf(int format, const char* ellipsoid) const {
-        std::vector<std::string> texts;
-        for (Element e : outputMaskFields(format))
-            texts.push_back(text(e));
-        return resultLine(format, ellipsoid, texts);
-    }
-    // The run's last message as one line.
-    std::string reason() const;
 
 private:
-    struct Step {
-        std::function<void(CalcScreen&)> apply;
-        bool inputText = false;
-    };
-    void record(std::function<void(CalcScreen&)> apply, bool outputSide = true) {
-        steps_.push_back({std::move(apply), !outputSide});
-    }
-
-    CalcScreen& real_;
-    std::map<Element, std::string> written_;
-    std::vector<Step> steps_;
-    std::string lastMessage_;
+    const MaskView& screen_;
 };
 
-std::string LineRunScreen::reason() const {
-    return messageAsOneLine(lastMessage_);
+// Only the texts a run wrote beside the input (the meridian of a
+// Gauss-Krueger input): a computed list leaves those as one run would.
+void takeInputTexts(CalcScreen& screen, const PointOutcome& run) {
+    for (const ScreenStep& step : run.steps)
+        if (step.kind == ScreenStep::Kind::SetText && !isOutputSide(step.element))
+            screen.setText(step.element, step.text);
+}
+
+// The copy line of the output mask of `format` on `ellipsoid`.
+std::string resultLineOf(const PointOutcome& run, int format, const char* ellipsoid) {
+    std::vector<std::string> texts;
+    for (Element e : outputMaskFields(format)) {
+        const std::string* text = run.textAfter(e);
+        texts.push_back(text ? *text : std::string());
+    }
+    return resultLine(format, ellipsoid, texts);
+}
+
+// The run's last message as one line.
+std::string reasonOf(const PointOutcome& run) {
+    const std::string* message = run.lastMessage();
+    return message ? messageAsOneLine(*message) : std::string();
 }
 
 char pairLetterOf(std::string_view ellipsoid) {
@@ -160,33 +116,34 @@ void alleSchreibweisenBerechnen(CalcScreen& screen, ProgramState& state) {
     // The run whose traces stay on the screen: the first that wrote a
     // result (its meridian beside a Gauss-Krueger input), or, where none
     // did, the first.
-    std::optional<LineRunScreen> kept;
+    std::optional<PointOutcome> kept;
     Arbeitsvariablen keptCalc;
     bool keptWrote = false, anyInputTaken = false;
+    const LineMask mask(screen);
     for (const AllNotationsLine& line : kAllNotationsLines) {
         ProgramState single{jobOfLine(state.job, line), state.calc};
-        LineRunScreen run(screen);
-        const RunEnd end = runConversion(run, single);
+        PointOutcome run = convertPoint(mask, single);
+        const RunEnd end = run.end;
         anyInputTaken = anyInputTaken || end != RunEnd::InputRefused;
+        if (end == RunEnd::Written)
+            shown.push_back({resultLineOf(run, line.format, line.ellipsoid), true});
+        else
+            shown.push_back({reasonOf(run), false});
         if (!kept || (!keptWrote && end == RunEnd::Written)) {
-            kept.emplace(run);
+            kept = std::move(run);
             keptCalc = single.calc;
             keptWrote = end == RunEnd::Written;
         }
-        if (end == RunEnd::Written)
-            shown.push_back({run.resultLineOf(line.format, line.ellipsoid), true});
-        else
-            shown.push_back({run.reason(), false});
     }
     state.calc = keptCalc;
     if (!anyInputTaken) {
         // An input no notation takes is refused once, as a single
         // conversion refuses it. (Some checks depend on the output: a
         // latitude beyond 84° is refused only for UTM.)
-        kept->replayAll();
+        carryOut(screen, *kept);
         return;
     }
-    kept->replayInputTexts();
+    takeInputTexts(screen, *kept);
 
     for (const AllNotationsGroup& group : kAllNotationsGroups)
         screen.setText(group.heading, headingOf(group, state.job));

@@ -99,7 +99,7 @@ StagesEnd convert(DriverRun& run, bool& inputDone) {
     if (!run.accuracyNote.empty())
         accuracy += (accuracy.empty() ? "" : ". ") + run.accuracyNote;
     run.out.setText(Element::labGenauigkeit, accuracy);
-    run.out.commit();
+    run.record.commit();
     return {RunEnd::Written};
 }
 
@@ -113,23 +113,31 @@ void endFailedRun(DriverRun& run) {
 
 } // namespace
 
-RunEnd runConversion(CalcScreen& screen, ProgramState& state) {
-    DriverRun run(screen, state);
+PointOutcome convertPoint(const MaskView& mask, ProgramState& state) {
+    PointOutcome outcome;
+    DriverRun run(mask, state, outcome);
     bool inputDone = false;
     try {
         const StagesEnd stages = convert(run, inputDone);
         if (stages.failed)
             endFailedRun(run);
-        return stages.end;
+        outcome.end = stages.end;
     } catch (const NumericFault&) {
         // A numeric fault in a step without a handler of its own (rounding,
         // fixed-decimal formatting, the output procedures): the same message
         // as the procedures show, and no result. Anything else (no memory, a
         // broken invariant) is no fault of the input and ends the program.
-        showComputationError(screen);
+        showComputationError(run.screen);
         endFailedRun(run);
-        return inputDone ? RunEnd::NoOutput : RunEnd::InputRefused;
+        outcome.end = inputDone ? RunEnd::NoOutput : RunEnd::InputRefused;
     }
+    return outcome;
+}
+
+RunEnd runConversion(CalcScreen& screen, ProgramState& state) {
+    const PointOutcome outcome = convertPoint(screen, state);
+    carryOut(screen, outcome);
+    return outcome.end;
 }
 
 void comRechnenClick(CalcScreen& screen, ProgramState& state) {

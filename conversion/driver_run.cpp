@@ -6,31 +6,117 @@
 #include <algorithm>
 
 namespace lw {
+namespace {
 
-std::string RunScreen::text(Element e) const {
-    // The latest held-back write wins, as it would on the screen.
-    auto it = std::find_if(pending_.rbegin(), pending_.rend(),
+using Kind = ScreenStep::Kind;
+
+template <class List>
+bool holds(const List& list, Element e) {
+    return std::find(list.begin(), list.end(), e) != list.end();
+}
+
+const std::string* latestWrite(const std::vector<std::pair<Element, std::string>>& writes,
+                               Element e) {
+    auto it = std::find_if(writes.rbegin(), writes.rend(),
                            [e](const auto& write) { return write.first == e; });
-    return it != pending_.rend() ? it->second : real_.text(e);
+    return it != writes.rend() ? &it->second : nullptr;
 }
 
-void RunScreen::setText(Element e, const std::string& text) {
-    pending_.emplace_back(e, text);
+const std::string* messageOf(const ScreenStep& step) {
+    return step.kind == Kind::Message ? &step.text : nullptr;
 }
 
-// Emptying the output mask also drops what this run has not yet written.
-void RunScreen::AusgabeReset() {
-    pending_.clear();
-    real_.AusgabeReset();
+const std::string& emptyText() {
+    static const std::string empty;
+    return empty;
 }
 
-void RunScreen::commit() {
-    for (const auto& [element, text] : pending_)
-        real_.setText(element, text);
-    pending_.clear();
+} // namespace
+
+bool isEmptiedByReset(Element e) {
+    return holds(kOutputFields, e) || holds(kAllNotationsRows, e) || e == Element::labGenauigkeit;
 }
 
-// Through the run's output screen, which drops what the run has held back.
+std::string RunRecord::text(Element e, bool withHeldBack) const {
+    // The latest write wins, as it would on the screen.
+    if (withHeldBack)
+        if (const std::string* held = latestWrite(held_, e))
+            return *held;
+    if (const std::string* written = latestWrite(written_, e))
+        return *written;
+    if (emptied_ && isEmptiedByReset(e))
+        return std::string();
+    return mask_.text(e);
+}
+
+void RunRecord::take(ScreenStep::Kind kind, Element e, std::string text, MessageIcon icon) {
+    if (kind == Kind::SetText)
+        written_.emplace_back(e, text);
+    outcome_.steps.push_back({kind, e, icon, std::move(text)});
+}
+
+void RunRecord::reset() {
+    held_.clear();
+    std::erase_if(written_, [](const auto& write) { return isEmptiedByReset(write.first); });
+    emptied_ = true;
+    take(Kind::Reset);
+}
+
+void RunRecord::commit() {
+    for (auto& [element, text] : held_)
+        take(Kind::SetText, element, std::move(text));
+    held_.clear();
+}
+
+void RunScreenView::setText(Element e, const std::string& text) {
+    if (writes_ == Writes::HeldBack)
+        record_.hold(e, text);
+    else
+        record_.take(ScreenStep::Kind::SetText, e, text);
+}
+
+const std::string* PointOutcome::firstMessage() const {
+    for (const ScreenStep& step : steps)
+        if (const std::string* message = messageOf(step))
+            return message;
+    return nullptr;
+}
+
+const std::string* PointOutcome::lastMessage() const {
+    for (auto it = steps.rbegin(); it != steps.rend(); ++it)
+        if (const std::string* message = messageOf(*it))
+            return message;
+    return nullptr;
+}
+
+const std::string* PointOutcome::textAfter(Element field) const {
+    for (auto it = steps.rbegin(); it != steps.rend(); ++it) {
+        if (it->kind == Kind::SetText && it->element == field)
+            return &it->text;
+        if (it->kind == Kind::Reset && isEmptiedByReset(field))
+            return &emptyText();
+    }
+    return nullptr;
+}
+
+void carryOut(CalcScreen& screen, const PointOutcome& outcome) {
+    for (const ScreenStep& step : outcome.steps) {
+        switch (step.kind) {
+        case Kind::SetText: screen.setText(step.element, step.text); break;
+        case Kind::Focus: screen.setFocus(step.element); break;
+        case Kind::SelectAll: screen.selectAll(step.element); break;
+        case Kind::Enable: screen.setEnabled(step.element, true); break;
+        case Kind::Disable: screen.setEnabled(step.element, false); break;
+        case Kind::Show: screen.setVisible(step.element, true); break;
+        case Kind::Hide: screen.setVisible(step.element, false); break;
+        case Kind::Sound: screen.playSystemSound(step.text); break;
+        case Kind::Message: screen.showMessage(step.icon, step.text); break;
+        case Kind::Reset: screen.AusgabeReset(); break;
+        }
+    }
+}
+
+// Through the run's output view, which drops what the run has held back.
 void refuseOutput(DriverRun& run, const std::string& message) {
     refusal::refuseCritical(run.out, message);
 }

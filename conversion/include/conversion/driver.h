@@ -3,6 +3,7 @@
 // ellipsoid), datum stage, output stage (format or project into the output mask).
 #pragma once
 
+#include "conversion/point_outcome.h"
 #include "model/job.h"
 #include "model/screen.h"
 
@@ -12,14 +13,13 @@ namespace lw {
 // notation of the list.
 void comRechnenClick(CalcScreen& screen, ProgramState& state);
 
-// How one run of the driver ended.
-enum class RunEnd {
-    InputRefused, // the input's check or procedures refused it (and said why)
-    NoOutput,     // the point has no place in the output notation (it was said why)
-    Written,      // the result is on the screen
-};
+// One run for the job's target ellipsoid and output notation, on the texts
+// and options of `mask`: how it ended and what it does to the screen. The
+// run may change `state` (working variables; the Gauss-Krueger zone check
+// takes target and output format from the job).
+PointOutcome convertPoint(const MaskView& mask, ProgramState& state);
 
-// One run for the job's target ellipsoid and output notation.
+// convertPoint on the screen's mask, its steps taken on the screen.
 RunEnd runConversion(CalcScreen& screen, ProgramState& state);
 
 } // namespace lw

@@ -1,8 +1,8 @@
-// What one run of the calculation driver works with: the real screen, the
-// program state, and a stand-in screen that holds the run's output back until
-// the run has finished without a refusal.
+// What one run of the calculation driver works with: the input mask it reads,
+// the program state, and the record of what the run does to the screen.
 #pragma once
 
+#include "conversion/point_outcome.h"
 #include "model/job.h"
 #include "model/screen.h"
 
@@ -12,48 +12,88 @@
 
 namespace lw {
 
-// The screen as the conversion procedures of one run see it. Reads, options,
-// sounds and the locale go to the real screen. Text writes are held back in
-// order (and read back by later steps of the run) until commit(). Message
-// boxes are shown on the real screen at once; whether a procedure failed is
-// what it returns, not what it showed.
-class RunScreen : public CalcScreen {
+// What a run has done so far, as the outcome's steps, and the output texts
+// it holds back until it has finished without a failure. Reads see the run's
+// own writes over the input mask, as they would on the screen.
+class RunRecord {
 public:
-    // Room for a whole output mask and its notes, so that a run grows the
-    // list of held-back texts at most once.
-    explicit RunScreen(CalcScreen& real) : real_(real) { pending_.reserve(kHeldBackRoom); }
-
-    std::string text(Element e) const override;
-    void setText(Element e, const std::string& text) override;
-    bool isChecked(Element option) const override { return real_.isChecked(option); }
-    void setFocus(Element e) override { real_.setFocus(e); }
-    void selectAll(Element field) override { real_.selectAll(field); }
-    void setEnabled(Element e, bool enabled) override { real_.setEnabled(e, enabled); }
-    void setVisible(Element e, bool visible) override { real_.setVisible(e, visible); }
-    void playSystemSound(const std::string& alias) override { real_.playSystemSound(alias); }
-    std::string localeDecimalSeparator() const override { return real_.localeDecimalSeparator(); }
-    void showMessage(MessageIcon icon, const std::string& text) override {
-        real_.showMessage(icon, text);
+    RunRecord(const MaskView& mask, PointOutcome& outcome) : mask_(mask), outcome_(outcome) {
+        held_.reserve(kHeldBackRoom);
     }
-    void AusgabeReset() override;
 
-    // Writes the held-back texts to the real screen, in the order written.
+    // The text of `e` as the run has left it; with `withHeldBack` the texts
+    // held back count as written.
+    std::string text(Element e, bool withHeldBack) const;
+    bool isChecked(Element option) const { return mask_.isChecked(option); }
+    std::string localeDecimalSeparator() const { return mask_.localeDecimalSeparator(); }
+
+    // A step taken now.
+    void take(ScreenStep::Kind kind, Element e = Element::Count_, std::string text = {},
+              MessageIcon icon = MessageIcon::Critical);
+    // An output text held back until commit().
+    void hold(Element e, const std::string& text) { held_.emplace_back(e, text); }
+    // The output reset, which also drops what the run holds back.
+    void reset();
+    // The held-back texts become steps, in the order written.
     void commit();
 
 private:
+    // Room for a whole output mask and its notes, so that a run grows the
+    // list of held-back texts at most once.
     static constexpr std::size_t kHeldBackRoom = 32;
-    CalcScreen& real_;
-    std::vector<std::pair<Element, std::string>> pending_;
+    const MaskView& mask_;
+    PointOutcome& outcome_;
+    std::vector<std::pair<Element, std::string>> written_, held_;
+    bool emptied_ = false; // an output reset has been taken
+};
+
+// The screen as the steps of a run see it: `Now` takes each call as a step at
+// once (the checks, the driver's own messages), `HeldBack` holds the text
+// writes back for the result (the conversion procedures, the output texts).
+class RunScreenView final : public CalcScreen {
+public:
+    enum class Writes { Now, HeldBack };
+    RunScreenView(RunRecord& record, Writes writes) : record_(record), writes_(writes) {}
+
+    std::string text(Element e) const override {
+        return record_.text(e, writes_ == Writes::HeldBack);
+    }
+    void setText(Element e, const std::string& text) override;
+    bool isChecked(Element option) const override { return record_.isChecked(option); }
+    void setFocus(Element e) override { record_.take(ScreenStep::Kind::Focus, e); }
+    void selectAll(Element field) override { record_.take(ScreenStep::Kind::SelectAll, field); }
+    void setEnabled(Element e, bool enabled) override {
+        record_.take(enabled ? ScreenStep::Kind::Enable : ScreenStep::Kind::Disable, e);
+    }
+    void setVisible(Element e, bool visible) override {
+        record_.take(visible ? ScreenStep::Kind::Show : ScreenStep::Kind::Hide, e);
+    }
+    void playSystemSound(const std::string& alias) override {
+        record_.take(ScreenStep::Kind::Sound, Element::Count_, alias);
+    }
+    std::string localeDecimalSeparator() const override {
+        return record_.localeDecimalSeparator();
+    }
+    void showMessage(MessageIcon icon, const std::string& text) override {
+        record_.take(ScreenStep::Kind::Message, Element::Count_, text, icon);
+    }
+    void AusgabeReset() override { record_.reset(); }
+
+private:
+    RunRecord& record_;
+    Writes writes_;
 };
 
 // One press of "Berechnung".
 struct DriverRun {
-    DriverRun(CalcScreen& realScreen, ProgramState& programState)
-        : screen(realScreen), state(programState), out(realScreen) {}
+    DriverRun(const MaskView& mask, ProgramState& programState, PointOutcome& outcome)
+        : record(mask, outcome), screen(record, RunScreenView::Writes::Now), state(programState),
+          out(record, RunScreenView::Writes::HeldBack) {}
 
-    CalcScreen& screen;  // for the validators and the driver's own messages
-    ProgramState& state; // job, working variables, argument slots
-    RunScreen out;       // for the conversion procedures and the output texts
+    RunRecord record;
+    RunScreenView screen; // for the validators and the driver's own messages
+    ProgramState& state;  // job, working variables, argument slots
+    RunScreenView out;    // for the conversion procedures and the output texts
     // What the output row adds to the accuracy line (a neighbour zone or
     // strip in place of the point's own); "" for nothing.
     std::string accuracyNote;

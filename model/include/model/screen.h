@@ -114,13 +114,25 @@ inline constexpr std::array<Element, 20> kAllNotationsRows = {
     Element::texAlleC3, Element::texAlleC4, Element::texAlleC5, Element::texAlleC6,
 };
 
-class CalcScreen : public MessageSink {
+// What a conversion reads of the screen: the input mask's texts, its
+// options and the choices beside the output, and the locale's decimal
+// separator. A conversion writes nothing here; what it does to the screen it
+// returns (conversion/point_run.h).
+class MaskView {
 public:
+    virtual ~MaskView() = default;
     // Text of a field, caption of a label or frame.
     virtual std::string text(Element e) const = 0;
-    virtual void setText(Element e, const std::string& text) = 0;
     // Whether an option button is selected.
     virtual bool isChecked(Element option) const = 0;
+    // Decimal separator of the user's locale ("." or ","), for the one output
+    // that is written in the locale's number form (Gauss-Krueger).
+    virtual std::string localeDecimalSeparator() const = 0;
+};
+
+class CalcScreen : public MessageSink, public MaskView {
+public:
+    virtual void setText(Element e, const std::string& text) = 0;
     // Gives the element the keyboard focus (the focus handlers of the fields
     // run as on a user's move).
     virtual void setFocus(Element e) = 0;
@@ -131,9 +143,6 @@ public:
     // Plays a named system alert sound asynchronously ("SystemHand" is the
     // critical stop); an unknown name plays nothing.
     virtual void playSystemSound(const std::string& alias) = 0;
-    // Decimal separator of the user's locale ("." or ","), for the one output
-    // that is written in the locale's number form (Gauss-Krueger).
-    virtual std::string localeDecimalSeparator() const = 0;
 
     // AusgabeReset: empties every output field, in the order of kOutputFields,
     // the list of every notation, and then the accuracy line that belongs to

@@ -1,0 +1,63 @@
+// What one conversion of a point returns: how it ended, and everything it
+// does to the screen as data, in order. The calculation screen carries the
+// steps out; the list of every notation and the list converter read the
+// texts and the message from them and show nothing.
+#pragma once
+
+#include "model/messages.h"
+#include "model/screen.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lw {
+
+// How one conversion ended.
+enum class RunEnd {
+    InputRefused, // the input's check or procedures refused it (and said why)
+    NoOutput,     // the point has no place in the output notation (it was said why)
+    Written,      // the result is in the output mask
+};
+
+// One thing the screen is to do.
+struct ScreenStep {
+    enum class Kind : unsigned char {
+        SetText,   // element, text
+        Focus,     // element (the field's focus handler runs)
+        SelectAll, // element
+        Enable,    // element
+        Disable,   // element
+        Show,      // element
+        Hide,      // element
+        Sound,     // text: the system sound's alias
+        Message,   // icon, text
+        Reset,     // AusgabeReset
+    };
+    Kind kind = Kind::Reset;
+    Element element = Element::Count_;
+    MessageIcon icon = MessageIcon::Critical;
+    std::string text;
+};
+
+struct PointOutcome {
+    RunEnd end = RunEnd::InputRefused;
+    std::vector<ScreenStep> steps; // in the order the screen is to take them
+
+    // The text of the first message box, or nullptr when none is shown.
+    const std::string* firstMessage() const;
+    // The text of the last message box, or nullptr when none is shown.
+    const std::string* lastMessage() const;
+    // What `field` shows once the steps are taken, where they write it:
+    // its last text (empty after a reset that empties it); nullptr where
+    // the steps leave the field as it was.
+    const std::string* textAfter(Element field) const;
+};
+
+// Whether the output reset (AusgabeReset) empties the element.
+bool isEmptiedByReset(Element e);
+
+// Takes the steps on the screen, in their order.
+void carryOut(CalcScreen& screen, const PointOutcome& outcome);
+
+} // namespace lw
