@@ -38,9 +38,7 @@ public:
         return isOutputSide(e) ? std::string() : screen_.text(e);
     }
     bool isChecked(Element option) const override { return screen_.isChecked(option); }
-    std::string localeDecimalSeparator() const override {
-        return screen_.localeDecimalSeparator();
-    }
+    std::string localeDecimalSeparator() const override { return screen_.localeDecimalSeparator(); }
 
 private:
     const MaskView& screen_;

@@ -10,8 +10,7 @@ namespace {
 
 using Kind = ScreenStep::Kind;
 
-template <class List>
-bool holds(const List& list, Element e) {
+template <class List> bool holds(const List& list, Element e) {
     return std::find(list.begin(), list.end(), e) != list.end();
 }
 
@@ -102,16 +101,36 @@ const std::string* PointOutcome::textAfter(Element field) const {
 void carryOut(CalcScreen& screen, const PointOutcome& outcome) {
     for (const ScreenStep& step : outcome.steps) {
         switch (step.kind) {
-        case Kind::SetText: screen.setText(step.element, step.text); break;
-        case Kind::Focus: screen.setFocus(step.element); break;
-        case Kind::SelectAll: screen.selectAll(step.element); break;
-        case Kind::Enable: screen.setEnabled(step.element, true); break;
-        case Kind::Disable: screen.setEnabled(step.element, false); break;
-        case Kind::Show: screen.setVisible(step.element, true); break;
-        case Kind::Hide: screen.setVisible(step.element, false); break;
-        case Kind::Sound: screen.playSystemSound(step.text); break;
-        case Kind::Message: screen.showMessage(step.icon, step.text); break;
-        case Kind::Reset: screen.AusgabeReset(); break;
+        case Kind::SetText:
+            screen.setText(step.element, step.text);
+            break;
+        case Kind::Focus:
+            screen.setFocus(step.element);
+            break;
+        case Kind::SelectAll:
+            screen.selectAll(step.element);
+            break;
+        case Kind::Enable:
+            screen.setEnabled(step.element, true);
+            break;
+        case Kind::Disable:
+            screen.setEnabled(step.element, false);
+            break;
+        case Kind::Show:
+            screen.setVisible(step.element, true);
+            break;
+        case Kind::Hide:
+            screen.setVisible(step.element, false);
+            break;
+        case Kind::Sound:
+            screen.playSystemSound(step.text);
+            break;
+        case Kind::Message:
+            screen.showMessage(step.icon, step.text);
+            break;
+        case Kind::Reset:
+            screen.AusgabeReset();
+            break;
         }
     }
 }

@@ -71,9 +71,7 @@ public:
     void playSystemSound(const std::string& alias) override {
         record_.take(ScreenStep::Kind::Sound, Element::Count_, alias);
     }
-    std::string localeDecimalSeparator() const override {
-        return record_.localeDecimalSeparator();
-    }
+    std::string localeDecimalSeparator() const override { return record_.localeDecimalSeparator(); }
     void showMessage(MessageIcon icon, const std::string& text) override {
         record_.take(ScreenStep::Kind::Message, Element::Count_, text, icon);
     }
