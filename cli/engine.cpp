@@ -242,6 +242,7 @@ struct Engine::State {
     std::vector<std::string> fieldTexts;
     std::string typed;
     PointResult result;
+    PointOutcome run; // the last point's run, its room kept for the next
     bool withColumns = true;
 
     void typeIntoField(Element field, const std::string& part) {
@@ -263,7 +264,7 @@ struct Engine::State {
         result.line.clear();
         if (screen.messageShown)
             return refusedWith(screen.message);
-        const PointOutcome run = convertPoint(screen, program);
+        convertPoint(screen, program, run);
         if (const std::string* message = run.firstMessage())
             return refusedWith(*message);
         for (std::size_t i = 0; i < outputFields.size(); ++i) {

@@ -115,6 +115,13 @@ void endFailedRun(DriverRun& run) {
 
 PointOutcome convertPoint(const MaskView& mask, ProgramState& state) {
     PointOutcome outcome;
+    convertPoint(mask, state, outcome);
+    return outcome;
+}
+
+void convertPoint(const MaskView& mask, ProgramState& state, PointOutcome& outcome) {
+    outcome.steps.clear();
+    outcome.end = RunEnd::InputRefused;
     DriverRun run(mask, state, outcome);
     bool inputDone = false;
     try {
@@ -131,7 +138,6 @@ PointOutcome convertPoint(const MaskView& mask, ProgramState& state) {
         endFailedRun(run);
         outcome.end = inputDone ? RunEnd::NoOutput : RunEnd::InputRefused;
     }
-    return outcome;
 }
 
 RunEnd runConversion(CalcScreen& screen, ProgramState& state) {

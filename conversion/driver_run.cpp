@@ -41,23 +41,17 @@ std::string RunRecord::text(Element e, bool withHeldBack) const {
     if (withHeldBack)
         if (const std::string* held = latestWrite(held_, e))
             return *held;
-    if (const std::string* written = latestWrite(written_, e))
+    if (const std::string* written = outcome_.textAfter(e))
         return *written;
-    if (emptied_ && isEmptiedByReset(e))
-        return std::string();
     return mask_.text(e);
 }
 
 void RunRecord::take(ScreenStep::Kind kind, Element e, std::string text, MessageIcon icon) {
-    if (kind == Kind::SetText)
-        written_.emplace_back(e, text);
     outcome_.steps.push_back({kind, e, icon, std::move(text)});
 }
 
 void RunRecord::reset() {
     held_.clear();
-    std::erase_if(written_, [](const auto& write) { return isEmptiedByReset(write.first); });
-    emptied_ = true;
     take(Kind::Reset);
 }
 

@@ -18,6 +18,8 @@ void comRechnenClick(CalcScreen& screen, ProgramState& state);
 // run may change `state` (working variables; the Gauss-Krueger zone check
 // takes target and output format from the job).
 PointOutcome convertPoint(const MaskView& mask, ProgramState& state);
+// The same into `outcome`, whose room is kept from run to run (a list).
+void convertPoint(const MaskView& mask, ProgramState& state, PointOutcome& outcome);
 
 // convertPoint on the screen's mask, its steps taken on the screen.
 RunEnd runConversion(CalcScreen& screen, ProgramState& state);

@@ -43,8 +43,7 @@ private:
     static constexpr std::size_t kHeldBackRoom = 32;
     const MaskView& mask_;
     PointOutcome& outcome_;
-    std::vector<std::pair<Element, std::string>> written_, held_;
-    bool emptied_ = false; // an output reset has been taken
+    std::vector<std::pair<Element, std::string>> held_;
 };
 
 // The screen as the steps of a run see it: `Now` takes each call as a step at
