@@ -1,17 +1,13 @@
 #include "cli/engine.h"
 
 #include "conversion/datum_stage.h"
-#include "conversion/driver.h"
 #include "conversion/official_datum.h"
 #include "conversion/pasted_coordinate.h"
 #include "conversion/pasted_notation.h"
+#include "conversion/point_entry.h"
 #include "conversion/result_line.h"
 #include "model/job.h"
 #include "model/notations.h"
-#include "model/screen.h"
-#include "text/utf8.h"
-#include "validation/field_events.h"
-#include "validation/field_rules.h"
 
 #include <array>
 #include <filesystem>
@@ -108,92 +104,12 @@ constexpr std::array<Caption, kOutputFields.size()> kCaptions = {{
     {E::labAmtNachbar, "Hinweis"},
 }};
 
-// The options as the calculation screen opens, from the notation table.
-constexpr std::array<bool, kElementCount> kOpeningOptions = [] {
-    std::array<bool, kElementCount> opening{};
-    for (std::size_t i = 0; i < opening.size(); ++i)
-        opening[i] = isOpeningOption(static_cast<Element>(i));
-    return opening;
-}();
-
 std::string joined(std::span<const std::string_view> names) {
     std::string text;
     for (std::string_view name : names)
         text += (text.empty() ? "" : ", ") + std::string(name);
     return text;
 }
-
-std::size_t index(Element e) {
-    return static_cast<std::size_t>(e);
-}
-
-// The calculation screen without a display: texts and options held in
-// arrays (their strings keep their capacity from point to point), focus,
-// enabling, visibility and sound ignored, the first message kept.
-class ListScreen final : public CalcScreen {
-public:
-    explicit ListScreen(std::string decimalSeparator)
-        : decimalSeparator_(std::move(decimalSeparator)) {}
-
-    std::string text(Element e) const override { return texts_[index(e)]; }
-    const std::string& textRef(Element e) const { return texts_[index(e)]; }
-    void setText(Element e, const std::string& text) override {
-        const std::size_t i = index(e);
-        texts_[i] = text;
-        if (!written_[i]) {
-            written_[i] = true;
-            writtenList_.push_back(i);
-        }
-    }
-    bool isChecked(Element option) const override { return checked_[index(option)]; }
-    void setFocus(Element) override {}
-    void selectAll(Element) override {}
-    void setEnabled(Element, bool) override {}
-    void setVisible(Element, bool) override {}
-    void playSystemSound(const std::string&) override {}
-    std::string localeDecimalSeparator() const override { return decimalSeparator_; }
-    void showMessage(MessageIcon, const std::string& text) override {
-        if (!messageShown) {
-            message = text;
-            messageShown = true;
-        }
-    }
-
-    // As the base class does it, without a text per field.
-    void AusgabeReset() override {
-        for (Element e : kOutputFields)
-            texts_[index(e)].clear();
-        texts_[index(Element::labGenauigkeit)].clear();
-    }
-
-    // Chooses an option as a click does: its partner is cleared.
-    void choose(Element option) {
-        checked_[index(partnerOption(option))] = false;
-        checked_[index(option)] = true;
-    }
-
-    // The screen as it opens, for the next point.
-    void reset() {
-        for (std::size_t i : writtenList_) {
-            texts_[i].clear();
-            written_[i] = false;
-        }
-        writtenList_.clear();
-        checked_ = kOpeningOptions;
-        messageShown = false;
-    }
-
-    bool messageShown = false;
-    std::string message;
-
-private:
-    std::array<std::string, kElementCount> texts_;
-    // The texts written since the last reset, which alone it has to empty.
-    std::array<bool, kElementCount> written_{};
-    std::vector<std::size_t> writtenList_;
-    std::array<bool, kElementCount> checked_{};
-    std::string decimalSeparator_;
-};
 
 // The columns a CSV file gets: the output fields without the neighbour note,
 // which the list never fills (it converts in the point's own zone or strip).
@@ -225,59 +141,36 @@ std::string officialModuleMissingText() {
 
 struct Engine::State {
     State(const TaskNames& task, std::string decimalSeparator)
-        : job(jobOf(task)), screen(std::move(decimalSeparator)), zone(task.zone),
-          strip(task.strip) {
-        if (const Notation* notation = notationOf(job.FormatEIN))
-            inputFields.assign(notation->inputFields.begin(), notation->inputFields.end());
-        outputFields = outputMaskFields(job.FormatAUS);
+        : entry(jobOf(task), OutputChoices{task.zone, task.strip}, std::move(decimalSeparator)) {
+        outputFields = outputMaskFields(job().FormatAUS);
         fieldTexts.resize(outputFields.size());
     }
 
-    ConversionJob job; // as the selection screen left it
-    ProgramState program;
-    ListScreen screen;
-    std::string zone, strip; // the choices beside the output
-    std::vector<Element> inputFields;
+    PointEntry entry;
     std::span<const Element> outputFields;
     std::vector<std::string> fieldTexts;
-    std::string typed;
     PointResult result;
-    PointOutcome run; // the last point's run, its room kept for the next
     bool withColumns = true;
 
-    void typeIntoField(Element field, const std::string& part) {
-        typed.clear();
-        for (std::size_t pos = 0; pos < part.size();) {
-            const char32_t c = utf8::decodeNext(part, pos);
-            if (const char32_t kept = onKeyPress(screen, program, field, c))
-                utf8::appendEncoded(typed, kept);
-        }
-        screen.setText(field, typed);
-    }
+    const ConversionJob& job() const { return entry.job(); }
 
-    // Leaves the first field for "Berechnung" and presses it; reads the
-    // output mask or the first message.
-    const PointResult& calculate() {
-        const Element first = inputFields.front();
-        if (!screen.messageShown)
-            onLostFocus(screen, program, first);
+    // The output mask as the run left it, or its first message.
+    const PointResult& resultOf(const PointOutcome& run) {
         result.line.clear();
-        if (screen.messageShown)
-            return refusedWith(screen.message);
-        convertPoint(screen, program, run);
         if (const std::string* message = run.firstMessage())
             return refusedWith(*message);
         for (std::size_t i = 0; i < outputFields.size(); ++i) {
             const std::string* text = run.textAfter(outputFields[i]);
-            fieldTexts[i] = text ? *text : screen.textRef(outputFields[i]);
+            fieldTexts[i] = text ? *text : std::string();
         }
-        writeResultLine(result.line, job.FormatAUS, job.ZielEllipsoid, fieldTexts);
+        writeResultLine(result.line, job().FormatAUS, job().ZielEllipsoid, fieldTexts);
         result.converted = !result.line.empty();
         // The screen stays silent when a text it could not take apart left
         // fields empty; the list must say something.
         if (!result.converted)
             result.message = "Keine Koordinate in der Schreibweise " +
-                             std::string(notationOf(job.FormatEIN)->names.shortName) + " gefunden.";
+                             std::string(notationOf(job().FormatEIN)->names.shortName) +
+                             " gefunden.";
         const std::size_t fields = withColumns ? csvColumnCount(outputFields) : 0;
         result.columns.resize(fields + (withColumns && !datumName().empty() ? 1 : 0));
         for (std::size_t i = 0; i < fields; ++i) {
@@ -298,16 +191,7 @@ struct Engine::State {
     // The datum the copy line names for the target (ED50, DHDN), so that a
     // CSV column of Hayford degrees cannot be taken for WGS 84; "" for none.
     std::string_view datumName() const {
-        return copyLineDatumName(job.ZielEllipsoid, job.FormatAUS);
-    }
-
-    // The screen as it opens, the job as chosen, the focus in the first field.
-    void begin() {
-        screen.reset();
-        program.job = job;
-        screen.setText(Element::texZoneWahl, zone);
-        screen.setText(Element::texStreifenWahl, strip);
-        onGotFocus(screen, program, inputFields.front());
+        return copyLineDatumName(job().ZielEllipsoid, job().FormatAUS);
     }
 };
 
@@ -320,48 +204,38 @@ Engine::~Engine() = default;
 
 const PointResult* Engine::tryConvert(std::string_view coordinate) {
     State& s = *state_;
+    const ConversionJob& job = s.job();
     const std::optional<PastedCoordinate> pasted =
-        recognisePastedCoordinate(s.job.FormatEIN, coordinate, s.job.StartEllipsoid);
+        recognisePastedCoordinate(job.FormatEIN, coordinate, job.StartEllipsoid);
     if (!pasted)
         return nullptr;
-    s.begin();
-    for (Element option : pasted->options)
-        s.screen.choose(option);
-    s.screen.AusgabeReset(); // as the screen does on a whole paste
-    for (const auto& [field, part] : pasted->fields)
-        s.typeIntoField(field, part);
-    return &s.calculate();
+    return &s.resultOf(s.entry.convertParts(*pasted));
 }
 
 const PointResult& Engine::convertAsText(std::string_view text) {
     State& s = *state_;
-    s.begin();
-    // As the screen takes a paste no reader takes: typed through the filter.
-    const Element first = s.inputFields.front();
-    const std::optional<std::string> typed = lw::typeIntoField(s.screen, s.program, first, text);
-    s.screen.setText(first, typed ? *typed : std::string(text));
-    return s.calculate();
+    return s.resultOf(s.entry.convertTyped(text));
 }
 
 bool Engine::recognises(std::string_view coordinate) const {
-    const State& s = *state_;
-    return recognisePastedCoordinate(s.job.FormatEIN, coordinate, s.job.StartEllipsoid).has_value();
+    const ConversionJob& job = state_->job();
+    return recognisePastedCoordinate(job.FormatEIN, coordinate, job.StartEllipsoid).has_value();
 }
 
 std::size_t Engine::inputParts() const {
-    return state_->inputFields.size();
+    return state_->entry.inputFields().size();
 }
 
 std::string_view Engine::inputLabel() const {
-    return notationOf(state_->job.FormatEIN)->label;
+    return notationOf(state_->job().FormatEIN)->label;
 }
 
 PasteForm Engine::inputForm() const {
-    return notationOf(state_->job.FormatEIN)->paste;
+    return notationOf(state_->job().FormatEIN)->paste;
 }
 
 std::optional<std::string> Engine::linkOffGrs80(std::string_view text) const {
-    const std::string& ellipsoid = state_->job.StartEllipsoid;
+    const std::string& ellipsoid = state_->job().StartEllipsoid;
     if (!asksForGrs80Start(text, ellipsoid))
         return std::nullopt;
     return "Ein Link nennt eine Lage in WGS 84 (GRS80), keine auf " + ellipsoid +

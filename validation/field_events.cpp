@@ -37,24 +37,31 @@ bool hasKeyHandler(Element field) {
     return fieldRule(field) != nullptr;
 }
 
-char32_t onKeyPress(CalcScreen& screen, ProgramState& /*state*/, Element field, char32_t code) {
+KeyVerdict filterKey(Element field, char32_t code) {
     const FieldRule* rule = fieldRule(field);
     if (rule == nullptr)
-        return code;
+        return {code, {}};
     if (rule->upperCase)
         code = upperCaseKey(code);
-    if (!admits(rule->filter, code)) {
-        refusal::refuse(screen, {Step::Sound, Step::Reset, Step::Message},
-                        refusalMessage(code, rule->messageEnding));
+    if (!admits(rule->filter, code))
+        return {0, refusalMessage(code, rule->messageEnding)};
+    if (rule->commaToPoint && code == kComma)
+        return {kPoint, {}};
+    return {code, {}};
+}
+
+char32_t onKeyPress(CalcScreen& screen, ProgramState& /*state*/, Element field, char32_t code) {
+    KeyVerdict verdict = filterKey(field, code);
+    if (verdict.refused()) {
+        refusal::refuse(screen, {Step::Sound, Step::Reset, Step::Message}, verdict.refusal);
         return 0;
     }
-    if (rule->commaToPoint && code == kComma)
-        return kPoint;
-    if (code == kEnter) {
+    const FieldRule* rule = fieldRule(field);
+    if (rule != nullptr && verdict.kept == kEnter) {
         moveFocusOnEnter(screen, *rule);
         return 0;
     }
-    return code;
+    return verdict.kept;
 }
 
 void onGotFocus(CalcScreen& screen, ProgramState& /*state*/, Element field) {
@@ -106,8 +113,7 @@ void fillSamplePoint(CalcScreen& screen, const ConversionJob& job) {
         screen.AusgabeReset();
 }
 
-std::optional<std::string> typeIntoField(CalcScreen& screen, ProgramState& state, Element field,
-                                         std::string_view text) {
+std::optional<TypedText> typedThroughFilter(Element field, std::string_view text) {
     const FieldRule* rule = fieldRule(field);
     if (!rule || rule->filter == KeyFilter::None)
         return std::nullopt;
@@ -118,18 +124,30 @@ std::optional<std::string> typeIntoField(CalcScreen& screen, ProgramState& state
     std::size_t first = 0;
     while (first < chars.size() && blank(chars[first]))
         ++first;
-    std::u32string typed;
+    TypedText typed;
     for (char32_t c : std::u32string_view(chars).substr(first)) {
         if (c == U'\t' || c == U'\r' || c == U'\n')
             c = U' ';
         else if (c < 0x20 || c == 0x7F)
             continue;
-        const char32_t kept = onKeyPress(screen, state, field, c);
-        if (kept == 0)
+        KeyVerdict verdict = filterKey(field, c);
+        if (verdict.refused()) {
+            typed.refusal = std::move(verdict.refusal);
             break;
-        typed += kept;
+        }
+        utf8::appendEncoded(typed.text, verdict.kept);
     }
-    return utf8::encode(typed);
+    return typed;
+}
+
+std::optional<std::string> typeIntoField(CalcScreen& screen, ProgramState& /*state*/, Element field,
+                                         std::string_view text) {
+    std::optional<TypedText> typed = typedThroughFilter(field, text);
+    if (!typed)
+        return std::nullopt;
+    if (!typed->refusal.empty())
+        refusal::refuse(screen, {Step::Sound, Step::Reset, Step::Message}, typed->refusal);
+    return std::move(typed->text);
 }
 
 } // namespace lw

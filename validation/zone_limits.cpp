@@ -125,34 +125,42 @@ std::optional<ZoneLimits> zoneLimits(std::string_view band, double zoneNumber) {
     return std::nullopt;
 }
 
-void ZoneUndLimitsPruefen(CalcScreen& screen, ProgramState& state) {
-    const std::string zone = screen.text(Element::texZone);
+ZoneLeaving leaveZoneField(std::string_view zone) {
+    using refusal::Refusal;
     // Only the characters are checked here; the length waits for the check
     // on "Berechnung", so that a half-typed zone can be left.
-    if (!refusal::charInSet(utf8::nthChar(zone, 1), refusal::kZoneFirstChars)) {
-        refusal::refuse(screen, {Step::Sound, Step::Reset, Step::Message, Step::Focus},
-                        std::string(refusal::kZoneFirstCharMessage), Element::texZone);
-        return;
-    }
-    if (!refusal::charInSet(utf8::nthChar(zone, 2), refusal::kDigits)) {
-        refusal::refuse(screen, {Step::Sound, Step::Message, Step::Reset, Step::Focus},
-                        std::string(refusal::kZoneSecondCharMessage), Element::texZone);
-        return;
-    }
+    if (!refusal::charInSet(utf8::nthChar(zone, 1), refusal::kZoneFirstChars))
+        return {Refusal({Step::Sound, Step::Reset, Step::Message, Step::Focus},
+                        std::string(refusal::kZoneFirstCharMessage), Element::texZone),
+                {}};
+    if (!refusal::charInSet(utf8::nthChar(zone, 2), refusal::kDigits))
+        return {Refusal({Step::Sound, Step::Message, Step::Reset, Step::Focus},
+                        std::string(refusal::kZoneSecondCharMessage), Element::texZone),
+                {}};
     const std::string band = utf8::lastChar(zone);
-    if (!refusal::charInSet(band, kBandLetters)) {
-        refusal::refuse(screen, {Step::Sound, Step::Message, Step::Reset, Step::Focus},
-                        std::string(refusal::kBandLetterMessage), Element::texZone);
+    if (!refusal::charInSet(band, kBandLetters))
+        return {Refusal({Step::Sound, Step::Message, Step::Reset, Step::Focus},
+                        std::string(refusal::kBandLetterMessage), Element::texZone),
+                {}};
+    return {std::nullopt, zoneLimits(band, readNumber(utf8::leftChars(zone, 2)))};
+}
+
+void storeZoneLimits(const ZoneLimits& limits, Arbeitsvariablen& calc) {
+    calc.strRechtsMin = limits.rechtsMin;
+    calc.strRechtsMax = limits.rechtsMax;
+    calc.strHochMin = limits.hochMin;
+    calc.strHochMax = limits.hochMax;
+}
+
+void ZoneUndLimitsPruefen(CalcScreen& screen, ProgramState& state) {
+    const ZoneLeaving leaving = leaveZoneField(screen.text(Element::texZone));
+    if (leaving.refusal) {
+        refusal::carryOut(screen, *leaving.refusal);
         return;
     }
-
     Arbeitsvariablen& calc = state.calc;
-    if (auto limits = zoneLimits(band, readNumber(utf8::leftChars(zone, 2)))) {
-        calc.strRechtsMin = limits->rechtsMin;
-        calc.strRechtsMax = limits->rechtsMax;
-        calc.strHochMin = limits->hochMin;
-        calc.strHochMax = limits->hochMax;
-    }
+    if (leaving.limits)
+        storeZoneLimits(*leaving.limits, calc);
     screen.setText(Element::labLimitsRechts, limitsCaption(calc.strRechtsMax, calc.strRechtsMin));
     screen.setText(Element::labLimitsHoch, limitsCaption(calc.strHochMax, calc.strHochMin));
     screen.setVisible(Element::labLimitsRechts, true);

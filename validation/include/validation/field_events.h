@@ -19,11 +19,32 @@ inline constexpr char32_t kEnter = 13;
 // Whether the field has a key-press handler (every input field but texMeridian).
 bool hasKeyHandler(Element field);
 
+// What a field's key filter makes of one key, before anything is done: the
+// character to insert (upper-cased, comma to point where the field wants
+// it), or the refusal's message. Enter comes back as it is.
+struct KeyVerdict {
+    char32_t kept = 0;
+    std::string refusal; // "" when the key is taken
+    bool refused() const { return !refusal.empty(); }
+};
+KeyVerdict filterKey(Element field, char32_t code);
+
 // A key press in an input field: upper-casing, filter, refusal (error sound,
 // output cleared, message), comma to point, Enter moving the focus. Returns
 // the character to insert, or 0 when the key is discarded. Enter is discarded
 // after moving the focus; Backspace and Tab come back unchanged.
 char32_t onKeyPress(CalcScreen& screen, ProgramState& state, Element field, char32_t code);
+
+// What a text no reader takes as a coordinate leaves in `field` when it goes
+// in as typed (typeIntoField below), decided before anything is done: the
+// characters the filter took, and the message of the first it refused, at
+// which the typing stopped ("" when it took them all). nullopt for a field
+// without a filter.
+struct TypedText {
+    std::string text;
+    std::string refusal;
+};
+std::optional<TypedText> typedThroughFilter(Element field, std::string_view text);
 
 // A text no reader takes as a coordinate goes into `field` as typed: each
 // character through onKeyPress until the first one the filter refuses, which

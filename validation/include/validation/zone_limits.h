@@ -9,6 +9,7 @@
 
 #include "model/job.h"
 #include "model/screen.h"
+#include "validation/refusal.h"
 
 #include <optional>
 #include <string_view>
@@ -23,6 +24,18 @@ struct ZoneLimits {
 // Limits of a band letter ("C".."X"), with the replacements of the shortened
 // zones applied for the given zone number; nullopt for any other band text.
 std::optional<ZoneLimits> zoneLimits(std::string_view band, double zoneNumber);
+
+// Leaving texZone, decided before anything is done: the refusal of the
+// zone's characters, or the limits of its band (none for a zone whose band
+// letter names no limits, which leaves the stored ones as they are).
+struct ZoneLeaving {
+    std::optional<refusal::Refusal> refusal;
+    std::optional<ZoneLimits> limits;
+};
+ZoneLeaving leaveZoneField(std::string_view zone);
+
+// The limits into the working variables UTMZivilPruefen compares with.
+void storeZoneLimits(const ZoneLimits& limits, Arbeitsvariablen& calc);
 
 // On leaving texZone: checks the zone's characters (refusing with the error
 // sound, a message and the focus back in texZone), looks up the limits of its
