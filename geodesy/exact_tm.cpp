@@ -80,21 +80,30 @@ double geographicTan(double taup, const KruegerSeries& s) {
     return tau;
 }
 
-// The trigonometric series: (xi, eta) + sum c_j (sin 2j xi cosh 2j eta,
-// cos 2j xi sinh 2j eta) times `sign`.
+// The trigonometric series: (xi, eta) + sign * sum c_j sin(2j (xi + i eta)),
+// summed by Clenshaw's recurrence on the complex argument: one sine, cosine
+// and hyperbolic pair per call instead of one per term.
 struct XiEta {
     double xi, eta;
 };
 
 XiEta kruegerSum(XiEta z, const std::array<double, kOrder>& c, double sign) {
-    XiEta out = z;
-    for (int j = 1; j <= kOrder; ++j) {
-        const double cj = sign * c[static_cast<std::size_t>(j - 1)];
-        const double xi2j = 2 * j * z.xi, eta2j = 2 * j * z.eta;
-        out.xi += cj * std::sin(xi2j) * std::cosh(eta2j);
-        out.eta += cj * std::cos(xi2j) * std::sinh(eta2j);
+    const double sin2xi = std::sin(2 * z.xi), cos2xi = std::cos(2 * z.xi);
+    const double sinh2eta = std::sinh(2 * z.eta), cosh2eta = std::cosh(2 * z.eta);
+    // 2 cos 2z, the recurrence's factor.
+    const double ar = 2 * cos2xi * cosh2eta, ai = -2 * sin2xi * sinh2eta;
+    double y1r = 0, y1i = 0, y2r = 0, y2i = 0;
+    for (std::size_t k = kOrder; k-- > 0;) {
+        const double yr = c[k] + ar * y1r - ai * y1i - y2r;
+        const double yi = ar * y1i + ai * y1r - y2i;
+        y2r = y1r;
+        y2i = y1i;
+        y1r = yr;
+        y1i = yi;
     }
-    return out;
+    // sum = sin 2z * y1
+    const double sr = sin2xi * cosh2eta, si = cos2xi * sinh2eta;
+    return {z.xi + sign * (sr * y1r - si * y1i), z.eta + sign * (sr * y1i + si * y1r)};
 }
 
 bool finitePoint(double a, double b) {
