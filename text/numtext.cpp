@@ -108,7 +108,9 @@ void writeDigits(std::uint32_t number, int count, char* end) {
         *--end = static_cast<char>('0' + number % 10);
 }
 
-bool toDecimal15Exact(double value, Decimal15& d) {
+// |value| = whole x 10^(exponent - 14) with a 15-digit whole, exactly
+// rounded (see Decimal15), for 1E-08 <= |value| < 1E+15; false elsewhere.
+bool scaledTo15Digits(double value, std::uint64_t& whole, int& exponent) {
     const double a = std::fabs(value);
     if (!(a >= 1e-8 && a < 1e15))
         return false;
@@ -120,17 +122,23 @@ bool toDecimal15Exact(double value, Decimal15& d) {
     // floor((binary exponent) x log10(2)): floor(log10(a)) or one less; the
     // loop corrects upward, also when the rounding carries into a new leading
     // digit (9.99..e4 -> 1e5).
-    int exponent = ((biasedExponent - 1023) * 78913) >> 18;
-    std::uint64_t whole = 0;
+    exponent = ((biasedExponent - 1023) * 78913) >> 18;
     for (;;) {
         const int k = 14 - exponent;
         if (k < 0 || k > 22)
             return false;
         whole = scaledRounded(m, k, s);
         if (whole < kPowersOfTen[15])
-            break;
+            return true;
         ++exponent;
     }
+}
+
+bool toDecimal15Exact(double value, Decimal15& d) {
+    std::uint64_t whole = 0;
+    int exponent = 0;
+    if (!scaledTo15Digits(value, whole, exponent))
+        return false;
     // 15 digits: 7 and 8 in 32-bit steps.
     writeDigits(static_cast<std::uint32_t>(whole / 100000000), 7, d.digits.data() + 7);
     writeDigits(static_cast<std::uint32_t>(whole % 100000000), 8, d.digits.data() + 15);
@@ -330,6 +338,22 @@ bool readShortNumber(std::string_view text, double& result) {
 }
 
 } // namespace
+
+double round15(double value) {
+    // Powers of ten a double holds exactly.
+    static constexpr std::array<double, 23> kExactPowers = {
+        1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    std::uint64_t whole = 0;
+    int exponent = 0;
+    if (!scaledTo15Digits(value, whole, exponent))
+        return readNumber(plainText(value)); // zero, the far ranges, NaN and infinity
+    // whole / 10^k in one correctly rounded division, as the reader computes
+    // the text's value (it cancels trailing zeros, which changes no quotient).
+    const double magnitude =
+        static_cast<double>(whole) / kExactPowers[static_cast<std::size_t>(14 - exponent)];
+    return value < 0 ? -magnitude : magnitude;
+}
 
 double readNumber(std::string_view text) {
     double value = 0.0;

@@ -309,5 +309,30 @@ TEST(NumberTexts, ReaderRoundsAsStrtod) {
     }
 }
 
+// The numeric hand-over between procedures must give the very value their
+// text hand-over gave, bit for bit, or a displayed digit could change.
+TEST(NumberTexts, Round15IsThePlainTextReadBack) {
+    std::vector<double> values = edgeAndDrawnValues();
+    for (double v : {0.0, -0.0, 1e-8, -1e-8, 9.99999999999999e14, 48.1373932, -11.5755747})
+        values.push_back(v);
+    // Degrees and metres as the stages hand them on, and their neighbours.
+    std::mt19937_64 rng(15);
+    std::uniform_real_distribution<double> degrees(-360, 360), metres(0, 1e7);
+    for (int i = 0; i < 200000; ++i) {
+        const double d = degrees(rng), m = metres(rng);
+        values.insert(values.end(), {d, std::nextafter(d, 1e9), m, std::nextafter(m, 0.0)});
+    }
+    int differences = 0;
+    for (double v : values) {
+        if (std::isnan(v))
+            continue;
+        if (!sameBits(round15(v), readNumber(plainText(v)))) {
+            ADD_FAILURE() << printfText("%.17g", v) << ": " << printfText("%.17g", round15(v));
+            if (++differences == 10)
+                return;
+        }
+    }
+}
+
 } // namespace
 } // namespace lw

@@ -19,6 +19,11 @@ namespace lw {
 // as +-infinity (a 400-digit text does not fault), so the range checks refuse them.
 double readNumber(std::string_view text);
 
+// The value the plain text of `value` reads back as, readNumber(plainText(value)),
+// without the text: a number handed from one procedure to the next as text
+// is this value at the other end.
+double round15(double value);
+
 // Plain conversion of a number to text: at most 15 significant digits, "." as
 // decimal separator, no trailing zeros, exponent form ("1E-05", "1E+15") for
 // magnitudes below 0.0001 or from 1E+15 on, a leading blank for values >= 0 and
