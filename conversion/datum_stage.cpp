@@ -37,31 +37,16 @@ ProcedureOutcome refusePoint(DriverRun& run, const char* message) {
     return ProcedureOutcome{true, message};
 }
 
-ProcedureOutcome officialDatumStage(DriverRun& run, const std::string& lat,
-                                    const std::string& lon) {
+ProcedureOutcome officialDatumStage(DriverRun& run, GeoPoint start,
+                                    std::optional<GeoPoint>& target) {
     const bool fromDhdn = run.job().StartEllipsoid == kBessel;
     const OfficialResult result = officialDatum().transform(
-        fromDhdn ? OfficialDirection::DhdnToEtrs89 : OfficialDirection::Etrs89ToDhdn,
-        GeoPoint{readNumber(lat), readNumber(lon)});
+        fromDhdn ? OfficialDirection::DhdnToEtrs89 : OfficialDirection::Etrs89ToDhdn, start);
     if (result.outcome == OfficialOutcome::OutsideGrid)
         return refusePoint(run, kOutsideGridText);
     if (result.outcome != OfficialOutcome::Done)
         return refusePoint(run, kGridMissingText);
-
-    // The pairs a Molodensky run would write for this job: the target's, and
-    // for a Bessel start the start's own (the Hayford pair is not read).
-    Arbeitsvariablen& calc = run.calc();
-    const std::string targetLat = plainText(result.point.latDeg);
-    const std::string targetLon = plainText(result.point.lonDeg);
-    if (fromDhdn) {
-        calc.strBreiteGRS80 = targetLat;
-        calc.strLaengeGRS80 = targetLon;
-        calc.strBreiteBessel = lat;
-        calc.strLaengeBessel = lon;
-    } else {
-        calc.strBreiteBessel = targetLat;
-        calc.strLaengeBessel = targetLon;
-    }
+    target = GeoPoint{round15(result.point.latDeg), round15(result.point.lonDeg)};
     return {};
 }
 
@@ -72,12 +57,13 @@ bool officialDatumOffered(const std::string& startEllipsoid, const std::string& 
            (startEllipsoid == kGRS80 && targetEllipsoid == kBessel);
 }
 
-ProcedureOutcome datumStage(DriverRun& run, const std::string& lat, const std::string& lon) {
+ProcedureOutcome datumStage(DriverRun& run, GeoPoint start, std::optional<GeoPoint>& target) {
     const ConversionJob& job = run.job();
     if (usesOfficialDatum(job))
-        return officialDatumStage(run, lat, lon);
-    return EllipsoideBerechnen(lat, lon, job.StartEllipsoid, job.ZielEllipsoid, run.calc(),
-                               run.out);
+        return officialDatumStage(run, start, target);
+    ProcedureOutcome outcome;
+    target = pointOnEllipsoid(start, job.StartEllipsoid, job.ZielEllipsoid, outcome, run.out);
+    return outcome;
 }
 
 std::string genauigkeitsText(const ConversionJob& job) {

@@ -6,6 +6,7 @@
 #include "model/notations.h"
 #include "procedures/procedures.h"
 #include "text/numeric_fault.h"
+#include "text/numtext.h"
 
 #include <array>
 #include <optional>
@@ -43,21 +44,6 @@ InputResult inputStage(DriverRun& run) {
     return rows ? rows->input(run) : refused();
 }
 
-// The target ellipsoid's result pair, which the datum stage has just filled;
-// none when the job has no target (the Gauss-Krueger zone check may have
-// taken it away).
-std::optional<ResultPair> targetPair(DriverRun& run) {
-    const std::string& target = run.job().ZielEllipsoid;
-    const Arbeitsvariablen& calc = run.calc();
-    if (target == kGRS80)
-        return ResultPair{calc.strBreiteGRS80, calc.strLaengeGRS80};
-    if (target == kBessel)
-        return ResultPair{calc.strBreiteBessel, calc.strLaengeBessel};
-    if (target == kHayford)
-        return ResultPair{calc.strBreiteHayford, calc.strLaengeHayford};
-    return std::nullopt;
-}
-
 OutputOutcome outputStage(DriverRun& run, const ResultPair& p) {
     const int format = run.job().FormatAUS;
     const NotationRows* rows = rowsOf(format);
@@ -84,9 +70,11 @@ StagesEnd convert(DriverRun& run, bool& inputDone) {
         return {RunEnd::InputRefused}; // the check has said why; nothing more to do
     inputDone = true;
     if (input.outcome == InputOutcome::Point) {
-        if (datumStage(run, input.lat, input.lon).failed)
+        // No target point where the job has no target (the Gauss-Krueger
+        // zone check may have taken it away).
+        std::optional<ResultPair> p;
+        if (datumStage(run, input.point, p).failed)
             return {RunEnd::NoOutput, true};
-        std::optional<ResultPair> p = targetPair(run);
         if (!p)
             return {RunEnd::NoOutput};
         const OutputOutcome output = outputStage(run, *p);
@@ -112,6 +100,10 @@ void endFailedRun(DriverRun& run) {
 }
 
 } // namespace
+
+InputResult point(const std::string& lat, const std::string& lon) {
+    return point(readNumber(lat), readNumber(lon));
+}
 
 PointOutcome convertPoint(const MaskView& mask, ProgramState& state) {
     PointOutcome outcome;

@@ -37,13 +37,13 @@ InputResult amtlichInput(DriverRun& run) {
         showComputationError(run.out);
         return failed();
     }
-    return point(plainText(reading.point.latDeg), plainText(reading.point.lonDeg));
+    return point(round15(reading.point.latDeg), round15(reading.point.lonDeg));
 }
 
 OutputOutcome amtlichOutput(DriverRun& run, const ResultPair& p) {
     if (!offersNotation(run.job().ZielEllipsoid, kUTMamtlich))
         return OutputOutcome::Written;
-    const GeoPoint point{readNumber(p.lat), readNumber(p.lon)};
+    const GeoPoint point = p;
     if (point.latDeg < 0) {
         refuseOutput(run, kSouthernPointText);
         return OutputOutcome::Ended;

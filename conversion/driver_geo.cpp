@@ -59,20 +59,20 @@ InputResult degreesMinutesSecondsInput(DriverRun& run) {
 }
 
 OutputOutcome decimalOutput(DriverRun& run, const ResultPair& p) {
-    BreiteDezAusgeben(run.out, p.lat);
-    LaengeDezAusgeben(run.out, p.lon);
+    BreiteDezAusgeben(run.out, p.latDeg);
+    LaengeDezAusgeben(run.out, p.lonDeg);
     return OutputOutcome::Written;
 }
 
 OutputOutcome degreesMinutesOutput(DriverRun& run, const ResultPair& p) {
-    ProcedureOutcome outcome = BreiteGMAusgeben(run.out, run.state, p.lat);
-    outcome += LaengeGMAusgeben(run.out, run.state, p.lon);
+    ProcedureOutcome outcome = BreiteGMAusgeben(run.out, p.latDeg);
+    outcome += LaengeGMAusgeben(run.out, p.lonDeg);
     return written(outcome);
 }
 
 OutputOutcome degreesMinutesSecondsOutput(DriverRun& run, const ResultPair& p) {
-    ProcedureOutcome outcome = BreiteGMSAusgeben(run.out, run.state, p.lat);
-    outcome += LaengeGMSAusgeben(run.out, run.state, p.lon);
+    ProcedureOutcome outcome = BreiteGMSAusgeben(run.out, p.latDeg);
+    outcome += LaengeGMSAusgeben(run.out, p.lonDeg);
     return written(outcome);
 }
 

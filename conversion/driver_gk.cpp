@@ -34,13 +34,14 @@ const std::string kOutsideGermanyText = "Ihr Punkt liegt nicht in Deutschland,\n
 
 // Gauss-Krueger coordinates are given for Germany only.
 bool inGermany(const ResultPair& p) {
-    return germany::inGaussKruegerBox(readNumber(p.lat), readNumber(p.lon));
+    return germany::inGaussKruegerBox(p.latDeg, p.lonDeg);
 }
 
 // A coordinate in metres as the user's locale writes numbers: centimetres at
 // most, no trailing zeros, the locale's decimal separator, no digit grouping.
-std::string localeMetres(const std::string& slot, const std::string& decimalSeparator) {
-    std::string text = plainTextTrimmed(finite(Runden(finite(readNumber(slot)), kMetreDecimals)));
+// `metres` as its text in a slot reads back.
+std::string localeMetres(double metres, const std::string& decimalSeparator) {
+    std::string text = plainTextTrimmed(finite(Runden(finite(metres), kMetreDecimals)));
     std::size_t point = text.find('.');
     if (point != std::string::npos)
         text.replace(point, 1, decimalSeparator);
@@ -89,8 +90,8 @@ OutputOutcome neighbourStripOutput(DriverRun& run, GeoPoint point, int meridianD
         return OutputOutcome::Failed;
     }
     const std::string separator = run.screen.localeDecimalSeparator();
-    run.out.setText(Element::texGKRechtsAUS, localeMetres(texts.rechtswert, separator));
-    run.out.setText(Element::texGKHochAUS, localeMetres(texts.hochwert, separator));
+    run.out.setText(Element::texGKRechtsAUS, localeMetres(readNumber(texts.rechtswert), separator));
+    run.out.setText(Element::texGKHochAUS, localeMetres(readNumber(texts.hochwert), separator));
     run.out.setText(Element::texMeridianAUS, meridianLabel(meridianDeg));
     run.out.setText(Element::labGKNachbar, "Nachbarstreifen");
     run.out.setText(Element::labStreifenbreite, kThreeDegreeStrips);
@@ -122,14 +123,14 @@ void exactGaussKruegerInput(DriverRun& run, int stripWidthDeg) {
     assignPlainText(run.calc().strArg2, g->lonDeg);
 }
 
-// The same for the output in the point's own 3 deg strip.
-void exactGaussKruegerOutput(Arbeitsvariablen& calc, GeoPoint point) {
+// The same for the output in the point's own 3 deg strip; the series'
+// point where the exact one fails.
+GkPoint exactGaussKruegerOutput(GeoPoint point, GkPoint series) {
     const GkStrip strip = gkStripOfLongitude(point.lonDeg, kGkThreeDegreeWidth);
     const std::optional<GridPoint> g = exactTmForward(gkExactProjection(strip), point);
     if (!g)
-        return;
-    assignPlainText(calc.strArg1, g->northingM);
-    assignPlainText(calc.strArg2, g->eastingM);
+        return series;
+    return {g->northingM, g->eastingM};
 }
 
 } // namespace
@@ -161,35 +162,39 @@ OutputOutcome gaussKruegerOutput(DriverRun& run, const ResultPair& p) {
         return refuseOutsideGermany(run);
     // A chosen neighbour strip; the own strip, chosen or not, is the usual output.
     if (const auto chosen = chosenNumber(run.screen.text(Element::texStreifenWahl))) {
-        const GeoPoint point{readNumber(p.lat), readNumber(p.lon)};
-        const MeridianChoices choices = gkMeridianChoices(point);
+        const MeridianChoices choices = gkMeridianChoices(p);
         if (std::find(choices.allowed.begin(), choices.allowed.end(), *chosen) ==
             choices.allowed.end()) {
             refuseChoice(run, Element::texStreifenWahl, meridianChoiceText(choices));
             return OutputOutcome::Ended;
         }
         if (*chosen != choices.own)
-            return neighbourStripOutput(run, point, *chosen, choices.own);
+            return neighbourStripOutput(run, p, *chosen, choices.own);
     }
 
-    Arbeitsvariablen& calc = run.calc();
-    calc.strArg1 = p.lat;
-    calc.strArg2 = p.lon;
-    calc.strArg3 = kThreeDegreeStrips;
-    const ProcedureOutcome outcome = GeoNachGK(calc.strArg1, calc.strArg2, calc.strArg3, run.out);
-    if (!outcome.failed && withUtmAmtlich(run.job()))
-        exactGaussKruegerOutput(calc, {readNumber(p.lat), readNumber(p.lon)});
-    if (copiesInput(run, calc.strArg3)) {
+    GkProjection projection;
+    try {
+        projection = gkProjectionOf(p.latDeg, p.lonDeg, kGkThreeDegreeWidth);
+    } catch (const NumericFault&) {
+    }
+    if (!projection.point) {
+        showComputationError(run.out);
+        return OutputOutcome::Failed;
+    }
+    GkPoint gk = *projection.point;
+    if (withUtmAmtlich(run.job()))
+        gk = exactGaussKruegerOutput(p, gk);
+    if (copiesInput(run, projection.meridian)) {
         run.out.setText(Element::texGKRechtsAUS, run.screen.text(Element::texGKRechts));
         run.out.setText(Element::texGKHochAUS, run.screen.text(Element::texGKHoch));
     } else {
         std::string separator = run.screen.localeDecimalSeparator();
-        run.out.setText(Element::texGKRechtsAUS, localeMetres(calc.strArg2, separator));
-        run.out.setText(Element::texGKHochAUS, localeMetres(calc.strArg1, separator));
+        run.out.setText(Element::texGKRechtsAUS, localeMetres(round15(gk.rechtswertM), separator));
+        run.out.setText(Element::texGKHochAUS, localeMetres(round15(gk.hochwertM), separator));
     }
-    run.out.setText(Element::texMeridianAUS, calc.strArg3);
+    run.out.setText(Element::texMeridianAUS, projection.meridian);
     run.out.setText(Element::labStreifenbreite, kThreeDegreeStrips);
-    return written(outcome);
+    return OutputOutcome::Written;
 }
 
 } // namespace lw

@@ -1,8 +1,10 @@
 // UTM rows of the driver: civil (format 4), military (5), reference (6).
 #include "conversion/driver_stages.h"
 
+#include "geodesy/utm.h"
 #include "model/messages.h"
 #include "procedures/procedures.h"
+#include "text/numeric_fault.h"
 #include "text/numtext.h"
 #include "validation/validators.h"
 
@@ -45,19 +47,18 @@ InputResult pointFromMilitarySlots(DriverRun& run) {
 }
 
 // A longitude beyond +-180 (the datum shift or 180 deg 30' E typed in
-// degrees/minutes) is the same meridian one turn back.
-std::string longitudeWithinHalfTurn(const std::string& lon) {
-    double value = readNumber(lon);
-    if (value > kHalfTurnDeg)
-        return plainTextTrimmed(value - kFullTurnDeg);
-    if (value < -kHalfTurnDeg)
-        return plainTextTrimmed(value + kFullTurnDeg);
+// degrees/minutes) is the same meridian one turn back, handed on as text.
+double longitudeWithinHalfTurn(double lon) {
+    if (lon > kHalfTurnDeg)
+        return round15(lon - kFullTurnDeg);
+    if (lon < -kHalfTurnDeg)
+        return round15(lon + kFullTurnDeg);
     return lon;
 }
 
 // A latitude without a band letter lies in the polar grid, not in UTM.
-OutputOutcome refuseOutsideUtm(DriverRun& run, const std::string& lat) {
-    refuseOutput(run, std::string(readNumber(lat) > 0 ? kNorthOfUtmText : kSouthOfUtmText));
+OutputOutcome refuseOutsideUtm(DriverRun& run, double lat) {
+    refuseOutput(run, std::string(lat > 0 ? kNorthOfUtmText : kSouthOfUtmText));
     return OutputOutcome::Ended;
 }
 
@@ -79,33 +80,43 @@ std::string copiedMilitaryText(const CalcScreen& screen) {
            eastingDigits + northingDigits;
 }
 
-// The point in UTM of the target ellipsoid, in the slots as GeoNachUTM
-// leaves them (easting, northing, zone); nullopt where the row has ended:
-// no UTM on the ellipsoid (nothing to write) or a point beyond UTM (refused).
-std::optional<OutputOutcome> projectToUtm(DriverRun& run, const ResultPair& p,
-                                          ProcedureOutcome& outcome) {
-    std::string ellipsoid = utmEllipsoidText(run.job().ZielEllipsoid);
+// The point in UTM of the target ellipsoid, as GeoNachUTM writes it; the
+// outcome where the row has ended: no UTM on the ellipsoid (nothing to
+// write), a point beyond UTM (refused), a failed projection.
+struct UtmProjection {
+    std::optional<OutputOutcome> ended;
+    UtmTexts texts;
+};
+
+UtmProjection projectToUtm(DriverRun& run, const ResultPair& p) {
+    const std::string ellipsoid = utmEllipsoidText(run.job().ZielEllipsoid);
     if (ellipsoid.empty())
-        return OutputOutcome::Written; // no UTM on this ellipsoid: nothing to write
-    if (BreitenBand(p.lat).empty())
-        return refuseOutsideUtm(run, p.lat);
-    Arbeitsvariablen& calc = run.calc();
-    calc.strArg1 = longitudeWithinHalfTurn(p.lon);
-    calc.strArg2 = p.lat;
-    calc.strArg3 = ellipsoid;
-    outcome = GeoNachUTM(calc.strArg1, calc.strArg2, calc.strArg3, run.out);
-    return std::nullopt;
+        return {OutputOutcome::Written, {}}; // no UTM on this ellipsoid: nothing to write
+    if (latitudeBand(singlePrecision(p.latDeg)) == '\0')
+        return {refuseOutsideUtm(run, p.latDeg), {}};
+    UtmProjection projection;
+    try {
+        projection.texts =
+            utmTextsOf(longitudeWithinHalfTurn(p.lonDeg), p.latDeg, utmEllipsoid(ellipsoid));
+    } catch (const NumericFault&) {
+        projection.texts.projected = false;
+    }
+    if (!projection.texts.projected) {
+        showComputationError(run.out);
+        projection.ended = OutputOutcome::Failed;
+    }
+    return projection;
 }
 
-// The slots as UTMnachMIL leaves them: the military text in slot 1.
-void toMilitary(DriverRun& run, ProcedureOutcome& outcome) {
+// The military text of a projected point, as UTMnachMIL writes it into
+// slot 1 (zone, easting, northing in the order it takes them).
+std::string militaryText(DriverRun& run, const UtmTexts& utm, ProcedureOutcome& outcome) {
     Arbeitsvariablen& calc = run.calc();
-    // Zone, easting, northing in the order UTMnachMIL takes them.
-    std::string easting = calc.strArg1;
-    calc.strArg1 = calc.strArg3;
-    calc.strArg3 = calc.strArg2;
-    calc.strArg2 = easting;
+    calc.strArg1 = utm.zone;
+    calc.strArg2 = utm.easting;
+    calc.strArg3 = utm.northing;
     outcome += UTMnachMIL(calc.strArg1, calc.strArg2, calc.strArg3, run.out);
+    return calc.strArg1;
 }
 
 } // namespace
@@ -169,31 +180,31 @@ InputResult utmReferenceInput(DriverRun& run) {
 }
 
 OutputOutcome utmCivilOutput(DriverRun& run, const ResultPair& p) {
-    ProcedureOutcome outcome;
-    if (const auto ended = projectToUtm(run, p, outcome))
-        return *ended;
-    const Arbeitsvariablen& calc = run.calc();
-    run.out.setText(Element::texRechts2, calc.strArg1);
-    run.out.setText(Element::texHoch2, calc.strArg2);
-    run.out.setText(Element::texZone2, calc.strArg3);
-    return written(outcome);
+    const UtmProjection utm = projectToUtm(run, p);
+    if (utm.ended)
+        return *utm.ended;
+    run.out.setText(Element::texRechts2, utm.texts.easting);
+    run.out.setText(Element::texHoch2, utm.texts.northing);
+    run.out.setText(Element::texZone2, utm.texts.zone);
+    return OutputOutcome::Written;
 }
 
 OutputOutcome utmMilitaryOutput(DriverRun& run, const ResultPair& p) {
+    const UtmProjection utm = projectToUtm(run, p);
+    if (utm.ended)
+        return *utm.ended;
     ProcedureOutcome outcome;
-    if (const auto ended = projectToUtm(run, p, outcome))
-        return *ended;
-    toMilitary(run, outcome);
-    run.out.setText(Element::texMilUTM, run.calc().strArg1);
+    run.out.setText(Element::texMilUTM, militaryText(run, utm.texts, outcome));
     return written(outcome);
 }
 
 OutputOutcome utmReferenceOutput(DriverRun& run, const ResultPair& p) {
+    const UtmProjection utm = projectToUtm(run, p);
+    if (utm.ended)
+        return *utm.ended;
     ProcedureOutcome outcome;
-    if (const auto ended = projectToUtm(run, p, outcome))
-        return *ended;
-    toMilitary(run, outcome);
     Arbeitsvariablen& calc = run.calc();
+    calc.strArg1 = militaryText(run, utm.texts, outcome);
     outcome += MILnachREF(calc.strArg1, run.out);
     run.out.setText(Element::texREFAUS, calc.strArg1);
     return written(outcome);

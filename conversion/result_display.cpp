@@ -1,7 +1,10 @@
 #include "conversion/result_display.h"
 
 #include "procedures/angletext.h"
+#include "text/numeric_fault.h"
 #include "text/numtext.h"
+
+#include <cmath>
 
 #include <string>
 #include <string_view>
@@ -42,18 +45,22 @@ std::string hemisphere(bool negative, const Axis& axis) {
     return std::string(1, negative ? axis.negative : axis.positive);
 }
 
-// Decimal degrees: the number with six decimals, degrees padded, letter first.
-std::string decimalDegreesText(std::string text, const Axis& axis) {
-    bool negative = takeSign(text);
-    if (!negative)
-        text = trimBlanks(text);
-    std::string t = ZahlFormat(text, kAngleDecimals);
+// Decimal degrees: the number with six decimals, degrees padded, letter
+// first. `negative` chooses the letter; `number` is the rest of the text.
+std::string decimalDegreesText(bool negative, double number, const Axis& axis) {
+    std::string t = ZahlFormat(number, kAngleDecimals);
     // Characters before the decimal point: the degrees as ZahlFormat wrote them.
     std::size_t point = t.find('.');
     std::string degrees = point == std::string::npos ? t : t.substr(0, point);
     std::string padded = paddedDegrees(degrees, axis);
-    std::string number = padded.empty() ? std::string() : padded + t.substr(degrees.size());
-    return hemisphere(negative, axis) + number;
+    std::string number6 = padded.empty() ? std::string() : padded + t.substr(degrees.size());
+    return hemisphere(negative, axis) + number6;
+}
+
+// The same for a text: a leading "-" chooses the letter.
+std::string decimalDegreesText(std::string text, const Axis& axis) {
+    const bool negative = takeSign(text);
+    return decimalDegreesText(negative, readNumber(text), axis);
 }
 
 // Adds one to a whole-number text of digits (degrees or minutes), keeping at
@@ -95,6 +102,27 @@ void writeDecimal(CalcScreen& screen, Element field, const std::string& text, co
     screen.setText(field, decimalDegreesText(text, axis));
 }
 
+// A value as the stages hand it on: "-0" is south or west, as its text.
+void writeDecimal(CalcScreen& screen, Element field, double value, const Axis& axis) {
+    screen.setText(field, decimalDegreesText(std::signbit(value), std::fabs(value), axis));
+}
+
+// Signed degrees and minutes as DezimalNachGM writes them, into the mask.
+void showDegreesMinutes(CalcScreen& screen, std::string degrees, const std::string& minutes,
+                        const Axis& axis, Element degreesField, Element minutesField) {
+    bool negative = takeSign(degrees);
+    screen.setText(degreesField, hemisphere(negative, axis) + paddedDegrees(degrees, axis));
+    screen.setText(minutesField, ZahlFormat(minutes, kAngleDecimals));
+}
+
+void showDegreesMinutesSeconds(CalcScreen& screen, const AngleParts& parts, const Axis& axis,
+                               Element degreesField, Element minutesField, Element secondsField) {
+    ShownAngle shown = dmsText(parts.degrees, parts.minutes, parts.seconds, axis);
+    screen.setText(degreesField, shown.degrees);
+    screen.setText(minutesField, shown.minutes);
+    screen.setText(secondsField, shown.seconds);
+}
+
 // Slots 1 to 3 as DezimalNachGM uses them: decimal degrees in, signed degrees
 // and minutes out.
 ProcedureOutcome writeDegreesMinutes(CalcScreen& screen, Arbeitsvariablen& calc,
@@ -104,10 +132,21 @@ ProcedureOutcome writeDegreesMinutes(CalcScreen& screen, Arbeitsvariablen& calc,
     calc.strArg2.clear();
     calc.strArg3.clear();
     ProcedureOutcome outcome = DezimalNachGM(calc.strArg1, calc.strArg2, calc.strArg3, screen);
-    std::string degrees = calc.strArg2;
-    bool negative = takeSign(degrees);
-    screen.setText(degreesField, hemisphere(negative, axis) + paddedDegrees(degrees, axis));
-    screen.setText(minutesField, ZahlFormat(calc.strArg3, kAngleDecimals));
+    showDegreesMinutes(screen, calc.strArg2, calc.strArg3, axis, degreesField, minutesField);
+    return outcome;
+}
+
+// The same for a value, without the slots.
+ProcedureOutcome writeDegreesMinutes(CalcScreen& screen, double value, const Axis& axis,
+                                     Element degreesField, Element minutesField) {
+    AngleParts parts;
+    ProcedureOutcome outcome;
+    try {
+        parts = degreesMinutesOf(value);
+    } catch (const NumericFault&) {
+        outcome = ProcedureOutcome::computationError(screen);
+    }
+    showDegreesMinutes(screen, parts.degrees, parts.minutes, axis, degreesField, minutesField);
     return outcome;
 }
 
@@ -122,10 +161,22 @@ ProcedureOutcome writeDegreesMinutesSeconds(CalcScreen& screen, Arbeitsvariablen
     calc.strArg4.clear();
     ProcedureOutcome outcome =
         DezimalNachGMS(calc.strArg1, calc.strArg2, calc.strArg3, calc.strArg4, screen);
-    ShownAngle shown = dmsText(calc.strArg2, calc.strArg3, calc.strArg4, axis);
-    screen.setText(degreesField, shown.degrees);
-    screen.setText(minutesField, shown.minutes);
-    screen.setText(secondsField, shown.seconds);
+    showDegreesMinutesSeconds(screen, {calc.strArg2, calc.strArg3, calc.strArg4}, axis,
+                              degreesField, minutesField, secondsField);
+    return outcome;
+}
+
+ProcedureOutcome writeDegreesMinutesSeconds(CalcScreen& screen, double value, const Axis& axis,
+                                            Element degreesField, Element minutesField,
+                                            Element secondsField) {
+    AngleParts parts;
+    ProcedureOutcome outcome;
+    try {
+        parts = degreesMinutesSecondsOf(value);
+    } catch (const NumericFault&) {
+        outcome = ProcedureOutcome::computationError(screen);
+    }
+    showDegreesMinutesSeconds(screen, parts, axis, degreesField, minutesField, secondsField);
     return outcome;
 }
 
@@ -158,6 +209,34 @@ ProcedureOutcome BreiteGMSAusgeben(CalcScreen& screen, ProgramState& state,
 ProcedureOutcome LaengeGMSAusgeben(CalcScreen& screen, ProgramState& state,
                                    const std::string& lon) {
     return writeDegreesMinutesSeconds(screen, state.calc, lon, kLongitude, Element::texLGradAUS,
+                                      Element::texLMinuteAUS, Element::texLSekundeAUS);
+}
+
+void BreiteDezAusgeben(CalcScreen& screen, double lat) {
+    writeDecimal(screen, Element::texBreiteAUS, lat, kLatitude);
+}
+
+void LaengeDezAusgeben(CalcScreen& screen, double lon) {
+    writeDecimal(screen, Element::texLaengeAUS, lon, kLongitude);
+}
+
+ProcedureOutcome BreiteGMAusgeben(CalcScreen& screen, double lat) {
+    return writeDegreesMinutes(screen, lat, kLatitude, Element::texBreiteGradAUS,
+                               Element::texBreiteMinuteAUS);
+}
+
+ProcedureOutcome LaengeGMAusgeben(CalcScreen& screen, double lon) {
+    return writeDegreesMinutes(screen, lon, kLongitude, Element::texLaengeGradAUS,
+                               Element::texLaengeMinuteAUS);
+}
+
+ProcedureOutcome BreiteGMSAusgeben(CalcScreen& screen, double lat) {
+    return writeDegreesMinutesSeconds(screen, lat, kLatitude, Element::texBGradAUS,
+                                      Element::texBMinuteAUS, Element::texBSekundeAUS);
+}
+
+ProcedureOutcome LaengeGMSAusgeben(CalcScreen& screen, double lon) {
+    return writeDegreesMinutesSeconds(screen, lon, kLongitude, Element::texLGradAUS,
                                       Element::texLMinuteAUS, Element::texLSekundeAUS);
 }
 

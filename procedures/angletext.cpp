@@ -46,26 +46,63 @@ ProcedureOutcome GMSnachDezimal(std::string& degrees, const std::string& minutes
     return ProcedureOutcome::done();
 }
 
+AngleParts degreesMinutesOf(double value) {
+    finite(value);
+    bool negative = value < 0;
+    double a = std::fabs(value);
+    double D = std::floor(a);
+    double m = (a - D) * 60.0;
+    double m6 = roundHalfEven(m, 6);
+    if (m6 > kCarryThreshold) {
+        m6 = 0;
+        D += 1;
+    }
+    AngleParts parts;
+    parts.degrees = signedPaddedDegrees(D, negative);
+    parts.minutes = plainTextTrimmed(m6);
+    if (parts.minutes.size() == 1)
+        parts.minutes = "0" + parts.minutes;
+    if (m6 == 0)
+        parts.minutes = "0.000000";
+    return parts;
+}
+
+AngleParts degreesMinutesSecondsOf(double value) {
+    finite(value);
+    bool negative = value < 0;
+    double a = std::fabs(value);
+    double D = std::floor(a);
+    double x = (a - D) * 60.0;
+    double M = std::floor(x);
+    double S = (x - M) * 60.0;
+    if (S > kCarryThreshold) {
+        S = 0;
+        M += 1;
+    }
+    if (M > kCarryThreshold) {
+        M = 0;
+        D += 1;
+    }
+    AngleParts parts;
+    parts.degrees = signedPaddedDegrees(D, negative);
+    parts.minutes = plainTextTrimmed(M);
+    if (parts.minutes.size() == 1)
+        parts.minutes = "0" + parts.minutes;
+    parts.seconds = plainTextTrimmed(S);
+    if (S < 10)
+        parts.seconds = "0" + parts.seconds;
+    if (S == 0)
+        parts.seconds = "0.00";
+    return parts;
+}
+
 ProcedureOutcome DezimalNachGM(std::string& text, std::string& degrees, std::string& minutes,
                                MessageSink& messages) {
     commaToPoint(text);
     try {
-        double value = finite(readNumber(text));
-        bool negative = value < 0;
-        double a = std::fabs(value);
-        double D = std::floor(a);
-        double m = (a - D) * 60.0;
-        double m6 = roundHalfEven(m, 6);
-        if (m6 > kCarryThreshold) {
-            m6 = 0;
-            D += 1;
-        }
-        degrees = signedPaddedDegrees(D, negative);
-        minutes = plainTextTrimmed(m6);
-        if (minutes.size() == 1)
-            minutes = "0" + minutes;
-        if (m6 == 0)
-            minutes = "0.000000";
+        AngleParts parts = degreesMinutesOf(readNumber(text));
+        degrees = std::move(parts.degrees);
+        minutes = std::move(parts.minutes);
     } catch (const NumericFault&) {
         return ProcedureOutcome::computationError(messages);
     }
@@ -76,30 +113,10 @@ ProcedureOutcome DezimalNachGMS(std::string& text, std::string& degrees, std::st
                                 std::string& seconds, MessageSink& messages) {
     commaToPoint(text);
     try {
-        double value = finite(readNumber(text));
-        bool negative = value < 0;
-        double a = std::fabs(value);
-        double D = std::floor(a);
-        double x = (a - D) * 60.0;
-        double M = std::floor(x);
-        double S = (x - M) * 60.0;
-        if (S > kCarryThreshold) {
-            S = 0;
-            M += 1;
-        }
-        if (M > kCarryThreshold) {
-            M = 0;
-            D += 1;
-        }
-        degrees = signedPaddedDegrees(D, negative);
-        minutes = plainTextTrimmed(M);
-        if (minutes.size() == 1)
-            minutes = "0" + minutes;
-        seconds = plainTextTrimmed(S);
-        if (S < 10)
-            seconds = "0" + seconds;
-        if (S == 0)
-            seconds = "0.00";
+        AngleParts parts = degreesMinutesSecondsOf(readNumber(text));
+        degrees = std::move(parts.degrees);
+        minutes = std::move(parts.minutes);
+        seconds = std::move(parts.seconds);
     } catch (const NumericFault&) {
         return ProcedureOutcome::computationError(messages);
     }

@@ -26,6 +26,11 @@ std::optional<DatumShift> shiftOfPairCode(const std::string& code) {
     return std::nullopt;
 }
 
+double workingHeightM() {
+    static const double height = readNumber(kWorkingHeight);
+    return height;
+}
+
 // Whether `text` is one of the working variables of `calc`.
 bool isWithin(const Arbeitsvariablen& calc, const std::string& text) {
     const std::less<const void*> before;
@@ -68,6 +73,52 @@ ProcedureOutcome EllipsoidWechsel(std::string& lat, std::string& lon, std::strin
     assignPlainText(lon, out->lonDeg);
     assignPlainText(height, out->heightM);
     return ProcedureOutcome::done();
+}
+
+namespace {
+
+// One shift in numbers: the point as the slots hand it on (each value as its
+// text reads back), or, after a failure, as it went in.
+GeoPoint shiftedPoint(GeoPoint p, DatumShift shift, ProcedureOutcome& outcome,
+                      MessageSink& messages) {
+    const std::optional<GeoPointHeight> out =
+        molodensky({p.latDeg, p.lonDeg, workingHeightM()}, shift);
+    if (!out) {
+        outcome += ProcedureOutcome::computationError(messages);
+        return p;
+    }
+    return {round15(out->latDeg), round15(out->lonDeg)};
+}
+
+} // namespace
+
+std::optional<GeoPoint> pointOnEllipsoid(GeoPoint p, const std::string& start,
+                                         const std::string& target, ProcedureOutcome& outcome,
+                                         MessageSink& messages) {
+    // The shifts EllipsoideBerechnen runs, in its order: a Bessel or Hayford
+    // start goes to GRS80 first, whatever the target.
+    if (start == kGRS80) {
+        if (target == kGRS80)
+            return p;
+        if (target == kBessel)
+            return shiftedPoint(p, DatumShift::GRS80ToBessel, outcome, messages);
+        if (target == kHayford)
+            return shiftedPoint(p, DatumShift::GRS80ToHayford, outcome, messages);
+        return std::nullopt;
+    }
+    const bool bessel = start == kBessel;
+    if (!bessel && start != kHayford)
+        return std::nullopt;
+    const GeoPoint grs80 = shiftedPoint(
+        p, bessel ? DatumShift::BesselToGRS80 : DatumShift::HayfordToGRS80, outcome, messages);
+    if (target == start)
+        return p;
+    if (target == kGRS80)
+        return grs80;
+    if (target == (bessel ? kHayford : kBessel))
+        return shiftedPoint(grs80, bessel ? DatumShift::GRS80ToHayford : DatumShift::GRS80ToBessel,
+                            outcome, messages);
+    return std::nullopt;
 }
 
 ProcedureOutcome EllipsoideBerechnen(const std::string& latIn, const std::string& lonIn,

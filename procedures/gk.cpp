@@ -40,20 +40,25 @@ std::string meridianText(double centralMeridianDeg, bool west) {
 
 } // namespace
 
+GkProjection gkProjectionOf(double latDeg, double lonDeg, int stripWidthDeg) {
+    const GkStrip strip =
+        stripWidthDeg == 0 ? GkStrip{0, 0} : gkStripOfLongitude(lonDeg, stripWidthDeg);
+    GkProjection projection;
+    projection.meridian = meridianText(strip.centralMeridianDeg, lonDeg < 0);
+    projection.point = gkForward(latDeg, lonDeg, strip);
+    return projection;
+}
+
 ProcedureOutcome GeoNachGK(std::string& lat, std::string& lon, std::string& stripWidth,
                            MessageSink& messages) {
     try {
-        const double latDeg = readNumber(lat);
-        const double lonDeg = readNumber(lon);
-        const int width = stripWidthDeg(stripWidth);
-        const GkStrip strip = width == 0 ? GkStrip{0, 0} : gkStripOfLongitude(lonDeg, width);
-        stripWidth = meridianText(strip.centralMeridianDeg, lonDeg < 0);
-
-        const std::optional<GkPoint> p = gkForward(latDeg, lonDeg, strip);
-        if (!p)
+        GkProjection projection =
+            gkProjectionOf(readNumber(lat), readNumber(lon), stripWidthDeg(stripWidth));
+        stripWidth = std::move(projection.meridian);
+        if (!projection.point)
             return ProcedureOutcome::computationError(messages);
-        assignPlainText(lon, p->rechtswertM);
-        assignPlainText(lat, p->hochwertM);
+        assignPlainText(lon, projection.point->rechtswertM);
+        assignPlainText(lat, projection.point->hochwertM);
     } catch (const NumericFault&) {
         return ProcedureOutcome::computationError(messages);
     }

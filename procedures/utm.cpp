@@ -12,11 +12,6 @@ namespace lw {
 
 namespace {
 
-// The driver passes only kUtmTextGrs80 or kUtmTextHayford.
-const Ellipsoid& utmEllipsoid(const std::string& name) {
-    return name == kUtmTextHayford ? ellipsoid::Hayford : ellipsoid::GRS80;
-}
-
 std::string lastChars(const std::string& text, std::size_t n) {
     return text.size() <= n ? text : text.substr(text.size() - n);
 }
@@ -32,6 +27,11 @@ std::string zoneDigitsText(int zone) {
 
 } // namespace
 
+// The driver passes only kUtmTextGrs80 or kUtmTextHayford.
+const Ellipsoid& utmEllipsoid(const std::string& name) {
+    return name == kUtmTextHayford ? ellipsoid::Hayford : ellipsoid::GRS80;
+}
+
 std::string BreitenBand(const std::string& lat) {
     const char band = latitudeBand(readNumberSingle(lat));
     return band == '\0' ? std::string() : std::string(1, band);
@@ -42,34 +42,42 @@ std::string ZonenNummer(const std::string& lon) {
     return zone == 0 ? std::string() : zoneDigitsText(zone);
 }
 
+UtmTexts utmTextsOf(double lonDeg, double latDeg, const Ellipsoid& ell) {
+    // Band and zone as BreitenBand and ZonenNummer read the texts.
+    const char band = latitudeBand(singlePrecision(latDeg));
+    int zone = zoneNumber(singlePrecision(lonDeg));
+    std::string zoneDigits = zone == 0 ? std::string() : zoneDigitsText(zone);
+    const int exceptional = zoneWithExceptions(zone, band, lonDeg);
+    if (exceptional != zone) {
+        zone = exceptional;
+        zoneDigits = zoneDigitsText(zone);
+    }
+    UtmTexts texts;
+    // A missing band or zone shows as a leading "0" of the three characters.
+    texts.zone =
+        lastChars("000" + zoneDigits + (band == '\0' ? std::string() : std::string(1, band)), 3);
+    const std::optional<GridPoint> p = utmForward(latDeg, lonDeg, zone, ell);
+    if (!p)
+        return texts;
+    const double northing = p->northingM > kMaxNorthingM ? kMaxNorthingM : p->northingM;
+    texts.easting = "0";
+    texts.easting += integerText(Runden(p->eastingM, 0));
+    std::string northingText = "00000000";
+    northingText += integerText(Runden(northing, 0));
+    texts.northing = lastChars(northingText, 7);
+    texts.projected = true;
+    return texts;
+}
+
 ProcedureOutcome GeoNachUTM(std::string& lon, std::string& lat, std::string& ellipsoidName,
                             MessageSink& messages) {
     try {
-        const Ellipsoid& ell = utmEllipsoid(ellipsoidName);
-        const double latDeg = readNumber(lat);
-        const double lonDeg = readNumber(lon);
-
-        const std::string band = BreitenBand(lat);
-        std::string zoneDigits = ZonenNummer(lon);
-        int zone = toInt16(readNumber(zoneDigits));
-        const int exceptional = zoneWithExceptions(zone, band.empty() ? '\0' : band[0], lonDeg);
-        if (exceptional != zone) {
-            zone = exceptional;
-            zoneDigits = zoneDigitsText(zone);
-        }
-        // A missing band or zone shows as a leading "0" of the three characters.
-        ellipsoidName = lastChars("000" + zoneDigits + band, 3);
-
-        const std::optional<GridPoint> p = utmForward(latDeg, lonDeg, zone, ell);
-        if (!p)
+        UtmTexts texts = utmTextsOf(readNumber(lon), readNumber(lat), utmEllipsoid(ellipsoidName));
+        ellipsoidName = std::move(texts.zone);
+        if (!texts.projected)
             return ProcedureOutcome::computationError(messages);
-        const double northing = p->northingM > kMaxNorthingM ? kMaxNorthingM : p->northingM;
-        std::string eastingText = "0";
-        eastingText += integerText(Runden(p->eastingM, 0));
-        std::string northingText = "00000000";
-        northingText += integerText(Runden(northing, 0));
-        lon = std::move(eastingText);
-        lat = lastChars(northingText, 7);
+        lon = std::move(texts.easting);
+        lat = std::move(texts.northing);
     } catch (const NumericFault&) {
         return ProcedureOutcome::computationError(messages);
     }

@@ -531,15 +531,18 @@ double roundHalfEvenWhole(double value) {
 }
 
 std::string ZahlFormat(std::string_view text, int n) {
-    std::string s = fixedDecimals(readNumber(text), n > 14 ? 14 : n, ",");
+    return ZahlFormat(readNumber(text), n);
+}
+
+std::string ZahlFormat(double value, int n) {
+    std::string s = fixedDecimals(value, n > 14 ? 14 : n, ",");
     commaToPoint(s);
     if (!s.empty() && s.back() == '.')
         s.pop_back();
     return s;
 }
 
-float readNumberSingle(std::string_view text) {
-    double d = readNumber(text);
+float singlePrecision(double d) {
     if (std::isnan(d))
         return NAN;
     if (d > FLT_MAX)
@@ -547,6 +550,10 @@ float readNumberSingle(std::string_view text) {
     if (d < -FLT_MAX)
         return -INFINITY;
     return static_cast<float>(d);
+}
+
+float readNumberSingle(std::string_view text) {
+    return singlePrecision(readNumber(text));
 }
 
 void commaToPoint(std::string& text) {

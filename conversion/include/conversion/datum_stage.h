@@ -9,8 +9,10 @@
 #pragma once
 
 #include "conversion/driver_run.h"
+#include "geodesy/datum.h"
 #include "procedures/outcome.h"
 
+#include <optional>
 #include <string>
 
 namespace lw {
@@ -27,10 +29,11 @@ inline constexpr const char* kOutsideGridText =
 // and target ellipsoid: DHDN -> ETRS89 or ETRS89 -> DHDN.
 bool officialDatumOffered(const std::string& startEllipsoid, const std::string& targetEllipsoid);
 
-// Fills the result pairs for the job from the point on the start ellipsoid.
+// The point on the job's target ellipsoid from the point on its start
+// ellipsoid, as the stages hand points on; none where the job has no target.
 // A point the official transformation cannot take is refused with a message
 // box, which ends the run without output.
-ProcedureOutcome datumStage(DriverRun& run, const std::string& lat, const std::string& lon);
+ProcedureOutcome datumStage(DriverRun& run, GeoPoint start, std::optional<GeoPoint>& target);
 
 // The line labGenauigkeit shows with a result of this job: how exact the
 // datum step is, and for the military and reference notations what their

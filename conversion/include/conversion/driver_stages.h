@@ -4,6 +4,7 @@
 #pragma once
 
 #include "conversion/driver_run.h"
+#include "geodesy/datum.h"
 #include "procedures/outcome.h"
 
 #include <string>
@@ -19,23 +20,28 @@ enum class InputOutcome {
     Point,   // the point on the start ellipsoid, for the datum stage
 };
 
+// The point in decimal degrees (south and west negative) as the stages hand
+// it on: each value as the text between two procedures reads back, so that
+// every later digit is the one the texts gave.
 struct InputResult {
     InputOutcome outcome = InputOutcome::Refused;
-    std::string lat, lon; // decimal degrees, south and west negative
+    GeoPoint point{};
 };
 
 inline InputResult refused() {
     return {};
 }
 inline InputResult failed() {
-    return {InputOutcome::Failed, {}, {}};
+    return {InputOutcome::Failed, {}};
 }
 inline InputResult copied() {
-    return {InputOutcome::Copied, {}, {}};
+    return {InputOutcome::Copied, {}};
 }
-inline InputResult point(std::string lat, std::string lon) {
-    return {InputOutcome::Point, std::move(lat), std::move(lon)};
+inline InputResult point(double lat, double lon) {
+    return {InputOutcome::Point, {lat, lon}};
 }
+// The point of two texts, as the datum stage reads them.
+InputResult point(const std::string& lat, const std::string& lon);
 
 // What an output row did.
 enum class OutputOutcome {
@@ -51,10 +57,8 @@ inline OutputOutcome written(const ProcedureOutcome& procedures) {
     return procedures.failed ? OutputOutcome::Failed : OutputOutcome::Written;
 }
 
-// The target ellipsoid's result pair.
-struct ResultPair {
-    std::string lat, lon;
-};
+// The target ellipsoid's point, handed on as InputResult's.
+using ResultPair = GeoPoint;
 
 // One input row and one output row per notation; the driver lists them in
 // the notation table's order (kRows in driver.cpp).

@@ -18,4 +18,14 @@ ProcedureOutcome LaengeGMAusgeben(CalcScreen& screen, ProgramState& state, const
 ProcedureOutcome BreiteGMSAusgeben(CalcScreen& screen, ProgramState& state, const std::string& lat);
 ProcedureOutcome LaengeGMSAusgeben(CalcScreen& screen, ProgramState& state, const std::string& lon);
 
+// The same for a value as the driver's stages hand it on (south and west
+// negative; "-0" counts as negative, as its text would). They leave the
+// argument slots alone.
+void BreiteDezAusgeben(CalcScreen& screen, double lat);
+void LaengeDezAusgeben(CalcScreen& screen, double lon);
+ProcedureOutcome BreiteGMAusgeben(CalcScreen& screen, double lat);
+ProcedureOutcome LaengeGMAusgeben(CalcScreen& screen, double lon);
+ProcedureOutcome BreiteGMSAusgeben(CalcScreen& screen, double lat);
+ProcedureOutcome LaengeGMSAusgeben(CalcScreen& screen, double lon);
+
 } // namespace lw

@@ -19,6 +19,15 @@ ProcedureOutcome GMnachDezimal(std::string& degrees, std::string& minutes, Messa
 ProcedureOutcome GMSnachDezimal(std::string& degrees, const std::string& minutes,
                                 const std::string& seconds, MessageSink& messages);
 
+// The typed cores of the two below: the texts they write for a value (the
+// seconds only with seconds). A value that is not finite faults
+// (NumericFault), where the procedures show the computation error.
+struct AngleParts {
+    std::string degrees, minutes, seconds;
+};
+AngleParts degreesMinutesOf(double value);
+AngleParts degreesMinutesSecondsOf(double value);
+
 // Splits decimal degrees into signed, zero-padded degrees and minutes rounded to
 // 6 decimals (ties to even, carry above 59.999999).
 ProcedureOutcome DezimalNachGM(std::string& text, std::string& degrees, std::string& minutes,

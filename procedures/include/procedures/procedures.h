@@ -6,9 +6,12 @@
 // message on a numeric fault) and reported in the returned outcome.
 #pragma once
 
+#include "geodesy/datum.h"
+#include "geodesy/gauss_krueger.h"
 #include "model/job.h"
 #include "procedures/outcome.h"
 
+#include <optional>
 #include <string>
 
 namespace lw {
@@ -34,8 +37,30 @@ ProcedureOutcome EllipsoideBerechnen(const std::string& lat, const std::string& 
                                      const std::string& start, const std::string& target,
                                      Arbeitsvariablen& calc, MessageSink& messages);
 
+// EllipsoideBerechnen in numbers, for the pair of `target` alone: the point
+// on the target ellipsoid as the procedure leaves the target's pair (each
+// value as its text reads back). The shifts it runs for the start run here
+// too, a failed one with the computation error on `messages` (then its pair
+// stays as it went in). nullopt for a start or target it has no pair for.
+std::optional<GeoPoint> pointOnEllipsoid(GeoPoint p, const std::string& start,
+                                         const std::string& target, ProcedureOutcome& outcome,
+                                         MessageSink& messages);
+
 std::string BreitenBand(const std::string& lat);
 std::string ZonenNummer(const std::string& lon);
+
+// GeoNachUTM's typed core: the zone text (zone digits and band letter), and
+// where the point projects, easting and northing texts. Faults
+// (NumericFault) where a rounding meets an impossible value.
+struct UtmTexts {
+    std::string zone;
+    bool projected = false;
+    std::string easting, northing;
+};
+UtmTexts utmTextsOf(double lonDeg, double latDeg, const Ellipsoid& ellipsoid);
+
+// The ellipsoid of a UTM procedures' ellipsoid text.
+const Ellipsoid& utmEllipsoid(const std::string& name);
 
 // lon := easting text, lat := northing text, ellipsoid := zone text.
 ProcedureOutcome GeoNachUTM(std::string& lon, std::string& lat, std::string& ellipsoid,
@@ -62,6 +87,15 @@ void REFnachMIL(std::string& group, std::string& pair1km, std::string& pair100m,
 ProcedureOutcome MILnachUTM(std::string& zone, std::string& letters, std::string& pair10km,
                             std::string& pair1km, std::string& pair100m, std::string& pair10m,
                             std::string& pair1m, MessageSink& messages);
+
+// GeoNachGK's typed core for a strip width in degrees (3 or 6; 0 for none):
+// the meridian text, and the point where it projects. Faults (NumericFault)
+// on an absurd central meridian.
+struct GkProjection {
+    std::string meridian;
+    std::optional<GkPoint> point;
+};
+GkProjection gkProjectionOf(double latDeg, double lonDeg, int stripWidthDeg);
 
 // lat := Hochwert, lon := Rechtswert, stripWidth := meridian text.
 ProcedureOutcome GeoNachGK(std::string& lat, std::string& lon, std::string& stripWidth,

@@ -60,10 +60,14 @@ double roundHalfEvenWhole(double value);
 // ZahlFormat: the numeric value of the text with exactly n decimals (n above 14
 // gives 14), "." as decimal separator, never ending in ".".
 std::string ZahlFormat(std::string_view text, int n);
+// The same for the text's value.
+std::string ZahlFormat(double value, int n);
 
 // Reads a text's leading number and holds it in single precision, as the band
 // and zone lookups do; the comparisons then run on that float.
 float readNumberSingle(std::string_view text);
+// The value so held: the text's number as readNumberSingle keeps it.
+float singlePrecision(double value);
 
 // Replaces every "," by "." (the caller's text changes).
 void commaToPoint(std::string& text);
