@@ -109,18 +109,13 @@ bool withUtmAmtlich(const ConversionJob& job) {
 }
 
 // The typed Rechtswert and Hochwert read back on the exact transverse
-// Mercator, in the strip and width GKnachGeo found; the slots as it writes them.
-void exactGaussKruegerInput(DriverRun& run, int stripWidthDeg) {
-    const std::string rechts = run.screen.text(Element::texGKRechts);
-    const double stripNo = readNumber(rechts.substr(0, 1));
-    const GkStrip strip{stripNo, gkCentralMeridianDeg(stripNo, stripWidthDeg)};
-    const std::optional<GeoPoint> g =
-        exactTmInverse(gkExactProjection(strip),
-                       {readNumber(rechts), readNumber(run.screen.text(Element::texGKHoch))});
-    if (!g)
-        return; // the series' reading stands
-    assignPlainText(run.calc().strArg1, g->latDeg);
-    assignPlainText(run.calc().strArg2, g->lonDeg);
+// Mercator, in the strip and width GKnachGeo found; the series' point where
+// the exact one fails.
+GeoPoint exactGaussKruegerInput(const GkReading& series, int stripWidthDeg, double rechtsM,
+                                double hochM) {
+    const GkStrip strip{series.stripNo, gkCentralMeridianDeg(series.stripNo, stripWidthDeg)};
+    const std::optional<GeoPoint> g = exactTmInverse(gkExactProjection(strip), {rechtsM, hochM});
+    return g ? *g : series.point;
 }
 
 // The same for the output in the point's own 3 deg strip; the series'
@@ -139,20 +134,30 @@ InputResult gaussKruegerInput(DriverRun& run) {
     GKPruefen(run.screen, run.state);
     if (!run.calc().blnEingabeOK)
         return refused();
-    Arbeitsvariablen& calc = run.calc();
-    calc.strArg1 = run.screen.text(Element::texGKHoch);
-    calc.strArg2 = run.screen.text(Element::texGKRechts);
+    const std::string rechts = run.screen.text(Element::texGKRechts);
+    const double hochM = readNumber(run.screen.text(Element::texGKHoch));
     const int stripWidthDeg = run.screen.isChecked(Element::optDrei)    ? kGkThreeDegreeWidth
                               : run.screen.isChecked(Element::optSechs) ? 2 * kGkThreeDegreeWidth
                                                                         : 0;
-    calc.strArg3 = stripWidthDeg == 0 ? "" : std::to_string(stripWidthDeg);
-    // No strip for the Rechtswert fails without a message, the rest with one.
-    if (GKnachGeo(calc.strArg1, calc.strArg2, calc.strArg3, run.out).failed)
+    const GkReading reading = gkReadingOf(hochM, rechts, stripWidthDeg);
+    switch (reading.status) {
+    case GkReading::Status::TooFarEast:
+        ProcedureOutcome::showing(run.out, MessageIcon::Critical, kGkStripTooWideText);
         return failed();
-    if (withUtmAmtlich(run.job()))
-        exactGaussKruegerInput(run, stripWidthDeg);
-    run.screen.setText(Element::texMeridian, calc.strArg3);
-    return point(calc.strArg1, calc.strArg2);
+    case GkReading::Status::NoStrip: // no strip for the Rechtswert: no message
+        return failed();
+    case GkReading::Status::Fault:
+        showComputationError(run.out);
+        return failed();
+    case GkReading::Status::Done:
+        break;
+    }
+    const GeoPoint g = withUtmAmtlich(run.job()) ? exactGaussKruegerInput(reading, stripWidthDeg,
+                                                                          readNumber(rechts), hochM)
+                                                 : reading.point;
+    run.screen.setText(Element::texMeridian, reading.meridian);
+    // As GKnachGeo's texts read back.
+    return point(round15(g.latDeg), round15(g.lonDeg));
 }
 
 OutputOutcome gaussKruegerOutput(DriverRun& run, const ResultPair& p) {

@@ -11,10 +11,6 @@ namespace lw {
 
 namespace {
 
-constexpr std::string_view kStripTooWideText =
-    "Die gewählte Streifenbreite führt zu einem Punkt ausserhalb von Deutschland.\r\n"
-    "Wählen Sie eine kleinere Streifenbreite.";
-
 // Strip width in degrees from its text, 0 for anything but "3" and "6".
 int stripWidthDeg(const std::string& text) {
     if (text == "3")
@@ -65,31 +61,51 @@ ProcedureOutcome GeoNachGK(std::string& lat, std::string& lon, std::string& stri
     return ProcedureOutcome::done();
 }
 
-ProcedureOutcome GKnachGeo(std::string& hoch, std::string& rechts, std::string& stripWidth,
-                           MessageSink& messages) {
-    const double stripNo = readNumber(rechts.substr(0, 1));
-    const double y = readNumber(rechts) - kGkFalseEastingM - stripNo * kGkStripMultiplierM;
-    const double L0 = gkCentralMeridianDeg(stripNo, stripWidthDeg(stripWidth));
-
+GkReading gkReadingOf(double hochM, std::string_view rechts, int stripWidthDeg) {
+    GkReading reading;
+    reading.stripNo = readNumber(rechts.substr(0, 1));
+    const double y = readNumber(rechts) - kGkFalseEastingM - reading.stripNo * kGkStripMultiplierM;
+    const double L0 = gkCentralMeridianDeg(reading.stripNo, stripWidthDeg);
     if (L0 > germany::kEasternmostMeridianDeg) {
-        return ProcedureOutcome::showing(messages, MessageIcon::Critical, kStripTooWideText);
+        reading.status = GkReading::Status::TooFarEast;
+        return reading;
     }
     if (L0 == 0) { // strip 0, no digit, or no known width: no coordinates
+        reading.status = GkReading::Status::NoStrip;
+        return reading;
+    }
+    reading.meridian = meridianText(L0, false);
+    try {
+        const std::optional<GeoPoint> g = gkInverse(hochM, finite(y), L0);
+        if (g) {
+            reading.point = *g;
+            reading.status = GkReading::Status::Done;
+        }
+    } catch (const NumericFault&) {
+    }
+    return reading;
+}
+
+ProcedureOutcome GKnachGeo(std::string& hoch, std::string& rechts, std::string& stripWidth,
+                           MessageSink& messages) {
+    const GkReading reading = gkReadingOf(readNumber(hoch), rechts, stripWidthDeg(stripWidth));
+    switch (reading.status) {
+    case GkReading::Status::TooFarEast:
+        return ProcedureOutcome::showing(messages, MessageIcon::Critical, kGkStripTooWideText);
+    case GkReading::Status::NoStrip:
         hoch.clear();
         rechts.clear();
         stripWidth = kFailureMarker;
         return ProcedureOutcome::failedSilently();
-    }
-    stripWidth = meridianText(L0, false);
-    try {
-        const std::optional<GeoPoint> g = gkInverse(readNumber(hoch), finite(y), L0);
-        if (!g)
-            return ProcedureOutcome::computationError(messages);
-        assignPlainText(rechts, g->lonDeg);
-        assignPlainText(hoch, g->latDeg);
-    } catch (const NumericFault&) {
+    case GkReading::Status::Fault:
+        stripWidth = reading.meridian;
         return ProcedureOutcome::computationError(messages);
+    case GkReading::Status::Done:
+        break;
     }
+    stripWidth = reading.meridian;
+    assignPlainText(rechts, reading.point.lonDeg);
+    assignPlainText(hoch, reading.point.latDeg);
     return ProcedureOutcome::done();
 }
 

@@ -102,19 +102,20 @@ std::optional<Refusal> charactersRefusal(std::string_view rechts, std::string_vi
 }
 
 // The first coordinate outside Germany (limits included).
-std::optional<Refusal> rangeRefusal(const Arbeitsvariablen& calc, double rechts, double hoch) {
+std::optional<Refusal> rangeRefusal(const germany::GaussKruegerExtent& extent, double rechts,
+                                    double hoch) {
     const auto outside = [](const char* message, Element field) {
         return Refusal({S, Z, M, F}, message, field);
     };
-    if (rechts < readNumber(calc.strRechtsMin))
+    if (rechts < extent.rechtsMin)
         return outside("Der Rechtswert ist zu klein.\r\nIhr Punkt liegt westlich von Deutschland.",
                        R);
-    if (rechts > readNumber(calc.strRechtsMax))
+    if (rechts > extent.rechtsMax)
         return outside("Der Rechtswert ist zu groß.\r\nIhr Punkt liegt östlich von Deutschland.",
                        R);
-    if (hoch < readNumber(calc.strHochMin))
+    if (hoch < extent.hochMin)
         return outside("Der Hochwert ist zu klein.\r\nIhr Punkt liegt südlich von Deutschland.", H);
-    if (hoch > readNumber(calc.strHochMax))
+    if (hoch > extent.hochMax)
         return outside("Der Hochwert ist zu groß.\r\nIhr Punkt liegt nördlich von Deutschland.", H);
     return std::nullopt;
 }
@@ -122,7 +123,7 @@ std::optional<Refusal> rangeRefusal(const Arbeitsvariablen& calc, double rechts,
 } // namespace
 
 GaussKruegerCheck checkGaussKrueger(std::string_view rechts, std::string_view hoch,
-                                    const Arbeitsvariablen& limits) {
+                                    const germany::GaussKruegerExtent& extent) {
     GaussKruegerCheck check;
     // An empty field used to end the check without a word, and "Berechnung"
     // then did nothing at all.
@@ -135,7 +136,7 @@ GaussKruegerCheck checkGaussKrueger(std::string_view rechts, std::string_view ho
     }
     check.refusal = charactersRefusal(rechts, hoch);
     if (!check.refusal)
-        check.refusal = rangeRefusal(limits, readNumber(rechts), readNumber(hoch));
+        check.refusal = rangeRefusal(extent, readNumber(rechts), readNumber(hoch));
     if (check.refusal)
         return check;
     if (!completePointPosition(rechts, check.completedRechts)) {
@@ -157,7 +158,8 @@ void GKPruefen(CalcScreen& screen, ProgramState& state) {
     // The limits of the strip width in force, whenever both texts are there.
     if (!rechts.empty() && !hoch.empty())
         GKLimitsSetzen(screen, calc);
-    const GaussKruegerCheck check = checkGaussKrueger(rechts, hoch, calc);
+    const GaussKruegerCheck check = checkGaussKrueger(
+        rechts, hoch, germany::gaussKruegerExtent(screen.isChecked(Element::optSechs)));
     // A text without a point shows its ".00" also when the other is refused.
     if (!check.completedRechts.empty())
         screen.setText(R, check.completedRechts);

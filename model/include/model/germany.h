@@ -37,6 +37,23 @@ inline constexpr RechtsLimits kRechtsSixDegrees{"1484700", "3350587"};
 inline constexpr std::string_view kHochMin = "5107150"; // south border
 inline constexpr std::string_view kHochMax = "6197355"; // north border
 
+// A limit text's value, for comparing numbers with it.
+constexpr double metresOf(std::string_view digits) {
+    double metres = 0;
+    for (char digit : digits)
+        metres = metres * 10 + (digit - '0');
+    return metres;
+}
+
+// The extent in numbers for a strip width (6° strips or 3° strips).
+struct GaussKruegerExtent {
+    double rechtsMin, rechtsMax, hochMin, hochMax;
+};
+constexpr GaussKruegerExtent gaussKruegerExtent(bool sixDegrees) {
+    const RechtsLimits& rechts = sixDegrees ? kRechtsSixDegrees : kRechtsThreeDegrees;
+    return {metresOf(rechts.min), metresOf(rechts.max), metresOf(kHochMin), metresOf(kHochMax)};
+}
+
 // The central meridian of the easternmost strip that reaches Germany (6°
 // strip 3); a Rechtswert naming one further east lies outside.
 inline constexpr double kEasternmostMeridianDeg = 18;

@@ -13,6 +13,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace lw {
 
@@ -100,6 +101,23 @@ GkProjection gkProjectionOf(double latDeg, double lonDeg, int stripWidthDeg);
 // lat := Hochwert, lon := Rechtswert, stripWidth := meridian text.
 ProcedureOutcome GeoNachGK(std::string& lat, std::string& lon, std::string& stripWidth,
                            MessageSink& messages);
+
+// GKnachGeo's typed core: the point of a Hochwert and a Rechtswert text
+// (whose first digit names the strip) for a strip width in degrees, or why
+// there is none: the strip lies east of Germany (a message), no strip (no
+// message), a computation error. The meridian text once the strip is known.
+struct GkReading {
+    enum class Status { Done, TooFarEast, NoStrip, Fault };
+    Status status = Status::Fault;
+    double stripNo = 0;
+    std::string meridian;
+    GeoPoint point{};
+};
+GkReading gkReadingOf(double hochM, std::string_view rechts, int stripWidthDeg);
+// GKnachGeo's message for a strip east of Germany.
+inline constexpr std::string_view kGkStripTooWideText =
+    "Die gewählte Streifenbreite führt zu einem Punkt ausserhalb von Deutschland.\r\n"
+    "Wählen Sie eine kleinere Streifenbreite.";
 
 // hoch := latitude, rechts := longitude, stripWidth := meridian text.
 ProcedureOutcome GKnachGeo(std::string& hoch, std::string& rechts, std::string& stripWidth,

@@ -2,6 +2,7 @@
 // reports the first problem in German and stops there.
 #pragma once
 
+#include "model/germany.h"
 #include "model/job.h"
 #include "model/screen.h"
 #include "validation/refusal.h"
@@ -52,7 +53,8 @@ std::optional<refusal::Refusal> utmCivilRefusal(std::string_view zone, std::stri
                                                 std::string_view northing,
                                                 const Arbeitsvariablen& calc);
 
-// The Gauss-Krueger check against the limits in `limits` (GKLimitsSetzen):
+// The Gauss-Krueger check against Germany's extent for the strip width in
+// force (the limits GKLimitsSetzen writes, as numbers):
 // its refusal, and the texts the fields are to show where it completes a
 // value without a point by ".00" (empty where the text stays as typed).
 struct GaussKruegerCheck {
@@ -60,7 +62,7 @@ struct GaussKruegerCheck {
     std::string completedRechts, completedHoch;
 };
 GaussKruegerCheck checkGaussKrueger(std::string_view rechts, std::string_view hoch,
-                                    const Arbeitsvariablen& limits);
+                                    const germany::GaussKruegerExtent& extent);
 
 std::optional<refusal::Refusal> utmAmtlichRefusal(std::string_view ostwert,
                                                   std::string_view nordwert);
