@@ -82,10 +82,10 @@ struct ShownAngle {
 // they are shown as "0.00" of the next minute, and 60 minutes as "00" of the
 // next degree.
 ShownAngle dmsText(const std::string& degreesSlot, const std::string& minutesSlot,
-                   const std::string& secondsSlot, const Axis& axis) {
+                   double seconds, const Axis& axis) {
     std::string degrees = degreesSlot;
     bool negative = takeSign(degrees);
-    ShownAngle shown{degrees, minutesSlot, ZahlFormat(secondsSlot, kSecondsDecimals)};
+    ShownAngle shown{degrees, minutesSlot, ZahlFormat(seconds, kSecondsDecimals)};
     if (shown.seconds == "60.00") {
         shown.seconds = "0.00";
         shown.minutes = plusOne(shown.minutes, 2);
@@ -117,7 +117,7 @@ void showDegreesMinutes(CalcScreen& screen, std::string degrees, const std::stri
 
 void showDegreesMinutesSeconds(CalcScreen& screen, const AngleParts& parts, const Axis& axis,
                                Element degreesField, Element minutesField, Element secondsField) {
-    ShownAngle shown = dmsText(parts.degrees, parts.minutes, parts.seconds, axis);
+    ShownAngle shown = dmsText(parts.degrees, parts.minutes, parts.secondsValue, axis);
     screen.setText(degreesField, shown.degrees);
     screen.setText(minutesField, shown.minutes);
     screen.setText(secondsField, shown.seconds);
@@ -161,8 +161,9 @@ ProcedureOutcome writeDegreesMinutesSeconds(CalcScreen& screen, Arbeitsvariablen
     calc.strArg4.clear();
     ProcedureOutcome outcome =
         DezimalNachGMS(calc.strArg1, calc.strArg2, calc.strArg3, calc.strArg4, screen);
-    showDegreesMinutesSeconds(screen, {calc.strArg2, calc.strArg3, calc.strArg4}, axis,
-                              degreesField, minutesField, secondsField);
+    showDegreesMinutesSeconds(screen,
+                              {calc.strArg2, calc.strArg3, calc.strArg4, readNumber(calc.strArg4)},
+                              axis, degreesField, minutesField, secondsField);
     return outcome;
 }
 

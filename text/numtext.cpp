@@ -381,6 +381,10 @@ std::size_t writePlainTrimmed(double value, char* out) {
         return copied(out, value > 0 ? "Inf" : "-Inf");
     if (value == 0.0)
         return copied(out, "0");
+    // Whole numbers below 1E+15 (degrees, minutes, metres) are their digits.
+    if (std::fabs(value) < 1e15 && value == std::trunc(value))
+        return static_cast<std::size_t>(
+            std::to_chars(out, out + kPlainTextRoom, static_cast<std::int64_t>(value)).ptr - out);
 
     const Decimal15 d = toDecimal15(value);
     std::size_t digitCount = d.digits.size();

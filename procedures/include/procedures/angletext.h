@@ -24,6 +24,7 @@ ProcedureOutcome GMSnachDezimal(std::string& degrees, const std::string& minutes
 // (NumericFault), where the procedures show the computation error.
 struct AngleParts {
     std::string degrees, minutes, seconds;
+    double secondsValue = 0; // what the seconds text reads back as
 };
 AngleParts degreesMinutesOf(double value);
 AngleParts degreesMinutesSecondsOf(double value);
