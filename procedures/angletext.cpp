@@ -93,7 +93,7 @@ AngleParts degreesMinutesSecondsOf(double value) {
         parts.seconds = "0" + parts.seconds;
     if (S == 0)
         parts.seconds = "0.00";
-    parts.secondsValue = S == 0 ? 0.0 : round15(S);
+    parts.secondsValue = S;
     return parts;
 }
 

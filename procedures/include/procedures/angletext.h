@@ -24,7 +24,9 @@ ProcedureOutcome GMSnachDezimal(std::string& degrees, const std::string& minutes
 // (NumericFault), where the procedures show the computation error.
 struct AngleParts {
     std::string degrees, minutes, seconds;
-    double secondsValue = 0; // what the seconds text reads back as
+    // The seconds as a number: its 15 significant digits are those of the
+    // seconds text, all that the mask's rounding to two decimals reads.
+    double secondsValue = 0;
 };
 AngleParts degreesMinutesOf(double value);
 AngleParts degreesMinutesSecondsOf(double value);
