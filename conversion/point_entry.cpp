@@ -57,7 +57,10 @@ void MaskTexts::clear() {
 PointEntry::PointEntry(const ConversionJob& job, OutputChoices choices,
                        std::string decimalSeparator)
     : job_(job), choices_(std::move(choices)), inputFields_(inputFieldsOf(job.FormatEIN)),
-      mask_(std::move(decimalSeparator)) {}
+      mask_(std::move(decimalSeparator)) {
+    for (Element field : inputFields_)
+        asciiKeys_.push_back(asciiKeys(field));
+}
 
 // The mask as it opens for the task, the focus in its first field (whose
 // focus handler changes nothing a conversion reads).
@@ -83,16 +86,23 @@ const PointOutcome& PointEntry::refusedKey(std::string message) {
     return refused(refusal::Refusal({Step::Sound, Step::Reset, Step::Message}, std::move(message)));
 }
 
+// Each part as typed: a key the filter refuses ends the point with its
+// message; the first such key is the one the user would have heard.
 const PointOutcome& PointEntry::convertParts(const PastedCoordinate& pasted) {
     open();
     for (Element option : pasted.options)
         mask_.choose(option);
-    // Each part as typed: a key the filter refuses ends the point with its
-    // message; the first such key is the one the user would have heard.
     std::string refusal;
     for (const auto& [field, part] : pasted.fields) {
+        const AsciiKeys* keys = asciiKeysOf(field);
         typed_.clear();
         for (std::size_t pos = 0; pos < part.size();) {
+            const auto byte = static_cast<unsigned char>(part[pos]);
+            if (keys && byte < keys->size() && (*keys)[byte] != 0) {
+                typed_.push_back((*keys)[byte]);
+                ++pos;
+                continue;
+            }
             const KeyVerdict verdict = filterKey(field, utf8::decodeNext(part, pos));
             if (verdict.refused() && refusal.empty())
                 refusal = verdict.refusal;
@@ -104,6 +114,25 @@ const PointOutcome& PointEntry::convertParts(const PastedCoordinate& pasted) {
     if (!refusal.empty())
         return refusedKey(refusal);
     return leaveFirstFieldAndCalculate();
+}
+
+// The filter's verdict on every ASCII key of the field, once: the character
+// it keeps, or 0 where the key needs the filter itself (refused, Enter).
+PointEntry::AsciiKeys PointEntry::asciiKeys(Element field) {
+    AsciiKeys keys{};
+    for (std::size_t c = 1; c < keys.size(); ++c) {
+        const KeyVerdict verdict = filterKey(field, static_cast<char32_t>(c));
+        if (!verdict.refused() && verdict.kept != kEnter && verdict.kept < keys.size())
+            keys[c] = static_cast<char>(verdict.kept);
+    }
+    return keys;
+}
+
+const PointEntry::AsciiKeys* PointEntry::asciiKeysOf(Element field) const {
+    for (std::size_t i = 0; i < inputFields_.size(); ++i)
+        if (inputFields_[i] == field)
+            return &asciiKeys_[i];
+    return nullptr;
 }
 
 const PointOutcome& PointEntry::convertTyped(std::string_view text) {

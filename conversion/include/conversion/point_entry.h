@@ -70,6 +70,9 @@ public:
     std::span<const Element> inputFields() const { return inputFields_; }
 
 private:
+    using AsciiKeys = std::array<char, 128>;
+    static AsciiKeys asciiKeys(Element field);
+    const AsciiKeys* asciiKeysOf(Element field) const;
     void open();
     const PointOutcome& refused(const refusal::Refusal& refusal);
     const PointOutcome& refusedKey(std::string message);
@@ -82,6 +85,7 @@ private:
     ProgramState state_; // the job of the point in hand, the working variables
     PointOutcome outcome_;
     std::string typed_;
+    std::vector<AsciiKeys> asciiKeys_; // per input field, in typing order
 };
 
 } // namespace lw
