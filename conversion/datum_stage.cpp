@@ -47,6 +47,7 @@ ProcedureOutcome officialDatumStage(DriverRun& run, GeoPoint start,
     if (result.outcome != OfficialOutcome::Done)
         return refusePoint(run, kGridMissingText);
     target = GeoPoint{round15(result.point.latDeg), round15(result.point.lonDeg)};
+    run.grs80 = fromDhdn ? *target : start;
     return {};
 }
 
@@ -62,7 +63,10 @@ ProcedureOutcome datumStage(DriverRun& run, GeoPoint start, std::optional<GeoPoi
     if (usesOfficialDatum(job))
         return officialDatumStage(run, start, target);
     ProcedureOutcome outcome;
-    target = pointOnEllipsoid(start, job.StartEllipsoid, job.ZielEllipsoid, outcome, run.out);
+    const DatumPoints points =
+        pointOnEllipsoid(start, job.StartEllipsoid, job.ZielEllipsoid, outcome, run.out);
+    target = points.target;
+    run.grs80 = points.grs80;
     return outcome;
 }
 

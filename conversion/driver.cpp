@@ -114,6 +114,7 @@ PointOutcome convertPoint(const MaskView& mask, ProgramState& state) {
 void convertPoint(const MaskView& mask, ProgramState& state, PointOutcome& outcome) {
     outcome.steps.clear();
     outcome.end = RunEnd::InputRefused;
+    outcome.grs80.reset();
     DriverRun run(mask, state, outcome);
     bool inputDone = false;
     try {
@@ -121,6 +122,7 @@ void convertPoint(const MaskView& mask, ProgramState& state, PointOutcome& outco
         if (stages.failed)
             endFailedRun(run);
         outcome.end = stages.end;
+        outcome.grs80 = run.grs80;
     } catch (const NumericFault&) {
         // A numeric fault in a step without a handler of its own (rounding,
         // fixed-decimal formatting, the output procedures): the same message

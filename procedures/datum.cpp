@@ -92,33 +92,33 @@ GeoPoint shiftedPoint(GeoPoint p, DatumShift shift, ProcedureOutcome& outcome,
 
 } // namespace
 
-std::optional<GeoPoint> pointOnEllipsoid(GeoPoint p, const std::string& start,
-                                         const std::string& target, ProcedureOutcome& outcome,
-                                         MessageSink& messages) {
+DatumPoints pointOnEllipsoid(GeoPoint p, const std::string& start, const std::string& target,
+                             ProcedureOutcome& outcome, MessageSink& messages) {
     // The shifts EllipsoideBerechnen runs, in its order: a Bessel or Hayford
     // start goes to GRS80 first, whatever the target.
     if (start == kGRS80) {
         if (target == kGRS80)
-            return p;
+            return {p, p};
         if (target == kBessel)
-            return shiftedPoint(p, DatumShift::GRS80ToBessel, outcome, messages);
+            return {shiftedPoint(p, DatumShift::GRS80ToBessel, outcome, messages), p};
         if (target == kHayford)
-            return shiftedPoint(p, DatumShift::GRS80ToHayford, outcome, messages);
-        return std::nullopt;
+            return {shiftedPoint(p, DatumShift::GRS80ToHayford, outcome, messages), p};
+        return {std::nullopt, p};
     }
     const bool bessel = start == kBessel;
     if (!bessel && start != kHayford)
-        return std::nullopt;
+        return {};
     const GeoPoint grs80 = shiftedPoint(
         p, bessel ? DatumShift::BesselToGRS80 : DatumShift::HayfordToGRS80, outcome, messages);
     if (target == start)
-        return p;
+        return {p, grs80};
     if (target == kGRS80)
-        return grs80;
+        return {grs80, grs80};
     if (target == (bessel ? kHayford : kBessel))
-        return shiftedPoint(grs80, bessel ? DatumShift::GRS80ToHayford : DatumShift::GRS80ToBessel,
-                            outcome, messages);
-    return std::nullopt;
+        return {shiftedPoint(grs80, bessel ? DatumShift::GRS80ToHayford : DatumShift::GRS80ToBessel,
+                             outcome, messages),
+                grs80};
+    return {std::nullopt, grs80};
 }
 
 ProcedureOutcome EllipsoideBerechnen(const std::string& latIn, const std::string& lonIn,

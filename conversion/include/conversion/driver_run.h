@@ -3,9 +3,11 @@
 #pragma once
 
 #include "conversion/point_outcome.h"
+#include "geodesy/datum.h"
 #include "model/job.h"
 #include "model/screen.h"
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -94,6 +96,8 @@ struct DriverRun {
     // What the output row adds to the accuracy line (a neighbour zone or
     // strip in place of the point's own); "" for nothing.
     std::string accuracyNote;
+    // The point on GRS80 (WGS 84), once the datum stage knows it.
+    std::optional<GeoPoint> grs80;
 
     const ConversionJob& job() const { return state.job; }
     Arbeitsvariablen& calc() { return state.calc; }

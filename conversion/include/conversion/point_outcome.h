@@ -4,9 +4,11 @@
 // texts and the message from them and show nothing.
 #pragma once
 
+#include "geodesy/datum.h"
 #include "model/messages.h"
 #include "model/screen.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,6 +45,10 @@ struct ScreenStep {
 struct PointOutcome {
     RunEnd end = RunEnd::InputRefused;
     std::vector<ScreenStep> steps; // in the order the screen is to take them
+    // Where the point lies on GRS80 (WGS 84), degrees south and west
+    // negative, when the run went that far: every run that converted its
+    // input (not an input copied into an output of its own notation).
+    std::optional<GeoPoint> grs80;
 
     // The text of the first message box, or nullptr when none is shown.
     const std::string* firstMessage() const;

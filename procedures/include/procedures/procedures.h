@@ -40,12 +40,16 @@ ProcedureOutcome EllipsoideBerechnen(const std::string& lat, const std::string& 
 
 // EllipsoideBerechnen in numbers, for the pair of `target` alone: the point
 // on the target ellipsoid as the procedure leaves the target's pair (each
-// value as its text reads back). The shifts it runs for the start run here
-// too, a failed one with the computation error on `messages` (then its pair
-// stays as it went in). nullopt for a start or target it has no pair for.
-std::optional<GeoPoint> pointOnEllipsoid(GeoPoint p, const std::string& start,
-                                         const std::string& target, ProcedureOutcome& outcome,
-                                         MessageSink& messages);
+// value as its text reads back), and on the way the point on GRS80. The
+// shifts it runs for the start run here too, a failed one with the
+// computation error on `messages` (then its pair stays as it went in). No
+// target for a start or target it has no pair for.
+struct DatumPoints {
+    std::optional<GeoPoint> target;
+    std::optional<GeoPoint> grs80;
+};
+DatumPoints pointOnEllipsoid(GeoPoint p, const std::string& start, const std::string& target,
+                             ProcedureOutcome& outcome, MessageSink& messages);
 
 std::string BreitenBand(const std::string& lat);
 std::string ZonenNummer(const std::string& lon);
