@@ -13,7 +13,7 @@ packages=(
     fonts-liberation2 locales
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     libproj-dev proj-data libgeographiclib-dev
-    proj-bin geographiclib-tools
+    proj-bin geographiclib-tools valgrind
     xvfb xauth x11-utils
     clang libclang-rt-dev clang-format
     desktop-file-utils appstream
