@@ -6,6 +6,7 @@
 #include "conversion/pasted_coordinate.h"
 #include "conversion/pasted_notation.h"
 #include "conversion/result_line.h"
+#include "conversion/result_position.h"
 #include "model/job.h"
 #include "model/notations.h"
 #include "model/screen.h"
@@ -243,6 +244,7 @@ struct Engine::State {
     std::string typed;
     PointResult result;
     bool withColumns = true;
+    bool withPlace = false;
 
     void typeIntoField(Element field, const std::string& part) {
         typed.clear();
@@ -263,6 +265,7 @@ struct Engine::State {
         if (!screen.messageShown)
             comRechnenClick(screen, program);
         result.line.clear();
+        result.grs80.reset();
         if (screen.messageShown) {
             result.converted = false;
             result.message = screen.message;
@@ -285,6 +288,8 @@ struct Engine::State {
         }
         if (result.columns.size() > fields)
             result.columns.back() = datumName();
+        if (withPlace && result.converted)
+            result.grs80 = grs80PositionOfInput(screen, program);
         return result;
     }
 
@@ -304,9 +309,11 @@ struct Engine::State {
     }
 };
 
-Engine::Engine(const TaskNames& task, std::string decimalSeparator, bool withColumns)
+Engine::Engine(const TaskNames& task, std::string decimalSeparator, bool withColumns,
+               bool withPlace)
     : state_(std::make_unique<State>(task, std::move(decimalSeparator))) {
     state_->withColumns = withColumns;
+    state_->withPlace = withPlace;
 }
 
 Engine::~Engine() = default;

@@ -86,8 +86,4 @@ std::string describePlace(double latDeg, double lonDeg) {
                          lonDeg);
 }
 
-std::string placeWithoutPrefix(double latDeg, double lonDeg) {
-    return describePlace(latDeg, lonDeg).substr(kLinePrefix.size());
-}
-
 } // namespace lw::places

@@ -34,9 +34,6 @@ std::string describePlace(const PlaceData& places, const Outlines* outlines, dou
 // several threads.
 std::string describePlace(double latDeg, double lonDeg);
 
-// The line without "Lage: ", for a column of that name.
-std::string placeWithoutPrefix(double latDeg, double lonDeg);
-
 // "2,1 km" below 10 km, "23 km", "1.234 km": German number form.
 std::string distanceText(double km);
 // The compass word of eight for a direction in degrees from north:
