@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 namespace lw::places {
@@ -47,6 +48,16 @@ std::optional<std::vector<FilledCell>> readCells(ByteReader& in, std::uint32_t p
     return cells;
 }
 
+std::array<double, 3> onUnitSphere(double latDeg, double lonDeg) {
+    const double phi = latDeg * kRadPerDeg, lambda = lonDeg * kRadPerDeg;
+    return {std::cos(phi) * std::cos(lambda), std::cos(phi) * std::sin(lambda), std::sin(phi)};
+}
+
+double squaredChord(const std::array<double, 3>& a, const std::array<double, 3>& b) {
+    const double dx = a[0] - b[0], dy = a[1] - b[1], dz = a[2] - b[2];
+    return dx * dx + dy * dy + dz * dz;
+}
+
 } // namespace
 
 std::optional<PlaceData> PlaceData::read(std::string_view bytes) {
@@ -67,13 +78,8 @@ std::optional<PlaceData> PlaceData::read(std::string_view bytes) {
     PlaceData data;
     for (std::uint32_t i = 0; i < regionCount && !in.failed(); ++i)
         data.regions_.emplace_back(in.text());
-    data.cellStart_.assign(kCells + 1, 0);
-    for (const FilledCell& c : *cells)
-        data.cellStart_[c.cell + 1] = c.count;
-    for (std::uint32_t cell = 0; cell < kCells; ++cell)
-        data.cellStart_[cell + 1] += data.cellStart_[cell];
-
-    data.entries_.reserve(placeCount);
+    std::vector<Entry>& entries = data.entries_;
+    entries.reserve(placeCount);
     for (const FilledCell& c : *cells) {
         const double south = static_cast<int>(c.cell / kColumns) - 90;
         const double west = static_cast<int>(c.cell % kColumns) - 180;
@@ -85,10 +91,10 @@ std::optional<PlaceData> PlaceData::read(std::string_view bytes) {
             e.region = in.u16();
             if (in.failed() || e.region >= regionCount)
                 return std::nullopt;
-            data.entries_.push_back(e);
+            entries.push_back(e);
         }
     }
-    for (Entry& e : data.entries_) {
+    for (Entry& e : entries) {
         const std::string_view name = in.text();
         if (in.failed() || name.empty())
             return std::nullopt;
@@ -98,91 +104,78 @@ std::optional<PlaceData> PlaceData::read(std::string_view bytes) {
     }
     if (in.failed() || !in.atEnd())
         return std::nullopt;
-    for (std::uint32_t i = 0; i < data.entries_.size(); ++i)
-        if (data.entries_[i].sizeClass >= kLargeSizeClass)
-            data.large_.push_back(i);
+    data.all_.build(entries, 0);
+    data.large_.build(entries, kLargeSizeClass);
     return data;
 }
 
-Place PlaceData::placeOf(const Entry& e) const {
-    return Place{e.latDeg, e.lonDeg, std::string_view(names_.c_str() + e.nameOffset),
-                 regions_[e.region]};
-}
-
-std::optional<NearestPlace> PlaceData::nearestOf(const Entry* best, double bestKm) const {
-    if (!best)
-        return std::nullopt;
-    return NearestPlace{placeOf(*best), bestKm};
-}
-
-// Cells are searched row by row outwards from the position's own, each row
-// from the position's column outwards, and a row or column is left as soon
-// as no point of it can be nearer than the nearest place found: its
-// latitude gap, or its distance from the position's great circle through
-// the poles, is larger.
-std::optional<NearestPlace> PlaceData::nearest(double latDeg, double lonDeg) const {
+std::optional<NearestPlace> PlaceData::nearestIn(const KdTree& tree, double latDeg,
+                                                 double lonDeg) const {
     if (!(std::isfinite(latDeg) && std::isfinite(lonDeg)))
         return std::nullopt;
-    const Entry* best = nullptr;
-    double bestKm = std::numeric_limits<double>::infinity();
-    auto searchCell = [&](int row, int column) {
-        const std::uint32_t cell = static_cast<std::uint32_t>(row * kColumns + column);
-        for (std::uint32_t i = cellStart_[cell]; i < cellStart_[cell + 1]; ++i) {
-            const Entry& e = entries_[i];
-            const double d = distanceKm(latDeg, lonDeg, e.latDeg, e.lonDeg);
-            if (d < bestKm) {
-                bestKm = d;
-                best = &e;
-            }
-        }
-    };
-    const int row0 = std::clamp(static_cast<int>(std::floor(latDeg + 90)), 0, kRows - 1);
-    const int column0 = std::clamp(static_cast<int>(std::floor(lonDeg + 180)), 0, kColumns - 1);
-    const double cosLat = std::cos(latDeg * kRadPerDeg);
-    auto searchRow = [&](int row) {
-        for (int dc = 0; dc <= kColumns / 2; ++dc) {
-            const double offsetDeg = std::min(90, std::max(0, dc - 1));
-            if (kEarthRadiusKm * std::asin(cosLat * std::sin(offsetDeg * kRadPerDeg)) > bestKm)
-                return;
-            searchCell(row, (column0 + dc) % kColumns);
-            if (dc != 0 && dc != kColumns / 2)
-                searchCell(row, (column0 - dc + kColumns) % kColumns);
-        }
-    };
-    auto latitudeGapKm = [&](int row) {
-        const double south = row - 90, north = south + 1;
-        const double gapDeg = latDeg < south ? south - latDeg : latDeg > north ? latDeg - north : 0;
-        return gapDeg * kRadPerDeg * kEarthRadiusKm;
-    };
-    for (int dr = 0; dr < kRows; ++dr) {
-        bool searched = false;
-        for (int row : {row0 - dr, row0 + dr}) {
-            if (row < 0 || row >= kRows || (dr == 0 && row != row0) || latitudeGapKm(row) > bestKm)
-                continue;
-            searchRow(row);
-            searched = true;
-            if (dr == 0)
-                break;
-        }
-        if (!searched && dr > 0)
-            break;
-    }
-    return nearestOf(best, bestKm);
+    const std::uint32_t i = tree.nearest(onUnitSphere(latDeg, lonDeg));
+    if (i == UINT32_MAX)
+        return std::nullopt;
+    const Entry& e = entries_[i];
+    return NearestPlace{Place{e.latDeg, e.lonDeg, std::string_view(names_.c_str() + e.nameOffset),
+                              regions_[e.region]},
+                        distanceKm(latDeg, lonDeg, e.latDeg, e.lonDeg)};
+}
+
+std::optional<NearestPlace> PlaceData::nearest(double latDeg, double lonDeg) const {
+    return nearestIn(all_, latDeg, lonDeg);
 }
 
 std::optional<NearestPlace> PlaceData::nearestLarge(double latDeg, double lonDeg) const {
-    if (!(std::isfinite(latDeg) && std::isfinite(lonDeg)))
-        return std::nullopt;
-    const Entry* best = nullptr;
-    double bestKm = std::numeric_limits<double>::infinity();
-    for (std::uint32_t i : large_) {
-        const double d = distanceKm(latDeg, lonDeg, entries_[i].latDeg, entries_[i].lonDeg);
-        if (d < bestKm) {
-            bestKm = d;
-            best = &entries_[i];
+    return nearestIn(large_, latDeg, lonDeg);
+}
+
+void PlaceData::KdTree::build(const std::vector<Entry>& entries, std::uint8_t minSizeClass) {
+    for (std::uint32_t i = 0; i < entries.size(); ++i)
+        if (entries[i].sizeClass >= minSizeClass)
+            nodes.push_back({onUnitSphere(entries[i].latDeg, entries[i].lonDeg), i});
+    auto split = [this](auto& self, std::size_t lo, std::size_t hi, std::size_t axis) -> void {
+        if (hi - lo < 2)
+            return;
+        const std::size_t mid = lo + (hi - lo) / 2;
+        std::nth_element(nodes.begin() + static_cast<std::ptrdiff_t>(lo),
+                         nodes.begin() + static_cast<std::ptrdiff_t>(mid),
+                         nodes.begin() + static_cast<std::ptrdiff_t>(hi),
+                         [axis](const Node& a, const Node& b) { return a.p[axis] < b.p[axis]; });
+        self(self, lo, mid, (axis + 1) % 3);
+        self(self, mid + 1, hi, (axis + 1) % 3);
+    };
+    split(split, 0, nodes.size(), 0);
+}
+
+std::uint32_t PlaceData::KdTree::nearest(const std::array<double, 3>& q) const {
+    std::uint32_t best = UINT32_MAX;
+    double bestChord2 = std::numeric_limits<double>::infinity();
+    // The half the point lies in first; the other only where the splitting
+    // plane is nearer than the nearest place found.
+    auto search = [&](auto& self, std::size_t lo, std::size_t hi, std::size_t axis) -> void {
+        if (lo >= hi)
+            return;
+        const std::size_t mid = lo + (hi - lo) / 2;
+        const Node& node = nodes[mid];
+        if (const double d2 = squaredChord(q, node.p); d2 < bestChord2) {
+            bestChord2 = d2;
+            best = node.entry;
         }
-    }
-    return nearestOf(best, bestKm);
+        const double beyond = q[axis] - node.p[axis];
+        const std::size_t next = (axis + 1) % 3;
+        if (beyond < 0) {
+            self(self, lo, mid, next);
+            if (beyond * beyond < bestChord2)
+                self(self, mid + 1, hi, next);
+        } else {
+            self(self, mid + 1, hi, next);
+            if (beyond * beyond < bestChord2)
+                self(self, lo, mid, next);
+        }
+    };
+    search(search, 0, nodes.size(), 0);
+    return best;
 }
 
 } // namespace lw::places

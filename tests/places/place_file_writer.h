@@ -48,8 +48,10 @@ inline unsigned cellOf(const PlaceRow& p) {
 }
 
 inline std::string placeFile(const std::vector<std::string>& regions, std::vector<PlaceRow> rows) {
-    std::stable_sort(rows.begin(), rows.end(),
-                     [](const PlaceRow& a, const PlaceRow& b) { return cellOf(a) < cellOf(b); });
+    // Cell by cell, and within a cell from south to north.
+    std::stable_sort(rows.begin(), rows.end(), [](const PlaceRow& a, const PlaceRow& b) {
+        return cellOf(a) != cellOf(b) ? cellOf(a) < cellOf(b) : a.latDeg < b.latDeg;
+    });
     std::map<unsigned, unsigned> counts;
     for (const PlaceRow& p : rows)
         ++counts[cellOf(p)];

@@ -1,9 +1,11 @@
 // The places a position is told by: GeoNames' places of at least 1,000
-// inhabitants, in cells of one degree, so that the nearest of 112,000 is
-// found by looking at a few cells (data/places/README.md gives the file's
-// layout).
+// inhabitants (data/places/README.md gives the file's layout). The nearest
+// of 112,000 is found in a k-d tree of their points on the unit sphere, in
+// a few microseconds anywhere: by the poles, across the date line and far
+// out at sea alike, where cells of latitude and longitude do badly.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -48,14 +50,26 @@ private:
         std::uint16_t region;
         std::uint8_t sizeClass; // 20 log10(inhabitants), rounded
     };
+    // Points in 3-D on the unit sphere, where the straight distance orders
+    // places as the great-circle distance does. Each range of `nodes` is
+    // split at its middle on x, y, z in turn, the halves below and above.
+    struct KdTree {
+        struct Node {
+            std::array<double, 3> p;
+            std::uint32_t entry;
+        };
+        std::vector<Node> nodes;
 
-    Place placeOf(const Entry& e) const;
-    std::optional<NearestPlace> nearestOf(const Entry* best, double bestKm) const;
-    bool readEntries(class ByteReader& in, std::uint32_t placeCount, std::uint32_t regionCount);
+        void build(const std::vector<Entry>& entries, std::uint8_t minSizeClass);
+        // The nearest entry's index; none (UINT32_MAX) in an empty tree.
+        std::uint32_t nearest(const std::array<double, 3>& q) const;
+    };
 
-    std::vector<Entry> entries_;           // cell by cell
-    std::vector<std::uint32_t> cellStart_; // first entry of each cell, and the end
-    std::vector<std::uint32_t> large_;     // the large places' entries
+    std::optional<NearestPlace> nearestIn(const KdTree& tree, double latDeg, double lonDeg) const;
+
+    std::vector<Entry> entries_;
+    KdTree all_;
+    KdTree large_; // the large places alone
     std::vector<std::string> regions_;
     std::string names_; // the names, each ended by NUL
 };
