@@ -1,7 +1,6 @@
 #include "places/place_files.h"
 
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <system_error>
 
@@ -18,10 +17,8 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& file) {
     if (error || size > kMaxFileBytes)
         return std::nullopt;
     std::ifstream in(file, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    if (!in.read(bytes.data(), static_cast<std::streamsize>(bytes.size())))
         return std::nullopt;
     return bytes;
 }
