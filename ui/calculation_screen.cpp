@@ -164,7 +164,6 @@ void CalculationScreen::buildScreenElements() {
     labLage_->setGeometry(twipRect(kPlaceLeft, kPlaceTop, kPlaceWidth, kPlaceHeight));
     labLage_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     labLage_->setWordWrap(true);
-    labLage_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     labBeenden_ = new ClickableLabel(QString::fromLatin1(kQuitCaption), this);
     labBeenden_->setObjectName(QStringLiteral("labBeenden"));
