@@ -6,6 +6,7 @@
 #include "conversion/pasted_notation.h"
 #include "conversion/point_entry.h"
 #include "conversion/result_line.h"
+#include "conversion/result_position.h"
 #include "model/job.h"
 #include "model/notations.h"
 
@@ -151,12 +152,14 @@ struct Engine::State {
     std::vector<std::string> fieldTexts;
     PointResult result;
     bool withColumns = true;
+    bool withPlace = false;
 
     const ConversionJob& job() const { return entry.job(); }
 
     // The output mask as the run left it, or its first message.
     const PointResult& resultOf(const PointOutcome& run) {
         result.line.clear();
+        result.grs80.reset();
         if (const std::string* message = run.firstMessage())
             return refusedWith(*message);
         for (std::size_t i = 0; i < outputFields.size(); ++i) {
@@ -179,6 +182,8 @@ struct Engine::State {
         }
         if (result.columns.size() > fields)
             result.columns.back() = datumName();
+        if (withPlace && result.converted)
+            result.grs80 = run.grs80 ? run.grs80 : entry.grs80Position();
         return result;
     }
 
@@ -195,9 +200,11 @@ struct Engine::State {
     }
 };
 
-Engine::Engine(const TaskNames& task, std::string decimalSeparator, bool withColumns)
+Engine::Engine(const TaskNames& task, std::string decimalSeparator, bool withColumns,
+               bool withPlace)
     : state_(std::make_unique<State>(task, std::move(decimalSeparator))) {
     state_->withColumns = withColumns;
+    state_->withPlace = withPlace;
 }
 
 Engine::~Engine() = default;

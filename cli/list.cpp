@@ -2,6 +2,7 @@
 
 #include "cli/charset.h"
 #include "model/notations.h"
+#include "places/describe.h"
 
 #include <cctype>
 #include <cmath>
@@ -14,6 +15,8 @@ namespace lw::cli {
 namespace {
 
 constexpr std::string_view kFehler = "FEHLER: ";
+// The last column of a CSV file with --ort.
+constexpr std::string_view kPlaceColumn = "Lage";
 constexpr std::string_view kUnclosedQuote =
     "Ein Anführungszeichen wird bis zum Ende der Datei nicht geschlossen.";
 constexpr std::string_view kInvalidUtf8 =
@@ -256,6 +259,13 @@ char delimiterOfHeader(std::string_view header) {
     return ';';
 }
 
+// Where a converted point lies, the line the screen shows under its result.
+std::string placeLine(const PointResult& result) {
+    if (!result.grs80)
+        return std::string(places::kPlaceUnavailable);
+    return places::describePlace(result.grs80->latDeg, result.grs80->lonDeg);
+}
+
 } // namespace
 
 std::string oneLine(std::string_view message) {
@@ -277,7 +287,19 @@ std::string oneLine(std::string_view message) {
 }
 
 ListConverter::ListConverter(const Options& options, std::string decimalSeparator)
-    : options_(options), engine_(options.task, std::move(decimalSeparator), options.csv) {}
+    : options_(options),
+      engine_(options.task, std::move(decimalSeparator), options.csv, options.place) {}
+
+// The last cell of a CSV row with --ort: the place without "Lage: ", which
+// is the column's name; empty for a refused row.
+void ListConverter::appendPlaceCell(const PointResult* result, std::string& out) const {
+    if (!options_.place)
+        return;
+    out += delimiter_;
+    if (result)
+        appendQuotedIfNeeded(out, placeLine(*result).substr(places::kLinePrefix.size()),
+                             delimiter_);
+}
 
 bool ListConverter::convertLine(std::string_view line, std::string& out) {
     out.clear();
@@ -402,6 +424,11 @@ bool ListConverter::writeResult(const PointResult& result, std::string_view iden
         out += separator;
     }
     out += result.line;
+    // A tab, so that the place is cut off again by one field (cut -f1).
+    if (options_.place) {
+        out += '\t';
+        out += placeLine(result);
+    }
     return true;
 }
 
@@ -467,6 +494,8 @@ void ListConverter::header(std::string_view line, std::string& out) {
     }
     outputCells_.resize(captions.size());
     assembleRow(captions, out);
+    if (options_.place)
+        out += delimiter_ + std::string(kPlaceColumn);
 }
 
 bool ListConverter::csvRow(std::string_view line, std::string& out) {
@@ -491,6 +520,7 @@ bool ListConverter::csvRow(std::string_view line, std::string& out) {
         appendQuotedIfNeeded(outputCells_[c], result.columns[c], delimiter_);
     }
     assembleRow(outputCells_, out);
+    appendPlaceCell(&result, out);
     return true;
 }
 
@@ -502,6 +532,7 @@ bool ListConverter::csvRefusal(std::string_view message, std::string& out) {
         appendQuotedIfNeeded(outputCells_.front(),
                              std::string(kFehler) + commandLineWords(oneLine(message)), delimiter_);
     assembleRow(outputCells_, out);
+    appendPlaceCell(nullptr, out);
     return false;
 }
 

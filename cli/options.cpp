@@ -98,6 +98,8 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
             options.version = true;
         } else if (name == "--kennung" && !hasValue) {
             options.identifierFirst = true;
+        } else if (name == "--ort" && !hasValue) {
+            options.place = true;
         } else if (name == "--von" || name == "--nach") {
             if (!takeValue())
                 return fail(name + " braucht ELLIPSOID:SCHREIBWEISE, etwa bessel:gk.");
@@ -174,7 +176,7 @@ std::string versionText() {
 
 std::string helpText() {
     return "Aufruf: lagewandler-liste --von ELLIPSOID:SCHREIBWEISE --nach ELLIPSOID:SCHREIBWEISE\n"
-           "                         [--amtlich] [--zone NN] [--streifen M] [--kennung]\n"
+           "                         [--amtlich] [--zone NN] [--streifen M] [--kennung] [--ort]\n"
            "                         [--csv --spalten A,B] [--trennzeichen Z]\n"
            "                         [--zeichensatz utf8|cp1252] [DATEI]\n"
            "       lagewandler-liste --help | --version\n"
@@ -198,6 +200,11 @@ std::string helpText() {
            "  --streifen M     Gauß-Krüger im 3°-Nachbarstreifen des Meridians M.\n"
            "  --kennung        Der erste Wert jeder Zeile ist die Kennung des Punkts\n"
            "                   (Punktnummer), auch wenn er eine Zahl ist.\n"
+           "  --ort            Hinter jeder umgerechneten Zeile, durch einen Tabulator\n"
+           "                   getrennt, wo der Punkt liegt (\"Lage: 2,1 km südwestlich\n"
+           "                   von Blaubeuren (Baden-Württemberg, Deutschland)\"); mit --csv\n"
+           "                   als letzte Spalte Lage. Orte: GeoNames (CC BY 4.0), Umrisse:\n"
+           "                   Natural Earth.\n"
            "  --csv            Eingabe mit Kopfzeile und Trennzeichen (RFC 4180: Zellen in\n"
            "                   Anführungszeichen dürfen Trennzeichen, \"\" und Zeilenumbrüche\n"
            "                   enthalten); die übrigen Spalten bleiben, wie sie sind. Hayford-\n"

@@ -2,6 +2,7 @@
 
 #include "conversion/driver.h"
 #include "conversion/driver_run.h"
+#include "conversion/result_position.h"
 #include "model/notations.h"
 #include "text/numtext.h"
 #include "text/utf8.h"
@@ -164,6 +165,10 @@ const PointOutcome& PointEntry::leaveFirstFieldAndCalculate() {
     }
     convertPoint(mask_, state_, outcome_);
     return outcome_;
+}
+
+std::optional<GeoPoint> PointEntry::grs80Position() const {
+    return grs80PositionOfInput(mask_, state_);
 }
 
 } // namespace lw

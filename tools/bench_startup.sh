@@ -5,7 +5,8 @@
 # from the fork of the process to its first top-level window being mapped and
 # exposed on the X server, and the peak resident memory 300 ms later, once
 # start-up has settled (bench/window_timer.c), with the ratios Lagewandler /
-# minimal window. Then times one "Berechnung" (bench/calculation_bench.cpp).
+# minimal window. Then times one "Berechnung" (bench/calculation_bench.cpp)
+# and the line that says where its point lies (bench/places_bench.cpp).
 # Built in the benchmark build build-bench/ (BENCH_BUILD=DIR for another).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,7 +15,7 @@ build="${BENCH_BUILD:-build-bench}"
 bash tools/setup.sh
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DLW_BENCHMARKS=ON -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build" -j"$(nproc)" --target lagewandler lw_minimal_window lw_window_timer \
-    lw_bench_calculation >/dev/null
+    lw_bench_calculation lw_bench_places >/dev/null
 
 work=$(mktemp -d)
 trap 'kill "${xvfb:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
@@ -50,3 +51,4 @@ print(f"ratio peak memory    {s.median(am) / s.median(mm):.2f} (target <= 1.20)"
 PY
 
 QT_QPA_PLATFORM=offscreen "$build"/bench/lw_bench_calculation
+"$build"/bench/lw_bench_places

@@ -70,9 +70,13 @@ std::string CalculationScreen::shownResultLine() const {
 }
 
 void CalculationScreen::copyResult() {
-    const std::string line = shownResultLine();
+    std::string line = shownResultLine();
     if (line.empty())
         return;
+    // The whole list says where its point lies; a single result's line
+    // stays a coordinate that can be pasted again.
+    if (state_.job.FormatAUS == kAlleSchreibweisen && !labLage_->text().isEmpty())
+        line += "\n" + labLage_->text().toStdString();
     QGuiApplication::clipboard()->setText(QString::fromStdString(line));
     comKopieren_->setText(QString::fromUtf8(kCopiedCaption));
 }
@@ -87,10 +91,14 @@ void CalculationScreen::copyListLine(Element line) {
     comKopieren_->setText(QString::fromUtf8(kLineCopiedCaption));
 }
 
-// A new, changed or cleared result: "Kopiert" no longer holds.
+// A new, changed or cleared result: "Kopiert" no longer holds, and the
+// place line goes with the result it belongs to.
 void CalculationScreen::outputChanged() {
     comKopieren_->setText(QString::fromUtf8(kCopyCaption));
-    comKopieren_->setEnabled(!shownResultLine().empty());
+    const bool shown = !shownResultLine().empty();
+    comKopieren_->setEnabled(shown);
+    if (!shown && labLage_)
+        setPlaceLine(QString());
 }
 
 bool CalculationScreen::fieldPaste(Element field, const std::string& pasted) {

@@ -2,8 +2,10 @@
 
 #include "conversion/driver.h"
 #include "conversion/pasted_notation.h"
+#include "conversion/result_position.h"
 #include "model/all_notations.h"
 #include "model/notations.h"
+#include "places/describe.h"
 #include "ui/all_notations_frame.h"
 #include "ui/look.h"
 #include "ui/texts.h"
@@ -37,6 +39,9 @@ constexpr int kSampleLeft = 240, kSampleTop = 11040, kSampleWidth = 3495, kSampl
 // The accuracy line fills the gap between the output masks (top 4995, height
 // 3000) and "Neue Startoptionen wählen", ending at the masks' right edge.
 constexpr int kAccuracyTop = 7995, kAccuracyHeight = 255;
+// The place line stands under "Ergebnis kopieren", left of the output masks
+// and the list of every notation alike, down to the accuracy line.
+constexpr int kPlaceLeft = 3900, kPlaceTop = 5550, kPlaceWidth = 3495, kPlaceHeight = 2400;
 
 // Tab order after the input fields: mask 1's groups come before
 // "Berechnung", those of masks 2, 3 and 7 after it. "Ergebnis kopieren"
@@ -134,7 +139,10 @@ void CalculationScreen::buildScreenElements() {
     comRechnen_ =
         button("comRechnen", "Berechnung", twipRect(0, kRechnenTop, kButtonWidth, kButtonHeight));
     look::setButtonColour(comRechnen_, QColor(look::kGrey));
-    connect(comRechnen_, &QPushButton::clicked, this, [this] { comRechnenClick(*this, state_); });
+    connect(comRechnen_, &QPushButton::clicked, this, [this] {
+        comRechnenClick(*this, state_);
+        showPlace();
+    });
 
     comStartoption_ = button("comStartoption", "Neue Startoptionen wählen",
                              twipRect(0, kStartoptionTop, kButtonWidth, kButtonHeight));
@@ -150,6 +158,12 @@ void CalculationScreen::buildScreenElements() {
     labGenauigkeit->setFont(look::smallFont());
     labGenauigkeit->setGeometry(twipRect(0, kAccuracyTop, kButtonWidth, kAccuracyHeight));
     labGenauigkeit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    labLage_ = new QLabel(this);
+    labLage_->setObjectName(QStringLiteral("labLage"));
+    labLage_->setGeometry(twipRect(kPlaceLeft, kPlaceTop, kPlaceWidth, kPlaceHeight));
+    labLage_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    labLage_->setWordWrap(true);
 
     labBeenden_ = new ClickableLabel(QString::fromLatin1(kQuitCaption), this);
     labBeenden_->setObjectName(QStringLiteral("labBeenden"));
@@ -253,6 +267,26 @@ void CalculationScreen::switchJob(const ConversionJob& next) {
     focusFirstField();
     switchingInput_ = false;
     emit inputNotationSwitched(notation);
+}
+
+// Where the point of the result just shown lies, from its GRS80 position;
+// the files are read with the first result, not at start-up.
+void CalculationScreen::showPlace() {
+    if (shownResultLine().empty())
+        return setPlaceLine(QString());
+    const std::optional<GeoPoint> p = grs80PositionOfInput(*this, state_);
+    const std::string line =
+        p ? places::describePlace(p->latDeg, p->lonDeg) : std::string(places::kPlaceUnavailable);
+    setPlaceLine(fromStd(line));
+}
+
+// A label is not reached by Tab: the line is also the description of
+// "Ergebnis kopieren", one Tab after "Berechnung", so that a screen reader
+// reads it with the result.
+void CalculationScreen::setPlaceLine(const QString& line) {
+    labLage_->setText(line);
+    labLage_->setAccessibleName(line);
+    comKopieren_->setAccessibleDescription(line);
 }
 
 void CalculationScreen::focusFirstField() {

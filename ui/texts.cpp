@@ -99,6 +99,15 @@ QString guide() {
         "das Eingabeformat umgestellt werden soll. Links von Karten (geo:, OpenStreetMap, Google, "
         "Apple, Bing) nennen den Punkt ihrer Stecknadel in WGS 84; in einer Maske auf Bessel oder "
         "Hayford fragt Lagewandler, ob das Startellipsoid auf GRS80 umgestellt werden soll.",
+        "",
+        "Unter jedem Ergebnis sagt die Zeile 'Lage', wo der Punkt liegt, etwa 'Lage: 2,1 km "
+        "südwestlich von Blaubeuren (Baden-Württemberg, Deutschland)': der nächste Ort mit "
+        "mindestens 1000 Einwohnern, unter 500 m 'in Blaubeuren', weiter als 50 km von jedem Ort "
+        "die nächste Großstadt und das Land oder 'auf See'. So fallen vertauschte Breite und "
+        "Länge, eine falsche Zone oder ein falsches Datum auf.",
+        "Die Orte stammen von GeoNames (enthält Daten von GeoNames, geonames.org, Lizenz CC BY "
+        "4.0), die Umrisse der Staaten und der deutschen Länder von Natural Earth "
+        "(naturalearthdata.com, gemeinfrei).",
     });
 }
 

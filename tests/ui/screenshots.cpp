@@ -5,6 +5,7 @@
 // it also saves the calculation screen with every other input and output mask;
 // "--dark" runs under a dark desktop palette; "--suffix=TEXT" is added to
 // every file name (e.g. the display size).
+#include "places/place_files.h"
 #include "ui_test_support.h"
 
 #include <QDir>
@@ -78,6 +79,9 @@ constexpr Task kMoreTasks[] = {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The build tree's helper lies where the program would not find them.
+    const lw::places::PlaceFiles placeFiles = lw::places::readPlaceFiles(LW_TEST_PLACES_DIR);
+    const lw::places::ScopedPlaceFiles usePlaceFiles(placeFiles);
     const QStringList args = app.arguments();
     const QDir dir(args.size() > 1 ? args[1] : QStringLiteral("."));
     const bool all = args.contains(QStringLiteral("--all"));

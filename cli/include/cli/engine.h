@@ -8,6 +8,7 @@
 // cli/ works on plain texts.
 #pragma once
 
+#include "geodesy/datum.h"
 #include "model/notations.h"
 
 #include <memory>
@@ -42,14 +43,19 @@ struct PointResult {
     std::string line;                 // converted: the copy line
     std::vector<std::string> columns; // converted, with columns: one text per output field
     std::string message;              // not converted: the message, as shown
+    // Converted, with the place asked for: where the point lies on GRS80
+    // (WGS 84), whatever the output's ellipsoid.
+    std::optional<GeoPoint> grs80;
 };
 
 class Engine {
 public:
     // The task must be one the selection screen offers (see checkTask).
     // `decimalSeparator` is the locale's, for the Gauß-Krüger output.
-    // Without `withColumns` a result carries only its copy line (no CSV).
-    Engine(const TaskNames& task, std::string decimalSeparator, bool withColumns = true);
+    // Without `withColumns` a result carries only its copy line (no CSV);
+    // with `withPlace` also its GRS80 position (one more run to degrees).
+    Engine(const TaskNames& task, std::string decimalSeparator, bool withColumns = true,
+           bool withPlace = false);
     ~Engine();
     Engine(const Engine&) = delete;
     Engine& operator=(const Engine&) = delete;

@@ -51,6 +51,7 @@ private:
     void header(std::string_view line, std::string& out);
     bool csvRow(std::string_view line, std::string& out);
     bool csvRefusal(std::string_view message, std::string& out);
+    void appendPlaceCell(const PointResult* result, std::string& out) const;
     void assembleRow(const std::vector<std::string>& outputs, std::string& out) const;
     bool plainLine(std::string_view line, std::string& out);
     bool writeResult(const PointResult& result, std::string_view identifier, char separator,

@@ -20,6 +20,8 @@ struct Options {
     std::string inputFile; // empty or "-": standard input
     // --kennung: the first value of every plain line is the point's identifier.
     bool identifierFirst = false;
+    // --ort: where each converted point lies, after its line ("Lage" column).
+    bool place = false;
     bool help = false, version = false;
 };
 

@@ -14,6 +14,7 @@
 #include "validation/refusal.h"
 
 #include <array>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -64,6 +65,10 @@ public:
     // Any other text: typed into the first field through its key filter,
     // up to the first character it refuses (whose refusal is the outcome).
     const PointOutcome& convertTyped(std::string_view text);
+
+    // Where the last point entered lies on GRS80, also for an input copied
+    // without conversion (from one more run to decimal degrees on GRS80).
+    std::optional<GeoPoint> grs80Position() const;
 
     const ConversionJob& job() const { return job_; }
     // The input mask's fields in typing order.

@@ -74,6 +74,8 @@ private:
     void setTabOrder();
     void MaskenEinrichten();
     void placeSampleButton();
+    void showPlace();
+    void setPlaceLine(const QString& line);
     void fillSamplePoint();
     QWidget* widget(Element e) const;
 
@@ -95,6 +97,7 @@ private:
     MaskWidgets masks_;
     std::vector<InputField*> inputFields_; // in tab order
     QLabel* labEingabe_ = nullptr;
+    QLabel* labLage_ = nullptr; // where the result's point lies
     ScreenButton* comRechnen_ = nullptr;
     ScreenButton* comStartoption_ = nullptr;
     ScreenButton* comKrummboegleGrad_ = nullptr;
