@@ -81,8 +81,8 @@ struct ShownAngle {
 // "60.00" after rounding to two decimals, a value the input check refuses:
 // they are shown as "0.00" of the next minute, and 60 minutes as "00" of the
 // next degree.
-ShownAngle dmsText(const std::string& degreesSlot, const std::string& minutesSlot,
-                   double seconds, const Axis& axis) {
+ShownAngle dmsText(const std::string& degreesSlot, const std::string& minutesSlot, double seconds,
+                   const Axis& axis) {
     std::string degrees = degreesSlot;
     bool negative = takeSign(degrees);
     ShownAngle shown{degrees, minutesSlot, ZahlFormat(seconds, kSecondsDecimals)};
