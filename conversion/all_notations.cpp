@@ -4,7 +4,9 @@
 #include "conversion/driver.h"
 #include "conversion/result_line.h"
 #include "model/all_notations.h"
+#include "model/germany.h"
 #include "model/notations.h"
+#include "text/numtext.h"
 
 #include <algorithm>
 #include <functional>
@@ -141,12 +143,13 @@ std::string headingOf(const AllNotationsGroup& group, const ConversionJob& listJ
     return std::string(group.caption) + ": " + (note.empty() ? kNoDatumShift : note);
 }
 
-// What the military and reference digits mean, once for the whole list.
-std::string squareNote(const ConversionJob& listJob) {
-    ConversionJob job = listJob;
-    job.ZielEllipsoid = job.StartEllipsoid;
-    job.FormatAUS = kUTMmil;
-    return genauigkeitsText(job);
+// A Bessel line reached by a datum shift whose position lies outside
+// Germany, where the DHDN shift is not defined.
+bool besselOutsideGermany(const ConversionJob& listJob, const AllNotationsLine& line,
+                          const Arbeitsvariablen& calc) {
+    return std::string_view(line.ellipsoid) == kBessel && listJob.StartEllipsoid != kBessel &&
+           !germany::inGaussKruegerBox(readNumber(calc.strBreiteBessel),
+                                       readNumber(calc.strLaengeBessel));
 }
 
 } // namespace
@@ -173,7 +176,9 @@ void alleSchreibweisenBerechnen(CalcScreen& screen, ProgramState& state) {
             keptCalc = single.calc;
             keptWrote = end == RunEnd::Written;
         }
-        if (end == RunEnd::Written)
+        if (end == RunEnd::Written && besselOutsideGermany(state.job, line, single.calc))
+            shown.push_back({std::string(kDhdnOutsideGermanyText), false});
+        else if (end == RunEnd::Written)
             shown.push_back({run.resultLineOf(line.format, line.ellipsoid), true});
         else
             shown.push_back({run.reason(), false});
@@ -194,7 +199,7 @@ void alleSchreibweisenBerechnen(CalcScreen& screen, ProgramState& state) {
         screen.setText(kAllNotationsLines[i].field, shown[i].text);
         screen.setEnabled(kAllNotationsLines[i].field, shown[i].value);
     }
-    screen.setText(Element::labGenauigkeit, squareNote(state.job));
+    screen.setText(Element::labGenauigkeit, std::string(kAllNotationsAccuracyText));
 }
 
 std::string messageAsOneLine(const std::string& message) {
@@ -214,13 +219,18 @@ std::string messageAsOneLine(const std::string& message) {
 
 std::string allNotationsText(const CalcScreen& screen) {
     std::string list;
-    for (const AllNotationsLine& line : kAllNotationsLines) {
-        const std::string text = screen.text(line.field);
-        if (text.empty())
-            continue;
+    auto add = [&list](const std::string& line) {
         if (!list.empty())
             list += '\n';
-        list += allNotationsLabel(line) + ": " + text;
+        list += line;
+    };
+    for (const AllNotationsGroup& group : kAllNotationsGroups) {
+        if (const std::string heading = screen.text(group.heading); !heading.empty())
+            add(heading);
+        for (const AllNotationsLine& line : kAllNotationsLines)
+            if (const std::string text = screen.text(line.field);
+                !text.empty() && std::string_view(line.ellipsoid) == group.ellipsoid)
+                add(allNotationsLabel(line) + ": " + text);
     }
     return list;
 }
