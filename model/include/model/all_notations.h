@@ -57,7 +57,7 @@ inline constexpr std::array<AllNotationsLine, 17> kAllNotationsLines = {{
 // and a DHDN position beyond it is one nobody uses. Outside means outside
 // the box of the Gauss-Krueger output (model/germany.h), on Bessel.
 inline constexpr std::string_view kDhdnOutsideGermanyText =
-    "Der Datumsübergang nach DHDN ist nur für Deutschland festgelegt; der Punkt liegt außerhalb.";
+    "Der Datumsübergang nach DHDN ist nur für Deutschland festgelegt.";
 
 // The accuracy line under the list: each group's heading says its datum
 // shift and what it is worth; the grid references name a square.

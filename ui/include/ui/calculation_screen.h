@@ -20,6 +20,7 @@ namespace lw::ui {
 
 class ScreenButton;
 class ClickableLabel;
+class AllNotationsList;
 
 class CalculationScreen : public QWidget, public CalcScreen, private FieldEventSink {
     Q_OBJECT
@@ -74,6 +75,7 @@ private:
     void setTabOrder();
     void MaskenEinrichten();
     void placeSampleButton();
+    void placeBelowList();
     void fillSamplePoint();
     QWidget* widget(Element e) const;
 
@@ -100,6 +102,7 @@ private:
     ScreenButton* comKrummboegleGrad_ = nullptr;
     ScreenButton* comKopieren_ = nullptr;
     ClickableLabel* labBeenden_ = nullptr;
+    AllNotationsList* list_ = nullptr;
     bool closingForGood_ = false;
     bool switchingInput_ = false; // the input mask changes for a pasted coordinate
 };
