@@ -30,6 +30,8 @@ constexpr int kLeft = 75, kTop = 5520, kWidth = 14025;
 // The rows inside the frame, below its caption.
 constexpr int kInsideLeft = 75, kInsideTop = 300, kInsideBottom = 75;
 constexpr int kRowSpacing = 15, kColumnGap = 300, kGroupGap = 120;
+// Inner margins of a row, in twips: room for the focus frame around its text.
+constexpr int kRowMarginX = 45, kRowMarginY = 15;
 // Headings keep room for two lines (the datum shift and what it is worth),
 // so that the first list shown does not push the screen's buttons down.
 constexpr int kHeadingLines = 2;
@@ -51,7 +53,6 @@ public:
         : QLabel(parent), list_(list), label_(std::move(label)), copy_(std::move(copy)) {
         setWordWrap(true);
         setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        setContentsMargins(look::px(45), look::px(15), look::px(45), look::px(15));
         // Qt chains only widgets that take the focus in the Tab order; the
         // list decides which row is its Tab stop once it has texts.
         setFocusPolicy(Qt::ClickFocus);
@@ -160,10 +161,13 @@ void underline(QLabel* heading) {
 QGridLayout* newColumn() {
     auto* grid = new QGridLayout;
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->setHorizontalSpacing(look::px(kRowSpacing));
-    grid->setVerticalSpacing(look::px(kRowSpacing));
     grid->setColumnStretch(1, 1);
     return grid;
+}
+
+// Layout pixels at the zoom's factor, as the zoom shows the rows' font.
+int zoomed(int twips, double zoom) {
+    return static_cast<int>(std::lround(look::px(twips) * zoom));
 }
 
 } // namespace
@@ -194,9 +198,10 @@ AllNotationsList::AllNotationsList(QWidget* screen, MaskWidgets& masks,
     auto* content = new QWidget;
     auto* columns = new QHBoxLayout(content);
     columns->setContentsMargins(0, 0, 0, 0);
-    columns->setSpacing(look::px(kColumnGap));
+    columns_ = columns;
     QGridLayout* left = newColumn();
     QGridLayout* right = newColumn();
+    grids_ = {left, right};
     columns->addLayout(left, 1);
     columns->addLayout(right, 1);
     int rowOf[2] = {0, 0};
@@ -216,7 +221,7 @@ AllNotationsList::AllNotationsList(QWidget* screen, MaskWidgets& masks,
         QGridLayout* grid = grs80 ? left : right;
         int& row = rowOf[grs80 ? 0 : 1];
         if (row > 0)
-            grid->setRowMinimumHeight(row++, look::px(kGroupGap));
+            groupGaps_.push_back({grid, row++});
         auto* heading = new ListRow(*this, content, QString(), [] {});
         underline(heading);
         grid->addWidget(heading, row++, 0, 1, 2);
@@ -230,7 +235,7 @@ AllNotationsList::AllNotationsList(QWidget* screen, MaskWidgets& masks,
                             [copyLine, e = line.field] { copyLine(e); });
             auto* caption =
                 new QLabel(qs(notationOf(line.format)->label) + QStringLiteral(":"), content);
-            caption->setContentsMargins(look::px(45), look::px(15), 0, look::px(15));
+            captions_.push_back(caption);
             caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             caption->setBuddy(field);
             grid->addWidget(caption, row, 0);
@@ -238,6 +243,7 @@ AllNotationsList::AllNotationsList(QWidget* screen, MaskWidgets& masks,
             enter(field, line.field);
         }
     }
+    spaceOut();
     left->setRowStretch(rowOf[0], 1);
     right->setRowStretch(rowOf[1], 1);
     scroll_->setWidget(content);
@@ -245,6 +251,24 @@ AllNotationsList::AllNotationsList(QWidget* screen, MaskWidgets& masks,
     scroll_->setGeometry(look::twipRect(kInsideLeft, kInsideTop, kWidth - 2 * kInsideLeft, 0));
     textsChanged_ = true;
     scheduleRowsChanged();
+}
+
+// Gaps and margins grow with the zoom as the rows' font does (the zoom
+// scales the area and its font; what lies inside it follows its layout).
+void AllNotationsList::spaceOut() {
+    const double zoom = zoomOf(frame_);
+    columns_->setSpacing(zoomed(kColumnGap, zoom));
+    for (QGridLayout* grid : grids_) {
+        grid->setHorizontalSpacing(zoomed(kRowSpacing, zoom));
+        grid->setVerticalSpacing(zoomed(kRowSpacing, zoom));
+    }
+    for (const auto& [grid, row] : groupGaps_)
+        grid->setRowMinimumHeight(row, zoomed(kGroupGap, zoom));
+    const int x = zoomed(kRowMarginX, zoom), y = zoomed(kRowMarginY, zoom);
+    for (ListRow* row : rows_)
+        row->setContentsMargins(x, y, x, y);
+    for (QLabel* caption : captions_)
+        caption->setContentsMargins(x, y, 0, y);
 }
 
 bool AllNotationsList::holds(const QWidget* row) const {
@@ -327,6 +351,8 @@ void AllNotationsList::fitFrame() {
 }
 
 bool AllNotationsList::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == scroll_ && event->type() == QEvent::FontChange)
+        spaceOut();
     if (watched == scroll_ &&
         (event->type() == QEvent::Resize || event->type() == QEvent::FontChange))
         scheduleRowsChanged();

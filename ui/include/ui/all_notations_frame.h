@@ -14,10 +14,15 @@
 
 #include <QObject>
 
+#include <array>
 #include <functional>
+#include <utility>
 #include <vector>
 
+class QGridLayout;
 class QGroupBox;
+class QHBoxLayout;
+class QLabel;
 class QScrollArea;
 class QWidget;
 
@@ -56,11 +61,16 @@ private:
     void updateTabStop();
     void makeCurrent(ListRow* row);
     void fitFrame();
+    void spaceOut();
 
     QGroupBox* frame_ = nullptr;
     QScrollArea* scroll_ = nullptr;
     std::vector<ListRow*> rows_; // in reading order
-    ListRow* current_ = nullptr; // the one row Tab reaches
+    std::vector<QLabel*> captions_;
+    QHBoxLayout* columns_ = nullptr;
+    std::array<QGridLayout*, 2> grids_{};
+    std::vector<std::pair<QGridLayout*, int>> groupGaps_; // grid and row of each gap
+    ListRow* current_ = nullptr;                          // the one row Tab reaches
     std::function<void(bool)> fitted_;
     bool changePending_ = false;
     bool textsChanged_ = false; // since the last update of the Tab stop
