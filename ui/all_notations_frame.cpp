@@ -53,6 +53,7 @@ public:
         : QLabel(parent), list_(list), label_(std::move(label)), copy_(std::move(copy)) {
         setWordWrap(true);
         setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        setTextFormat(Qt::PlainText); // a reason may hold "<" ("N46° < Breite")
         // Qt chains only widgets that take the focus in the Tab order; the
         // list decides which row is its Tab stop once it has texts.
         setFocusPolicy(Qt::ClickFocus);
@@ -194,63 +195,70 @@ AllNotationsList::AllNotationsList(QWidget* screen, MaskWidgets& masks,
     scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll_->setFont(look::smallFont());
     scroll_->installEventFilter(this);
-
-    auto* content = new QWidget;
-    auto* columns = new QHBoxLayout(content);
-    columns->setContentsMargins(0, 0, 0, 0);
-    columns_ = columns;
-    QGridLayout* left = newColumn();
-    QGridLayout* right = newColumn();
-    grids_ = {left, right};
-    columns->addLayout(left, 1);
-    columns->addLayout(right, 1);
-    int rowOf[2] = {0, 0};
-    ListRow* previous = nullptr;
-    auto enter = [&](ListRow* row, Element e) {
-        row->setObjectName(qs(elementName(e)));
-        masks.byElement[static_cast<std::size_t>(e)] = row;
-        rows_.push_back(row);
-        if (previous) {
-            previous->below = row;
-            row->above = previous;
-        }
-        previous = row;
-    };
-    for (const AllNotationsGroup& group : kAllNotationsGroups) {
-        const bool grs80 = std::string_view(group.ellipsoid) == kGRS80;
-        QGridLayout* grid = grs80 ? left : right;
-        int& row = rowOf[grs80 ? 0 : 1];
-        if (row > 0)
-            groupGaps_.push_back({grid, row++});
-        auto* heading = new ListRow(*this, content, QString(), [] {});
-        underline(heading);
-        grid->addWidget(heading, row++, 0, 1, 2);
-        enter(heading, group.heading);
-        for (const AllNotationsLine& line : kAllNotationsLines) {
-            if (std::string_view(line.ellipsoid) != group.ellipsoid)
-                continue;
-            // The heading names the ellipsoid; the caption only the notation.
-            auto* field =
-                new ListRow(*this, content, QString::fromStdString(allNotationsLabel(line)),
-                            [copyLine, e = line.field] { copyLine(e); });
-            auto* caption =
-                new QLabel(qs(notationOf(line.format)->label) + QStringLiteral(":"), content);
-            captions_.push_back(caption);
-            caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            caption->setBuddy(field);
-            grid->addWidget(caption, row, 0);
-            grid->addWidget(field, row++, 1);
-            enter(field, line.field);
-        }
-    }
-    spaceOut();
-    left->setRowStretch(rowOf[0], 1);
-    right->setRowStretch(rowOf[1], 1);
-    scroll_->setWidget(content);
+    scroll_->setWidget(buildRows(masks, copyLine));
     frame_->setGeometry(look::twipRect(kLeft, kTop, kWidth, 0));
     scroll_->setGeometry(look::twipRect(kInsideLeft, kInsideTop, kWidth - 2 * kInsideLeft, 0));
     textsChanged_ = true;
     scheduleRowsChanged();
+}
+
+// GRS80 in the left column, Bessel and Hayford in the right one: the
+// right column's two groups hold about as many rows as the left one's
+// group and its long reasons south of the equator.
+QWidget* AllNotationsList::buildRows(MaskWidgets& masks,
+                                     const std::function<void(Element)>& copyLine) {
+    auto* content = new QWidget;
+    columns_ = new QHBoxLayout(content);
+    columns_->setContentsMargins(0, 0, 0, 0);
+    grids_ = {newColumn(), newColumn()};
+    for (QGridLayout* grid : grids_)
+        columns_->addLayout(grid, 1);
+    int rowOf[2] = {0, 0};
+    for (const AllNotationsGroup& group : kAllNotationsGroups) {
+        const std::size_t column = std::string_view(group.ellipsoid) == kGRS80 ? 0 : 1;
+        addGroup(group, *grids_[column], rowOf[column], masks, copyLine);
+    }
+    for (std::size_t column = 0; column < grids_.size(); ++column)
+        grids_[column]->setRowStretch(rowOf[column], 1);
+    spaceOut();
+    return content;
+}
+
+void AllNotationsList::addGroup(const AllNotationsGroup& group, QGridLayout& grid, int& row,
+                                MaskWidgets& masks, const std::function<void(Element)>& copyLine) {
+    QWidget* content = grid.parentWidget();
+    if (row > 0)
+        groupGaps_.push_back({&grid, row++});
+    auto* heading = new ListRow(*this, content, QString(), [] {});
+    underline(heading);
+    grid.addWidget(heading, row++, 0, 1, 2);
+    enterRow(heading, group.heading, masks);
+    for (const AllNotationsLine& line : kAllNotationsLines) {
+        if (std::string_view(line.ellipsoid) != group.ellipsoid)
+            continue;
+        auto* field = new ListRow(*this, content, QString::fromStdString(allNotationsLabel(line)),
+                                  [copyLine, e = line.field] { copyLine(e); });
+        // The heading names the ellipsoid; the caption only the notation.
+        auto* caption =
+            new QLabel(qs(notationOf(line.format)->label) + QStringLiteral(":"), content);
+        caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        caption->setBuddy(field);
+        captions_.push_back(caption);
+        grid.addWidget(caption, row, 0);
+        grid.addWidget(field, row++, 1);
+        enterRow(field, line.field, masks);
+    }
+}
+
+// In reading order, linked to the row above for Up and Down.
+void AllNotationsList::enterRow(ListRow* row, Element e, MaskWidgets& masks) {
+    row->setObjectName(qs(elementName(e)));
+    masks.byElement[static_cast<std::size_t>(e)] = row;
+    if (!rows_.empty()) {
+        rows_.back()->below = row;
+        row->above = rows_.back();
+    }
+    rows_.push_back(row);
 }
 
 // Gaps and margins grow with the zoom as the rows' font does (the zoom

@@ -26,6 +26,10 @@ class QLabel;
 class QScrollArea;
 class QWidget;
 
+namespace lw {
+struct AllNotationsGroup;
+}
+
 namespace lw::ui {
 
 class ListRow;
@@ -57,6 +61,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QWidget* buildRows(MaskWidgets& masks, const std::function<void(Element)>& copyLine);
+    void addGroup(const AllNotationsGroup& group, QGridLayout& grid, int& row, MaskWidgets& masks,
+                  const std::function<void(Element)>& copyLine);
+    void enterRow(ListRow* row, Element e, MaskWidgets& masks);
     void scheduleRowsChanged();
     void updateTabStop();
     void makeCurrent(ListRow* row);
