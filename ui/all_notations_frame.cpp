@@ -83,6 +83,11 @@ public:
     int heightForWidth(int width) const override {
         return std::max(QLabel::heightForWidth(width), leastHeight());
     }
+    QSize sizeHint() const override {
+        QSize size = QLabel::sizeHint();
+        size.setHeight(std::max(size.height(), leastHeight()));
+        return size;
+    }
     QSize minimumSizeHint() const override {
         QSize size = QLabel::minimumSizeHint();
         size.setHeight(std::max(size.height(), leastHeight()));
@@ -303,7 +308,10 @@ bool AllNotationsList::isGreyed(const QWidget* row) const {
 // At the area's width, as a hidden area knows it already (its viewport
 // learns it only when shown).
 int AllNotationsList::neededHeight() const {
-    const int inside = scroll_->widget()->heightForWidth(scroll_->width());
+    const QWidget* content = scroll_->widget();
+    int inside = content->heightForWidth(scroll_->width());
+    if (inside < 0) // empty labels do not say that they wrap: the rows' least heights
+        inside = content->sizeHint().height();
     const double zoom = zoomOf(frame_);
     return static_cast<int>(std::ceil(inside / zoom)) + look::px(kInsideTop + kInsideBottom);
 }
@@ -361,8 +369,8 @@ void AllNotationsList::fitFrame() {
 bool AllNotationsList::eventFilter(QObject* watched, QEvent* event) {
     if (watched == scroll_ && event->type() == QEvent::FontChange)
         spaceOut();
-    if (watched == scroll_ &&
-        (event->type() == QEvent::Resize || event->type() == QEvent::FontChange))
+    if (watched == scroll_ && (event->type() == QEvent::Resize || event->type() == QEvent::Show ||
+                               event->type() == QEvent::FontChange))
         scheduleRowsChanged();
     return false;
 }
