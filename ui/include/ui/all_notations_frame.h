@@ -2,12 +2,14 @@
 // output mask, one heading per ellipsoid and one line per notation
 // (model/all_notations.h), GRS80 in the left column, Bessel and Hayford in
 // the right one. The frame is as tall as its rows need, so that every line
-// shows whole; the screen places what lies below it.
+// shows whole (it grows, and never shrinks while the screen is open); the
+// screen places what lies below it.
 //
-// The list is one Tab stop: Up and Down move between its rows (headings and
-// greyed reasons too, so that the keyboard and a screen reader reach them);
-// a click on a line, or Enter or Ctrl+C on it, copies its copy line. A row
-// without text takes no focus.
+// The list is one Tab stop, the first line of a new list, then the row used
+// last: Up and Down move between its rows (headings and greyed reasons too,
+// so that the keyboard and a screen reader reach them); a click on a line,
+// or Enter or Ctrl+C on it, copies its copy line. A row without text takes
+// no focus.
 #pragma once
 
 #include "ui/masks.h"
