@@ -4,6 +4,7 @@
 #include "conversion/driver.h"
 #include "conversion/result_line.h"
 #include "model/all_notations.h"
+#include "model/germany.h"
 #include "model/notations.h"
 
 #include <algorithm>
@@ -95,12 +96,12 @@ std::string headingOf(const AllNotationsGroup& group, const ConversionJob& listJ
     return std::string(group.caption) + ": " + (note.empty() ? kNoDatumShift : note);
 }
 
-// What the military and reference digits mean, once for the whole list.
-std::string squareNote(const ConversionJob& listJob) {
-    ConversionJob job = listJob;
-    job.ZielEllipsoid = job.StartEllipsoid;
-    job.FormatAUS = kUTMmil;
-    return genauigkeitsText(job);
+// A Bessel line reached by a datum shift whose position lies outside
+// Germany, where the DHDN shift is not defined.
+bool besselOutsideGermany(const ConversionJob& listJob, const AllNotationsLine& line,
+                          const PointOutcome& run) {
+    return std::string_view(line.ellipsoid) == kBessel && listJob.StartEllipsoid != kBessel &&
+           run.target && !germany::inGaussKruegerBox(run.target->latDeg, run.target->lonDeg);
 }
 
 } // namespace
@@ -123,7 +124,9 @@ void alleSchreibweisenBerechnen(CalcScreen& screen, ProgramState& state) {
         PointOutcome run = convertPoint(mask, single);
         const RunEnd end = run.end;
         anyInputTaken = anyInputTaken || end != RunEnd::InputRefused;
-        if (end == RunEnd::Written)
+        if (end == RunEnd::Written && besselOutsideGermany(state.job, line, run))
+            shown.push_back({std::string(kDhdnOutsideGermanyText), false});
+        else if (end == RunEnd::Written)
             shown.push_back({resultLineOf(run, line.format, line.ellipsoid), true});
         else
             shown.push_back({reasonOf(run), false});
@@ -149,7 +152,7 @@ void alleSchreibweisenBerechnen(CalcScreen& screen, ProgramState& state) {
         screen.setText(kAllNotationsLines[i].field, shown[i].text);
         screen.setEnabled(kAllNotationsLines[i].field, shown[i].value);
     }
-    screen.setText(Element::labGenauigkeit, squareNote(state.job));
+    screen.setText(Element::labGenauigkeit, std::string(kAllNotationsAccuracyText));
 }
 
 std::string messageAsOneLine(const std::string& message) {
@@ -169,13 +172,18 @@ std::string messageAsOneLine(const std::string& message) {
 
 std::string allNotationsText(const CalcScreen& screen) {
     std::string list;
-    for (const AllNotationsLine& line : kAllNotationsLines) {
-        const std::string text = screen.text(line.field);
-        if (text.empty())
-            continue;
+    auto add = [&list](const std::string& line) {
         if (!list.empty())
             list += '\n';
-        list += allNotationsLabel(line) + ": " + text;
+        list += line;
+    };
+    for (const AllNotationsGroup& group : kAllNotationsGroups) {
+        if (const std::string heading = screen.text(group.heading); !heading.empty())
+            add(heading);
+        for (const AllNotationsLine& line : kAllNotationsLines)
+            if (const std::string text = screen.text(line.field);
+                !text.empty() && std::string_view(line.ellipsoid) == group.ellipsoid)
+                add(allNotationsLabel(line) + ": " + text);
     }
     return list;
 }

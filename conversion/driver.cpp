@@ -77,6 +77,7 @@ StagesEnd convert(DriverRun& run, bool& inputDone) {
             return {RunEnd::NoOutput, true};
         if (!p)
             return {RunEnd::NoOutput};
+        run.target = p;
         const OutputOutcome output = outputStage(run, *p);
         if (output == OutputOutcome::Failed)
             return {RunEnd::NoOutput, true};
@@ -115,6 +116,7 @@ void convertPoint(const MaskView& mask, ProgramState& state, PointOutcome& outco
     outcome.steps.clear();
     outcome.end = RunEnd::InputRefused;
     outcome.grs80.reset();
+    outcome.target.reset();
     DriverRun run(mask, state, outcome);
     bool inputDone = false;
     try {
@@ -123,6 +125,7 @@ void convertPoint(const MaskView& mask, ProgramState& state, PointOutcome& outco
             endFailedRun(run);
         outcome.end = stages.end;
         outcome.grs80 = run.grs80;
+        outcome.target = run.target;
     } catch (const NumericFault&) {
         // A numeric fault in a step without a handler of its own (rounding,
         // fixed-decimal formatting, the output procedures): the same message

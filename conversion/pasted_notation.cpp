@@ -371,11 +371,20 @@ std::optional<PastedStart> startSideOfPaste(std::string_view text, const Convers
     return oneStart(startsOnAnyEllipsoid(text), text);
 }
 
+// A start press other than GRS80 leaves the output buttons waiting for a
+// target press; the target chosen is pressed again, so that the output side
+// stays as chosen and usable: no output looks chosen whose button is off.
 void choosePastedStart(SelectionRules& rules, const ConversionJob& job, const PastedStart& start) {
-    for (std::size_t i = 0; i < kEllipsoidLetters.size(); ++i)
-        if (start.ellipsoid == kEllipsoidLetters[i].jobName &&
-            start.ellipsoid != job.StartEllipsoid)
-            rules.pressEllipsoid(SelectionSide::Start, static_cast<int>(i));
+    const std::string target = job.ZielEllipsoid; // `job` is the one the presses change
+    for (std::size_t i = 0; i < kEllipsoidLetters.size(); ++i) {
+        if (start.ellipsoid != kEllipsoidLetters[i].jobName ||
+            start.ellipsoid == job.StartEllipsoid)
+            continue;
+        rules.pressEllipsoid(SelectionSide::Start, static_cast<int>(i));
+        for (std::size_t t = 0; t < kEllipsoidLetters.size(); ++t)
+            if (static_cast<int>(i) != kGrs80Button && target == kEllipsoidLetters[t].jobName)
+                rules.pressEllipsoid(SelectionSide::Target, static_cast<int>(t));
+    }
     rules.pressFormat(SelectionSide::Start, start.notation);
 }
 

@@ -31,10 +31,24 @@ void SelectionRules::load() {
     pressStartEllipsoid(kGrs80Button);
 }
 
+// The target goes back to GRS80; the start stays the task's, and with it
+// the input format: a user coming back from the calculation screen changes
+// one choice of the task, not the whole of it. A start other than GRS80 is
+// the user's own choice; GRS80 stands as the default. The target is pressed
+// after such a start, whose press leaves the outputs waiting for one.
 void SelectionRules::activate() {
-    startEllipsoidChosen_ = false;
+    int start = kGrs80Button;
+    for (std::size_t i = 0; i < kEllipsoidLetters.size(); ++i)
+        if (job_.StartEllipsoid == kEllipsoidLetters[i].jobName)
+            start = static_cast<int>(i);
+    startEllipsoidChosen_ = start != kGrs80Button;
+    if (start == kGrs80Button) {
+        pressTargetEllipsoid(kGrs80Button);
+        pressStartEllipsoid(kGrs80Button);
+        return;
+    }
+    pressStartEllipsoid(start);
     pressTargetEllipsoid(kGrs80Button);
-    pressStartEllipsoid(kGrs80Button);
 }
 
 void SelectionRules::prepareReturn() {
@@ -97,7 +111,7 @@ void SelectionRules::pressTargetEllipsoid(int index) {
 // for a Bessel <-> GRS80 job where PROJ can open the grid, and disabled
 // otherwise. The user's choice is kept for the running program: a surveyor
 // converting DHDN lists chooses it once, however often other pairs come in
-// between (every return to this screen passes GRS80/GRS80).
+// between (a return to this screen brings the target back to GRS80).
 // With "Alle Schreibweisen" the list holds Bessel and GRS80 lines: the box is
 // offered for a start on either of them.
 bool SelectionRules::officialOffered() const {

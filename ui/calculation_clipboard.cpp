@@ -7,6 +7,7 @@
 #include "conversion/result_line.h"
 #include "model/notations.h"
 #include "text/utf8.h"
+#include "ui/all_notations_frame.h"
 #include "ui/calculation_screen.h"
 #include "ui/look.h"
 #include "ui/widgets.h"
@@ -50,9 +51,6 @@ void CalculationScreen::buildCopyButton() {
     for (Element e : kOutputFields)
         if (auto* field = qobject_cast<QLineEdit*>(widget(e)))
             connect(field, &QLineEdit::textChanged, this, &CalculationScreen::outputChanged);
-    for (Element e : kAllNotationsRows)
-        if (auto* field = qobject_cast<QLineEdit*>(widget(e)))
-            connect(field, &QLineEdit::textChanged, this, &CalculationScreen::outputChanged);
 }
 
 std::string CalculationScreen::shownResultLine() const {
@@ -85,7 +83,7 @@ void CalculationScreen::copyResult() {
 // single result. A line that gives a reason is disabled and copies nothing.
 void CalculationScreen::copyListLine(Element line) {
     const std::string value = text(line);
-    if (value.empty() || !widget(line)->isEnabled())
+    if (value.empty() || list_->isGreyed(widget(line)))
         return;
     QGuiApplication::clipboard()->setText(QString::fromStdString(value));
     comKopieren_->setText(QString::fromUtf8(kLineCopiedCaption));

@@ -108,7 +108,13 @@ CalculationScreen::CalculationScreen(QWidget* owner, ProgramState& state, Platfo
         inputFields_.push_back(input);
         return input;
     });
-    buildAllNotationsFrame(this, masks_, [this](Element line) { copyListLine(line); });
+    list_ = new AllNotationsList(
+        this, masks_, [this](Element line) { copyListLine(line); },
+        [this](bool textsChanged) {
+            placeBelowList();
+            if (textsChanged)
+                outputChanged();
+        });
     for (auto e : {Element::labEingabe, Element::comRechnen, Element::comStartoption,
                    Element::comKrummboegleGrad, Element::labBeenden, Element::labGenauigkeit}) {
         QWidget* w = findChild<QWidget*>(QString::fromLatin1(
@@ -206,9 +212,9 @@ void CalculationScreen::setTabOrder() {
     for (Element e : kOptionsBeforeRechnen)
         order.push_back(widget(e));
     order.push_back(comRechnen_);
-    order.push_back(comKopieren_); // disabled, and so skipped, while the output is empty
-    for (const AllNotationsLine& line : kAllNotationsLines) // hidden but for that output
-        order.push_back(widget(line.field));
+    order.push_back(comKopieren_);        // disabled, and so skipped, while the output is empty
+    for (Element row : kAllNotationsRows) // one of them a Tab stop, and only with a list
+        order.push_back(widget(row));
     for (Element e : kOptionsAfterRechnen)
         order.push_back(widget(e));
     order.push_back(comKrummboegleGrad_);
@@ -321,6 +327,22 @@ void CalculationScreen::resizeEvent(QResizeEvent* event) {
     placeSampleButton();
 }
 
+// With the list of every notation, the accuracy line, "Neue Startoptionen
+// wählen" and the quit label stand below the list at the distances they keep
+// below an output mask; the list is taller than a mask. The accuracy line
+// ends at the list's right edge, as it ends at the masks' edge.
+void CalculationScreen::placeBelowList() {
+    if (state_.job.FormatAUS != kAlleSchreibweisen)
+        return;
+    const QRect list = layoutGeometry(list_->frame());
+    const int top = list.bottom() + 1;
+    widget(Element::labGenauigkeit)
+        ->setGeometry(0, top, list.right() + 1, look::px(kAccuracyHeight));
+    comStartoption_->move(0, top + look::px(kStartoptionTop - kAccuracyTop));
+    labBeenden_->move(0, top + look::px(kBeendenTop - kAccuracyTop));
+    placeSampleButton();
+}
+
 // The sample button belongs at 11040 twips, below the end of a 1024 x 768
 // display's maximized window. Where the window is shorter, it moves up to
 // stay whole at the window's bottom edge, but never above the quit label
@@ -352,7 +374,9 @@ std::string CalculationScreen::text(Element e) const {
 
 void CalculationScreen::setText(Element e, const std::string& text) {
     QWidget* w = widget(e);
-    if (auto* field = qobject_cast<QLineEdit*>(w)) {
+    if (list_->holds(w))
+        list_->setRowText(w, fromStd(text));
+    else if (auto* field = qobject_cast<QLineEdit*>(w)) {
         field->setText(fromStd(text));
         field->setCursorPosition(0); // a written text shows from its start
     } else if (auto* label = qobject_cast<QLabel*>(w))
@@ -378,8 +402,12 @@ void CalculationScreen::selectAll(Element field) {
         edit->selectAll();
 }
 
+// A list line that cannot be enabled shows greyed, still readable.
 void CalculationScreen::setEnabled(Element e, bool enabled) {
-    if (QWidget* w = widget(e))
+    QWidget* w = widget(e);
+    if (list_->holds(w))
+        list_->setGreyed(w, !enabled);
+    else if (w)
         w->setEnabled(enabled);
 }
 

@@ -66,9 +66,11 @@ Answer DesktopPlatform::messageBox(QWidget* parent, MessageIcon icon, const QStr
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::No);
         box.setEscapeButton(QMessageBox::No);
-        // German also where Qt's German translation is not installed.
-        box.button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
-        box.button(QMessageBox::No)->setText(QStringLiteral("Nein"));
+        // German also where Qt's German translation is not installed. The
+        // underlined letters answer the box: J and N alone (a message box
+        // takes a button's letter without Alt) and with Alt.
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
     } else {
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);

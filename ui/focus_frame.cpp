@@ -51,7 +51,9 @@ protected:
     void paintEvent(QPaintEvent*) override {
         if (!target_)
             return;
-        const int width = qobject_cast<QLineEdit*>(target_) ? kFieldWidth : kButtonWidth;
+        const bool thin =
+            qobject_cast<QLineEdit*>(target_) || target_->property("lwThinFocusFrame").toBool();
+        const int width = thin ? kFieldWidth : kButtonWidth;
         QPainter painter(this);
         const QColor colour(backgroundIsDark() ? kOnDark : kOnLight);
         const QRect r = rect();

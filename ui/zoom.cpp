@@ -260,14 +260,26 @@ private:
         return true;
     }
 
-    // The focused element scrolls into view, as in any scrolling area.
+    // The focused element scrolls into view, as in any scrolling area; a
+    // widget that an element lays out itself (a row of a list) as far as
+    // that element shows it.
     void showFocused(QWidget* now) {
         if (!now || !screen_->isAncestorOf(now))
             return;
-        for (QWidget* w = now; w != screen_; w = w->parentWidget())
+        QWidget* element = now;
+        while (element != screen_ && !elements_.count(element))
+            element = element->parentWidget();
+        if (element == screen_)
+            return;
+        for (QWidget* w = element; w != screen_; w = w->parentWidget())
             if (!elements_.count(w))
                 return;
-        const QRect r(now->mapTo(screen_, QPoint(0, 0)) + offset_, now->size());
+        const QRect shown(element->mapTo(screen_, QPoint(0, 0)), element->size());
+        const QRect r = QRect(now->mapTo(screen_, QPoint(0, 0)), now->size())
+                            .intersected(shown)
+                            .translated(offset_);
+        if (r.isEmpty())
+            return;
         bars_[0]->setValue(offsetShowing(offset_.x(), room_.viewport.width, room_.rangeX, r.left(),
                                          r.right() + 1));
         bars_[1]->setValue(offsetShowing(offset_.y(), room_.viewport.height, room_.rangeY, r.top(),

@@ -137,18 +137,37 @@ protected:
             EXPECT_FALSE(single.screen.messages.empty()) << where;
             EXPECT_EQ(list.screen.events(), single.screen.events()) << where;
         }
+        const bool dhdnOutside = dhdnShiftOutsideGermany(input);
         for (const AllNotationsLine& line : kAllNotationsLines) {
             if (refused) {
                 EXPECT_FALSE(singleConversion(input, line.ellipsoid, line.format).value)
                     << where << " " << allNotationsLabel(line);
                 continue;
             }
-            const Single single = singleConversion(input, line.ellipsoid, line.format);
+            Single single = singleConversion(input, line.ellipsoid, line.format);
+            if (single.value && dhdnOutside && std::string_view(line.ellipsoid) == kBessel)
+                single = {std::string(kDhdnOutsideGermanyText), false};
             EXPECT_EQ(list.screen.text(line.field), single.text)
                 << where << " " << allNotationsLabel(line);
             EXPECT_EQ(list.screen.isEnabled(line.field), single.value)
                 << where << " " << allNotationsLabel(line);
         }
+    }
+
+    // The Bessel lines are reached by the DHDN shift and the point lies
+    // outside Germany: the single conversion's Bessel decimal degrees
+    // ("S45.847369 E121.395674 DHDN") outside the Gauss-Krueger box.
+    static bool dhdnShiftOutsideGermany(const Input& input) {
+        if (std::string_view(input.start) == kBessel)
+            return false;
+        const Single decimal = singleConversion(input, kBessel, kGradDezimal);
+        if (!decimal.value)
+            return false;
+        const std::size_t east = decimal.text.find_first_of("EW", 1);
+        const double lat = std::stod(decimal.text.substr(1, east - 1));
+        const double lon = std::stod(decimal.text.substr(east + 1));
+        return decimal.text[0] == 'S' || decimal.text[east] == 'W' || !(lat > 46 && lat < 56) ||
+               !(lon > 5 && lon < 16);
     }
 };
 
@@ -186,15 +205,28 @@ Input decimal(const char* start, const char* lat, const char* lon, bool south = 
 }
 
 // Outside Germany the Gauss-Krueger line gives the reason of the
-// Gauss-Krueger output; the others show their values.
-TEST_F(AllNotations, OutsideGermanyTheGaussKruegerLineGivesItsReason) {
+// Gauss-Krueger output, the other Bessel lines that the DHDN shift is made
+// for Germany only; GRS80 and Hayford show their values. A Bessel start
+// keeps its own lines: they are the input, no shift made them.
+TEST_F(AllNotations, OutsideGermanyTheBesselLinesGiveTheirReasons) {
     const Input input = decimal(kGRS80, "43.6", "1.44");
     const DriverBench list = listOf(input);
     expectEverySingle(input, list, "Toulouse");
     EXPECT_FALSE(list.screen.isEnabled(Element::texAlleB7));
-    EXPECT_FALSE(list.screen.text(Element::texAlleB7).empty());
-    for (Element e : {Element::texAlleA4, Element::texAlleB3, Element::texAlleC6})
+    EXPECT_TRUE(list.screen.text(Element::texAlleB7).starts_with("Ihr Punkt liegt nicht"));
+    for (Element e : {Element::texAlleB1, Element::texAlleB2, Element::texAlleB3}) {
+        EXPECT_FALSE(list.screen.isEnabled(e)) << elementName(e);
+        EXPECT_EQ(list.screen.text(e), kDhdnOutsideGermanyText) << elementName(e);
+    }
+    for (Element e : {Element::texAlleA4, Element::texAlleC3, Element::texAlleC6})
         EXPECT_TRUE(list.screen.isEnabled(e)) << elementName(e);
+    // Just inside the box (46° N, 5° E exclusive) the values stand.
+    const DriverBench border = listOf(decimal(kGRS80, "46.01", "6.2"));
+    EXPECT_TRUE(border.screen.isEnabled(Element::texAlleB1));
+    EXPECT_EQ(border.screen.text(Element::texAlleB1).substr(0, 3), "N46");
+    const DriverBench own = listOf(decimal(kBessel, "43.6", "1.44"));
+    EXPECT_EQ(own.screen.text(Element::texAlleB1), "N43.600000 E001.440000 DHDN");
+    EXPECT_FALSE(own.screen.isEnabled(Element::texAlleB7));
     EXPECT_EQ(list.screen.text(Element::labAlleA), "GRS80 (WGS84, ETRS89): kein Datumsübergang");
     EXPECT_TRUE(list.screen.messages.empty());
     EXPECT_TRUE(list.screen.sounds.empty());
@@ -272,9 +304,9 @@ TEST_F(AllNotations, ARefusedInputIsRefusedOnceAsInASingleConversion) {
     }
 }
 
-// The whole list as "Ergebnis kopieren" copies it: label and text, one line
-// per notation in list order.
-TEST_F(AllNotations, TheCopiedListNamesEveryLine) {
+// The whole list as "Ergebnis kopieren" copies it: each group's heading,
+// then label and text, one line per notation in list order.
+TEST_F(AllNotations, TheCopiedListNamesEveryLineUnderItsHeading) {
     const DriverBench list = listOf(decimal(kGRS80, "48.436333", "9.967967"));
     const std::string text = allNotationsText(list.screen);
     std::vector<std::string> lines;
@@ -282,10 +314,16 @@ TEST_F(AllNotations, TheCopiedListNamesEveryLine) {
         end = std::min(text.find('\n', start), text.size());
         lines.push_back(text.substr(start, end - start));
     }
-    ASSERT_EQ(lines.size(), kAllNotationsLines.size());
-    EXPECT_EQ(lines[3], "GRS80 UTM zivil: 32U 0571595 5365251");
-    EXPECT_EQ(lines[10], "Bessel Gauß-Krüger: R 3571699.02 H 5366959.2 E009°");
-    EXPECT_EQ(lines[16], "Hayford UTM referentiell: 32U NU 7167865451 ED50");
+    ASSERT_EQ(lines.size(), kAllNotationsRows.size());
+    EXPECT_EQ(lines[0], "GRS80 (WGS84, ETRS89): kein Datumsübergang");
+    EXPECT_EQ(lines[4], "GRS80 UTM zivil: 32U 0571595 5365251");
+    EXPECT_EQ(lines[8], "Bessel (DHDN): Datumsübergang Molodensky (3 Parameter): gegenüber der "
+                        "amtlichen Umrechnung etwa 3 m, bis 8 m");
+    EXPECT_EQ(lines[12], "Bessel Gauß-Krüger: R 3571699.02 H 5366959.2 E009°");
+    EXPECT_EQ(lines[13], "Hayford (ED50): Datumsübergang Molodensky (3 Parameter, Westeuropa): "
+                         "gegenüber ED50 der Landesnetze etwa 10 m");
+    EXPECT_EQ(lines[19], "Hayford UTM referentiell: 32U NU 7167865451 ED50");
+    EXPECT_EQ(list.screen.text(Element::labGenauigkeit), kAllNotationsAccuracyText);
 }
 
 } // namespace

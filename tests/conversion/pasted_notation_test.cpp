@@ -421,7 +421,12 @@ TEST_F(PasteOnSelection, WithAChosenEllipsoidOnlyItsNotations) {
     // The chosen input takes it already: kept without a question.
     rules.pressFormat(SelectionSide::Start, kGradDezimal);
     EXPECT_EQ(start("48.4 9.9"), "Hayford 1");
-    // A return to the screen makes GRS80 the default again.
+    // A return to the screen keeps the task's start: Hayford is still the
+    // user's choice; GRS80 stands as the default only where it was the start.
+    rules.activate();
+    EXPECT_TRUE(rules.startEllipsoidChosen());
+    EXPECT_EQ(job.StartEllipsoid, kHayford);
+    rules.pressEllipsoid(SelectionSide::Start, 0);
     rules.activate();
     EXPECT_FALSE(rules.startEllipsoidChosen());
 }
@@ -439,6 +444,11 @@ TEST_F(PasteOnSelection, JaPressesEllipsoidWhereNeededAndFormat) {
     choosePastedStart(rules, job, *startSideOfPaste("R 3571686.39 H 5540758.79", job, false));
     EXPECT_EQ(job.StartEllipsoid, kBessel);
     EXPECT_EQ(job.FormatEIN, kGaussKrueger);
+    // The target pressed again after the start: its outputs are offered, the
+    // chosen one stays chosen, and the task can go on at once.
+    EXPECT_EQ(job.EllipsoidPaar, "BC");
+    EXPECT_EQ(job.FormatAUS, kUTMzivil);
+    EXPECT_TRUE(rules.continueEnabled());
 }
 
 TEST(PendingPaste, WaitsForTheJobItWasKeptFor) {

@@ -120,7 +120,10 @@ TEST_F(Selection, AChoiceTheNewEllipsoidDoesNotOfferIsCleared) {
     EXPECT_EQ(job.FormatAUS, 1); // decimal degrees exist everywhere
 }
 
-TEST_F(Selection, ReturnKeepsTheFormatsAndComesBackToGrs80) {
+// The return keeps the task's start side; the target comes back to GRS80,
+// which clears an output it does not offer. No button looks chosen that is
+// off: the outputs of the GRS80 target are offered again.
+TEST_F(Selection, ReturnKeepsTheStartSideAndBringsTheTargetBackToGrs80) {
     rules.load();
     rules.pressEllipsoid(S::Start, kBessel);
     rules.pressEllipsoid(S::Target, kBessel);
@@ -130,9 +133,27 @@ TEST_F(Selection, ReturnKeepsTheFormatsAndComesBackToGrs80) {
     EXPECT_FALSE(view.continueEnabled);
     EXPECT_FALSE(view.ellipsoidEnabled[1][kGrs80]);
     rules.activate();
-    EXPECT_EQ(job.EllipsoidPaar, "AA");
-    EXPECT_EQ(job.FormatEIN, 0); // Gauss-Krueger is not offered on GRS80
+    EXPECT_EQ(job.StartEllipsoid, "Bessel");
+    EXPECT_EQ(job.EllipsoidPaar, "BA");
+    EXPECT_EQ(job.FormatEIN, 7);
+    EXPECT_TRUE(view.ellipsoidChosen[0][kBessel]);
+    EXPECT_TRUE(view.formatChosen[0][7]);
+    EXPECT_EQ(view.offered(S::Start), "1230007");
+    EXPECT_EQ(job.FormatAUS, 0); // Gauss-Krueger is not offered on GRS80
+    EXPECT_FALSE(view.formatChosen[1][7]);
+    EXPECT_EQ(view.offered(S::Target), "1234560");
+    EXPECT_TRUE(view.ellipsoidChosen[1][kGrs80]);
     EXPECT_FALSE(view.continueEnabled);
+
+    // A GRS80 task comes back as GRS80/GRS80, its formats kept.
+    rules.pressEllipsoid(S::Start, kGrs80);
+    rules.pressFormat(S::Start, 4);
+    rules.pressFormat(S::Target, 5);
+    rules.prepareReturn();
+    rules.activate();
+    EXPECT_EQ(job.EllipsoidPaar, "AA");
+    EXPECT_EQ(job.FormatEIN, 4);
+    EXPECT_EQ(job.FormatAUS, 5);
 }
 
 TEST_F(Selection, OfficialBoxOnlyForBesselAndGrs80AndAskedForTheGridOnce) {
@@ -160,7 +181,10 @@ TEST_F(Selection, OfficialChoiceIsKeptAcrossOtherPairsAndReturns) {
     EXPECT_FALSE(view.officialChecked);
     rules.chooseOfficial(false); // a disabled box cannot be changed
     rules.prepareReturn();
-    rules.activate();
+    rules.activate(); // the task's Bessel start kept, the target GRS80 again
+    EXPECT_TRUE(job.Amtlich);
+    EXPECT_TRUE(view.officialChecked);
+    rules.pressEllipsoid(S::Start, kGrs80);
     EXPECT_FALSE(job.Amtlich);
     rules.pressEllipsoid(S::Target, kBessel); // GRS80 -> Bessel
     EXPECT_TRUE(job.Amtlich);

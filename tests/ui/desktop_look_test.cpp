@@ -90,7 +90,7 @@ struct BoxReader : QObject {
             if (!box || !box->isVisible())
                 return;
             for (QAbstractButton* b : box->buttons())
-                buttons << b->text();
+                buttons << b->text().remove(QLatin1Char('&')); // as shown
             buttons.sort();
             box->reject(); // Escape: the "No" button
         });

@@ -102,6 +102,8 @@ private slots:
     void eachKindHasItsIconAndButtons();
     void zoneCasesShowExactlyOneBox_data();
     void zoneCasesShowExactlyOneBox();
+    void questionAnswersToLettersAndArrows_data();
+    void questionAnswersToLettersAndArrows();
     void alertSoundReturnsAtOnceWithoutSoundServer();
 };
 
@@ -183,6 +185,73 @@ void MessageBoxTest::zoneCasesShowExactlyOneBox() {
     // The window's focus widget: where the focus is once the window is active.
     QTEST(calc->focusWidget() ? calc->focusWidget()->objectName() : QString(), "focusAfter");
     QCOMPARE(qobject_cast<QLineEdit*>(p.find("texZone"))->text(), zone);
+}
+
+// The keys a question box takes: its buttons' letters, alone and with Alt,
+// and the arrow keys that move between the buttons before Enter or Space.
+void MessageBoxTest::questionAnswersToLettersAndArrows_data() {
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<int>("answer");
+    QTest::newRow("J") << "J" << int(Answer::Yes);
+    QTest::newRow("j") << "j" << int(Answer::Yes);
+    QTest::newRow("N") << "N" << int(Answer::No);
+    QTest::newRow("Alt+J") << "Alt+J" << int(Answer::Yes);
+    QTest::newRow("Alt+N") << "Alt+N" << int(Answer::No);
+    QTest::newRow("Enter on the default") << "Enter" << int(Answer::No);
+    QTest::newRow("Left, Enter") << "Left Enter" << int(Answer::Yes);
+    QTest::newRow("Left, Right, Enter") << "Left Right Enter" << int(Answer::No);
+    QTest::newRow("Up, Space") << "Up Space" << int(Answer::Yes);
+}
+
+void MessageBoxTest::questionAnswersToLettersAndArrows() {
+    QFETCH(QString, keys);
+    struct Named {
+        const char* name;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* text;
+    };
+    static const Named kKeys[] = {
+        {"J", Qt::Key_J, Qt::NoModifier, "J"},
+        {"j", Qt::Key_J, Qt::NoModifier, "j"},
+        {"N", Qt::Key_N, Qt::NoModifier, "N"},
+        {"Alt+J", Qt::Key_J, Qt::AltModifier, "j"},
+        {"Alt+N", Qt::Key_N, Qt::AltModifier, "n"},
+        {"Enter", Qt::Key_Return, Qt::NoModifier, "\r"},
+        {"Space", Qt::Key_Space, Qt::NoModifier, " "},
+        {"Left", Qt::Key_Left, Qt::NoModifier, ""},
+        {"Right", Qt::Key_Right, Qt::NoModifier, ""},
+        {"Up", Qt::Key_Up, Qt::NoModifier, ""},
+    };
+    QTimer typist;
+    bool typed = false, unanswered = false;
+    QObject::connect(&typist, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (typed || !box || !box->isVisible())
+            return;
+        typed = true;
+        QApplication::setActiveWindow(box);
+        for (const QString& word : keys.split(QLatin1Char(' ')))
+            for (const Named& k : kKeys)
+                if (word == QLatin1String(k.name)) {
+                    QWidget* target =
+                        QApplication::focusWidget() ? QApplication::focusWidget() : box;
+                    QTest::sendKeyEvent(QTest::Click, target, k.key, QString::fromLatin1(k.text),
+                                        k.modifiers);
+                }
+        QTimer::singleShot(1000, box, [box, &unanswered] {
+            unanswered = box->isVisible();
+            if (unanswered)
+                box->done(-1);
+        });
+    });
+    typist.start(20);
+    DesktopPlatform platform;
+    const Answer answer =
+        platform.messageBox(nullptr, MessageIcon::Question, QStringLiteral("Umstellen?"));
+    QVERIFY(typed);
+    QVERIFY2(!unanswered, "the keys answered nothing");
+    QTEST(int(answer), "answer");
 }
 
 void MessageBoxTest::alertSoundReturnsAtOnceWithoutSoundServer() {

@@ -153,6 +153,11 @@ void OfficialChoiceTest::returnUnchecksTheBox() {
     p.openTask("comBesselEIN", "comGRSAus", "comGradDezEIN", "comGradDezAUS");
     p.click("comStartoption");
     QVERIFY(!p.calc());
+    // The Bessel start stays and the target is GRS80: the box is back.
+    QVERIFY(box(p)->isChecked());
+    QVERIFY(box(p)->isEnabled());
+    QVERIFY(p.state.job.Amtlich);
+    p.click("comGRSEin");
     QVERIFY(!box(p)->isChecked());
     QVERIFY(!box(p)->isEnabled());
     QVERIFY(!p.state.job.Amtlich);

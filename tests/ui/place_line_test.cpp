@@ -100,10 +100,11 @@ void PlaceLineTest::wholeListCopyEndsWithThePlace() {
     QCOMPARE(placeLine(p), QStringLiteral("Lage: in Sydney (Australien)"));
     p.click("comKopieren");
     const QString copied = QGuiApplication::clipboard()->text();
-    QVERIFY(copied.startsWith(QStringLiteral("GRS80 Grad (dezimal): S33.867778 E151.207222\n")));
+    QVERIFY(copied.startsWith(QStringLiteral("GRS80 (WGS84, ETRS89): kein Datumsübergang\n"
+                                             "GRS80 Grad (dezimal): S33.867778 E151.207222\n")));
     QVERIFY(copied.endsWith(QStringLiteral("\nLage: in Sydney (Australien)")));
     // One line of the list copies its coordinate alone.
-    auto* line = p.find<QLineEdit>("texAlleA4");
+    auto* line = p.find<QLabel>("texAlleA4");
     line->setFocus(Qt::TabFocusReason);
     QTest::keyClick(line, Qt::Key_Return);
     QCOMPARE(QGuiApplication::clipboard()->text(), line->text());

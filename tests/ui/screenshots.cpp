@@ -57,6 +57,14 @@ void scrollToEnd(QWidget* panelLabel) {
         area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
 }
 
+void showListFocused(RunningProgram& p) {
+    settle();
+    for (const char* row : {"texAlleC6", "texAlleA1"}) {
+        p.find(row)->setFocus(Qt::TabFocusReason);
+        settle();
+    }
+}
+
 struct Task {
     const char* file;
     const char* start;
@@ -122,7 +130,17 @@ int main(int argc, char** argv) {
     maximize(p.calc());
     p.click("comKrummboegleGrad");
     p.click("comRechnen");
+    // The keyboard in the list: the last line, then the first, so that a
+    // scrolling screen shows the whole list.
+    showListFocused(p);
     ok &= capture(p.calc(), file("foBerechnungen-alle"));
+    // A point far from Germany: the greyed reasons wrap within their lines.
+    p.click("optDezS");
+    p.find<QLineEdit>("texBreite")->setText(QStringLiteral("33.867778"));
+    p.find<QLineEdit>("texLaenge")->setText(QStringLiteral("151.207222"));
+    p.click("comRechnen");
+    showListFocused(p);
+    ok &= capture(p.calc(), file("foBerechnungen-alle-Sydney"));
     if (all) {
         for (const Task& t : kMoreTasks) {
             p.click("comStartoption");

@@ -232,18 +232,20 @@ void SelectionScreenTest::formatNoLongerOfferedIsCleared() {
     QCOMPARE(buttonColour(p, "comGradDezEIN"), kGreen);
     QVERIFY(!p.find("comZahlenEingabe")->isEnabled());
 
-    // Gauss-Krueger input chosen on Bessel is cleared by the activation that
-    // a return makes (GRS80 again).
+    // The return keeps the Bessel start and its Gauss-Krueger input; the
+    // target comes back to GRS80, which clears the Gauss-Krueger output.
     p.click("comBesselEIN");
     p.click("comBesselAUS");
     p.click("comGKEIN");
-    p.click("comGradDezAUS");
+    p.click("comGKAUS");
     p.click("comZahlenEingabe");
     QVERIFY(p.calc());
     p.click("comStartoption");
-    QCOMPARE(int(p.state.job.FormatEIN), 0);
-    QCOMPARE(buttonColour(p, "comGKEIN"), look::buttonFace());
-    QCOMPARE(int(p.state.job.FormatAUS), 1);
+    QCOMPARE(int(p.state.job.FormatEIN), 7);
+    QCOMPARE(buttonColour(p, "comGKEIN"), kGreen);
+    QVERIFY(p.find("comGKEIN")->isEnabled());
+    QCOMPARE(int(p.state.job.FormatAUS), 0);
+    QCOMPARE(buttonColour(p, "comGKAUS"), look::buttonFace());
 }
 
 void SelectionScreenTest::returnKeepsAllowedChoicesAndDisablesContinue() {
@@ -257,16 +259,19 @@ void SelectionScreenTest::returnKeepsAllowedChoicesAndDisablesContinue() {
     p.click("comStartoption");
     settle();
     QVERIFY(!p.calc());
+    // The task's start side stays; the target is GRS80 again.
     const ConversionJob& job = p.state.job;
-    QCOMPARE(job.StartEllipsoid, std::string("GRS80"));
+    QCOMPARE(job.StartEllipsoid, std::string("Hayford"));
     QCOMPARE(job.ZielEllipsoid, std::string("GRS80"));
-    QCOMPARE(job.EllipsoidPaar, std::string("AA"));
+    QCOMPARE(job.EllipsoidPaar, std::string("CA"));
     QCOMPARE(int(job.FormatEIN), 1);
     QCOMPARE(int(job.FormatAUS), 4);
     QCOMPARE(buttonColour(p, "comGradDezEIN"), kGreen);
     QCOMPARE(buttonColour(p, "comUTMzivilAUS"), kOrange);
-    QCOMPARE(buttonColour(p, "comGRSEin"), kGreen);
-    QCOMPARE(buttonColour(p, "comHayfordEIN"), look::buttonFace());
+    QVERIFY(p.find("comUTMzivilAUS")->isEnabled());
+    QCOMPARE(buttonColour(p, "comHayfordEIN"), kGreen);
+    QCOMPARE(buttonColour(p, "comGRSEin"), look::buttonFace());
+    QCOMPARE(buttonColour(p, "comGRSAus"), kOrange);
     QVERIFY(p.find("comGRSAus")->isEnabled());
     QVERIFY(!p.find("comGKEIN")->isEnabled());
     QVERIFY(!p.find("comZahlenEingabe")->isEnabled());

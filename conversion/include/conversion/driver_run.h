@@ -98,6 +98,8 @@ struct DriverRun {
     std::string accuracyNote;
     // The point on GRS80 (WGS 84), once the datum stage knows it.
     std::optional<GeoPoint> grs80;
+    // The point on the target ellipsoid, once the datum stage has it.
+    std::optional<GeoPoint> target;
 
     const ConversionJob& job() const { return state.job; }
     Arbeitsvariablen& calc() { return state.calc; }

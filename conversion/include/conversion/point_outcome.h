@@ -49,6 +49,8 @@ struct PointOutcome {
     // negative, when the run went that far: every run that converted its
     // input (not an input copied into an output of its own notation).
     std::optional<GeoPoint> grs80;
+    // The point on the target ellipsoid, where the run got there.
+    std::optional<GeoPoint> target;
 
     // The text of the first message box, or nullptr when none is shown.
     const std::string* firstMessage() const;

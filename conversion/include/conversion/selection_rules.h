@@ -45,8 +45,9 @@ public:
 
     // Loading the screen: clears the job, presses the GRS80 start button.
     void load();
-    // Activation (first showing, return from the calculation screen): presses
-    // the GRS80 target button, then the GRS80 start button.
+    // Activation (first showing, return from the calculation screen): the
+    // GRS80 target and the job's start ellipsoid (GRS80 where it has none)
+    // pressed, so that the task's start side stays as it was.
     void activate();
     // What the calculation screen's return does before the activation:
     // "Weiter zur Zahleneingabe" disabled, ZielEllipsoideDisablen.

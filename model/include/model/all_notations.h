@@ -52,6 +52,19 @@ inline constexpr std::array<AllNotationsLine, 17> kAllNotationsLines = {{
     {kHayford, kUTMref, Element::texAlleC6},
 }};
 
+// The Bessel lines of a point outside Germany, in place of their values:
+// the DHDN shift (three parameters or BeTA2007) is made for Germany's area,
+// and a DHDN position beyond it is one nobody uses. Outside means outside
+// the box of the Gauss-Krueger output (model/germany.h), on Bessel.
+inline constexpr std::string_view kDhdnOutsideGermanyText =
+    "Der Datumsübergang nach DHDN ist nur für Deutschland festgelegt.";
+
+// The accuracy line under the list: each group's heading says its datum
+// shift and what it is worth; the grid references name a square.
+inline constexpr std::string_view kAllNotationsAccuracyText =
+    "Genauigkeit: siehe die Überschrift jeder Gruppe. UTM militärisch und referentiell nennen "
+    "die Südwestecke des Planquadrats.";
+
 // "GRS80 UTM zivil", "Bessel Gauß-Krüger": the ellipsoid and the notation.
 inline std::string allNotationsLabel(const AllNotationsLine& line) {
     return std::string(line.ellipsoid) + " " + std::string(notationOf(line.format)->label);

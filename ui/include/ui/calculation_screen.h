@@ -20,6 +20,7 @@ namespace lw::ui {
 
 class ScreenButton;
 class ClickableLabel;
+class AllNotationsList;
 
 class CalculationScreen : public QWidget, public CalcScreen, private FieldEventSink {
     Q_OBJECT
@@ -76,6 +77,7 @@ private:
     void placeSampleButton();
     void showPlace();
     void setPlaceLine(const QString& line);
+    void placeBelowList();
     void fillSamplePoint();
     QWidget* widget(Element e) const;
 
@@ -103,6 +105,7 @@ private:
     ScreenButton* comKrummboegleGrad_ = nullptr;
     ScreenButton* comKopieren_ = nullptr;
     ClickableLabel* labBeenden_ = nullptr;
+    AllNotationsList* list_ = nullptr;
     bool closingForGood_ = false;
     bool switchingInput_ = false; // the input mask changes for a pasted coordinate
 };
