@@ -335,7 +335,11 @@ void CalculationScreen::placeBelowList() {
     if (state_.job.FormatAUS != kAlleSchreibweisen)
         return;
     const QRect list = layoutGeometry(list_->frame());
-    const int top = list.bottom() + 1;
+    // The place line under the list, where the list leaves it the width of
+    // one line: beside "Ergebnis kopieren" the frame's caption stands.
+    const int placeHeight = labLage_->fontMetrics().height() + 2;
+    labLage_->setGeometry(list.left(), list.bottom() + 1, list.width(), placeHeight);
+    const int top = list.bottom() + 1 + placeHeight;
     widget(Element::labGenauigkeit)
         ->setGeometry(0, top, list.right() + 1, look::px(kAccuracyHeight));
     comStartoption_->move(0, top + look::px(kStartoptionTop - kAccuracyTop));
