@@ -6,8 +6,10 @@
 #include "model/all_notations.h"
 #include "model/notations.h"
 #include "places/describe.h"
+#include "places/place_files.h"
 #include "ui/all_notations_frame.h"
 #include "ui/look.h"
+#include "ui/place_map.h"
 #include "ui/texts.h"
 #include "ui/widgets.h"
 #include "ui/zoom.h"
@@ -20,6 +22,9 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QRadioButton>
+
+#include <algorithm>
+#include <cmath>
 
 namespace lw::ui {
 namespace {
@@ -42,6 +47,13 @@ constexpr int kAccuracyTop = 7995, kAccuracyHeight = 255;
 // The place line stands under "Ergebnis kopieren", left of the output masks
 // and the list of every notation alike, down to the accuracy line.
 constexpr int kPlaceLeft = 3900, kPlaceTop = 5550, kPlaceWidth = 3495, kPlaceHeight = 2400;
+// The map beside the masks where the window has room right of them (from
+// 1366 x 768 on), level with the input mask, at least this wide; else in the
+// hint panel's place, which the input needs again only once the output goes.
+// Its right margin leaves room for the screen's scroll bar (the list of
+// every notation may need it) at every zoom.
+constexpr int kMapLeft = 15000, kMapTop = 1050, kMapMinWidth = 3000, kMapMaxWidth = 9000;
+constexpr int kMapRightMargin = 300;
 
 // Tab order after the input fields: mask 1's groups come before
 // "Berechnung", those of masks 2, 3 and 7 after it. "Ergebnis kopieren"
@@ -171,6 +183,9 @@ void CalculationScreen::buildScreenElements() {
     labLage_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     labLage_->setWordWrap(true);
 
+    picKarte_ = new PlaceMap(this);
+    picKarte_->hide();
+
     labBeenden_ = new ClickableLabel(QString::fromLatin1(kQuitCaption), this);
     labBeenden_->setObjectName(QStringLiteral("labBeenden"));
     labBeenden_->setGeometry(twipRect(0, kBeendenTop, kButtonWidth, kButtonHeight));
@@ -284,6 +299,12 @@ void CalculationScreen::showPlace() {
     const std::string line =
         p ? places::describePlace(p->latDeg, p->lonDeg) : std::string(places::kPlaceUnavailable);
     setPlaceLine(fromStd(line));
+    // The same position on the map; without outlines there is none.
+    const places::PlaceFiles& files = places::programPlaceFiles();
+    const places::Outlines* outlines = files.outlines ? &*files.outlines : nullptr;
+    if (!p || !picKarte_->showPoint(outlines, p->latDeg, p->lonDeg, fromStd(line)))
+        picKarte_->clear();
+    placeMap();
 }
 
 // A label is not reached by Tab: the line is also the description of
@@ -293,6 +314,39 @@ void CalculationScreen::setPlaceLine(const QString& line) {
     labLage_->setText(line);
     labLage_->setAccessibleName(line);
     comKopieren_->setAccessibleDescription(line);
+    if (line.isEmpty() && picKarte_->hasPoint()) {
+        picKarte_->clear();
+        placeMap();
+    }
+}
+
+// The map goes right of the masks where the window leaves room for it, else
+// into the hint panel's place while it shows a point: the hint is for typing,
+// and typing empties the output and with it the map, which gives the hint
+// back. Shaped as its frame, as large as its place allows.
+void CalculationScreen::placeMap() {
+    const bool shown = picKarte_->hasPoint();
+    const QSize room = layoutRoom(this);
+    const int rightWidth = std::min(room.width() - look::px(kMapLeft) - look::px(kMapRightMargin),
+                                    look::px(kMapMaxWidth));
+    const bool right = rightWidth >= look::px(kMapMinWidth);
+    const QRect place = right ? QRect(look::px(kMapLeft), look::px(kMapTop), rightWidth,
+                                      room.height() - look::px(kMapTop) - look::px(kMargin))
+                              : twipRect(kMargin, kMargin, kHintWidth, kHintHeight);
+    const double aspect = picKarte_->aspect();
+    int width = place.width();
+    int height = static_cast<int>(std::lround(width / aspect));
+    if (height > place.height()) {
+        height = place.height();
+        width = static_cast<int>(std::lround(height * aspect));
+    }
+    // On the right the map keeps to the masks' side; in the hint's place it
+    // stands in the middle of it.
+    const int left = right ? place.left() : place.left() + (place.width() - width) / 2;
+    picKarte_->setGeometry(left, place.top(), width, height);
+    picKarte_->setVisible(shown);
+    const bool hintWanted = inputFormatOfTask(state_.job.Aufgabe) != 0;
+    labEingabe_->setVisible(hintWanted && !(shown && !right));
 }
 
 void CalculationScreen::focusFirstField() {
@@ -325,6 +379,8 @@ void CalculationScreen::closeEvent(QCloseEvent* event) {
 void CalculationScreen::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     placeSampleButton();
+    if (picKarte_->hasPoint())
+        placeMap();
 }
 
 // With the list of every notation, the accuracy line, "Neue Startoptionen

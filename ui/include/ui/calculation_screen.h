@@ -21,6 +21,7 @@ namespace lw::ui {
 class ScreenButton;
 class ClickableLabel;
 class AllNotationsList;
+class PlaceMap;
 
 class CalculationScreen : public QWidget, public CalcScreen, private FieldEventSink {
     Q_OBJECT
@@ -77,6 +78,7 @@ private:
     void placeSampleButton();
     void showPlace();
     void setPlaceLine(const QString& line);
+    void placeMap();
     void placeBelowList();
     void fillSamplePoint();
     QWidget* widget(Element e) const;
@@ -99,7 +101,8 @@ private:
     MaskWidgets masks_;
     std::vector<InputField*> inputFields_; // in tab order
     QLabel* labEingabe_ = nullptr;
-    QLabel* labLage_ = nullptr; // where the result's point lies
+    QLabel* labLage_ = nullptr;    // where the result's point lies
+    PlaceMap* picKarte_ = nullptr; // the same on a small map
     ScreenButton* comRechnen_ = nullptr;
     ScreenButton* comStartoption_ = nullptr;
     ScreenButton* comKrummboegleGrad_ = nullptr;

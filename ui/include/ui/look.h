@@ -34,6 +34,9 @@ inline constexpr QRgb kZone = 0xC0FFFF;
 inline constexpr QRgb kSquare = 0xC0C0FF;  // 100 km letters, reference digits
 inline constexpr QRgb kPairs = 0xFFE0C0;   // military digit pairs
 inline constexpr QRgb kExample = 0x008000; // text of the example labels
+// The cross on the small map: a signal red, seen on land and water in a
+// light and a dark palette alike (drawn on a halo of the fields' colour).
+inline constexpr QRgb kMapCross = 0xD00000;
 // Text of a disabled element on the light colours above: still readable
 // (contrast above 4:1 even on the grey), yet plainly lighter than black.
 inline constexpr QRgb kDisabledText = 0x505050;
