@@ -16,35 +16,6 @@ namespace {
 
 constexpr const char* kNoDatumShift = "kein Datumsübergang";
 
-// Elements a run writes as its result, and the output choices it reads: a
-// line's run sees its own writes or nothing there, never what the screen
-// shows for another job (a strip chosen for a single Gauss-Krueger output).
-bool isOutputSide(Element e) {
-    if (e == Element::labGenauigkeit || e == Element::texStreifenWahl || e == Element::texZoneWahl)
-        return true;
-    auto holds = [e](const auto& list) {
-        return std::find(list.begin(), list.end(), e) != list.end();
-    };
-    return holds(kOutputFields) || holds(kAllNotationsRows);
-}
-
-// The mask as one line's run reads it: the input mask and its options of
-// the screen, but no output side. A line's run sees its own writes there or
-// nothing, never what the screen shows for another job (a strip chosen for a
-// single Gauss-Krueger output).
-class LineMask final : public MaskView {
-public:
-    explicit LineMask(const MaskView& screen) : screen_(screen) {}
-    std::string text(Element e) const override {
-        return isOutputSide(e) ? std::string() : screen_.text(e);
-    }
-    bool isChecked(Element option) const override { return screen_.isChecked(option); }
-    std::string localeDecimalSeparator() const override { return screen_.localeDecimalSeparator(); }
-
-private:
-    const MaskView& screen_;
-};
-
 // Only the texts a run wrote beside the input (the meridian of a
 // Gauss-Krueger input): a computed list leaves those as one run would.
 void takeInputTexts(CalcScreen& screen, const PointOutcome& run) {
@@ -118,7 +89,7 @@ void alleSchreibweisenBerechnen(CalcScreen& screen, ProgramState& state) {
     std::optional<PointOutcome> kept;
     Arbeitsvariablen keptCalc;
     bool keptWrote = false, anyInputTaken = false;
-    const LineMask mask(screen);
+    const InputMask mask(screen);
     for (const AllNotationsLine& line : kAllNotationsLines) {
         ProgramState single{jobOfLine(state.job, line), state.calc};
         PointOutcome run = convertPoint(mask, single);

@@ -32,6 +32,10 @@ const std::string& emptyText() {
 
 } // namespace
 
+bool isOutputSide(Element e) {
+    return isEmptiedByReset(e) || e == Element::texStreifenWahl || e == Element::texZoneWahl;
+}
+
 bool isEmptiedByReset(Element e) {
     return holds(kOutputFields, e) || holds(kAllNotationsRows, e) || e == Element::labGenauigkeit;
 }

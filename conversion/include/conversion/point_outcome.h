@@ -62,6 +62,27 @@ struct PointOutcome {
     const std::string* textAfter(Element field) const;
 };
 
+// Elements a run writes as its result, and the output choices it reads.
+bool isOutputSide(Element e);
+
+// The input mask and its options of a screen, without its output side: a
+// run for another job than the screen's (a line of the list of every
+// notation, the run for a result's position) sees its own writes there or
+// nothing, never what the screen shows for its own job (a strip chosen for
+// a single Gauss-Krueger output).
+class InputMask final : public MaskView {
+public:
+    explicit InputMask(const MaskView& screen) : screen_(screen) {}
+    std::string text(Element e) const override {
+        return isOutputSide(e) ? std::string() : screen_.text(e);
+    }
+    bool isChecked(Element option) const override { return screen_.isChecked(option); }
+    std::string localeDecimalSeparator() const override { return screen_.localeDecimalSeparator(); }
+
+private:
+    const MaskView& screen_;
+};
+
 // Whether the output reset (AusgabeReset) empties the element.
 bool isEmptiedByReset(Element e);
 
