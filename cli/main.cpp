@@ -1,10 +1,10 @@
 // lagewandler-liste: converts a list of points, one a line, as the
 // calculation screen converts one. Streams: two sets of line batches in memory at a time.
-#include "cli/charset.h"
-#include "cli/engine.h"
-#include "cli/list.h"
-#include "cli/options.h"
-#include "cli/records.h"
+#include "lists/charset.h"
+#include "lists/engine.h"
+#include "lists/list.h"
+#include "lists/options.h"
+#include "lists/records.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -25,7 +25,7 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-using lw::cli::escapeControlBytes;
+using lw::lists::escapeControlBytes;
 
 constexpr const char* kProgram = "lagewandler-liste";
 constexpr int kAllConverted = 0, kSomeFailed = 1, kUsageError = 2;
@@ -179,7 +179,7 @@ struct Batch {
     }
 };
 
-void convertBatch(lw::cli::ListConverter& list, Batch& batch) {
+void convertBatch(lw::lists::ListConverter& list, Batch& batch) {
     std::string out, error;
     for (std::size_t i = 0; i < batch.lines.size(); ++i) {
         const auto [offset, length] = batch.lines[i];
@@ -200,7 +200,7 @@ void convertBatch(lw::cli::ListConverter& list, Batch& batch) {
 // as LW_LISTE_WORKERS says (1 to 64; tests set it to run several on any
 // machine). The official transformation runs in one, since its module holds
 // one PROJ context.
-std::size_t workerCount(const lw::cli::Options& options) {
+std::size_t workerCount(const lw::lists::Options& options) {
     if (options.task.official)
         return 1;
     if (const char* chosen = std::getenv("LW_LISTE_WORKERS")) {
@@ -214,15 +214,16 @@ std::size_t workerCount(const lw::cli::Options& options) {
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    const lw::cli::ParsedOptions parsed = lw::cli::parseOptions(args);
+    const lw::lists::ParsedOptions parsed = lw::lists::parseOptions(args);
     if (!parsed.options)
         return usageError(parsed.error);
-    lw::cli::Options options = *parsed.options;
+    lw::lists::Options options = *parsed.options;
     if (options.help || options.version) {
-        std::fputs((options.help ? lw::cli::helpText() : lw::cli::versionText()).c_str(), stdout);
+        std::fputs((options.help ? lw::lists::helpText() : lw::lists::versionText()).c_str(),
+                   stdout);
         return kAllConverted;
     }
-    if (const auto fault = lw::cli::checkTask(options.task))
+    if (const auto fault = lw::lists::checkTask(options.task))
         return usageError(*fault);
 
     std::FILE* in = stdin;
@@ -239,13 +240,13 @@ int main(int argc, char** argv) {
     const bool marked = head.starts_with("\xEF\xBB\xBF") || head.starts_with("\xFF\xFE") ||
                         head.starts_with("\xFE\xFF");
     if (marked)
-        options.charset = lw::cli::Charset::Utf8;
+        options.charset = lw::lists::Charset::Utf8;
 
     // Each worker its own list (its own screen and program state).
     const std::string separator = localeDecimalSeparator();
-    std::vector<std::unique_ptr<lw::cli::ListConverter>> lists;
+    std::vector<std::unique_ptr<lw::lists::ListConverter>> lists;
     for (std::size_t i = 0; i < workerCount(options); ++i)
-        lists.push_back(std::make_unique<lw::cli::ListConverter>(options, separator));
+        lists.push_back(std::make_unique<lw::lists::ListConverter>(options, separator));
     // Two sets of batches: the workers convert one while this thread writes
     // the results of the one before and reads the lines of the next.
     std::array<std::vector<Batch>, 2> sets{std::vector<Batch>(lists.size()),
@@ -329,7 +330,7 @@ int main(int argc, char** argv) {
         return true;
     };
 
-    lw::cli::RecordReader reader(options.csv, take);
+    lw::lists::RecordReader reader(options.csv, take);
     bool usage = false;
     while (got > 0 && !usage) {
         usage = !reader.feed(std::string_view(chunk.data(), got));

@@ -6,9 +6,9 @@
 // (bits 6-7: in pieces of 1, 7 or 64 bytes, or at once); the rest is the file.
 // Invariants: no crash; one output record per input record (the output read
 // again gives as many); no raw control bytes on the output.
-#include "cli/list.h"
-#include "cli/records.h"
 #include "fuzz_invariants.h"
+#include "lists/list.h"
+#include "lists/records.h"
 
 #include <algorithm>
 #include <array>
@@ -17,7 +17,7 @@
 
 namespace {
 
-using namespace lw::cli;
+using namespace lw::lists;
 
 struct Task {
     const char *from, *fromNotation, *to, *toNotation;

@@ -1,8 +1,8 @@
 // Lists that try to make the program read a point wrongly or print garbage:
 // shifted values, numbers that may be identifiers, control bytes, UTF-16,
 // byte-order marks, line breaks in CSV cells, options that do not apply.
-#include "cli/list.h"
 #include "list_lines.h"
+#include "lists/list.h"
 #include "program_run.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-namespace lw::cli {
+namespace lw::lists {
 namespace {
 
 using testing::ProgramRun;
@@ -317,4 +317,4 @@ TEST(HostileOptions, VersionAndEveryOptionInTheSynopsis) {
 }
 
 } // namespace
-} // namespace lw::cli
+} // namespace lw::lists

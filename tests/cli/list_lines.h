@@ -2,7 +2,7 @@
 // each input line with the output line it must give.
 #pragma once
 
-#include "cli/list.h"
+#include "lists/list.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace lw::cli::testing {
+namespace lw::lists::testing {
 
 inline Options task(const char* from, const char* fromNotation, const char* to,
                     const char* toNotation) {
@@ -40,4 +40,4 @@ inline void expectLines(const Options& options, const std::vector<Line>& lines,
     }
 }
 
-} // namespace lw::cli::testing
+} // namespace lw::lists::testing

@@ -1,15 +1,15 @@
 // The list line by line: input forms, identifiers, comments, refusals with
 // the screen's messages, CSV with pass-through columns, character sets.
-#include "cli/charset.h"
-#include "cli/list.h"
 #include "list_lines.h"
+#include "lists/charset.h"
+#include "lists/list.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-namespace lw::cli {
+namespace lw::lists {
 namespace {
 
 using testing::expectLines;
@@ -225,4 +225,4 @@ TEST(ListCsv, MissingColumnIsAUsageError) {
 }
 
 } // namespace
-} // namespace lw::cli
+} // namespace lw::lists

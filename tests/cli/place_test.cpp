@@ -1,13 +1,13 @@
 // --ort: where each converted point lies, after its line or in the last
 // CSV column, from the source tree's place files.
-#include "cli/list.h"
 #include "list_lines.h"
+#include "lists/list.h"
 #include "places/place_files.h"
 #include "program_run.h"
 
 #include <gtest/gtest.h>
 
-namespace lw::cli {
+namespace lw::lists {
 namespace {
 
 using testing::expectLines;
@@ -74,4 +74,4 @@ TEST(ListPlaceProgram, FindsItsPlaceFiles) {
 }
 
 } // namespace
-} // namespace lw::cli
+} // namespace lw::lists

@@ -11,7 +11,7 @@
 #include <iterator>
 #include <string>
 
-namespace lw::cli::testing {
+namespace lw::lists::testing {
 
 struct ProgramRun {
     int status;
@@ -37,4 +37,4 @@ inline ProgramRun run(const std::string& arguments, const std::string& input,
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(out), slurp(err)};
 }
 
-} // namespace lw::cli::testing
+} // namespace lw::lists::testing

@@ -9,8 +9,8 @@
 
 namespace {
 
-using lw::cli::testing::ProgramRun;
-using lw::cli::testing::run;
+using lw::lists::testing::ProgramRun;
+using lw::lists::testing::run;
 
 TEST(ListProgram, AllConvertedIsZero) {
     const ProgramRun r = run("--von bessel:gk --nach grs80:utm",

@@ -2,7 +2,7 @@
 // the calculation screen (the recording fake) as a user pastes it and
 // calculated with "Berechnung", and the same line through the list: the
 // list gives the screen's copy line, or its first message.
-#include "cli/list.h"
+#include "lists/list.h"
 
 #include "conversion/driver.h"
 #include "conversion/pasted_coordinate.h"
@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-namespace lw::cli {
+namespace lw::lists {
 namespace {
 
 using lw::test::FakeScreen;
@@ -258,4 +258,4 @@ TEST(ScreenEqualsList, EveryTaskGivesTheScreensTexts) {
 }
 
 } // namespace
-} // namespace lw::cli
+} // namespace lw::lists

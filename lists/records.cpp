@@ -1,8 +1,8 @@
-#include "cli/records.h"
+#include "lists/records.h"
 
 #include "text/utf8.h"
 
-namespace lw::cli {
+namespace lw::lists {
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
@@ -177,4 +177,4 @@ bool RecordReader::emit(std::string_view record, std::string_view end) {
     return !stopped_;
 }
 
-} // namespace lw::cli
+} // namespace lw::lists

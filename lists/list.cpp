@@ -1,6 +1,6 @@
-#include "cli/list.h"
+#include "lists/list.h"
 
-#include "cli/charset.h"
+#include "lists/charset.h"
 #include "model/notations.h"
 #include "places/describe.h"
 
@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <array>
 
-namespace lw::cli {
+namespace lw::lists {
 namespace {
 
 constexpr std::string_view kFehler = "FEHLER: ";
@@ -536,4 +536,4 @@ bool ListConverter::csvRefusal(std::string_view message, std::string& out) {
     return false;
 }
 
-} // namespace lw::cli
+} // namespace lw::lists

@@ -1,13 +1,13 @@
 // The command line of lagewandler-liste.
 #pragma once
 
-#include "cli/engine.h"
+#include "lists/engine.h"
 
 #include <optional>
 #include <string>
 #include <vector>
 
-namespace lw::cli {
+namespace lw::lists {
 
 enum class Charset { Utf8, Cp1252 };
 
@@ -39,4 +39,4 @@ std::string helpText();
 // The text of --version: the program's name and version.
 std::string versionText();
 
-} // namespace lw::cli
+} // namespace lw::lists

@@ -1,8 +1,8 @@
-#include "cli/options.h"
+#include "lists/options.h"
 
 #include <string_view>
 
-namespace lw::cli {
+namespace lw::lists {
 namespace {
 
 std::string joined(std::span<const std::string_view> names) {
@@ -242,4 +242,4 @@ std::string helpText() {
            "Beispiel: lagewandler-liste --von bessel:gk --nach grs80:utm < alt.txt > neu.txt\n";
 }
 
-} // namespace lw::cli
+} // namespace lw::lists

@@ -1,10 +1,10 @@
-#include "cli/charset.h"
+#include "lists/charset.h"
 
 #include "text/utf8.h"
 
 #include <array>
 
-namespace lw::cli {
+namespace lw::lists {
 namespace {
 
 // 0x80 to 0x9F of Windows-1252; the open places keep their own number.
@@ -97,4 +97,4 @@ void escapeControlBytes(std::string& text, std::string_view keep) {
     text.swap(out);
 }
 
-} // namespace lw::cli
+} // namespace lw::lists

@@ -18,7 +18,7 @@
 #include <string_view>
 #include <vector>
 
-namespace lw::cli {
+namespace lw::lists {
 
 // A task as the command line names it: ellipsoid and notation on each side,
 // the short names of the man page ("bessel", "gk").
@@ -98,4 +98,4 @@ private:
 // official transformation's pair and its grid.
 std::optional<std::string> checkTask(const TaskNames& task);
 
-} // namespace lw::cli
+} // namespace lw::lists

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-namespace lw::cli {
+namespace lw::lists {
 
 enum class InputEncoding { AsWritten, Utf8WithMark, Utf16LittleEndian, Utf16BigEndian };
 
@@ -56,4 +56,4 @@ private:
     bool recordStarted_ = false, comment_ = false;
 };
 
-} // namespace lw::cli
+} // namespace lw::lists

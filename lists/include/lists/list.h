@@ -3,15 +3,15 @@
 // put together again, the character set converted on the way in and out.
 #pragma once
 
-#include "cli/engine.h"
-#include "cli/options.h"
+#include "lists/engine.h"
+#include "lists/options.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace lw::cli {
+namespace lw::lists {
 
 // The message of a refusal on one line: its line breaks become single
 // blanks, its empty lines and the blanks around its lines go.
@@ -73,4 +73,4 @@ private:
     LineValues values_;
 };
 
-} // namespace lw::cli
+} // namespace lw::lists

@@ -1,4 +1,4 @@
-#include "cli/engine.h"
+#include "lists/engine.h"
 
 #include "conversion/datum_stage.h"
 #include "conversion/official_datum.h"
@@ -14,7 +14,7 @@
 #include <filesystem>
 #include <system_error>
 
-namespace lw::cli {
+namespace lw::lists {
 namespace {
 
 using E = Element;
@@ -293,4 +293,4 @@ std::optional<std::string> checkTask(const TaskNames& task) {
     return std::nullopt;
 }
 
-} // namespace lw::cli
+} // namespace lw::lists

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace lw::cli {
+namespace lw::lists {
 
 // Whether `text` is well-formed UTF-8 (no stray, overlong or surrogate
 // sequences).
@@ -24,4 +24,4 @@ void utf8ToCp1252(std::string_view text, std::string& out);
 // "\xNN", so that no output line and no message carries them raw.
 void escapeControlBytes(std::string& text, std::string_view keep = {});
 
-} // namespace lw::cli
+} // namespace lw::lists
