@@ -14,11 +14,10 @@ template <class List> bool holds(const List& list, Element e) {
     return std::find(list.begin(), list.end(), e) != list.end();
 }
 
-const std::string* latestWrite(const std::vector<std::pair<Element, std::string>>& writes,
-                               Element e) {
+const std::string* latestWrite(const ScreenSteps& writes, Element e) {
     auto it = std::find_if(writes.rbegin(), writes.rend(),
-                           [e](const auto& write) { return write.first == e; });
-    return it != writes.rend() ? &it->second : nullptr;
+                           [e](const ScreenStep& write) { return write.element == e; });
+    return it != writes.rend() ? &it->text : nullptr;
 }
 
 const std::string* messageOf(const ScreenStep& step) {
@@ -43,26 +42,32 @@ bool isEmptiedByReset(Element e) {
 std::string RunRecord::text(Element e, bool withHeldBack) const {
     // The latest write wins, as it would on the screen.
     if (withHeldBack)
-        if (const std::string* held = latestWrite(held_, e))
+        if (const std::string* held = latestWrite(outcome_.heldBack, e))
             return *held;
     if (const std::string* written = outcome_.textAfter(e))
         return *written;
     return mask_.text(e);
 }
 
-void RunRecord::take(ScreenStep::Kind kind, Element e, std::string text, MessageIcon icon) {
-    outcome_.steps.push_back({kind, e, icon, std::move(text)});
+void ScreenSteps::push(ScreenStep::Kind kind, Element e, MessageIcon icon, std::string_view text) {
+    if (size_ == items_.size())
+        items_.emplace_back();
+    ScreenStep& step = items_[size_++];
+    step.kind = kind;
+    step.element = e;
+    step.icon = icon;
+    step.text.assign(text);
 }
 
 void RunRecord::reset() {
-    held_.clear();
+    outcome_.heldBack.clear();
     take(Kind::Reset);
 }
 
 void RunRecord::commit() {
-    for (auto& [element, text] : held_)
-        take(Kind::SetText, element, std::move(text));
-    held_.clear();
+    for (const ScreenStep& held : outcome_.heldBack)
+        take(Kind::SetText, held.element, held.text);
+    outcome_.heldBack.clear();
 }
 
 void RunScreenView::setText(Element e, const std::string& text) {

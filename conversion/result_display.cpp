@@ -167,18 +167,51 @@ ProcedureOutcome writeDegreesMinutesSeconds(CalcScreen& screen, Arbeitsvariablen
     return outcome;
 }
 
+// A whole number of degrees or minutes with at least `width` digits; none
+// when it needs more than `most` (a degree wider than its field).
+std::string wholeDigits(double whole, std::size_t width, std::size_t most) {
+    char digits[4];
+    std::size_t n = 0;
+    if (!(whole < 1000))
+        return std::string();
+    for (auto w = static_cast<unsigned>(whole); n == 0 || w > 0; w /= 10)
+        digits[n++] = static_cast<char>('0' + w % 10);
+    if (n > most)
+        return std::string();
+    std::string text(n < width ? width - n : 0, '0');
+    while (n > 0)
+        text += digits[--n];
+    return text;
+}
+
+// The same as the slots' texts give, from the numbers: what a list of
+// points writes for every line, without the texts no field shows.
 ProcedureOutcome writeDegreesMinutesSeconds(CalcScreen& screen, double value, const Axis& axis,
                                             Element degreesField, Element minutesField,
                                             Element secondsField) {
-    AngleParts parts;
-    ProcedureOutcome outcome;
+    DmsNumbers n;
     try {
-        parts = degreesMinutesSecondsOf(value);
+        n = dmsNumbersOf(value);
     } catch (const NumericFault&) {
-        outcome = ProcedureOutcome::computationError(screen);
+        ProcedureOutcome outcome = ProcedureOutcome::computationError(screen);
+        showDegreesMinutesSeconds(screen, AngleParts{}, axis, degreesField, minutesField,
+                                  secondsField);
+        return outcome;
     }
-    showDegreesMinutesSeconds(screen, parts, axis, degreesField, minutesField, secondsField);
-    return outcome;
+    std::string seconds = ZahlFormat(n.seconds, kSecondsDecimals);
+    if (seconds == "60.00") { // as dmsText carries
+        seconds = "0.00";
+        n.minutes += 1;
+        if (n.minutes == 60) {
+            n.minutes = 0;
+            n.degrees += 1;
+        }
+    }
+    screen.setText(degreesField,
+                   hemisphere(n.negative, axis) + wholeDigits(n.degrees, axis.digits, axis.digits));
+    screen.setText(minutesField, wholeDigits(n.minutes, 2, 2));
+    screen.setText(secondsField, seconds);
+    return ProcedureOutcome::done();
 }
 
 } // namespace

@@ -67,33 +67,39 @@ AngleParts degreesMinutesOf(double value) {
     return parts;
 }
 
-AngleParts degreesMinutesSecondsOf(double value) {
+DmsNumbers dmsNumbersOf(double value) {
     finite(value);
-    bool negative = value < 0;
-    double a = std::fabs(value);
-    double D = std::floor(a);
-    double x = (a - D) * 60.0;
-    double M = std::floor(x);
-    double S = (x - M) * 60.0;
-    if (S > kCarryThreshold) {
-        S = 0;
-        M += 1;
+    DmsNumbers n;
+    n.negative = value < 0;
+    const double a = std::fabs(value);
+    n.degrees = std::floor(a);
+    const double x = (a - n.degrees) * 60.0;
+    n.minutes = std::floor(x);
+    n.seconds = (x - n.minutes) * 60.0;
+    if (n.seconds > kCarryThreshold) {
+        n.seconds = 0;
+        n.minutes += 1;
     }
-    if (M > kCarryThreshold) {
-        M = 0;
-        D += 1;
+    if (n.minutes > kCarryThreshold) {
+        n.minutes = 0;
+        n.degrees += 1;
     }
+    return n;
+}
+
+AngleParts degreesMinutesSecondsOf(double value) {
+    const DmsNumbers n = dmsNumbersOf(value);
     AngleParts parts;
-    parts.degrees = signedPaddedDegrees(D, negative);
-    parts.minutes = plainTextTrimmed(M);
+    parts.degrees = signedPaddedDegrees(n.degrees, n.negative);
+    parts.minutes = plainTextTrimmed(n.minutes);
     if (parts.minutes.size() == 1)
         parts.minutes = "0" + parts.minutes;
-    parts.seconds = plainTextTrimmed(S);
-    if (S < 10)
+    parts.seconds = plainTextTrimmed(n.seconds);
+    if (n.seconds < 10)
         parts.seconds = "0" + parts.seconds;
-    if (S == 0)
+    if (n.seconds == 0)
         parts.seconds = "0.00";
-    parts.secondsValue = S;
+    parts.secondsValue = n.seconds;
     return parts;
 }
 

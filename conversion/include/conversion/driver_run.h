@@ -20,7 +20,7 @@ namespace lw {
 class RunRecord {
 public:
     RunRecord(const MaskView& mask, PointOutcome& outcome) : mask_(mask), outcome_(outcome) {
-        held_.reserve(kHeldBackRoom);
+        outcome_.heldBack.clear();
     }
 
     // The text of `e` as the run has left it; with `withHeldBack` the texts
@@ -30,22 +30,22 @@ public:
     std::string localeDecimalSeparator() const { return mask_.localeDecimalSeparator(); }
 
     // A step taken now.
-    void take(ScreenStep::Kind kind, Element e = Element::Count_, std::string text = {},
-              MessageIcon icon = MessageIcon::Critical);
+    void take(ScreenStep::Kind kind, Element e = Element::Count_, std::string_view text = {},
+              MessageIcon icon = MessageIcon::Critical) {
+        outcome_.steps.push(kind, e, icon, text);
+    }
     // An output text held back until commit().
-    void hold(Element e, const std::string& text) { held_.emplace_back(e, text); }
+    void hold(Element e, std::string_view text) {
+        outcome_.heldBack.push(ScreenStep::Kind::SetText, e, MessageIcon::Critical, text);
+    }
     // The output reset, which also drops what the run holds back.
     void reset();
     // The held-back texts become steps, in the order written.
     void commit();
 
 private:
-    // Room for a whole output mask and its notes, so that a run grows the
-    // list of held-back texts at most once.
-    static constexpr std::size_t kHeldBackRoom = 32;
     const MaskView& mask_;
     PointOutcome& outcome_;
-    std::vector<std::pair<Element, std::string>> held_;
 };
 
 // The screen as the steps of a run see it: `Now` takes each call as a step at

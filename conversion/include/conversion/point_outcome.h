@@ -8,6 +8,7 @@
 #include "model/messages.h"
 #include "model/screen.h"
 
+#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -42,9 +43,37 @@ struct ScreenStep {
     std::string text;
 };
 
+// Steps in order. Emptied for the next run without giving back the memory of
+// their texts: a list converts hundreds of thousands of points through one
+// outcome, and each output text would otherwise be allocated anew.
+class ScreenSteps {
+public:
+    void clear() { size_ = 0; }
+    void push(ScreenStep::Kind kind, Element e, MessageIcon icon, std::string_view text);
+    std::size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+    const ScreenStep& operator[](std::size_t i) const { return items_[i]; }
+    const ScreenStep* begin() const { return items_.data(); }
+    const ScreenStep* end() const { return items_.data() + size_; }
+    std::reverse_iterator<const ScreenStep*> rbegin() const {
+        return std::reverse_iterator<const ScreenStep*>(end());
+    }
+    std::reverse_iterator<const ScreenStep*> rend() const {
+        return std::reverse_iterator<const ScreenStep*>(begin());
+    }
+
+private:
+    std::vector<ScreenStep> items_; // the first size_ are the steps
+    std::size_t size_ = 0;
+};
+
 struct PointOutcome {
     RunEnd end = RunEnd::InputRefused;
-    std::vector<ScreenStep> steps; // in the order the screen is to take them
+    ScreenSteps steps; // in the order the screen is to take them
+    // The output texts a run holds back until it has finished without a
+    // failure; empty once it has returned. Here, not in the run, so that
+    // their memory serves the next point of a list.
+    ScreenSteps heldBack;
     // Where the point lies on GRS80 (WGS 84), degrees south and west
     // negative, when the run went that far: every run that converted its
     // input (not an input copied into an output of its own notation).

@@ -31,6 +31,14 @@ struct AngleParts {
 AngleParts degreesMinutesOf(double value);
 AngleParts degreesMinutesSecondsOf(double value);
 
+// The numbers behind degreesMinutesSecondsOf's texts: whole degrees and
+// minutes, the seconds, each carried as the texts are.
+struct DmsNumbers {
+    bool negative = false;
+    double degrees = 0, minutes = 0, seconds = 0;
+};
+DmsNumbers dmsNumbersOf(double value);
+
 // Splits decimal degrees into signed, zero-padded degrees and minutes rounded to
 // 6 decimals (ties to even, carry above 59.999999).
 ProcedureOutcome DezimalNachGM(std::string& text, std::string& degrees, std::string& minutes,

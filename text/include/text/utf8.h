@@ -43,11 +43,14 @@ inline char32_t decodeNext(std::string_view text, std::size_t& pos) {
     return cp;
 }
 
+// Written in place rather than appended: pasted lines are decoded once a
+// line in long lists, and push_back's checks cost more than the decoding.
 inline std::u32string decode(std::string_view text) {
-    std::u32string out;
-    out.reserve(text.size());
+    std::u32string out(text.size(), U'\0');
+    std::size_t n = 0;
     for (std::size_t pos = 0; pos < text.size();)
-        out.push_back(decodeNext(text, pos));
+        out[n++] = decodeNext(text, pos);
+    out.resize(n);
     return out;
 }
 
@@ -79,11 +82,18 @@ inline std::string encode(char32_t cp) {
     return out;
 }
 
+// The leading ASCII characters, nearly always all of them, are written in
+// place; the rest appended.
 inline std::string encode(std::u32string_view cps) {
-    std::string out;
-    out.reserve(cps.size());
-    for (char32_t cp : cps)
-        appendEncoded(out, cp);
+    std::string out(cps.size(), '\0');
+    std::size_t n = 0;
+    while (n < cps.size() && cps[n] < 0x80) {
+        out[n] = static_cast<char>(cps[n]);
+        ++n;
+    }
+    out.resize(n);
+    for (std::size_t i = n; i < cps.size(); ++i)
+        appendEncoded(out, cps[i]);
     return out;
 }
 
