@@ -96,8 +96,18 @@ const PointOutcome& PointEntry::convertParts(const PastedCoordinate& pasted) {
     std::string refusal;
     for (const auto& [field, part] : pasted.fields) {
         const AsciiKeys* keys = asciiKeysOf(field);
-        typed_.clear();
-        for (std::size_t pos = 0; pos < part.size();) {
+        // The keys the table answers, written in place up to the first it
+        // does not (nearly always none): one resize instead of a push a key.
+        typed_.resize(part.size());
+        std::size_t pos = 0;
+        for (; keys && pos < part.size(); ++pos) {
+            const auto byte = static_cast<unsigned char>(part[pos]);
+            if (byte >= keys->size() || (*keys)[byte] == 0)
+                break;
+            typed_[pos] = (*keys)[byte];
+        }
+        typed_.resize(pos);
+        while (pos < part.size()) {
             const auto byte = static_cast<unsigned char>(part[pos]);
             if (keys && byte < keys->size() && (*keys)[byte] != 0) {
                 typed_.push_back((*keys)[byte]);
