@@ -63,8 +63,8 @@ std::string headingOf(const AllNotationsGroup& group, const ConversionJob& listJ
     ConversionJob job = listJob;
     job.ZielEllipsoid = group.ellipsoid;
     job.FormatAUS = kGradDezimal;
-    const std::string note = genauigkeitsText(job);
-    return std::string(group.caption) + ": " + (note.empty() ? kNoDatumShift : note);
+    const std::string_view note = genauigkeitsText(job);
+    return std::string(group.caption) + ": " + std::string(note.empty() ? kNoDatumShift : note);
 }
 
 // A Bessel line reached by a datum shift whose position lies outside

@@ -4,6 +4,8 @@
 #include "procedures/procedures.h"
 #include "text/numtext.h"
 
+#include <array>
+
 namespace lw {
 namespace {
 
@@ -70,19 +72,37 @@ ProcedureOutcome datumStage(DriverRun& run, GeoPoint start, std::optional<GeoPoi
     return outcome;
 }
 
-std::string genauigkeitsText(const ConversionJob& job) {
-    std::string note;
-    if (job.StartEllipsoid != job.ZielEllipsoid) {
-        if (usesOfficialDatum(job))
-            note = kOfficialNote;
-        else if (job.StartEllipsoid == kHayford || job.ZielEllipsoid == kHayford)
-            note = kHayfordNote;
-        else
-            note = kMolodenskyNote;
-    }
-    if (job.FormatAUS == kUTMmil || job.FormatAUS == kUTMref)
-        note += note.empty() ? kSquareNote : std::string(". ") + kSquareNote;
-    return note;
+namespace {
+
+// Which datum note a job's line begins with: none, official, Hayford's or
+// Molodensky's, in this order.
+std::size_t datumNoteOf(const ConversionJob& job) {
+    if (job.StartEllipsoid == job.ZielEllipsoid)
+        return 0;
+    if (usesOfficialDatum(job))
+        return 1;
+    if (job.StartEllipsoid == kHayford || job.ZielEllipsoid == kHayford)
+        return 2;
+    return 3;
+}
+
+} // namespace
+
+std::string_view genauigkeitsText(const ConversionJob& job) {
+    // Every line there is, put together once: a list asks for one a point.
+    static const std::array<std::string, 8> kLines = [] {
+        const std::array<std::string_view, 4> notes = {"", kOfficialNote, kHayfordNote,
+                                                       kMolodenskyNote};
+        std::array<std::string, 8> lines;
+        for (std::size_t i = 0; i < notes.size(); ++i) {
+            lines[2 * i] = notes[i];
+            lines[2 * i + 1] = notes[i].empty() ? std::string(kSquareNote)
+                                                : std::string(notes[i]) + ". " + kSquareNote;
+        }
+        return lines;
+    }();
+    const bool squares = job.FormatAUS == kUTMmil || job.FormatAUS == kUTMref;
+    return kLines[2 * datumNoteOf(job) + (squares ? 1 : 0)];
 }
 
 } // namespace lw

@@ -84,10 +84,12 @@ StagesEnd convert(DriverRun& run, bool& inputDone) {
         if (output == OutputOutcome::Ended)
             return {RunEnd::NoOutput};
     }
-    std::string accuracy = genauigkeitsText(run.job());
-    if (!run.accuracyNote.empty())
-        accuracy += (accuracy.empty() ? "" : ". ") + run.accuracyNote;
-    run.out.setText(Element::labGenauigkeit, accuracy);
+    const std::string_view accuracy = genauigkeitsText(run.job());
+    if (run.accuracyNote.empty())
+        run.record.hold(Element::labGenauigkeit, accuracy);
+    else
+        run.out.setText(Element::labGenauigkeit,
+                        std::string(accuracy) + (accuracy.empty() ? "" : ". ") + run.accuracyNote);
     run.record.commit();
     return {RunEnd::Written};
 }

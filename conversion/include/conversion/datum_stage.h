@@ -14,6 +14,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace lw {
 
@@ -38,6 +39,6 @@ ProcedureOutcome datumStage(DriverRun& run, GeoPoint start, std::optional<GeoPoi
 // The line labGenauigkeit shows with a result of this job: how exact the
 // datum step is, and for the military and reference notations what their
 // digits mean. Empty when there is nothing to say.
-std::string genauigkeitsText(const ConversionJob& job);
+std::string_view genauigkeitsText(const ConversionJob& job);
 
 } // namespace lw
