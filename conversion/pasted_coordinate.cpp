@@ -693,7 +693,97 @@ std::optional<std::u32string_view> withoutDatumName(std::u32string_view text,
     return text;
 }
 
+static_assert(PlainCoordinate::kMostParts == kMostGeographicNumbers);
+
+bool isPlainBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+bool isPlainDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// A number at `pos` as plainCoordinate takes it, ending the text or before a
+// blank; empty for none. Moves `pos` past it.
+std::string_view plainNumber(std::string_view text, std::size_t& pos) {
+    const std::size_t start = pos;
+    auto digits = [&] {
+        const std::size_t from = pos;
+        while (pos < text.size() && isPlainDigit(text[pos]))
+            ++pos;
+        return pos > from;
+    };
+    if (!digits())
+        return {};
+    if (pos < text.size() && text[pos] == '.') {
+        ++pos;
+        if (!digits())
+            return {};
+    }
+    if (pos < text.size() && !isPlainBlank(text[pos]))
+        return {};
+    return text.substr(start, pos - start);
+}
+
 } // namespace
+
+std::optional<PlainCoordinate> plainCoordinate(int code, std::string_view text) {
+    const Notation* notation = notationOf(code);
+    if (!notation)
+        return std::nullopt;
+    const bool geographicForm = notation->paste == PasteForm::Geographic;
+    if (!geographicForm && notation->paste != PasteForm::GaussKrueger)
+        return std::nullopt;
+    const std::size_t perSide =
+        geographicForm ? static_cast<std::size_t>(notation->numbersPerAxis) : 1;
+    if (2 * perSide != notation->inputFields.size())
+        return std::nullopt;
+    PlainCoordinate plain;
+    std::array<char, 2> letters{};
+    std::array<bool, 2> negative{};
+    std::size_t pos = 0;
+    auto skipBlanks = [&] {
+        while (pos < text.size() && isPlainBlank(text[pos]))
+            ++pos;
+    };
+    for (std::size_t side = 0; side < 2; ++side) {
+        skipBlanks();
+        if (geographicForm && pos < text.size() &&
+            std::string_view("NSEW").find(text[pos]) != std::string_view::npos) {
+            letters[side] = text[pos++];
+            skipBlanks();
+        }
+        for (std::size_t i = 0; i < perSide; ++i) {
+            skipBlanks();
+            const bool minus = geographicForm && i == 0 && pos < text.size() && text[pos] == '-';
+            if (minus)
+                ++pos;
+            const std::string_view number = plainNumber(text, pos);
+            if (number.empty())
+                return std::nullopt;
+            plain.parts[plain.partCount++] = number;
+            if (i == 0)
+                negative[side] = minus;
+        }
+    }
+    skipBlanks();
+    if (pos != text.size())
+        return std::nullopt;
+    if (!geographicForm)
+        return plain;
+    const bool lettered = letters[0] != 0 || letters[1] != 0;
+    if (lettered) {
+        const bool inOrder =
+            (letters[0] == 'N' || letters[0] == 'S') && (letters[1] == 'E' || letters[1] == 'W');
+        if (!inOrder || negative[0] || negative[1])
+            return std::nullopt;
+    }
+    const bool north = lettered ? letters[0] == 'N' : !negative[0];
+    const bool east = lettered ? letters[1] == 'E' : !negative[1];
+    plain.options[plain.optionCount++] = hemisphereOption(*notation, Axis::Latitude, north);
+    plain.options[plain.optionCount++] = hemisphereOption(*notation, Axis::Longitude, east);
+    return plain;
+}
 
 bool takesWholeCoordinate(Element field) {
     const Notation* notation = notationOfInputField(field);

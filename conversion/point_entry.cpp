@@ -127,6 +127,21 @@ const PointOutcome& PointEntry::convertParts(const PastedCoordinate& pasted) {
     return leaveFirstFieldAndCalculate();
 }
 
+const PointOutcome* PointEntry::convertPlain(const PlainCoordinate& plain) {
+    if (plain.partCount != inputFields_.size())
+        return nullptr;
+    for (std::size_t i = 0; i < plain.partCount; ++i)
+        for (char c : plain.parts[i])
+            if (asciiKeys_[i][static_cast<unsigned char>(c)] != c)
+                return nullptr;
+    open();
+    for (std::size_t i = 0; i < plain.optionCount; ++i)
+        mask_.choose(plain.options[i]);
+    for (std::size_t i = 0; i < plain.partCount; ++i)
+        mask_.set(inputFields_[i], plain.parts[i]);
+    return &leaveFirstFieldAndCalculate();
+}
+
 // The filter's verdict on every ASCII key of the field, once: the character
 // it keeps, or 0 where the key needs the filter itself (refused, Enter).
 PointEntry::AsciiKeys PointEntry::asciiKeys(Element field) {

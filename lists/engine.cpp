@@ -212,6 +212,9 @@ Engine::~Engine() = default;
 const PointResult* Engine::tryConvert(std::string_view coordinate) {
     State& s = *state_;
     const ConversionJob& job = s.job();
+    if (const std::optional<PlainCoordinate> plain = plainCoordinate(job.FormatEIN, coordinate))
+        if (const PointOutcome* outcome = s.entry.convertPlain(*plain))
+            return &s.resultOf(*outcome);
     const std::optional<PastedCoordinate> pasted =
         recognisePastedCoordinate(job.FormatEIN, coordinate, job.StartEllipsoid);
     if (!pasted)

@@ -1,10 +1,15 @@
 #include "conversion/pasted_coordinate.h"
 
 #include "model/job.h"
+#include "model/notations.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <random>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace lw {
 namespace {
@@ -306,6 +311,89 @@ TEST(TakesWholeCoordinate, OnlyTheFirstFieldOfEachMask) {
          {Element::texLaenge, Element::texBreiteMinute, Element::texRechts, Element::tex100km,
           Element::texREFZiffern, Element::texGKHoch, Element::texMeridian, Element::texBreiteAUS})
         EXPECT_FALSE(takesWholeCoordinate(other)) << elementName(other);
+}
+
+// The one-pass reader of a list's common line must give exactly what the
+// general reader gives wherever it takes a text, and take the usual lines.
+// Random texts of the characters either reader reacts to, near the plain
+// forms, for every notation (the others must be left to the general reader).
+TEST(PlainCoordinate, TakesOnlyWhatTheReaderReadsAlike) {
+    std::mt19937 random(20261209);
+    auto pick = [&](std::string_view from) { return from[random() % from.size()]; };
+    // Sides of one to three numbers, each side perhaps with a letter or a
+    // sign in front; then now and then a character changed, dropped or added.
+    auto line = [&](std::size_t perSide) {
+        std::string text;
+        for (int side = 0; side < 2; ++side) {
+            if (random() % 3 == 0)
+                text += pick("NSEWOnse");
+            if (random() % 4 == 0)
+                text += ' ';
+            const std::size_t numbers = random() % 4 == 0 ? 1 + random() % 3 : perSide;
+            for (std::size_t i = 0; i < numbers; ++i) {
+                if (random() % 5 == 0)
+                    text += '-';
+                for (std::size_t d = 0, digits = 1 + random() % 7; d < digits; ++d)
+                    text += pick("0123456789");
+                if (random() % 2 == 0) {
+                    text += pick("..........,");
+                    for (std::size_t d = 0, digits = random() % 4; d < digits; ++d)
+                        text += pick("0123456789");
+                }
+                text += pick("    \t");
+            }
+        }
+        if (random() % 3 == 0) {
+            const std::size_t at = random() % text.size();
+            const char c = pick("NSEW-+.,; \t0\x80'");
+            if (random() % 3 == 0)
+                text.erase(at, 1);
+            else if (random() % 2 == 0)
+                text[at] = c;
+            else
+                text.insert(at, 1, c);
+        }
+        return text;
+    };
+    std::size_t taken = 0;
+    for (const Notation& notation : kNotations) {
+        for (int n = 0; n < 30000; ++n) {
+            const std::string text = line(notation.paste == PasteForm::Geographic
+                                              ? static_cast<std::size_t>(notation.numbersPerAxis)
+                                              : 1);
+            const auto plain = plainCoordinate(notation.code, text);
+            if (!plain)
+                continue;
+            ++taken;
+            const auto pasted = recognisePastedCoordinate(notation.code, text, kGRS80);
+            ASSERT_TRUE(pasted) << text;
+            ASSERT_EQ(pasted->fields.size(), plain->partCount) << text;
+            for (std::size_t i = 0; i < plain->partCount; ++i)
+                EXPECT_EQ(pasted->fields[i].second, plain->parts[i]) << text;
+            EXPECT_EQ(pasted->options,
+                      std::vector<Element>(plain->options.begin(),
+                                           plain->options.begin() +
+                                               static_cast<std::ptrdiff_t>(plain->optionCount)))
+                << text;
+        }
+    }
+    EXPECT_GT(taken, 10000u); // of 240,000
+    for (const auto& [code, text] : std::initializer_list<std::pair<int, std::string_view>>{
+             {kGradDezimal, "N48.137393 E11.575448"},
+             {kGradDezimal, "-33.8688\t151.2093 "},
+             {kGradDezimal, "S 33.8688 W 70.1"},
+             {kGradMinuten, "N48 8.24358 E11 34.52688"},
+             {kGradMinSek, "48 8 14.6 -11 34 31.6"},
+             {kGaussKrueger, "3571686.39 5540758.79"}})
+        EXPECT_TRUE(plainCoordinate(code, text)) << text;
+    for (const auto& [code, text] : std::initializer_list<std::pair<int, std::string_view>>{
+             {kGradDezimal, "48,1 11,5"},     // decimal commas: the reader's
+             {kGradDezimal, "E11.5 N48.1"},   // longitude first
+             {kGradDezimal, "S-33.9 E151.2"}, // letter and sign
+             {kGradDezimal, "48.1N 11.5E"},   // letters behind
+             {kGaussKrueger, "-3571686.39 5540758.79"},
+             {kUTMzivil, "32 691599.19 5334779.12"}})
+        EXPECT_FALSE(plainCoordinate(code, text)) << text;
 }
 
 } // namespace

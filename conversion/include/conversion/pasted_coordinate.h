@@ -6,6 +6,8 @@
 
 #include "model/screen.h"
 
+#include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,5 +37,21 @@ bool takesWholeCoordinate(Element field);
 // of no Bessel or Hayford mask.
 std::optional<PastedCoordinate> recognisePastedCoordinate(int notation, std::string_view text,
                                                           std::string_view ellipsoid = {});
+
+// The common line of a list, read in one pass: plain numbers (digits, at
+// most one point between digits) parted by blanks or tabs; for the
+// geographic notations both sides with a hemisphere letter in front (N or S,
+// then E or W) or neither, a minus sign before a side's degrees only without
+// letters; for Gauß-Krüger easting and northing alone. For such a text the
+// parts and options are those recognisePastedCoordinate gives, without its
+// general machinery; nullopt for every other text, which that reads.
+struct PlainCoordinate {
+    static constexpr std::size_t kMostParts = 6;    // three numbers a side
+    std::array<std::string_view, kMostParts> parts; // views into the text
+    std::size_t partCount = 0;
+    std::array<Element, 2> options{};
+    std::size_t optionCount = 0;
+};
+std::optional<PlainCoordinate> plainCoordinate(int notation, std::string_view text);
 
 } // namespace lw

@@ -62,6 +62,11 @@ public:
 
     // The parts of a whole coordinate, as the paste reader found them.
     const PointOutcome& convertParts(const PastedCoordinate& pasted);
+
+    // The same for the common line of a list (plainCoordinate), its parts
+    // straight into the fields; nullptr where a key of a part would not be
+    // kept as it stands, for convertParts to type it.
+    const PointOutcome* convertPlain(const PlainCoordinate& plain);
     // Any other text: typed into the first field through its key filter,
     // up to the first character it refuses (whose refusal is the outcome).
     const PointOutcome& convertTyped(std::string_view text);
