@@ -138,6 +138,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t ellipsoidIndex = data[0] / kNotations.size() % kEllipsoidLetters.size();
     checkAcrossNotations(notation, kEllipsoidLetters[ellipsoidIndex].jobName, text);
     const auto pasted = recognisePastedCoordinate(notation, text);
+    // The one-pass reader of a list's common line takes nothing the paste
+    // reader reads otherwise.
+    if (const auto plain = plainCoordinate(notation, text)) {
+        fuzz::require(pasted && pasted->fields.size() == plain->partCount, "plain line not read",
+                      text);
+        for (std::size_t i = 0; i < plain->partCount; ++i)
+            fuzz::require(pasted->fields[i].second == plain->parts[i], "plain part differs", text);
+        fuzz::require(pasted->options ==
+                          std::vector<Element>(plain->options.begin(),
+                                               plain->options.begin() +
+                                                   static_cast<std::ptrdiff_t>(plain->optionCount)),
+                      "plain options differ", text);
+    }
     if (!pasted)
         return 0;
     // A recognised text fills the first field of its mask, and no field or
