@@ -25,9 +25,15 @@ char firstChar(const std::string& text) {
     return text.empty() ? '\0' : text[0];
 }
 
-// Digit read from one character of a text (a non-digit reads as 0).
+// Digit read from one character of a text (a non-digit, or no character,
+// reads as 0, as one character read as a number does).
 long digitAt(std::string_view text, long pos) {
-    return static_cast<long>(readNumber(mid(text, pos)));
+    if (pos < 1)
+        throw NumericFault{};
+    const auto i = static_cast<std::size_t>(pos - 1);
+    if (i >= text.size() || text[i] < '0' || text[i] > '9')
+        return 0;
+    return text[i] - '0';
 }
 
 } // namespace

@@ -32,6 +32,14 @@ TEST(ReadNumber, LeadingNumberWithBlanksSignAndExponent) {
     }
 }
 
+// The grid procedures read one character as a digit by itself.
+TEST(ReadNumber, OneCharacterIsItsDigitOrZero) {
+    for (int c = 1; c < 256; ++c) {
+        const bool digit = c >= '0' && c <= '9';
+        EXPECT_EQ(readNumber(std::string(1, static_cast<char>(c))), digit ? c - '0' : 0) << c;
+    }
+}
+
 TEST(ReadNumber, HugeTextsReadAsInfinityWithoutFault) {
     std::string digits(400, '9');
     EXPECT_TRUE(std::isinf(readNumber(digits)));
