@@ -50,6 +50,9 @@ public:
     // Moves the rows of `other` (converted meanwhile) behind these.
     void append(const PointTable& other);
     void clear();
+    // Room for `rows` rows, so that a list of known length grows its rows
+    // once.
+    void reserve(std::size_t rows) { rows_.reserve(rows); }
 
     std::size_t size() const { return rows_.size(); }
     Row row(std::size_t i) const;
@@ -64,8 +67,11 @@ public:
     // The written lines of the given rows, one a line, each ended by "\n".
     std::string linesOf(const std::vector<std::size_t>& rows) const;
 
-    // Bytes the rows take beyond their texts.
-    std::size_t overheadBytes() const { return rows_.capacity() * sizeof(Stored); }
+    // Bytes the texts take, and the rows beyond them.
+    std::size_t textBytes() const { return texts_.size(); }
+    std::size_t overheadBytes() const {
+        return rows_.capacity() * sizeof(Stored) + refusedRows_.capacity() * sizeof(std::uint32_t);
+    }
 
 private:
     // Lengths of the row's texts, which follow each other in `texts_`.
