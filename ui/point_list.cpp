@@ -29,8 +29,9 @@ constexpr int kInside = 150, kCountTop = 330, kCountHeight = 390;
 constexpr int kButtonWidth = 2700, kButtonGap = 150;
 constexpr int kProgressTop = 780, kProgressHeight = 180;
 constexpr int kTableTop = 1020;
-// Column widths in twips: identifier, input, result, place.
-constexpr int kColumnWidths[] = {1200, 3900, 4200, 5100};
+// Column widths in twips: identifier, input, result; the place takes the
+// rest (a cut text shows whole as the cell's tooltip).
+constexpr int kColumnWidths[] = {1100, 3300, 3900};
 // The key that selects the next refused row: F8, "next error" in many
 // programs that list faults.
 constexpr auto kNextRefusedKey = Qt::Key_F8;

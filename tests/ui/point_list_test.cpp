@@ -7,12 +7,14 @@
 #include "ui/calculation_screen.h"
 
 #include <QClipboard>
+#include <QFile>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QProcess>
 #include <QProgressBar>
 #include <QTableView>
+#include <QTemporaryDir>
 
 using namespace lw;
 using namespace lw::ui;
@@ -109,6 +111,22 @@ void PointListTest::wholeListCopiedAsTheListConverterWritesIt() {
     QCOMPARE(QGuiApplication::clipboard()->text().toUtf8(), expected);
     QCOMPARE(QString::fromStdString(screenOf(p)->pointListText()).toUtf8(), expected);
     QCOMPARE(p.text("comListeKopieren"), QStringLiteral("Kopiert"));
+
+    // "Liste speichern …" writes the same bytes; a file that cannot be
+    // written is told.
+    QTemporaryDir dir;
+    p.platform.savePath = dir.filePath(QStringLiteral("liste.txt"));
+    p.click("comListeSpeichern");
+    QFile saved(p.platform.savePath);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), expected);
+    const std::size_t boxes = p.platform.boxes.size();
+    p.platform.savePath = dir.filePath(QStringLiteral("fehlt/liste.txt"));
+    p.click("comListeSpeichern");
+    QCOMPARE(p.platform.boxes.size(), boxes + 1);
+    QCOMPARE(
+        p.platform.boxes.back().text,
+        QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(p.platform.savePath));
 }
 
 void PointListTest::selectedRowsAndNextRefusedByTheKeyboard() {
