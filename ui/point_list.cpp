@@ -380,7 +380,7 @@ void PointList::selectNextRefused() {
 
 QString PointList::clipboardText() const {
     std::string text = model_->table().text();
-    if (options_.charset == lists::Charset::Cp1252 && !text.starts_with("\xEF\xBB\xBF")) {
+    if (model_->table().writesCp1252()) {
         std::string converted;
         lists::cp1252ToUtf8(text, converted);
         text.swap(converted);

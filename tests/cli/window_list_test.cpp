@@ -130,6 +130,20 @@ TEST_F(WindowList, RowsShowTheirPartsAndTheReasonInTheScreensWords) {
     EXPECT_EQ(table.nextRefused(3), 1u); // round again
 }
 
+TEST_F(WindowList, Windows1252LinesAreWrittenInItAndShownInUtf8) {
+    const std::string input = "St\xC4in 48.4119 9.785\nX\xE4 99 88\n";
+    Options o = options(false, false);
+    o.charset = Charset::Cp1252;
+    const PointTable table = converted(input, o);
+    EXPECT_TRUE(table.writesCp1252());
+    EXPECT_EQ(table.text(),
+              testing::run("--zeichensatz cp1252 --von grs80:dez --nach grs80:utm", input).out);
+    EXPECT_EQ(table.row(0).identifier, "StÄin");
+    EXPECT_EQ(table.row(0).input, "StÄin 48.4119 9.785");
+    // A byte-order mark says UTF-8 whatever was asked.
+    EXPECT_FALSE(converted("\xEF\xBB\xBFP1 48.1 11.5\n", o).writesCp1252());
+}
+
 TEST_F(WindowList, CancelStopsBetweenLinesKeepingTheRowsSoFar) {
     std::string many;
     for (int i = 0; i < 1000; ++i)

@@ -42,6 +42,10 @@ public:
     void setWithPlace(bool withPlace) { withPlace_ = withPlace; }
     // The list converter writes a UTF-8 mark first (CSV read with one).
     void setMark(bool mark) { mark_ = mark; }
+    // Its lines are in Windows-1252 (asked for, and no byte-order mark
+    // said otherwise); else in UTF-8.
+    void setCp1252(bool cp1252) { cp1252_ = cp1252; }
+    bool writesCp1252() const { return cp1252_; }
 
     // Adds the line just converted: `input` as read (UTF-8), its end, the
     // converter's output (with the place) and its parts.
@@ -87,7 +91,7 @@ private:
     std::vector<Stored> rows_;
     std::vector<std::uint32_t> refusedRows_;
     std::size_t converted_ = 0, refused_ = 0;
-    bool withPlace_ = false, mark_ = false;
+    bool withPlace_ = false, mark_ = false, cp1252_ = false;
 };
 
 // How a list run ended.
