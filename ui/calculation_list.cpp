@@ -25,6 +25,10 @@ namespace {
 constexpr int kListBottom = 4995 + 4800;
 constexpr int kAccuracyTop = 7995, kStartoptionTop = 8250, kBeendenTop = 8775;
 
+constexpr const char* kNoListForAllNotations =
+    "Eine Punktliste wird in ein Ausgabeformat umgerechnet. Wählen Sie mit \"Neue "
+    "Startoptionen wählen\" ein Ausgabeformat statt \"Alle Schreibweisen\".";
+
 QString listQuestion(std::size_t lines) {
     return QStringLiteral("Der eingefügte Text hat %1 Zeilen. Als Punktliste umrechnen?")
         .arg(lines);
@@ -47,6 +51,13 @@ lists::Options CalculationScreen::pointListOptions() const {
 }
 
 void CalculationScreen::showPointList(std::string bytes, const lists::Options& options) {
+    // Every notation of a point is a list already; a list of points is
+    // converted into one.
+    if (state_.job.FormatAUS == kAlleSchreibweisen) {
+        platform_.messageBox(this, MessageIcon::Information,
+                             QString::fromUtf8(kNoListForAllNotations));
+        return;
+    }
     if (const std::optional<std::string> fault = lists::checkTask(options.task)) {
         platform_.messageBox(this, MessageIcon::Critical, QString::fromStdString(*fault));
         return;

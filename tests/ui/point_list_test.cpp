@@ -58,6 +58,7 @@ private slots:
     void wholeListCopiedAsTheListConverterWritesIt();
     void selectedRowsAndNextRefusedByTheKeyboard();
     void cancelledListLeavesTheScreenUsable();
+    void noListForEveryNotation();
 };
 
 void PointListTest::wholeListCopiedAsTheListConverterWritesIt_data() {
@@ -203,6 +204,18 @@ void PointListTest::cancelledListLeavesTheScreenUsable() {
     pasteIntoFirstField(p, "texBreite", QStringLiteral("48.1 11.5"));
     QVERIFY(p.find("fraListeAUS")->isHidden());
     QCOMPARE(p.text("texLaenge"), QStringLiteral("11.5"));
+}
+
+// A list opened (not pasted) while "Alle Schreibweisen" stands is told, not
+// shown.
+void PointListTest::noListForEveryNotation() {
+    RunningProgram p;
+    p.openTask("comGRSEin", "comGRSAus", "comGradDezEIN", "comAlleAUS");
+    CalculationScreen* screen = screenOf(p);
+    screen->showPointList("P1 48.1 11.5\n", screen->pointListOptions());
+    QVERIFY(!screen->showsPointList());
+    QCOMPARE(p.platform.boxes.size(), std::size_t{1});
+    QCOMPARE(p.platform.boxes.back().icon, MessageIcon::Information);
 }
 
 QTEST_MAIN(PointListTest)
