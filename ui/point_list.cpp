@@ -131,6 +131,8 @@ void PointListView::fitToFont() {
     const QFont small = look::smallFont();
     const double scale = static_cast<double>(fontMetrics().height()) /
                          static_cast<double>(QFontMetrics(small).height());
+    horizontalHeader()->setFont(font());
+    verticalHeader()->setFont(font());
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     for (int c = 0; c < static_cast<int>(std::size(kColumnWidths)); ++c)
         setColumnWidth(c, static_cast<int>(look::px(kColumnWidths[c]) * scale));
