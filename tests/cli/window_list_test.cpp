@@ -27,7 +27,10 @@ TEST(PastedList, SeveralPointsAreAListAxesOnTwoLinesAreOneCoordinate) {
         // Read alone, each half is a decimal point; together they are
         // degrees and minutes, which the screen offers to switch to.
         {"N 48° 08.246\nE 011° 34.530\n", kGradDezimal, kGRS80, false},
+        {"E 011° 34.530\nN 48° 08.246", kGradDezimal, kGRS80, false},
         {"R 3571686.39\nH 5540758.79", kGaussKrueger, kBessel, false},
+        // A point and, on the next line, its meridian.
+        {"3571686.39 5540758.79\nE009°", kGaussKrueger, kBessel, false},
         {"48.1 11.5\n", kGradDezimal, kGRS80, false},
         // Four numbers that degrees and minutes would take as one point.
         {"48.436333 9.967967\n48.1 11.5", kGradDezimal, kGRS80, true},
