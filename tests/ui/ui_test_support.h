@@ -38,11 +38,14 @@ public:
     }
     void playSystemSound(const std::string& alias) override { sounds.push_back(alias); }
     void quit() override { ++quits; }
+    // No file dialog: the file a test chose, "" as a cancelled dialog.
+    QString saveFileName(QWidget*, const QString&) override { return savePath; }
 
     std::vector<RecordedBox> boxes;
     std::vector<std::string> sounds;
     int quits = 0;
     Answer questionAnswer = Answer::No;
+    QString savePath;
     QWidget* takesActivation = nullptr; // the window a box activates, if any
 };
 

@@ -24,6 +24,9 @@ public:
     virtual void playSystemSound(const std::string& alias) = 0;
     // Ends the program at once: no further window events run.
     virtual void quit() = 0;
+    // Asks for the file to save a list in, `suggested` proposed; "" when the
+    // user cancels. The desktop's file dialog unless a recorder answers.
+    virtual QString saveFileName(QWidget* parent, const QString& suggested);
 };
 
 } // namespace lw::ui
