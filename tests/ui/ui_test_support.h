@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/job.h"
+#include "ui/column_dialog.h"
 #include "ui/platform.h"
 #include "ui/program.h"
 
@@ -38,12 +39,35 @@ public:
     }
     void playSystemSound(const std::string& alias) override { sounds.push_back(alias); }
     void quit() override { ++quits; }
+    QString chooseListFile(QWidget*) override {
+        ++fileQuestions;
+        return fileToOpen;
+    }
+    // Takes the proposal, or the columns set, or cancels.
+    std::optional<std::vector<std::size_t>> chooseColumns(QWidget*,
+                                                          const ColumnQuestion& question) override {
+        columnQuestions.push_back({question.table->columns, question.proposed, question.parts});
+        if (cancelColumns)
+            return std::nullopt;
+        return columnsAnswer.value_or(question.proposed);
+    }
 
     std::vector<RecordedBox> boxes;
     std::vector<std::string> sounds;
     int quits = 0;
     Answer questionAnswer = Answer::No;
     QWidget* takesActivation = nullptr; // the window a box activates, if any
+
+    struct AskedColumns {
+        std::vector<std::string> columns;
+        std::vector<std::size_t> proposed;
+        std::size_t parts;
+    };
+    int fileQuestions = 0;
+    QString fileToOpen;
+    std::vector<AskedColumns> columnQuestions;
+    std::optional<std::vector<std::size_t>> columnsAnswer; // unset: the proposal
+    bool cancelColumns = false;
 };
 
 // Lets posted events (deferred deletes, activation) run.

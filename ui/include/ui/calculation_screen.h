@@ -5,6 +5,8 @@
 // through CalcScreen.
 #pragma once
 
+#include "lists/file_encoding.h"
+#include "lists/options.h"
 #include "model/job.h"
 #include "model/screen.h"
 #include "ui/input_field.h"
@@ -37,6 +39,19 @@ public:
     // Fills the input mask with a whole coordinate as a paste into its first
     // field does (the text accepted on the selection screen).
     void pasteIntoInputMask(const std::string& pasted);
+
+    // A list file read as lagewandler-liste reads it: its bytes as the file
+    // holds them, the options it would be called with, and the encoding to
+    // save it in again.
+    struct ListFile {
+        std::string bytes;
+        lists::Options options;
+        lists::FileEncoding encoding = lists::FileEncoding::Utf8;
+    };
+    // Reads the file at `path`; a CSV file's coordinate columns are asked
+    // for. nullopt when it cannot be read (a message told why) or the
+    // question was cancelled (nothing changed).
+    std::optional<ListFile> prepareListFile(const QString& path);
 
     // CalcScreen
     std::string text(Element e) const override;
@@ -95,6 +110,9 @@ private:
     bool offerGrs80Start(int ownNotation, const std::string& pasted);
     void switchInputNotation(int notation);
     void switchJob(const ConversionJob& next);
+
+    // List files (calculation_list_file.cpp).
+    lists::TaskNames listTask() const;
 
     ProgramState& state_;
     Platform& platform_;
