@@ -88,4 +88,19 @@ std::string encodeText(std::string_view utf8, FileEncoding encoding) {
     return std::string(utf8);
 }
 
+std::string savedListText(std::string_view listText, FileEncoding encoding) {
+    switch (encoding) {
+    case FileEncoding::Utf8:
+    case FileEncoding::Cp1252:
+        return std::string(listText);
+    case FileEncoding::Utf8WithMark:
+    case FileEncoding::Utf16LittleEndian:
+    case FileEncoding::Utf16BigEndian:
+        if (listText.starts_with(kUtf8Mark))
+            listText.remove_prefix(kUtf8Mark.size());
+        return encodeText(listText, encoding);
+    }
+    return std::string(listText);
+}
+
 } // namespace lw::lists

@@ -110,6 +110,26 @@ TEST(FileEncoding, SavedTextReadsBackInEveryEncoding) {
     EXPECT_EQ(encodeText("N", FileEncoding::Utf16BigEndian), std::string("\xFE\xFF\0N", 4));
 }
 
+// The list converter's text becomes the file's encoding again; its own
+// UTF-8 mark (CSV read with a mark) is not written twice or in UTF-16.
+TEST(FileEncoding, ListTextIsSavedAsTheFileCame) {
+    const struct {
+        std::string list;
+        FileEncoding encoding;
+        std::string saved;
+    } cases[] = {
+        {"P1 32U 0571595 5365251\n", FileEncoding::Utf8, "P1 32U 0571595 5365251\n"},
+        {"S\xF6;32U\r\n", FileEncoding::Cp1252, "S\xF6;32U\r\n"},
+        {"P1\n", FileEncoding::Utf8WithMark, "\xEF\xBB\xBFP1\n"},
+        {"\xEF\xBB\xBFNr;UTM\n", FileEncoding::Utf8WithMark, "\xEF\xBB\xBFNr;UTM\n"},
+        {"\xEF\xBB\xBF\xC3\x9C\r\n", FileEncoding::Utf16LittleEndian,
+         std::string("\xFF\xFE\xDC\0\r\0\n\0", 8)},
+        {"N", FileEncoding::Utf16BigEndian, std::string("\xFE\xFF\0N", 4)},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(savedListText(c.list, c.encoding), c.saved) << c.list;
+}
+
 TEST(InputFile, UnreadableFilesAreToldInGerman) {
     std::string error;
     EXPECT_FALSE(readWholeFile("/nonexistent/liste.csv", error));

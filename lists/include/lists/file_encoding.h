@@ -28,4 +28,10 @@ std::optional<std::string> notTextReason(std::string_view bytes, FileEncoding en
 // has one. A character Windows-1252 lacks becomes "?".
 std::string encodeText(std::string_view utf8, FileEncoding encoding);
 
+// What lagewandler-liste writes for a file (Windows-1252 for a Windows-1252
+// file, else UTF-8, a UTF-8 mark in front of CSV read with a mark) as the
+// file came: UTF-16 with its mark in place of UTF-8's, a plain UTF-8 list
+// with its mark as well.
+std::string savedListText(std::string_view listText, FileEncoding encoding);
+
 } // namespace lw::lists
