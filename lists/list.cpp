@@ -292,17 +292,26 @@ ListConverter::ListConverter(const Options& options, std::string decimalSeparato
 
 // The last cell of a CSV row with --ort: the place without "Lage: ", which
 // is the column's name; empty for a refused row.
-void ListConverter::appendPlaceCell(const PointResult* result, std::string& out) const {
+void ListConverter::appendPlaceCell(const PointResult* result, std::string& out) {
     if (!options_.place)
         return;
+    placeFrom_ = out.size();
     out += delimiter_;
-    if (result)
-        appendQuotedIfNeeded(out, placeLine(*result).substr(places::kLinePrefix.size()),
+    if (result) {
+        last_.place = placeLine(*result);
+        appendQuotedIfNeeded(out, std::string_view(last_.place).substr(places::kLinePrefix.size()),
                              delimiter_);
+    }
 }
 
 bool ListConverter::convertLine(std::string_view line, std::string& out) {
     out.clear();
+    last_.kind = LineParts::Kind::PassedThrough;
+    last_.identifier.clear();
+    last_.text.clear();
+    last_.place.clear();
+    last_.placeLength = 0;
+    placeFrom_ = std::string::npos;
     if (passesThrough(line)) {
         out = line;
         escapeControlBytes(out);
@@ -315,6 +324,8 @@ bool ListConverter::convertLine(std::string_view line, std::string& out) {
     } else if (!isValidUtf8(line)) {
         out = kFehler;
         out += kInvalidUtf8;
+        last_.kind = LineParts::Kind::Refused;
+        last_.text = kInvalidUtf8;
         return false;
     }
     bool converted = true;
@@ -332,8 +343,16 @@ bool ListConverter::convertLine(std::string_view line, std::string& out) {
         if (delimiter_ != 0)
             keep += delimiter_;
     }
+    std::string place;
+    if (placeFrom_ != std::string::npos)
+        place = out.substr(placeFrom_);
     escapeControlBytes(out, keep);
     toOutputCharset(out);
+    if (!place.empty()) {
+        escapeControlBytes(place, keep);
+        toOutputCharset(place);
+        last_.placeLength = place.size();
+    }
     return converted;
 }
 
@@ -424,10 +443,15 @@ bool ListConverter::writeResult(const PointResult& result, std::string_view iden
         out += separator;
     }
     out += result.line;
+    last_.kind = LineParts::Kind::Converted;
+    last_.identifier = identifier;
+    last_.text = result.line;
     // A tab, so that the place is cut off again by one field (cut -f1).
     if (options_.place) {
+        placeFrom_ = out.size();
+        last_.place = placeLine(result);
         out += '\t';
-        out += placeLine(result);
+        out += last_.place;
     }
     return true;
 }
@@ -438,8 +462,11 @@ bool ListConverter::refuse(std::string_view identifier, char separator, std::str
         out += identifier;
         out += separator;
     }
+    last_.kind = LineParts::Kind::Refused;
+    last_.identifier = identifier;
+    last_.text = oneLine(message);
     out += kFehler;
-    out += commandLineWords(oneLine(message));
+    out += commandLineWords(last_.text);
     return false;
 }
 
@@ -469,6 +496,7 @@ void ListConverter::assembleRow(const std::vector<std::string>& outputs, std::st
 
 void ListConverter::header(std::string_view line, std::string& out) {
     headerSeen_ = true;
+    last_.kind = LineParts::Kind::Header;
     if (std::count(line.begin(), line.end(), '"') % 2 != 0) {
         usageError = "Die Kopfzeile schließt ein Anführungszeichen nicht.";
         return;
@@ -494,8 +522,10 @@ void ListConverter::header(std::string_view line, std::string& out) {
     }
     outputCells_.resize(captions.size());
     assembleRow(captions, out);
-    if (options_.place)
+    if (options_.place) {
+        placeFrom_ = out.size();
         out += delimiter_ + std::string(kPlaceColumn);
+    }
 }
 
 bool ListConverter::csvRow(std::string_view line, std::string& out) {
@@ -520,6 +550,8 @@ bool ListConverter::csvRow(std::string_view line, std::string& out) {
         appendQuotedIfNeeded(outputCells_[c], result.columns[c], delimiter_);
     }
     assembleRow(outputCells_, out);
+    last_.kind = LineParts::Kind::Converted;
+    last_.text = result.line;
     appendPlaceCell(&result, out);
     return true;
 }
@@ -528,9 +560,11 @@ bool ListConverter::csvRow(std::string_view line, std::string& out) {
 bool ListConverter::csvRefusal(std::string_view message, std::string& out) {
     for (std::string& cell : outputCells_)
         cell.clear();
+    last_.kind = LineParts::Kind::Refused;
+    last_.text = oneLine(message);
     if (!outputCells_.empty())
         appendQuotedIfNeeded(outputCells_.front(),
-                             std::string(kFehler) + commandLineWords(oneLine(message)), delimiter_);
+                             std::string(kFehler) + commandLineWords(last_.text), delimiter_);
     assembleRow(outputCells_, out);
     appendPlaceCell(nullptr, out);
     return false;

@@ -103,6 +103,10 @@ bool CalculationScreen::fieldPaste(Element field, const std::string& pasted) {
     const Notation* notation = notationOfInputField(field);
     if (!notation || !takesWholeCoordinate(field))
         return false;
+    // A new paste leaves a list shown; several lines may make a new one.
+    leavePointList();
+    if (offerPointList(field, notation->code, pasted))
+        return true;
     // A link in a Bessel or Hayford mask, then another notation's coordinate
     // are offered first: the mask's own reader takes numbers that are no
     // coordinate of it too (and its filters then refuse them, as they do

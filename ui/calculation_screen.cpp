@@ -10,6 +10,7 @@
 #include "ui/all_notations_frame.h"
 #include "ui/look.h"
 #include "ui/place_map.h"
+#include "ui/point_list.h"
 #include "ui/texts.h"
 #include "ui/widgets.h"
 #include "ui/zoom.h"
@@ -134,6 +135,7 @@ CalculationScreen::CalculationScreen(QWidget* owner, ProgramState& state, Platfo
         masks_.byElement[static_cast<std::size_t>(e)] = w;
     }
     buildCopyButton();
+    buildPointList();
     connectOptions();
     setTabOrder();
     MaskenEinrichten();
@@ -158,6 +160,7 @@ void CalculationScreen::buildScreenElements() {
         button("comRechnen", "Berechnung", twipRect(0, kRechnenTop, kButtonWidth, kButtonHeight));
     look::setButtonColour(comRechnen_, QColor(look::kGrey));
     connect(comRechnen_, &QPushButton::clicked, this, [this] {
+        leavePointList(); // the point typed is one point
         comRechnenClick(*this, state_);
         showPlace();
     });
@@ -165,7 +168,10 @@ void CalculationScreen::buildScreenElements() {
     comStartoption_ = button("comStartoption", "Neue Startoptionen wählen",
                              twipRect(0, kStartoptionTop, kButtonWidth, kButtonHeight));
     look::setButtonColour(comStartoption_, QColor(look::kGrey));
-    connect(comStartoption_, &QPushButton::clicked, this, &CalculationScreen::returnRequested);
+    connect(comStartoption_, &QPushButton::clicked, this, [this] {
+        leavePointList();
+        emit returnRequested();
+    });
 
     comKrummboegleGrad_ = button("comKrummboegleGrad", "Krummbögle in Grad",
                                  twipRect(kSampleLeft, kSampleTop, kSampleWidth, kSampleHeight));
@@ -227,7 +233,10 @@ void CalculationScreen::setTabOrder() {
     for (Element e : kOptionsBeforeRechnen)
         order.push_back(widget(e));
     order.push_back(comRechnen_);
-    order.push_back(comKopieren_);        // disabled, and so skipped, while the output is empty
+    order.push_back(comKopieren_);    // disabled, and so skipped, while the output is empty
+    order.push_back(points_->view()); // the list of points, only while it shows
+    order.push_back(points_->copyButton());
+    order.push_back(points_->saveButton());
     for (Element row : kAllNotationsRows) // one of them a Tab stop, and only with a list
         order.push_back(widget(row));
     for (Element e : kOptionsAfterRechnen)
@@ -363,6 +372,7 @@ void CalculationScreen::fillSamplePoint() {
 
 void CalculationScreen::closeForGood() {
     closingForGood_ = true;
+    leavePointList();
     close();
 }
 
@@ -373,6 +383,7 @@ void CalculationScreen::closeEvent(QCloseEvent* event) {
     }
     // The close box means the same as "Neue Startoptionen wählen".
     event->ignore();
+    leavePointList();
     emit returnRequested();
 }
 

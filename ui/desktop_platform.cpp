@@ -1,5 +1,6 @@
 #include "ui/desktop_platform.h"
 
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -99,6 +100,10 @@ void DesktopPlatform::playSystemSound(const std::string& alias) {
 void DesktopPlatform::quit() {
     // At once: no closing handlers, no further window events.
     std::_Exit(EXIT_SUCCESS);
+}
+
+QString Platform::saveFileName(QWidget* parent, const QString& suggested) {
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("Liste speichern"), suggested);
 }
 
 } // namespace lw::ui

@@ -29,6 +29,21 @@ struct LineValues {
     std::size_t emptyField = 0;      // 1-based place of the first empty field; 0: none
 };
 
+// How the line convertLine wrote last is made up, for a front end that
+// shows its parts apart (the list in the window). Texts in UTF-8.
+struct LineParts {
+    enum class Kind { PassedThrough, Header, Converted, Refused };
+    Kind kind = Kind::PassedThrough;
+    std::string identifier; // "" where the line names no point
+    // Converted: the copy line; refused: the reason in the screen's words
+    // (the output says it in the command line's).
+    std::string text;
+    std::string place; // converted with the place asked for: "Lage: …"
+    // The bytes at the end of the output that the place takes (with its tab
+    // or delimiter), so that the same line without it can be written.
+    std::size_t placeLength = 0;
+};
+
 class ListConverter {
 public:
     // `options` must have passed parseOptions and checkTask.
@@ -47,11 +62,14 @@ public:
     // Whether the CSV header has been read (always false without --csv).
     bool headerSeen() const { return headerSeen_; }
 
+    // The parts of the line converted last.
+    const LineParts& lastLine() const { return last_; }
+
 private:
     void header(std::string_view line, std::string& out);
     bool csvRow(std::string_view line, std::string& out);
     bool csvRefusal(std::string_view message, std::string& out);
-    void appendPlaceCell(const PointResult* result, std::string& out) const;
+    void appendPlaceCell(const PointResult* result, std::string& out);
     void assembleRow(const std::vector<std::string>& outputs, std::string& out) const;
     bool plainLine(std::string_view line, std::string& out);
     bool writeResult(const PointResult& result, std::string_view identifier, char separator,
@@ -71,6 +89,8 @@ private:
     std::vector<std::string_view> fields_;
     std::vector<std::string> outputCells_;
     LineValues values_;
+    LineParts last_;
+    std::size_t placeFrom_ = std::string::npos; // where the place begins in the raw output
 };
 
 } // namespace lw::lists

@@ -24,6 +24,7 @@ class ScreenButton;
 class ClickableLabel;
 class AllNotationsList;
 class PlaceMap;
+class PointList;
 
 class CalculationScreen : public QWidget, public CalcScreen, private FieldEventSink {
     Q_OBJECT
@@ -52,6 +53,21 @@ public:
     // for. nullopt when it cannot be read (a message told why) or the
     // question was cancelled (nothing changed).
     std::optional<ListFile> prepareListFile(const QString& path);
+
+    // A list of points in place of the output mask: `bytes` as a list file
+    // holds them (a pasted text: UTF-8), converted with `options` as
+    // lagewandler-liste converts them, shown as the lines come. A task the
+    // list converter refuses is told in a message box, and nothing shows.
+    void showPointList(std::string bytes, const lw::lists::Options& options);
+    // The options of the screen's task (ellipsoids, notations, "Amtliche
+    // Umrechnung", the zone or strip chosen beside the output), plain lines.
+    lw::lists::Options pointListOptions() const;
+    // The whole list as lagewandler-liste writes it, in its character set;
+    // "" without a list.
+    std::string pointListText() const;
+    bool showsPointList() const;
+    // The list goes and the output mask comes back.
+    void leavePointList();
 
     // CalcScreen
     std::string text(Element e) const override;
@@ -114,6 +130,12 @@ private:
     // List files (calculation_list_file.cpp).
     lists::TaskNames listTask() const;
 
+    // The list of points (calculation_list.cpp).
+    void buildPointList();
+    bool offerPointList(Element field, int notation, const std::string& pasted);
+    void pasteFirstLine(Element field, int notation, const std::string& line);
+    void placeForPointList(bool shown);
+
     ProgramState& state_;
     Platform& platform_;
     MaskWidgets masks_;
@@ -127,6 +149,7 @@ private:
     ScreenButton* comKopieren_ = nullptr;
     ClickableLabel* labBeenden_ = nullptr;
     AllNotationsList* list_ = nullptr;
+    PointList* points_ = nullptr;
     bool closingForGood_ = false;
     bool switchingInput_ = false; // the input mask changes for a pasted coordinate
 };

@@ -37,6 +37,10 @@ public:
     // (column_dialog.h); nullopt when cancelled.
     virtual std::optional<std::vector<std::size_t>> chooseColumns(QWidget* parent,
                                                                   const ColumnQuestion& question);
+
+    // Asks for the file to save a list in, `suggested` proposed; "" when the
+    // user cancels. The desktop's file dialog unless a recorder answers.
+    virtual QString saveFileName(QWidget* parent, const QString& suggested);
 };
 
 } // namespace lw::ui
