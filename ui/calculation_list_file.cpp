@@ -9,10 +9,17 @@
 #include "model/notations.h"
 #include "ui/calculation_screen.h"
 #include "ui/column_dialog.h"
+#include "ui/look.h"
+#include "ui/widgets.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
-
-#include <cctype>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QShortcut>
+#include <QTimer>
+#include <QUrl>
 
 namespace lw::ui {
 namespace {
@@ -22,32 +29,26 @@ constexpr const char* kNotForAllNotations =
     "Eine Liste wird nicht in alle Schreibweisen umgerechnet. Wählen Sie mit \"Neue "
     "Startoptionen wählen\" eine Ausgabe.";
 
-std::string lowerCase(std::string text) {
-    for (char& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
+constexpr const char* kOpenCaption = "Liste öffnen …";
+constexpr const char* kOneFileOnly =
+    "Legen Sie nur eine Datei ab: eine Liste wird für sich umgerechnet.";
+
+// Just above "Berechnung", between the hint panel and the input masks, where
+// neither they nor the map in the hint's place reach, on 1024 x 768 too;
+// below "Berechnung" the list of points takes the whole width.
+constexpr int kOpenLeft = 4500, kOpenTop = 3825, kOpenWidth = 2895, kOpenHeight = 450;
+
+// The local files a drag carries; a link to a web page is none.
+QStringList localFiles(const QMimeData* mime) {
+    QStringList paths;
+    if (mime && mime->hasUrls())
+        for (const QUrl& url : mime->urls())
+            if (url.isLocalFile())
+                paths << url.toLocalFile();
+    return paths;
 }
 
 } // namespace
-
-// The task as lagewandler-liste names it: the ellipsoids' short names are
-// the job's names in lower case, the notations' those of the notation table;
-// the fields beside the output give a chosen zone or strip.
-lists::TaskNames CalculationScreen::listTask() const {
-    const ConversionJob& job = state_.job;
-    lists::TaskNames task;
-    task.startEllipsoid = lowerCase(job.StartEllipsoid);
-    task.targetEllipsoid = lowerCase(job.ZielEllipsoid);
-    if (const Notation* in = notationOf(inputFormatOfTask(job.Aufgabe)))
-        task.startNotation = in->names.shortName;
-    if (const Notation* out = notationOf(outputFormatOfTask(job.Aufgabe))) {
-        task.targetNotation = out->names.shortName;
-        if (out->outputChoice != Element::Count_)
-            (out->code == kUTMamtlich ? task.zone : task.strip) = text(out->outputChoice);
-    }
-    task.official = job.Amtlich;
-    return task;
-}
 
 std::optional<CalculationScreen::ListFile> CalculationScreen::prepareListFile(const QString& path) {
     auto refuse = [&](const std::string& reason) {
@@ -65,7 +66,7 @@ std::optional<CalculationScreen::ListFile> CalculationScreen::prepareListFile(co
     file.encoding = lists::detectEncoding(*bytes);
     if (const std::optional<std::string> reason = lists::notTextReason(*bytes, file.encoding))
         return refuse(name + ": " + *reason);
-    const lists::TaskNames task = listTask();
+    const lists::TaskNames task = pointListOptions().task;
     if (const std::optional<std::string> fault = lists::checkTask(task))
         return refuse(*fault);
     file.options = lists::fileOptions(task, file.encoding);
@@ -89,6 +90,92 @@ std::optional<CalculationScreen::ListFile> CalculationScreen::prepareListFile(co
     }
     file.bytes = std::move(*bytes);
     return file;
+}
+
+} // namespace lw::ui
+
+namespace lw::ui {
+
+void CalculationScreen::buildListFileButton() {
+    comListeOeffnen_ = new ScreenButton(QString::fromUtf8(kOpenCaption), this);
+    comListeOeffnen_->setObjectName(QStringLiteral("comListeOeffnen"));
+    comListeOeffnen_->setGeometry(look::twipRect(kOpenLeft, kOpenTop, kOpenWidth, kOpenHeight));
+    look::setButtonColour(comListeOeffnen_, QColor(look::kGrey));
+    comListeOeffnen_->setAccessibleName(QStringLiteral("Liste öffnen"));
+    comListeOeffnen_->setAccessibleDescription(
+        QStringLiteral("Eine Text- oder CSV-Datei mit einem Punkt je Zeile umrechnen (Strg+O); "
+                       "eine Datei kann auch auf das Fenster gezogen werden."));
+    // Every notation at once is a single point's view; a list is not offered.
+    comListeOeffnen_->setVisible(state_.job.FormatAUS != kAlleSchreibweisen);
+    connect(comListeOeffnen_, &QPushButton::clicked, this, &CalculationScreen::chooseListFile);
+    auto* shortcut = new QShortcut(QKeySequence::Open, this);
+    connect(shortcut, &QShortcut::activated, this, [this] {
+        if (comListeOeffnen_->isVisible())
+            chooseListFile();
+    });
+
+    // The fields take dropped text themselves; a dropped file is the
+    // window's, wherever it lands.
+    setAcceptDrops(true);
+    for (QLineEdit* field : findChildren<QLineEdit*>())
+        field->installEventFilter(this);
+}
+
+void CalculationScreen::chooseListFile() {
+    const QString path = platform_.chooseListFile(this);
+    if (!path.isEmpty())
+        openListFile(path);
+}
+
+void CalculationScreen::openListFile(const QString& path) {
+    if (std::optional<ListFile> file = prepareListFile(path))
+        showPointList(std::move(file->bytes), file->options);
+}
+
+bool CalculationScreen::takeDrop(QEvent* event) {
+    if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
+        auto* drag = static_cast<QDragMoveEvent*>(event);
+        if (localFiles(drag->mimeData()).isEmpty())
+            return false;
+        drag->acceptProposedAction();
+        return true;
+    }
+    if (event->type() != QEvent::Drop)
+        return false;
+    auto* drop = static_cast<QDropEvent*>(event);
+    const QStringList paths = localFiles(drop->mimeData());
+    if (paths.isEmpty())
+        return false;
+    drop->acceptProposedAction();
+    // The file manager waits for the drop to end: the questions come after.
+    QTimer::singleShot(0, this, [this, paths] {
+        if (paths.size() > 1)
+            showMessage(MessageIcon::Information, kOneFileOnly);
+        else
+            openListFile(paths.front());
+    });
+    return true;
+}
+
+void CalculationScreen::dragEnterEvent(QDragEnterEvent* event) {
+    if (!takeDrop(event))
+        QWidget::dragEnterEvent(event);
+}
+
+void CalculationScreen::dragMoveEvent(QDragMoveEvent* event) {
+    if (!takeDrop(event))
+        QWidget::dragMoveEvent(event);
+}
+
+void CalculationScreen::dropEvent(QDropEvent* event) {
+    if (!takeDrop(event))
+        QWidget::dropEvent(event);
+}
+
+bool CalculationScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (qobject_cast<QLineEdit*>(watched) && takeDrop(event))
+        return true;
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace lw::ui

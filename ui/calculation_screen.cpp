@@ -136,6 +136,7 @@ CalculationScreen::CalculationScreen(QWidget* owner, ProgramState& state, Platfo
     }
     buildCopyButton();
     buildPointList();
+    buildListFileButton();
     connectOptions();
     setTabOrder();
     MaskenEinrichten();
@@ -241,6 +242,7 @@ void CalculationScreen::setTabOrder() {
         order.push_back(widget(row));
     for (Element e : kOptionsAfterRechnen)
         order.push_back(widget(e));
+    order.push_back(comListeOeffnen_);
     order.push_back(comKrummboegleGrad_);
     order.push_back(comStartoption_);
     order.push_back(labBeenden_);

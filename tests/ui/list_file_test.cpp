@@ -7,8 +7,10 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <QtTest>
 
 #include <fstream>
@@ -63,6 +65,9 @@ private slots:
     void plainFileNeedsNoQuestion();
     void cancelledQuestionLeavesNothing();
     void unreadableFilesAreRefusedWithTheReason();
+    void buttonAndShortcutAskForAFile();
+    void droppedFileIsOpenedWhereverItLands();
+    void noListForEveryNotation();
 };
 
 void ListFileTest::dialogTakesTheProposalWithEnter() {
@@ -194,6 +199,70 @@ void ListFileTest::unreadableFilesAreRefusedWithTheReason() {
         QCOMPARE(p.platform.boxes.front().text, c.message);
         QVERIFY(p.platform.boxes.front().icon == MessageIcon::Critical);
     }
+}
+
+// "Liste öffnen …" by Tab and Enter as well as Ctrl+O: the file asked for
+// is read (a CSV file's columns asked); a cancelled file question does
+// nothing.
+void ListFileTest::buttonAndShortcutAskForAFile() {
+    RunningProgram p;
+    p.openTask("comGRSEin", "comGRSAus", "comGradDezEIN", "comUTMzivilAUS");
+    auto* button = p.find<QPushButton>("comListeOeffnen");
+    QVERIFY(button && button->isVisible());
+    QCOMPARE(button->accessibleName(), QStringLiteral("Liste öffnen"));
+    QCOMPARE(button->nextInFocusChain(), p.find("comKrummboegleGrad"));
+    QTest::keyClick(button, Qt::Key_Return);
+    settle();
+    QCOMPARE(p.platform.fileQuestions, 1);
+    QVERIFY(p.platform.columnQuestions.empty());
+
+    p.platform.fileToOpen = path("kirchtuerme_libreoffice.csv");
+    p.platform.cancelColumns = true;
+    QTest::keyClick(p.calc(), Qt::Key_O, Qt::ControlModifier);
+    settle();
+    QCOMPARE(p.platform.fileQuestions, 2);
+    QCOMPARE(p.platform.columnQuestions.size(), std::size_t{1});
+    QVERIFY(p.platform.boxes.empty());
+}
+
+void ListFileTest::droppedFileIsOpenedWhereverItLands() {
+    RunningProgram p;
+    p.openTask("comGRSEin", "comGRSAus", "comGradDezEIN", "comUTMzivilAUS");
+    p.platform.cancelColumns = true;
+    auto drop = [&](QWidget* target, const QList<QUrl>& urls) {
+        QMimeData mime;
+        mime.setUrls(urls);
+        const QPointF at(target->width() / 2.0, target->height() / 2.0);
+        QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent dropped(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &dropped);
+        QVERIFY(dropped.isAccepted());
+        settle();
+    };
+    const QUrl csv = QUrl::fromLocalFile(path("kirchtuerme_libreoffice.csv"));
+    drop(p.find("texBreite"), {csv}); // an input field takes no file as text
+    QCOMPARE(p.platform.columnQuestions.size(), std::size_t{1});
+    QCOMPARE(p.find<QLineEdit>("texBreite")->text(), QString());
+    drop(p.calc(), {csv});
+    QCOMPARE(p.platform.columnQuestions.size(), std::size_t{2});
+    drop(p.calc(), {csv, QUrl::fromLocalFile(path("ziele_utf8.txt"))});
+    QCOMPARE(p.platform.columnQuestions.size(), std::size_t{2});
+    QCOMPARE(p.platform.boxes.size(), std::size_t{1});
+    QCOMPARE(
+        p.platform.boxes.front().text,
+        QString::fromUtf8("Legen Sie nur eine Datei ab: eine Liste wird für sich umgerechnet."));
+}
+
+void ListFileTest::noListForEveryNotation() {
+    RunningProgram p;
+    p.openTask("comGRSEin", "comGRSAus", "comGradDezEIN", "comAlleAUS");
+    QVERIFY(!p.find("comListeOeffnen")->isVisible());
+    QVERIFY(!screenOf(p)->prepareListFile(path("ziele_utf8.txt")));
+    QCOMPARE(p.platform.boxes.size(), std::size_t{1});
+    QVERIFY(p.platform.boxes.front().text.startsWith(
+        QString::fromUtf8("Die Liste kann nicht geöffnet werden.\nEine Liste wird nicht in alle")));
 }
 
 QTEST_MAIN(ListFileTest)

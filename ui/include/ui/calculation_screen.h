@@ -53,6 +53,9 @@ public:
     // for. nullopt when it cannot be read (a message told why) or the
     // question was cancelled (nothing changed).
     std::optional<ListFile> prepareListFile(const QString& path);
+    // Reads the file and shows it as a list of points in place of the
+    // output mask ("Liste öffnen …" and a file dropped on the window).
+    void openListFile(const QString& path);
 
     // A list of points in place of the output mask: `bytes` as a list file
     // holds them (a pasted text: UTF-8), converted with `options` as
@@ -94,6 +97,10 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     char32_t fieldKeyPress(Element field, char32_t code) override;
@@ -128,7 +135,9 @@ private:
     void switchJob(const ConversionJob& next);
 
     // List files (calculation_list_file.cpp).
-    lists::TaskNames listTask() const;
+    void buildListFileButton();
+    void chooseListFile();
+    bool takeDrop(QEvent* event);
 
     // The list of points (calculation_list.cpp).
     void buildPointList();
@@ -147,6 +156,7 @@ private:
     ScreenButton* comStartoption_ = nullptr;
     ScreenButton* comKrummboegleGrad_ = nullptr;
     ScreenButton* comKopieren_ = nullptr;
+    ScreenButton* comListeOeffnen_ = nullptr;
     ClickableLabel* labBeenden_ = nullptr;
     AllNotationsList* list_ = nullptr;
     PointList* points_ = nullptr;
