@@ -1,13 +1,16 @@
 // List files in the window: the column dialog by keyboard alone, and a file
 // read into the options lagewandler-liste would be called with, or refused
 // with the reason.
+#include "lists/input_file.h"
 #include "ui/calculation_screen.h"
 #include "ui/column_dialog.h"
 #include "ui_test_support.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QMimeData>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -68,6 +71,8 @@ private slots:
     void buttonAndShortcutAskForAFile();
     void droppedFileIsOpenedWhereverItLands();
     void noListForEveryNotation();
+    void openedFileGivesTheListConvertersText_data();
+    void openedFileGivesTheListConvertersText();
 };
 
 void ListFileTest::dialogTakesTheProposalWithEnter() {
@@ -263,6 +268,76 @@ void ListFileTest::noListForEveryNotation() {
     QCOMPARE(p.platform.boxes.size(), std::size_t{1});
     QVERIFY(p.platform.boxes.front().text.startsWith(
         QString::fromUtf8("Die Liste kann nicht geöffnet werden.\nEine Liste wird nicht in alle")));
+}
+
+// A file opened in the window, its proposed columns taken, gives byte for
+// byte what lagewandler-liste writes for it with the same options, and
+// "Liste speichern …" writes that in the encoding the file came in.
+void ListFileTest::openedFileGivesTheListConvertersText_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("task"); // the four buttons of the selection screen
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("savedStart");
+    QTest::newRow("LibreOffice CSV, Windows-1252")
+        << "kirchtuerme_libreoffice.csv"
+        << QStringList{"comGRSEin", "comGRSAus", "comGradDezEIN", "comUTMzivilAUS"}
+        << QStringList{"--von",
+                       "grs80:dez",
+                       "--nach",
+                       "grs80:utm",
+                       "--csv",
+                       "--spalten",
+                       QString::fromUtf8("Breite,Länge"),
+                       "--zeichensatz",
+                       "cp1252"}
+        << QByteArray("Nr;Bezeichnung;Zone;Rechtswert;Hochwert;H\xF6he\r\n");
+    QTest::newRow("Unicode text, UTF-16")
+        << "grenzsteine_unicode.txt"
+        << QStringList{"comBesselEIN", "comGRSAus", "comGKEIN", "comUTMzivilAUS"}
+        << QStringList{"--von",     "bessel:gk",          "--nach", "grs80:utm", "--csv",
+                       "--spalten", "Rechtswert,Hochwert"}
+        << QByteArray("\xFF\xFEP\0u\0", 6);
+    QTest::newRow("plain UTF-8 list")
+        << "ziele_utf8.txt"
+        << QStringList{"comGRSEin", "comGRSAus", "comGradDezEIN", "comUTMmilAUS"}
+        << QStringList{"--von", "grs80:dez", "--nach", "grs80:utmmil"}
+        << QByteArray("# Ziele f\xC3\xBCr");
+}
+
+void ListFileTest::openedFileGivesTheListConvertersText() {
+    QFETCH(QString, file);
+    QFETCH(QStringList, task);
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, savedStart);
+
+    QProcess liste;
+    liste.start(QStringLiteral(LW_TEST_LISTE), arguments << path(file.toUtf8().constData()));
+    QVERIFY(liste.waitForFinished(30000));
+    const QByteArray written = liste.readAllStandardOutput();
+    QVERIFY(liste.exitCode() == 0 || liste.exitCode() == 1);
+    QVERIFY(!written.isEmpty());
+
+    RunningProgram p;
+    p.openTask(task[0].toUtf8().constData(), task[1].toUtf8().constData(),
+               task[2].toUtf8().constData(), task[3].toUtf8().constData());
+    p.platform.fileToOpen = path(file.toUtf8().constData());
+    p.click("comListeOeffnen");
+    CalculationScreen* screen = screenOf(p);
+    QTRY_COMPARE_WITH_TIMEOUT(QByteArray::fromStdString(screen->pointListText()), written, 20000);
+    QVERIFY(p.platform.boxes.empty());
+
+    QTemporaryDir dir;
+    p.platform.saveTo = dir.filePath("gespeichert");
+    p.click("comListeSpeichern");
+    QFile saved(p.platform.saveTo);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QByteArray bytes = saved.readAll();
+    QVERIFY2(bytes.startsWith(savedStart), bytes.left(40).toHex().constData());
+    std::string error;
+    const std::string original =
+        lists::readWholeFile(path(file.toUtf8().constData()).toStdString(), error).value();
+    QCOMPARE(bytes, QByteArray::fromStdString(lists::savedListText(
+                        written.toStdString(), lists::detectEncoding(original))));
 }
 
 QTEST_MAIN(ListFileTest)

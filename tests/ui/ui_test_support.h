@@ -39,6 +39,7 @@ public:
     }
     void playSystemSound(const std::string& alias) override { sounds.push_back(alias); }
     void quit() override { ++quits; }
+    QString saveFileName(QWidget*, const QString&) override { return saveTo; }
     QString chooseListFile(QWidget*) override {
         ++fileQuestions;
         return fileToOpen;
@@ -63,6 +64,7 @@ public:
         std::vector<std::size_t> proposed;
         std::size_t parts;
     };
+    QString saveTo; // the file "Liste speichern …" writes; "" cancels
     int fileQuestions = 0;
     QString fileToOpen;
     std::vector<AskedColumns> columnQuestions;
