@@ -215,7 +215,7 @@ void ListFileTest::buttonAndShortcutAskForAFile() {
     auto* button = p.find<QPushButton>("comListeOeffnen");
     QVERIFY(button && button->isVisible());
     QCOMPARE(button->accessibleName(), QStringLiteral("Liste öffnen"));
-    QCOMPARE(button->nextInFocusChain(), p.find("comKrummboegleGrad"));
+    QCOMPARE(p.find("labBeenden")->nextInFocusChain(), button);
     QTest::keyClick(button, Qt::Key_Return);
     settle();
     QCOMPARE(p.platform.fileQuestions, 1);
