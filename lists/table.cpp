@@ -103,7 +103,7 @@ PointTable::Row PointTable::row(std::size_t i) const {
     row.identifier = take(s.identifier);
     row.text = take(s.text);
     row.place = take(s.place);
-    row.output = take(s.output);
+    row.output = writtenLine(s);
     return row;
 }
 
@@ -143,43 +143,6 @@ std::string PointTable::linesOf(const std::vector<std::size_t>& rows) const {
             text += '\n';
         }
     return text;
-}
-
-PastedLines pastedLines(std::string_view text) {
-    auto blank = [](std::string_view line) {
-        return line.find_first_not_of(" \t\r\n\f\v") == std::string_view::npos;
-    };
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos)
-            end = text.size();
-        lines.push_back(text.substr(start, end - start));
-        if (end == text.size())
-            break;
-        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
-    }
-    std::size_t first = 0, last = lines.size();
-    while (first < last && blank(lines[first]))
-        ++first;
-    while (last > first && blank(lines[last - 1]))
-        --last;
-    PastedLines pasted;
-    if (first == last)
-        return pasted;
-    // The last line keeps its line end: a list file ends so.
-    const std::size_t from = static_cast<std::size_t>(lines[first].data() - text.data());
-    std::size_t to =
-        static_cast<std::size_t>(lines[last - 1].data() - text.data()) + lines[last - 1].size();
-    if (text.compare(to, 2, "\r\n") == 0)
-        to += 2;
-    else if (to < text.size())
-        ++to;
-    pasted.text = text.substr(from, to - from);
-    pasted.count = last - first;
-    pasted.first = lines[first];
-    return pasted;
 }
 
 ListRunEnd convertList(std::string_view bytes, const Options& options,

@@ -6,9 +6,11 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QThread>
 #include <QTimer>
 #include <QWidget>
 
@@ -23,6 +25,9 @@ namespace {
 // How often the runner looks for a modal dialog that did not go through the
 // recording platform (it would otherwise wait for a user who never comes).
 constexpr int kStrayDialogCheckMs = 200;
+// How long `wait-state` waits for work the program does off its screen's
+// thread (a list of points converting) before it fails.
+constexpr int kWaitStateMs = 20000;
 
 QString qs(const std::string& s) {
     return QString::fromStdString(s);
@@ -99,6 +104,7 @@ private:
             {"answer", {&FileSession::answer, true}},
             {"expect", {&FileSession::expectText, true}},
             {"expect-state", {&FileSession::expectState, true}},
+            {"wait-state", {&FileSession::waitState, true}},
             {"expect-message", {&FileSession::expectMessage, false}},
             {"expect-no-message", {&FileSession::expectNoMessage, false}},
             {"expect-sounds", {&FileSession::expectSounds, false}},
@@ -281,24 +287,46 @@ private:
         check(str(*actual) == *expected, *expected, str(*actual));
     }
 
-    void expectState(std::string_view rest) {
-        QWidget* w = element(rest);
+    void expectState(std::string_view rest) { checkState(rest, 0); }
+
+    // As expect-state, once the state has come or `waitMs` have passed,
+    // events running meanwhile.
+    void waitState(std::string_view rest) { checkState(rest, kWaitStateMs); }
+
+    void checkState(std::string_view rest, int waitMs) {
+        QPointer<QWidget> w = element(rest);
         if (!w)
             return;
-        std::string expectedWords, foundWords;
-        bool ok = true;
+        std::vector<std::string> words;
         for (std::string word = takeWord(rest); !word.empty(); word = takeWord(rest)) {
             const QString asked = qs(word);
-            const std::optional<QString> actual = actualStateWord(w, asked);
-            if (!actual || (asked.startsWith(u"color=") && !isColorWord(asked)))
+            if (!actualStateWord(w, asked) || (asked.startsWith(u"color=") && !isColorWord(asked)))
                 return error("a state word", word);
-            ok = ok && stateWordMatches(asked, *actual);
-            expectedWords += (expectedWords.empty() ? "" : " ") + word;
-            foundWords += (foundWords.empty() ? "" : " ") + str(*actual);
+            words.push_back(word);
         }
-        if (expectedWords.empty())
+        if (words.empty())
             return error("a state word", "");
-        check(ok, expectedWords, foundWords);
+        std::string expectedWords, foundWords;
+        auto matches = [&] {
+            expectedWords.clear();
+            foundWords.clear();
+            bool ok = w != nullptr;
+            for (const std::string& word : words) {
+                const std::optional<QString> actual =
+                    w ? actualStateWord(w, qs(word)) : std::optional<QString>();
+                ok = ok && actual && stateWordMatches(qs(word), *actual);
+                expectedWords += (expectedWords.empty() ? "" : " ") + word;
+                foundWords += (foundWords.empty() ? "" : " ") + (actual ? str(*actual) : "gone");
+            }
+            return ok;
+        };
+        QElapsedTimer waited;
+        waited.start();
+        while (!matches() && w && waited.elapsed() < waitMs) {
+            QThread::msleep(10);
+            processPendingEvents();
+        }
+        check(matches(), expectedWords, foundWords);
     }
 
     void expectMessage(std::string_view rest) {

@@ -1,10 +1,10 @@
 // The calculation screen and its list of points: a text of several lines
 // pasted into the first field of the input mask is offered as a list, and
 // the list shows in place of the output mask until the user leaves it.
-#include "conversion/pasted_coordinate.h"
 #include "conversion/pasted_notation.h"
 #include "lists/engine.h"
 #include "lists/job_task.h"
+#include "lists/pasted_list.h"
 #include "lists/table.h"
 #include "model/notations.h"
 #include "ui/calculation_screen.h"
@@ -97,19 +97,15 @@ void CalculationScreen::placeForPointList(bool shown) {
     placeSampleButton();
 }
 
-// Two lines or more that are no one coordinate as a whole (latitude and
-// longitude on two lines are one) ask whether to convert them as a list.
+// Two lines or more that are no one coordinate (latitude and longitude on
+// two lines are one) ask whether to convert them as a list.
 // Nein pastes the first line as a paste of one line goes in.
 bool CalculationScreen::offerPointList(Element field, int notation, const std::string& pasted) {
     if (state_.job.FormatAUS == kAlleSchreibweisen)
         return false;
+    if (!lists::isPastedList(pasted, notation, state_.job.StartEllipsoid))
+        return false;
     const lists::PastedLines lines = lists::pastedLines(pasted);
-    if (lines.count < 2)
-        return false;
-    const std::string_view ellipsoid = state_.job.StartEllipsoid;
-    if (recognisePastedCoordinate(notation, pasted, ellipsoid) ||
-        !notationsTakingPaste(pasted, ellipsoid).empty())
-        return false;
     if (platform_.messageBox(this, MessageIcon::Question, listQuestion(lines.count)) !=
         Answer::Yes) {
         pasteFirstLine(field, notation, std::string(lines.first));

@@ -31,7 +31,7 @@ public:
         std::string_view identifier; // UTF-8
         std::string_view text;       // copy line or reason in the screen's words, UTF-8
         std::string_view place;      // "Lage: …" or ""
-        std::string_view output;     // the list converter's line, in its character set
+        std::string_view output;     // the line the list converter writes, in its character set
         std::string_view end;        // the line end the input had
     };
 
@@ -83,15 +83,6 @@ private:
     std::size_t converted_ = 0, refused_ = 0;
     bool withPlace_ = false, mark_ = false;
 };
-
-// A text pasted as a list: without the blank lines around it (a web page's
-// or an e-mail's), how many lines it has and its first.
-struct PastedLines {
-    std::string_view text;
-    std::size_t count = 0;
-    std::string_view first;
-};
-PastedLines pastedLines(std::string_view text);
 
 // How a list run ended.
 struct ListRunEnd {
