@@ -34,7 +34,11 @@ QString listQuestion(std::size_t lines) {
 
 void CalculationScreen::buildPointList() {
     points_ = new PointList(
-        this, [this] { return platform_.saveFileName(this, QStringLiteral("Punktliste.txt")); },
+        this,
+        [this] {
+            return platform_.saveFileName(
+                this, listSaveName_.isEmpty() ? QStringLiteral("Punktliste.txt") : listSaveName_);
+        },
         [this](const QString& error) { platform_.messageBox(this, MessageIcon::Critical, error); });
 }
 
@@ -47,6 +51,7 @@ lists::Options CalculationScreen::pointListOptions() const {
 }
 
 void CalculationScreen::showPointList(std::string bytes, const lists::Options& options) {
+    listSaveName_.clear();
     if (const std::optional<std::string> fault = lists::checkTask(options.task)) {
         platform_.messageBox(this, MessageIcon::Critical, QString::fromStdString(*fault));
         return;

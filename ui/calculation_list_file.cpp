@@ -12,6 +12,7 @@
 #include "ui/look.h"
 #include "ui/widgets.h"
 
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -127,9 +128,17 @@ void CalculationScreen::chooseListFile() {
         openListFile(path);
 }
 
+// The list is saved beside its file, under the file's name with
+// "-umgerechnet", so that the original is not overwritten by a quick Enter.
 void CalculationScreen::openListFile(const QString& path) {
-    if (std::optional<ListFile> file = prepareListFile(path))
-        showPointList(std::move(file->bytes), file->options);
+    std::optional<ListFile> file = prepareListFile(path);
+    if (!file)
+        return;
+    showPointList(std::move(file->bytes), file->options);
+    const QFileInfo info(path);
+    const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
+    listSaveName_ =
+        info.dir().filePath(info.completeBaseName() + QStringLiteral("-umgerechnet") + suffix);
 }
 
 bool CalculationScreen::takeDrop(QEvent* event) {

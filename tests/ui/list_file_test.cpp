@@ -8,6 +8,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMimeData>
 #include <QProcess>
@@ -221,10 +222,17 @@ void ListFileTest::buttonAndShortcutAskForAFile() {
     QCOMPARE(p.platform.fileQuestions, 1);
     QVERIFY(p.platform.columnQuestions.empty());
 
+    // Esc in the column dialog leaves the result shown as it was.
+    p.click("comKrummboegleGrad");
+    p.click("comRechnen");
+    const QString zone = p.text("texZone2");
+    QVERIFY(!zone.isEmpty());
     p.platform.fileToOpen = path("kirchtuerme_libreoffice.csv");
     p.platform.cancelColumns = true;
     QTest::keyClick(p.calc(), Qt::Key_O, Qt::ControlModifier);
     settle();
+    QCOMPARE(p.text("texZone2"), zone);
+    QVERIFY(!screenOf(p)->showsPointList());
     QCOMPARE(p.platform.fileQuestions, 2);
     QCOMPARE(p.platform.columnQuestions.size(), std::size_t{1});
     QVERIFY(p.platform.boxes.empty());
@@ -329,15 +337,18 @@ void ListFileTest::openedFileGivesTheListConvertersText() {
     QTemporaryDir dir;
     p.platform.saveTo = dir.filePath("gespeichert");
     p.click("comListeSpeichern");
+    const QFileInfo original(path(file.toUtf8().constData()));
+    QCOMPARE(QFileInfo(p.platform.suggestedSaveName).fileName(),
+             original.completeBaseName() + "-umgerechnet." + original.suffix());
     QFile saved(p.platform.saveTo);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     const QByteArray bytes = saved.readAll();
     QVERIFY2(bytes.startsWith(savedStart), bytes.left(40).toHex().constData());
     std::string error;
-    const std::string original =
+    const std::string originalBytes =
         lists::readWholeFile(path(file.toUtf8().constData()).toStdString(), error).value();
     QCOMPARE(bytes, QByteArray::fromStdString(lists::savedListText(
-                        written.toStdString(), lists::detectEncoding(original))));
+                        written.toStdString(), lists::detectEncoding(originalBytes))));
 }
 
 QTEST_MAIN(ListFileTest)

@@ -39,7 +39,10 @@ public:
     }
     void playSystemSound(const std::string& alias) override { sounds.push_back(alias); }
     void quit() override { ++quits; }
-    QString saveFileName(QWidget*, const QString&) override { return saveTo; }
+    QString saveFileName(QWidget*, const QString& suggested) override {
+        suggestedSaveName = suggested;
+        return saveTo;
+    }
     QString chooseListFile(QWidget*) override {
         ++fileQuestions;
         return fileToOpen;
@@ -65,6 +68,7 @@ public:
         std::size_t parts;
     };
     QString saveTo; // the file "Liste speichern …" writes; "" cancels
+    QString suggestedSaveName;
     int fileQuestions = 0;
     QString fileToOpen;
     std::vector<AskedColumns> columnQuestions;

@@ -157,6 +157,7 @@ private:
     ScreenButton* comKrummboegleGrad_ = nullptr;
     ScreenButton* comKopieren_ = nullptr;
     ScreenButton* comListeOeffnen_ = nullptr;
+    QString listSaveName_; // proposed to save an opened file's list; "" for a pasted one
     ClickableLabel* labBeenden_ = nullptr;
     AllNotationsList* list_ = nullptr;
     PointList* points_ = nullptr;
