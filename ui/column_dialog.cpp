@@ -37,6 +37,8 @@ ColumnDialog::ColumnDialog(QWidget* parent, const ColumnQuestion& question)
     setObjectName(QStringLiteral("foSpalten"));
     setWindowTitle(QStringLiteral("Koordinatenspalten wählen"));
     setFont(look::screenFont());
+    // Wide enough that a column's name and first value show whole.
+    setMinimumWidth(look::px(6000));
     auto* layout = new QVBoxLayout(this);
 
     auto* labSpalten = new QLabel(this);
@@ -54,7 +56,7 @@ ColumnDialog::ColumnDialog(QWidget* parent, const ColumnQuestion& question)
                   .arg(question.notation)
             : QStringLiteral("Vorgeschlagen sind die Spalten, deren Werte sich als %1 lesen.")
                   .arg(question.notation);
-    labSpalten->setText(intro + QStringLiteral("\n") + proposal);
+    labSpalten->setText(intro + QStringLiteral("\n\n") + proposal);
     layout->addWidget(labSpalten);
 
     // Of columns named alike only the first can be named to the list.
