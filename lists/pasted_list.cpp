@@ -8,6 +8,8 @@
 namespace lw::lists {
 namespace {
 
+constexpr std::size_t kMostLinesOfOneCoordinate = 8;
+
 // The hemisphere letters of one axis: a line whose letters are all of them
 // names that axis alone.
 bool lettersAllIn(std::string_view line, std::string_view letters) {
@@ -75,6 +77,10 @@ bool isPastedList(std::string_view text, int notation, std::string_view ellipsoi
     const PastedLines lines = pastedLines(text);
     if (lines.count < 2)
         return false;
+    // No coordinate is written over more lines than it has parts and their
+    // labels; a long text need not be read whole.
+    if (lines.count > kMostLinesOfOneCoordinate)
+        return true;
     const PastedLines rest = pastedLines(lines.text.substr(
         static_cast<std::size_t>(lines.first.data() - lines.text.data()) + lines.first.size()));
     if (isPointOfMask(lines.first, notation, ellipsoid) &&

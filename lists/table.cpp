@@ -79,6 +79,7 @@ void PointTable::append(const PointTable& other) {
     converted_ += other.converted_;
     refused_ += other.refused_;
     mark_ = mark_ || other.mark_;
+    cp1252_ = cp1252_ || other.cp1252_;
 }
 
 void PointTable::clear() {
@@ -86,7 +87,7 @@ void PointTable::clear() {
     rows_.clear();
     refusedRows_.clear();
     converted_ = refused_ = 0;
-    mark_ = false;
+    mark_ = cp1252_ = false;
 }
 
 PointTable::Row PointTable::row(std::size_t i) const {
@@ -161,6 +162,7 @@ ListRunEnd convertList(std::string_view bytes, const Options& options,
     ListConverter list(own, decimalSeparator);
     PointTable batch(options.place);
     batch.setMark(options.csv && marked);
+    batch.setCp1252(own.charset == Charset::Cp1252);
 
     ListRunEnd end;
     std::string out, input;
@@ -184,6 +186,7 @@ ListRunEnd convertList(std::string_view bytes, const Options& options,
         if (batch.size() >= batchLines) {
             deliver(batch, read);
             batch.clear();
+            batch.setCp1252(own.charset == Charset::Cp1252);
         }
         return true;
     };

@@ -18,6 +18,7 @@ checks=(
     "cd build-release && cpack -G DEB && cd .."     ""
     "bash tools/bench_projections.sh"               "bash tools/bench_projections.sh --benchmark_min_time=0.01"
     "bash tools/bench_startup.sh"                   "RUNS=2 bash tools/bench_startup.sh"
+    "bash tools/bench_window_list.sh"               "LINES=2000 RUNS=1 bash tools/bench_window_list.sh"
     "bash tools/bench_lists.sh"                     "LW_LIST_POINTS_LARGE=4000 LW_LIST_POINTS_SMALL=1000 LW_LIST_RUNS=1 bash tools/bench_lists.sh"
 )
 

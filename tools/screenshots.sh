@@ -4,7 +4,8 @@
 # 1024 x 768, a 1920 x 1080 and a 3840 x 2160 display, on 1920 x 1080 at 200 %
 # (QT_SCALE_FACTOR=2), and once more on 1920 x 1080 under a dark desktop
 # palette (files ending in -1024x768, -1920x1080, -3840x2160,
-# -1920x1080-200prozent, -dunkel).
+# -1920x1080-200prozent, -dunkel), and the list of points on 1024 x 768 under
+# the dark palette (-1024x768-dunkel).
 #
 #   bash tools/screenshots.sh BUILD_DIR [--all] [OUT_DIR]
 #
@@ -34,3 +35,4 @@ shoot 1920x1080 -1920x1080
 shoot 3840x2160 -3840x2160
 QT_SCALE_FACTOR=2 shoot 1920x1080 -1920x1080-200prozent
 shoot 1920x1080 -dunkel --dark
+shoot 1024x768 -1024x768-dunkel --dark --list-only

@@ -100,11 +100,11 @@ void CalculationScreen::outputChanged() {
 }
 
 bool CalculationScreen::fieldPaste(Element field, const std::string& pasted) {
+    // A new paste leaves a list shown; several lines may make a new one.
+    leavePointList();
     const Notation* notation = notationOfInputField(field);
     if (!notation || !takesWholeCoordinate(field))
         return false;
-    // A new paste leaves a list shown; several lines may make a new one.
-    leavePointList();
     if (offerPointList(field, notation->code, pasted))
         return true;
     // A link in a Bessel or Hayford mask, then another notation's coordinate

@@ -25,6 +25,10 @@ namespace {
 constexpr int kListBottom = 4995 + 4800;
 constexpr int kAccuracyTop = 7995, kStartoptionTop = 8250, kBeendenTop = 8775;
 
+constexpr const char* kNoListForAllNotations =
+    "Eine Punktliste wird in ein Ausgabeformat umgerechnet. Wählen Sie mit \"Neue "
+    "Startoptionen wählen\" ein Ausgabeformat statt \"Alle Schreibweisen\".";
+
 QString listQuestion(std::size_t lines) {
     return QStringLiteral("Der eingefügte Text hat %1 Zeilen. Als Punktliste umrechnen?")
         .arg(lines);
@@ -50,8 +54,19 @@ lists::Options CalculationScreen::pointListOptions() const {
     return options;
 }
 
+// Every notation of a point is a list already; a list of points is
+// converted into one.
+bool CalculationScreen::refuseListForAllNotations() {
+    if (state_.job.FormatAUS != kAlleSchreibweisen)
+        return false;
+    platform_.messageBox(this, MessageIcon::Information, QString::fromUtf8(kNoListForAllNotations));
+    return true;
+}
+
 void CalculationScreen::showPointList(std::string bytes, const lists::Options& options) {
     listSaveName_.clear();
+    if (refuseListForAllNotations())
+        return;
     if (const std::optional<std::string> fault = lists::checkTask(options.task)) {
         platform_.messageBox(this, MessageIcon::Critical, QString::fromStdString(*fault));
         return;

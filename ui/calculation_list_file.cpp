@@ -26,9 +26,6 @@ namespace lw::ui {
 namespace {
 
 constexpr const char* kCannotOpen = "Die Liste kann nicht geöffnet werden.";
-constexpr const char* kNotForAllNotations =
-    "Eine Liste wird nicht in alle Schreibweisen umgerechnet. Wählen Sie mit \"Neue "
-    "Startoptionen wählen\" eine Ausgabe.";
 
 constexpr const char* kOpenCaption = "Liste öffnen …";
 constexpr const char* kOneFileOnly =
@@ -56,8 +53,8 @@ std::optional<CalculationScreen::ListFile> CalculationScreen::prepareListFile(co
         showMessage(MessageIcon::Critical, kCannotOpen + std::string("\n") + reason);
         return std::nullopt;
     };
-    if (state_.job.FormatAUS == kAlleSchreibweisen)
-        return refuse(kNotForAllNotations);
+    if (refuseListForAllNotations())
+        return std::nullopt;
     const std::string name = path.toStdString();
     std::string error;
     std::optional<std::string> bytes = lists::readWholeFile(name, error);

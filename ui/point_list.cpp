@@ -6,6 +6,7 @@
 #include "ui/widgets.h"
 
 #include <QClipboard>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -29,8 +30,9 @@ constexpr int kInside = 150, kCountTop = 330, kCountHeight = 390;
 constexpr int kButtonWidth = 2700, kButtonGap = 150;
 constexpr int kProgressTop = 780, kProgressHeight = 180;
 constexpr int kTableTop = 1020;
-// Column widths in twips: identifier, input, result, place.
-constexpr int kColumnWidths[] = {1200, 3900, 4200, 5100};
+// Column widths in twips: identifier, input, result; the place takes the
+// rest (a cut text shows whole as the cell's tooltip).
+constexpr int kColumnWidths[] = {1100, 3300, 3900};
 // The key that selects the next refused row: F8, "next error" in many
 // programs that list faults.
 constexpr auto kNextRefusedKey = Qt::Key_F8;
@@ -124,6 +126,25 @@ QVariant PointListModel::headerData(int section, Qt::Orientation orientation, in
 PointListView::PointListView(QWidget* parent, std::function<void()> copySelected)
     : QTableView(parent), copySelected_(std::move(copySelected)) {}
 
+// Rows of one height and columns of fixed widths, both from the font: nothing
+// is measured over 100,000 rows.
+void PointListView::fitToFont() {
+    const QFont small = look::smallFont();
+    const double scale = static_cast<double>(fontMetrics().height()) /
+                         static_cast<double>(QFontMetrics(small).height());
+    horizontalHeader()->setFont(font());
+    verticalHeader()->setFont(font());
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    for (int c = 0; c < static_cast<int>(std::size(kColumnWidths)); ++c)
+        setColumnWidth(c, static_cast<int>(look::px(kColumnWidths[c]) * scale));
+}
+
+void PointListView::changeEvent(QEvent* event) {
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        fitToFont();
+}
+
 void PointListView::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Copy)) {
         event->accept();
@@ -177,21 +198,16 @@ PointList::PointList(QWidget* screen, std::function<QString()> askSaveFile,
     view_->setObjectName(QStringLiteral("tabListe"));
     view_->setModel(model_);
     view_->setGeometry(look::twipRect(kInside, kTableTop, inner, kHeight - kTableTop - kInside));
-    view_->setFont(look::smallFont());
+    view_->setFont(look::smallFont()); // fits rows and columns to it
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
     view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view_->setWordWrap(false);
     view_->setAlternatingRowColors(true);
     view_->setTabKeyNavigation(false);
-    // Rows of one height and columns of fixed widths: nothing is measured
-    // over 100,000 rows.
     view_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 4);
     view_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     view_->horizontalHeader()->setStretchLastSection(true);
-    for (int c = 0; c < static_cast<int>(std::size(kColumnWidths)); ++c)
-        view_->setColumnWidth(c, look::px(kColumnWidths[c]));
     view_->setAccessibleName(QString::fromUtf8(kViewName));
     view_->setAccessibleDescription(QString::fromUtf8(kViewDescription));
 
@@ -242,6 +258,9 @@ void PointList::start(std::string bytes, const lists::Options& options,
     separator_ = separator;
     model_->clear();
     model_->table().setWithPlace(options.place);
+    // A record per line end (and one after the last), fewer in CSV.
+    model_->table().reserve(
+        static_cast<std::size_t>(std::count(bytes_.begin(), bytes_.end(), '\n')) + 1);
     frame_->setTitle(caption);
     frame_->setAccessibleName(caption);
     progress_->setValue(0);
@@ -364,7 +383,7 @@ void PointList::selectNextRefused() {
 
 QString PointList::clipboardText() const {
     std::string text = model_->table().text();
-    if (options_.charset == lists::Charset::Cp1252 && !text.starts_with("\xEF\xBB\xBF")) {
+    if (model_->table().writesCp1252()) {
         std::string converted;
         lists::cp1252ToUtf8(text, converted);
         text.swap(converted);

@@ -99,6 +99,13 @@ QString guide() {
         "das Eingabeformat umgestellt werden soll. Links von Karten (geo:, OpenStreetMap, Google, "
         "Apple, Bing) nennen den Punkt ihrer Stecknadel in WGS 84; in einer Maske auf Bessel oder "
         "Hayford fragt Lagewandler, ob das Startellipsoid auf GRS80 umgestellt werden soll.",
+        "Mehrere Zeilen mit Punkten (aus einer E-Mail oder einer Tabelle) fügt man in das erste "
+        "Feld der Eingabe ein: auf die Frage 'Als Punktliste umrechnen?' rechnet Lagewandler jede "
+        "Zeile um und zeigt statt der Ausgabe die Liste, je Zeile Kennung, Eingabe und Ergebnis "
+        "oder, grau, den Grund. Die Pfeiltasten gehen durch die Zeilen, F8 springt zur nächsten "
+        "Zeile mit Fehler, Strg+C kopiert die gewählten Zeilen, Esc bricht eine lange Umrechnung "
+        "ab; [Liste kopieren] und [Liste speichern …] nehmen die ganze Liste mit, wie "
+        "lagewandler-liste sie schreibt.",
         "",
         "Unter jedem Ergebnis sagt die Zeile 'Lage', wo der Punkt liegt, etwa 'Lage: 2,1 km "
         "südwestlich von Blaubeuren (Baden-Württemberg, Deutschland)': der nächste Ort mit "

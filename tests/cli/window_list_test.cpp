@@ -27,7 +27,10 @@ TEST(PastedList, SeveralPointsAreAListAxesOnTwoLinesAreOneCoordinate) {
         // Read alone, each half is a decimal point; together they are
         // degrees and minutes, which the screen offers to switch to.
         {"N 48° 08.246\nE 011° 34.530\n", kGradDezimal, kGRS80, false},
+        {"E 011° 34.530\nN 48° 08.246", kGradDezimal, kGRS80, false},
         {"R 3571686.39\nH 5540758.79", kGaussKrueger, kBessel, false},
+        // A point and, on the next line, its meridian.
+        {"3571686.39 5540758.79\nE009°", kGaussKrueger, kBessel, false},
         {"48.1 11.5\n", kGradDezimal, kGRS80, false},
         // Four numbers that degrees and minutes would take as one point.
         {"48.436333 9.967967\n48.1 11.5", kGradDezimal, kGRS80, true},
@@ -128,6 +131,20 @@ TEST_F(WindowList, RowsShowTheirPartsAndTheReasonInTheScreensWords) {
     EXPECT_EQ(table.nextRefused(0), 1u);
     EXPECT_EQ(table.nextRefused(2), 2u);
     EXPECT_EQ(table.nextRefused(3), 1u); // round again
+}
+
+TEST_F(WindowList, Windows1252LinesAreWrittenInItAndShownInUtf8) {
+    const std::string input = "St\xC4in 48.4119 9.785\nX\xE4 99 88\n";
+    Options o = options(false, false);
+    o.charset = Charset::Cp1252;
+    const PointTable table = converted(input, o);
+    EXPECT_TRUE(table.writesCp1252());
+    EXPECT_EQ(table.text(),
+              testing::run("--zeichensatz cp1252 --von grs80:dez --nach grs80:utm", input).out);
+    EXPECT_EQ(table.row(0).identifier, "StÄin");
+    EXPECT_EQ(table.row(0).input, "StÄin 48.4119 9.785");
+    // A byte-order mark says UTF-8 whatever was asked.
+    EXPECT_FALSE(converted("\xEF\xBB\xBFP1 48.1 11.5\n", o).writesCp1252());
 }
 
 TEST_F(WindowList, CancelStopsBetweenLinesKeepingTheRowsSoFar) {

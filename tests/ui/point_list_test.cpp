@@ -7,12 +7,14 @@
 #include "ui/calculation_screen.h"
 
 #include <QClipboard>
+#include <QFile>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QProcess>
 #include <QProgressBar>
 #include <QTableView>
+#include <QTemporaryDir>
 
 using namespace lw;
 using namespace lw::ui;
@@ -56,6 +58,7 @@ private slots:
     void wholeListCopiedAsTheListConverterWritesIt();
     void selectedRowsAndNextRefusedByTheKeyboard();
     void cancelledListLeavesTheScreenUsable();
+    void noListForEveryNotation();
 };
 
 void PointListTest::wholeListCopiedAsTheListConverterWritesIt_data() {
@@ -109,6 +112,22 @@ void PointListTest::wholeListCopiedAsTheListConverterWritesIt() {
     QCOMPARE(QGuiApplication::clipboard()->text().toUtf8(), expected);
     QCOMPARE(QString::fromStdString(screenOf(p)->pointListText()).toUtf8(), expected);
     QCOMPARE(p.text("comListeKopieren"), QStringLiteral("Kopiert"));
+
+    // "Liste speichern …" writes the same bytes; a file that cannot be
+    // written is told.
+    QTemporaryDir dir;
+    p.platform.savePath = dir.filePath(QStringLiteral("liste.txt"));
+    p.click("comListeSpeichern");
+    QFile saved(p.platform.savePath);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), expected);
+    const std::size_t boxes = p.platform.boxes.size();
+    p.platform.savePath = dir.filePath(QStringLiteral("fehlt/liste.txt"));
+    p.click("comListeSpeichern");
+    QCOMPARE(p.platform.boxes.size(), boxes + 1);
+    QCOMPARE(
+        p.platform.boxes.back().text,
+        QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(p.platform.savePath));
 }
 
 void PointListTest::selectedRowsAndNextRefusedByTheKeyboard() {
@@ -185,6 +204,18 @@ void PointListTest::cancelledListLeavesTheScreenUsable() {
     pasteIntoFirstField(p, "texBreite", QStringLiteral("48.1 11.5"));
     QVERIFY(p.find("fraListeAUS")->isHidden());
     QCOMPARE(p.text("texLaenge"), QStringLiteral("11.5"));
+}
+
+// A list opened (not pasted) while "Alle Schreibweisen" stands is told, not
+// shown.
+void PointListTest::noListForEveryNotation() {
+    RunningProgram p;
+    p.openTask("comGRSEin", "comGRSAus", "comGradDezEIN", "comAlleAUS");
+    CalculationScreen* screen = screenOf(p);
+    screen->showPointList("P1 48.1 11.5\n", screen->pointListOptions());
+    QVERIFY(!screen->showsPointList());
+    QCOMPARE(p.platform.boxes.size(), std::size_t{1});
+    QCOMPARE(p.platform.boxes.back().icon, MessageIcon::Information);
 }
 
 QTEST_MAIN(PointListTest)

@@ -4,8 +4,10 @@
 // calculation screen after a conversion of the sample point. With "--all"
 // it also saves the calculation screen with every other input and output mask;
 // "--dark" runs under a dark desktop palette; "--suffix=TEXT" is added to
-// every file name (e.g. the display size).
+// every file name (e.g. the display size); "--list-only" saves the list of
+// points alone.
 #include "places/place_files.h"
+#include "ui/calculation_screen.h"
 #include "ui_test_support.h"
 
 #include <QDir>
@@ -83,6 +85,32 @@ constexpr Task kMoreTasks[] = {
     {"mask-88-utmamtlich", "comGRSEin", "comGRSAus", "comUTMamtEIN", "comUTMamtAUS"},
 };
 
+// Twenty boundary stones as an e-mail lists them, two of them mistyped.
+constexpr const char* kStones =
+    "# Grenzsteine Flur 7, Blaubeuren\n"
+    "GS1 48.411904 9.785012\nGS2 48.412377 9.786540\nGS3 48.413021 9.788113\n"
+    "GS4 48.413655 9.789870\nGS5 48.414210 9.791342\nGS6 84.414733 9.792804\n"
+    "GS7 48.415318 9.794421\nGS8 48.415902 9.795950\nGS9 48.416471 9.797388\n"
+    "GS10 48.417015 9.798905\nGS11 48.417598 9.800367\nGS12 48.418120\n"
+    "GS13 48.418711 9.803384\nGS14 48.419263 9.804902\nGS15 48.419840 9.806411\n"
+    "GS16 48.420391 9.807936\nGS17 48.420957 9.809422\nGS18 48.421503 9.810949\n"
+    "GS19 48.422070 9.812455\nGS20 48.422608 9.813970\n";
+
+// A list of points in place of the output mask, the first refused row
+// chosen (F8).
+bool captureList(RunningProgram& p, const QString& path) {
+    p.openTask("comGRSEin", "comGRSAus", "comGradDezEIN", "comUTMzivilAUS");
+    maximize(p.calc());
+    auto* screen = qobject_cast<lw::ui::CalculationScreen*>(p.calc());
+    screen->showPointList(kStones, screen->pointListOptions());
+    QWidget* bar = p.find("barListe");
+    for (int i = 0; i < 100 && !bar->isHidden(); ++i)
+        QTest::qWait(50);
+    QTest::keyClick(p.find("tabListe"), Qt::Key_F8);
+    settle();
+    return capture(p.calc(), path);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -104,6 +132,9 @@ int main(int argc, char** argv) {
     };
     bool ok = true;
     RunningProgram p;
+    // The list of points alone (under the dark palette on 1024 x 768).
+    if (args.contains(QStringLiteral("--list-only")))
+        return captureList(p, file("foBerechnungen-liste")) ? 0 : 1;
     QWidget* selection = p.program->selectionWindow();
     maximize(selection);
     ok &= capture(selection, file("fo1Vorwahl"));
@@ -141,6 +172,8 @@ int main(int argc, char** argv) {
     p.click("comRechnen");
     showListFocused(p);
     ok &= capture(p.calc(), file("foBerechnungen-alle-Sydney"));
+    p.click("comStartoption");
+    ok &= captureList(p, file("foBerechnungen-liste"));
     if (all) {
         for (const Task& t : kMoreTasks) {
             p.click("comStartoption");

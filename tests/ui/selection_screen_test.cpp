@@ -310,7 +310,7 @@ void SelectionScreenTest::guidePanelHidesAndRestoresTheSelection() {
         QCOMPARE(panel->geometry(), p.program->selectionWindow()->rect());
         QCOMPARE(guide->width(), guide->parentWidget()->width());
         const QStringList lines = guide->text().split(QStringLiteral("\r\n"));
-        QCOMPARE(lines.size(), 34); // 33 lines, each ending with CR LF
+        QCOMPARE(lines.size(), 35); // 34 lines, each ending with CR LF
         QVERIFY(lines[19].contains(QStringLiteral("N37.670828  E026.884338 Das ist")));
         QCOMPARE(lines[0], QStringLiteral("             Dieses Fenster schließen Sie mit einem "
                                           "Klick darauf"));

@@ -39,9 +39,10 @@ public:
     }
     void playSystemSound(const std::string& alias) override { sounds.push_back(alias); }
     void quit() override { ++quits; }
+    // No file dialog: the file a test chose, "" as a cancelled dialog.
     QString saveFileName(QWidget*, const QString& suggested) override {
         suggestedSaveName = suggested;
-        return saveTo;
+        return savePath;
     }
     QString chooseListFile(QWidget*) override {
         ++fileQuestions;
@@ -60,6 +61,7 @@ public:
     std::vector<std::string> sounds;
     int quits = 0;
     Answer questionAnswer = Answer::No;
+    QString savePath;
     QWidget* takesActivation = nullptr; // the window a box activates, if any
 
     struct AskedColumns {
@@ -67,7 +69,6 @@ public:
         std::vector<std::size_t> proposed;
         std::size_t parts;
     };
-    QString saveTo; // the file "Liste speichern …" writes; "" cancels
     QString suggestedSaveName;
     int fileQuestions = 0;
     QString fileToOpen;

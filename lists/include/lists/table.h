@@ -42,6 +42,10 @@ public:
     void setWithPlace(bool withPlace) { withPlace_ = withPlace; }
     // The list converter writes a UTF-8 mark first (CSV read with one).
     void setMark(bool mark) { mark_ = mark; }
+    // Its lines are in Windows-1252 (asked for, and no byte-order mark
+    // said otherwise); else in UTF-8.
+    void setCp1252(bool cp1252) { cp1252_ = cp1252; }
+    bool writesCp1252() const { return cp1252_; }
 
     // Adds the line just converted: `input` as read (UTF-8), its end, the
     // converter's output (with the place) and its parts.
@@ -50,6 +54,9 @@ public:
     // Moves the rows of `other` (converted meanwhile) behind these.
     void append(const PointTable& other);
     void clear();
+    // Room for `rows` rows, so that a list of known length grows its rows
+    // once.
+    void reserve(std::size_t rows) { rows_.reserve(rows); }
 
     std::size_t size() const { return rows_.size(); }
     Row row(std::size_t i) const;
@@ -64,8 +71,11 @@ public:
     // The written lines of the given rows, one a line, each ended by "\n".
     std::string linesOf(const std::vector<std::size_t>& rows) const;
 
-    // Bytes the rows take beyond their texts.
-    std::size_t overheadBytes() const { return rows_.capacity() * sizeof(Stored); }
+    // Bytes the texts take, and the rows beyond them.
+    std::size_t textBytes() const { return texts_.size(); }
+    std::size_t overheadBytes() const {
+        return rows_.capacity() * sizeof(Stored) + refusedRows_.capacity() * sizeof(std::uint32_t);
+    }
 
 private:
     // Lengths of the row's texts, which follow each other in `texts_`.
@@ -81,7 +91,7 @@ private:
     std::vector<Stored> rows_;
     std::vector<std::uint32_t> refusedRows_;
     std::size_t converted_ = 0, refused_ = 0;
-    bool withPlace_ = false, mark_ = false;
+    bool withPlace_ = false, mark_ = false, cp1252_ = false;
 };
 
 // How a list run ended.

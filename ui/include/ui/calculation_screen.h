@@ -134,6 +134,9 @@ private:
     void switchInputNotation(int notation);
     void switchJob(const ConversionJob& next);
 
+    // Tells that a list is not converted into every notation; false for
+    // another output.
+    bool refuseListForAllNotations();
     // List files (calculation_list_file.cpp).
     void buildListFileButton();
     void chooseListFile();

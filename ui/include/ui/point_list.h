@@ -50,13 +50,17 @@ private:
 };
 
 // The table: arrow keys through the rows, Ctrl+C copies the selected rows'
-// lines.
+// lines. Rows and columns follow the font the zoom gives it.
 class PointListView : public QTableView {
 public:
     PointListView(QWidget* parent, std::function<void()> copySelected);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void fitToFont();
 
 private:
     std::function<void()> copySelected_;
