@@ -176,7 +176,8 @@ TEST(CsvTable, OnlyAFirstLineOfNamesIsAHeader) {
         {"P1;48.1;9.9\n", false},   // a point with an identifier
         {"P1;N48.1;E9.9\n", false}, // the hemisphere letters make it a coordinate
         {"Turm;N 48.1;E 9.9\n", false},
-        {"Kirchtürme im Alb-Donau-Kreis\n", false}, // one cell: a refused line
+        {"Kirchtürme im Alb-Donau-Kreis\n", false},                // one cell: a refused line
+        {"\"Kirchtürme; Alb-Donau-Kreis\"\nP1 48.1 9.9\n", false}, // one quoted cell
         {"Nr;;Länge\n", false},
         {"32U;NU;76.15.52.95.51\n", false},
         {"", false},
