@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -48,6 +49,13 @@ public:
         add<QLabel>(layout, "labHidden")->hide();
         add<QRadioButton>(layout, "optA")->setChecked(true);
         add<QRadioButton>(layout, "optB");
+        // Work that ends a moment later, as a list converting off the
+        // screen's thread does.
+        auto* later = add<QPushButton>(layout, "comLater");
+        QObject::connect(later, &QPushButton::clicked, [this] {
+            QTimer::singleShot(100, &window_,
+                               [this] { window_.findChild<QLabel*>("labHidden")->show(); });
+        });
         QObject::connect(go, &QPushButton::clicked,
                          [this] { result_->setText("Ergebnis: " + name_->text()); });
         QObject::connect(quit, &QPushButton::clicked, [this] {
@@ -346,6 +354,18 @@ TEST(ScenarioRunner, StatesAndColours) {
         contains(run.output, "FAIL s.scn:9: expected \"readonly\" / found \"not readonly\""))
         << run.output;
     EXPECT_EQ(lastLine(run.output), "7 passed, 1 failed");
+}
+
+TEST(ScenarioRunner, WaitStateLetsEventsRunUntilTheStateCame) {
+    const RunResult run = runOne("click comLater\n"
+                                 "expect-state labHidden hidden\n"
+                                 "wait-state labHidden visible\n"
+                                 "wait-state labHidden visible enabled\n"
+                                 "wait-state labHidden shiny\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(contains(run.output, "FAIL s.scn:5: expected \"a state word\" / found \"shiny\""))
+        << run.output;
+    EXPECT_EQ(lastLine(run.output), "3 passed, 1 failed");
 }
 
 TEST(ScenarioRunner, MessageChecksTakeTheOldestBoxEvenWhenTheyFail) {
