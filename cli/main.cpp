@@ -2,16 +2,15 @@
 // calculation screen converts one. Streams: two sets of line batches in memory at a time.
 #include "lists/charset.h"
 #include "lists/engine.h"
+#include "lists/input_file.h"
 #include "lists/list.h"
 #include "lists/options.h"
 #include "lists/records.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <chrono>
 #include <clocale>
 #include <cstdio>
@@ -26,6 +25,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 using lw::lists::escapeControlBytes;
+using lw::lists::openInput;
 
 constexpr const char* kProgram = "lagewandler-liste";
 constexpr int kAllConverted = 0, kSomeFailed = 1, kUsageError = 2;
@@ -43,37 +43,6 @@ void writeError(std::string text) {
 int usageError(const std::string& what) {
     writeError(std::string(kProgram) + ": " + what + "\n");
     return kUsageError;
-}
-
-// Why a file cannot be read, in German.
-std::string unreadableText(const std::string& path, int error) {
-    switch (error) {
-    case ENOENT:
-    case ENOTDIR:
-        return path + ": Die Datei gibt es nicht.";
-    case EISDIR:
-        return path + ": Das ist ein Ordner, keine Datei.";
-    case EACCES:
-    case EPERM:
-        return path + ": Keine Berechtigung, die Datei zu lesen.";
-    default:
-        return path + ": Die Datei kann nicht gelesen werden (Fehler " + std::to_string(error) +
-               ").";
-    }
-}
-
-// The file opened for reading, or the German reason why not. A folder opens
-// on Linux and fails only at the first read, so it is told apart first.
-std::FILE* openInput(const std::string& path, std::string& error) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
-        error = unreadableText(path, EISDIR);
-        return nullptr;
-    }
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        error = unreadableText(path, errno);
-    return file;
 }
 
 // The decimal separator the user's locale writes (as the screen's Gauß-Krüger
@@ -355,8 +324,8 @@ int main(int argc, char** argv) {
         return usageError("Zeile " + std::to_string(lineNumber) + ": " + *lists[0]->usageError);
     }
     if (readFailed)
-        return usageError((fromFile ? options.inputFile : std::string("Standardeingabe")) +
-                          ": Lesefehler, die Eingabe ist nicht vollständig gelesen.");
+        return usageError(
+            lw::lists::readFailedText(fromFile ? options.inputFile : "Standardeingabe"));
     if (!output.finish())
         return usageError("Standardausgabe: Schreibfehler");
     return anyFailed ? kSomeFailed : kAllConverted;

@@ -38,7 +38,11 @@ QString listQuestion(std::size_t lines) {
 
 void CalculationScreen::buildPointList() {
     points_ = new PointList(
-        this, [this] { return platform_.saveFileName(this, QStringLiteral("Punktliste.txt")); },
+        this,
+        [this] {
+            return platform_.saveFileName(
+                this, listSaveName_.isEmpty() ? QStringLiteral("Punktliste.txt") : listSaveName_);
+        },
         [this](const QString& error) { platform_.messageBox(this, MessageIcon::Critical, error); });
 }
 
@@ -50,14 +54,19 @@ lists::Options CalculationScreen::pointListOptions() const {
     return options;
 }
 
+// Every notation of a point is a list already; a list of points is
+// converted into one.
+bool CalculationScreen::refuseListForAllNotations() {
+    if (state_.job.FormatAUS != kAlleSchreibweisen)
+        return false;
+    platform_.messageBox(this, MessageIcon::Information, QString::fromUtf8(kNoListForAllNotations));
+    return true;
+}
+
 void CalculationScreen::showPointList(std::string bytes, const lists::Options& options) {
-    // Every notation of a point is a list already; a list of points is
-    // converted into one.
-    if (state_.job.FormatAUS == kAlleSchreibweisen) {
-        platform_.messageBox(this, MessageIcon::Information,
-                             QString::fromUtf8(kNoListForAllNotations));
+    listSaveName_.clear();
+    if (refuseListForAllNotations())
         return;
-    }
     if (const std::optional<std::string> fault = lists::checkTask(options.task)) {
         platform_.messageBox(this, MessageIcon::Critical, QString::fromStdString(*fault));
         return;

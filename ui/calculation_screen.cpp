@@ -136,6 +136,7 @@ CalculationScreen::CalculationScreen(QWidget* owner, ProgramState& state, Platfo
     }
     buildCopyButton();
     buildPointList();
+    buildListFileButton();
     connectOptions();
     setTabOrder();
     MaskenEinrichten();
@@ -244,6 +245,9 @@ void CalculationScreen::setTabOrder() {
     order.push_back(comKrummboegleGrad_);
     order.push_back(comStartoption_);
     order.push_back(labBeenden_);
+    // Last, so that the order users know from "Berechnung" on stays; Ctrl+O
+    // opens a list from anywhere.
+    order.push_back(comListeOeffnen_);
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }

@@ -1,6 +1,7 @@
 #include "ui/point_list.h"
 
 #include "lists/charset.h"
+#include "lists/file_encoding.h"
 #include "ui/look.h"
 #include "ui/widgets.h"
 
@@ -411,7 +412,9 @@ void PointList::save() {
     const QString path = askSaveFile_();
     if (path.isEmpty())
         return;
-    const std::string text = model_->table().text();
+    // An opened file is written back in the encoding it came in.
+    const std::string text =
+        lists::savedListText(model_->table().text(), lists::detectEncoding(bytes_));
     std::FILE* file = std::fopen(path.toLocal8Bit().constData(), "wb");
     bool ok = file != nullptr;
     if (file) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/job.h"
+#include "ui/column_dialog.h"
 #include "ui/platform.h"
 #include "ui/program.h"
 
@@ -39,7 +40,22 @@ public:
     void playSystemSound(const std::string& alias) override { sounds.push_back(alias); }
     void quit() override { ++quits; }
     // No file dialog: the file a test chose, "" as a cancelled dialog.
-    QString saveFileName(QWidget*, const QString&) override { return savePath; }
+    QString saveFileName(QWidget*, const QString& suggested) override {
+        suggestedSaveName = suggested;
+        return savePath;
+    }
+    QString chooseListFile(QWidget*) override {
+        ++fileQuestions;
+        return fileToOpen;
+    }
+    // Takes the proposal, or the columns set, or cancels.
+    std::optional<std::vector<std::size_t>> chooseColumns(QWidget*,
+                                                          const ColumnQuestion& question) override {
+        columnQuestions.push_back({question.table->columns, question.proposed, question.parts});
+        if (cancelColumns)
+            return std::nullopt;
+        return columnsAnswer.value_or(question.proposed);
+    }
 
     std::vector<RecordedBox> boxes;
     std::vector<std::string> sounds;
@@ -47,6 +63,18 @@ public:
     Answer questionAnswer = Answer::No;
     QString savePath;
     QWidget* takesActivation = nullptr; // the window a box activates, if any
+
+    struct AskedColumns {
+        std::vector<std::string> columns;
+        std::vector<std::size_t> proposed;
+        std::size_t parts;
+    };
+    QString suggestedSaveName;
+    int fileQuestions = 0;
+    QString fileToOpen;
+    std::vector<AskedColumns> columnQuestions;
+    std::optional<std::vector<std::size_t>> columnsAnswer; // unset: the proposal
+    bool cancelColumns = false;
 };
 
 // Lets posted events (deferred deletes, activation) run.

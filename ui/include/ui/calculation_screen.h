@@ -5,6 +5,7 @@
 // through CalcScreen.
 #pragma once
 
+#include "lists/file_encoding.h"
 #include "lists/options.h"
 #include "model/job.h"
 #include "model/screen.h"
@@ -39,6 +40,22 @@ public:
     // Fills the input mask with a whole coordinate as a paste into its first
     // field does (the text accepted on the selection screen).
     void pasteIntoInputMask(const std::string& pasted);
+
+    // A list file read as lagewandler-liste reads it: its bytes as the file
+    // holds them, the options it would be called with, and the encoding to
+    // save it in again.
+    struct ListFile {
+        std::string bytes;
+        lists::Options options;
+        lists::FileEncoding encoding = lists::FileEncoding::Utf8;
+    };
+    // Reads the file at `path`; a CSV file's coordinate columns are asked
+    // for. nullopt when it cannot be read (a message told why) or the
+    // question was cancelled (nothing changed).
+    std::optional<ListFile> prepareListFile(const QString& path);
+    // Reads the file and shows it as a list of points in place of the
+    // output mask ("Liste öffnen …" and a file dropped on the window).
+    void openListFile(const QString& path);
 
     // A list of points in place of the output mask: `bytes` as a list file
     // holds them (a pasted text: UTF-8), converted with `options` as
@@ -80,6 +97,10 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     char32_t fieldKeyPress(Element field, char32_t code) override;
@@ -113,6 +134,14 @@ private:
     void switchInputNotation(int notation);
     void switchJob(const ConversionJob& next);
 
+    // Tells that a list is not converted into every notation; false for
+    // another output.
+    bool refuseListForAllNotations();
+    // List files (calculation_list_file.cpp).
+    void buildListFileButton();
+    void chooseListFile();
+    bool takeDrop(QEvent* event);
+
     // The list of points (calculation_list.cpp).
     void buildPointList();
     bool offerPointList(Element field, int notation, const std::string& pasted);
@@ -130,6 +159,8 @@ private:
     ScreenButton* comStartoption_ = nullptr;
     ScreenButton* comKrummboegleGrad_ = nullptr;
     ScreenButton* comKopieren_ = nullptr;
+    ScreenButton* comListeOeffnen_ = nullptr;
+    QString listSaveName_; // proposed to save an opened file's list; "" for a pasted one
     ClickableLabel* labBeenden_ = nullptr;
     AllNotationsList* list_ = nullptr;
     PointList* points_ = nullptr;

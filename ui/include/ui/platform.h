@@ -6,11 +6,17 @@
 #include "model/messages.h"
 
 #include <QString>
+
+#include <cstddef>
+#include <optional>
 #include <string>
+#include <vector>
 
 class QWidget;
 
 namespace lw::ui {
+
+struct ColumnQuestion;
 
 enum class Answer { Ok, Yes, No };
 
@@ -24,6 +30,14 @@ public:
     virtual void playSystemSound(const std::string& alias) = 0;
     // Ends the program at once: no further window events run.
     virtual void quit() = 0;
+    // The list file to open, chosen in the desktop's file dialog; empty
+    // when cancelled.
+    virtual QString chooseListFile(QWidget* parent);
+    // The coordinate columns of a CSV file, chosen in the column dialog
+    // (column_dialog.h); nullopt when cancelled.
+    virtual std::optional<std::vector<std::size_t>> chooseColumns(QWidget* parent,
+                                                                  const ColumnQuestion& question);
+
     // Asks for the file to save a list in, `suggested` proposed; "" when the
     // user cancels. The desktop's file dialog unless a recorder answers.
     virtual QString saveFileName(QWidget* parent, const QString& suggested);
