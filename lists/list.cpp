@@ -311,6 +311,7 @@ bool ListConverter::convertLine(std::string_view line, std::string& out) {
     last_.text.clear();
     last_.place.clear();
     last_.placeLength = 0;
+    last_.identifierAsked = false;
     placeFrom_ = std::string::npos;
     if (passesThrough(line)) {
         out = line;
@@ -422,10 +423,13 @@ bool ListConverter::plainLine(std::string_view line, std::string& out) {
         if (const PointResult* result = engine_.tryConvert(coordinate))
             return writeResult(*result, identifier, separator, out);
     const std::size_t count = values.size() - first;
-    if (!identified && values.size() >= 2 && engine_.recognises(whole.substr(split.starts[1])))
-        return refuse(
-            {}, ' ',
-            valueCountText(count, engine_.inputLabel(), parts) + std::string(kIdentifierHint), out);
+    if (!identified && values.size() >= 2 && engine_.recognises(whole.substr(split.starts[1]))) {
+        const std::string countText = valueCountText(count, engine_.inputLabel(), parts);
+        const bool converted = refuse({}, ' ', countText + std::string(kIdentifierHint), out);
+        last_.text = oneLine(countText);
+        last_.identifierAsked = true;
+        return converted;
+    }
     const bool allNumbers = std::all_of(values.begin() + static_cast<std::ptrdiff_t>(first),
                                         values.end(), isPlainNumber);
     if (coordinate.empty() || (countsValues(form) && allNumbers && count != parts))

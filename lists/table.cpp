@@ -146,17 +146,59 @@ std::string PointTable::linesOf(const std::vector<std::size_t>& rows) const {
     return text;
 }
 
+namespace {
+
+// A byte-order mark decides the character set over the one asked for.
+bool hasMark(std::string_view bytes) {
+    const std::string_view head = bytes.substr(0, 3);
+    return head.starts_with("\xEF\xBB\xBF") || head.starts_with("\xFF\xFE") ||
+           head.starts_with("\xFE\xFF");
+}
+
+// Lines looked at to tell whether a list names its points first: enough for
+// a list's habit, few enough to cost no time before it shows.
+constexpr std::size_t kIdentifierSampleLines = 200;
+
+} // namespace
+
+bool wantsIdentifierFirst(std::string_view bytes, const Options& options,
+                          const std::string& decimalSeparator) {
+    if (options.csv || options.identifierFirst)
+        return false;
+    Options own = options;
+    own.place = false;
+    if (hasMark(bytes))
+        own.charset = Charset::Utf8;
+    ListConverter list(own, decimalSeparator);
+    std::size_t lines = 0, asked = 0, converted = 0;
+    std::string out;
+    auto take = [&](std::string_view record, std::string_view, std::size_t) {
+        list.convertLine(record, out);
+        const LineParts& line = list.lastLine();
+        asked += line.identifierAsked ? 1 : 0;
+        converted += line.kind == LineParts::Kind::Converted ? 1 : 0;
+        return ++lines < kIdentifierSampleLines;
+    };
+    RecordReader reader(false, take);
+    bool going = true;
+    for (std::size_t read = 0; going && read < bytes.size(); read += kChunk)
+        going = reader.feed(bytes.substr(read, kChunk));
+    if (going)
+        reader.finish();
+    return asked > converted;
+}
+
 ListRunEnd convertList(std::string_view bytes, const Options& options,
                        const std::string& decimalSeparator, const std::atomic<bool>& cancel,
                        const std::function<void(PointTable& rows, std::size_t bytesRead)>& deliver,
                        std::size_t batchLines) {
     Options own = options;
     own.place = true;
+    own.identifierFirst =
+        options.identifierFirst || wantsIdentifierFirst(bytes, options, decimalSeparator);
     // A byte-order mark decides the character set over the one asked for,
     // and a CSV file read with one is written with UTF-8's.
-    const std::string_view head = bytes.substr(0, 3);
-    const bool marked = head.starts_with("\xEF\xBB\xBF") || head.starts_with("\xFF\xFE") ||
-                        head.starts_with("\xFE\xFF");
+    const bool marked = hasMark(bytes);
     if (marked)
         own.charset = Charset::Utf8;
     ListConverter list(own, decimalSeparator);

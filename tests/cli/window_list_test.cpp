@@ -133,6 +133,28 @@ TEST_F(WindowList, RowsShowTheirPartsAndTheReasonInTheScreensWords) {
     EXPECT_EQ(table.nextRefused(3), 1u); // round again
 }
 
+// Point numbers that could be a latitude: the command line asks for
+// --kennung, the window, which has no such option, reads the list so where
+// more lines need it than convert without it.
+TEST_F(WindowList, NumberedPointsAreReadAsWithKennung) {
+    const std::string numbered = "# Grenzsteine\n17 48.4119 9.785\n18 48.1 11.5\n19 99 88\n";
+    EXPECT_TRUE(wantsIdentifierFirst(numbered, options(false, false), "."));
+    const PointTable table = converted(numbered, options(false, false));
+    EXPECT_EQ(table.text(),
+              testing::run("--kennung --von grs80:dez --nach grs80:utm", numbered).out);
+    EXPECT_EQ(table.row(1).identifier, "17");
+    EXPECT_EQ(table.refused(), 1u);
+    // As many bare points as numbered ones: the list stays as written, and
+    // the reason shown leaves out the command line's option.
+    const std::string mixed = "48.4119 9.785\n17 48.1 11.5\n";
+    EXPECT_FALSE(wantsIdentifierFirst(mixed, options(false, false), "."));
+    const PointTable asWritten = converted(mixed, options(false, false));
+    EXPECT_EQ(asWritten.text(), testing::run("--von grs80:dez --nach grs80:utm", mixed).out);
+    EXPECT_EQ(asWritten.row(1).text.find("--kennung"), std::string_view::npos);
+    EXPECT_NE(asWritten.row(1).output.find("--kennung"), std::string_view::npos);
+    EXPECT_FALSE(wantsIdentifierFirst("1;48.1;11.5\n", options(true, false), "."));
+}
+
 TEST_F(WindowList, Windows1252LinesAreWrittenInItAndShownInUtf8) {
     const std::string input = "St\xC4in 48.4119 9.785\nX\xE4 99 88\n";
     Options o = options(false, false);

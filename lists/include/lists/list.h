@@ -42,6 +42,10 @@ struct LineParts {
     // The bytes at the end of the output that the place takes (with its tab
     // or delimiter), so that the same line without it can be written.
     std::size_t placeLength = 0;
+    // Refused only because its first value, a point number, could as well
+    // be the coordinate's first part: read with identifierFirst it would be
+    // the point's name. `text` then leaves out the command line's option.
+    bool identifierAsked = false;
 };
 
 class ListConverter {

@@ -102,6 +102,13 @@ struct ListRunEnd {
     std::optional<std::string> usageError;
 };
 
+// Whether a plain list's lines begin with point numbers that could as well
+// be a coordinate's first part ("17 48.137 11.575"): of its first lines,
+// more are refused for that alone than convert. The window, which has no
+// --kennung, then reads the list as lagewandler-liste --kennung does.
+bool wantsIdentifierFirst(std::string_view bytes, const Options& options,
+                          const std::string& decimalSeparator);
+
 // Reads `bytes` as the list converter reads a file (byte-order marks,
 // records, CSV) and converts every line with `options`, as it does. Every
 // `batchLines` rows (and at the end) `deliver` gets the rows converted since
