@@ -51,6 +51,11 @@ TEST(UtmToMilitary, HundredKmDigitZeroFaultsAndNineGivesNoLetter) {
     UTMnachMIL(zone, e, n, m);
     expectOneCritical(m, kComputationError);
     EXPECT_EQ(zone, "32U");
+    // Another character in the digit's place reads as 0 too.
+    RecordingMessages letter;
+    std::string zone2 = "32U", e2 = "0x71666";
+    UTMnachMIL(zone2, e2, n, letter);
+    expectOneCritical(letter, kComputationError);
 
     RecordingMessages quiet;
     EXPECT_EQ(toMil("32U", "0971666", "5539110", quiet), "32U  A  73.19.61.61.60");
