@@ -46,14 +46,20 @@ long residentKib() {
     return 0;
 }
 
-// Points spread over Germany, with a number, as a survey office lists them;
-// every hundredth line refused (a latitude beyond 84°).
-std::string pointList(int lines) {
+// Points spread over Germany, with a number, as a survey office lists them,
+// or `anywhere` on the earth, where the place is dearest to find (far from
+// any place, the country of the point); every hundredth line refused (a
+// latitude beyond 84°).
+std::string pointList(int lines, bool anywhere = false) {
     std::string text;
     char line[64];
     for (int i = 0; i < lines; ++i) {
-        const double lat = i % 100 == 99 ? 91.0 : 47.5 + (i % 7919) * 0.0009;
-        const double lon = 6.0 + (i % 9973) * 0.0009;
+        double lat = i % 100 == 99 ? 91.0 : 47.5 + (i % 7919) * 0.0009;
+        double lon = 6.0 + (i % 9973) * 0.0009;
+        if (anywhere && i % 100 != 99) {
+            lat = -79.0 + (i % 7919) * (162.0 / 7919);
+            lon = -179.0 + (i % 9973) * (358.0 / 9973);
+        }
         std::snprintf(line, sizeof line, "P%d %.6f %.6f\n", i + 1, lat, lon);
         text += line;
     }
@@ -66,6 +72,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const int lines = argc > 1 ? std::atoi(argv[1]) : 100000;
     const int runs = argc > 2 ? std::atoi(argv[2]) : 3;
+    const bool anywhere = argc > 3 && std::string(argv[3]) == "weltweit";
     lw::ProgramState state;
     SilentPlatform platform;
     lw::ui::Program program(state, platform);
@@ -77,7 +84,7 @@ int main(int argc, char** argv) {
     auto* screen = qobject_cast<lw::ui::CalculationScreen*>(program.calculationWindow());
     auto* view = screen->findChild<QTableView*>("tabListe");
     QWidget* bar = screen->findChild<QWidget*>("barListe");
-    const std::string text = pointList(lines);
+    const std::string text = pointList(lines, anywhere);
     // Once with a few lines: the place files are read, the converter's
     // tables built, as with the first result.
     screen->showPointList(pointList(100), screen->pointListOptions());
@@ -114,8 +121,9 @@ int main(int argc, char** argv) {
     const double extra =
         (static_cast<double>(rssAfter - rssBefore) * 1024.0 - static_cast<double>(texts)) /
         static_cast<double>(rows);
-    std::printf("%zu lines in the window: best %.2f s, median %.2f s of %d runs\n", rows,
-                seconds.front(), seconds[seconds.size() / 2], runs);
+    std::printf("%zu lines (%s) in the window: best %.2f s, median %.2f s of %d runs\n", rows,
+                anywhere ? "anywhere on the earth" : "in Germany", seconds.front(),
+                seconds[seconds.size() / 2], runs);
     std::printf("memory: %.1f MiB resident more with the list, %.1f MiB of it texts; "
                 "%.0f bytes a line beyond the texts\n",
                 static_cast<double>(rssAfter - rssBefore) / 1024.0,

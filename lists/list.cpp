@@ -287,8 +287,8 @@ std::string oneLine(std::string_view message) {
 }
 
 ListConverter::ListConverter(const Options& options, std::string decimalSeparator)
-    : options_(options),
-      engine_(options.task, std::move(decimalSeparator), options.csv, options.place) {}
+    : options_(options), engine_(options.task, std::move(decimalSeparator), options.csv,
+                                 options.place || options.positions) {}
 
 // The last cell of a CSV row with --ort: the place without "Lage: ", which
 // is the column's name; empty for a refused row.
@@ -312,6 +312,7 @@ bool ListConverter::convertLine(std::string_view line, std::string& out) {
     last_.place.clear();
     last_.placeLength = 0;
     last_.identifierAsked = false;
+    last_.position.reset();
     placeFrom_ = std::string::npos;
     if (passesThrough(line)) {
         out = line;
@@ -450,6 +451,7 @@ bool ListConverter::writeResult(const PointResult& result, std::string_view iden
     last_.kind = LineParts::Kind::Converted;
     last_.identifier = identifier;
     last_.text = result.line;
+    last_.position = result.grs80;
     // A tab, so that the place is cut off again by one field (cut -f1).
     if (options_.place) {
         placeFrom_ = out.size();
@@ -556,6 +558,7 @@ bool ListConverter::csvRow(std::string_view line, std::string& out) {
     assembleRow(outputCells_, out);
     last_.kind = LineParts::Kind::Converted;
     last_.text = result.line;
+    last_.position = result.grs80;
     appendPlaceCell(&result, out);
     return true;
 }

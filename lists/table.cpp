@@ -2,6 +2,7 @@
 
 #include "lists/charset.h"
 #include "lists/records.h"
+#include "places/describe.h"
 
 #include <algorithm>
 #include <array>
@@ -47,15 +48,16 @@ void PointTable::append(std::string_view input, std::string_view end, std::strin
              length(input),
              length(parts.identifier),
              length(parts.text),
-             length(parts.place),
              length(output),
              static_cast<std::uint32_t>(std::min(parts.placeLength, output.size())),
              kindOf(parts.kind),
-             endIndex(end)};
+             endIndex(end),
+             parts.position.has_value(),
+             parts.position ? parts.position->latDeg : 0.0,
+             parts.position ? parts.position->lonDeg : 0.0};
     texts_.append(input);
     texts_.append(parts.identifier);
     texts_.append(parts.text);
-    texts_.append(parts.place);
     texts_.append(output);
     if (s.kind == Kind::Converted)
         ++converted_;
@@ -99,18 +101,27 @@ PointTable::Row PointTable::row(std::size_t i) const {
         at += n;
         return part;
     };
-    Row row{s.kind, {}, {}, {}, {}, {}, kEnds[s.end]};
+    Row row{s.kind, {}, {}, {}, std::nullopt, {}, kEnds[s.end]};
     row.input = take(s.input);
     row.identifier = take(s.identifier);
     row.text = take(s.text);
-    row.place = take(s.place);
+    if (s.positioned)
+        row.position = GeoPoint{s.latDeg, s.lonDeg};
     row.output = writtenLine(s);
     return row;
 }
 
+std::string PointTable::placeLine(const Row& row) {
+    if (row.kind != Kind::Converted)
+        return std::string();
+    if (!row.position)
+        return std::string(places::kPlaceUnavailable);
+    return places::describePlace(row.position->latDeg, row.position->lonDeg);
+}
+
 std::string_view PointTable::writtenLine(const Stored& s) const {
     const std::string_view output =
-        std::string_view(texts_).substr(s.at + s.input + s.identifier + s.text + s.place, s.output);
+        std::string_view(texts_).substr(s.at + s.input + s.identifier + s.text, s.output);
     return withPlace_ ? output : output.substr(0, output.size() - s.placeInOutput);
 }
 
@@ -193,7 +204,7 @@ ListRunEnd convertList(std::string_view bytes, const Options& options,
                        const std::function<void(PointTable& rows, std::size_t bytesRead)>& deliver,
                        std::size_t batchLines) {
     Options own = options;
-    own.place = true;
+    own.positions = true;
     own.identifierFirst =
         options.identifierFirst || wantsIdentifierFirst(bytes, options, decimalSeparator);
     // A byte-order mark decides the character set over the one asked for,

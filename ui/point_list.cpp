@@ -98,7 +98,7 @@ QVariant PointListModel::data(const QModelIndex& index, int role) const {
             // A CSV header is written as the list converter writes it.
             return row.kind == lists::PointTable::Kind::Header ? utf8(row.output) : utf8(row.text);
         default:
-            return utf8(row.place);
+            return QString::fromStdString(lists::PointTable::placeLine(row));
         }
     case Qt::ForegroundRole:
         if (refused && index.column() == 2)

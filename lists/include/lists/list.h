@@ -46,6 +46,9 @@ struct LineParts {
     // be the coordinate's first part: read with identifierFirst it would be
     // the point's name. `text` then leaves out the command line's option.
     bool identifierAsked = false;
+    // Converted, with the place or the positions asked for: where the
+    // point lies on GRS80 (WGS 84).
+    std::optional<GeoPoint> position;
 };
 
 class ListConverter {

@@ -22,6 +22,10 @@ struct Options {
     bool identifierFirst = false;
     // --ort: where each converted point lies, after its line ("Lage" column).
     bool place = false;
+    // Not on the command line: each converted line's GRS80 position in
+    // lastLine(), for a front end that says where its points lie when
+    // they are looked at (the place of every line costs up to 30 µs).
+    bool positions = false;
     bool help = false, version = false;
 };
 

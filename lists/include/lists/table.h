@@ -1,5 +1,5 @@
 // A list converted for the window: every line with its parts (identifier,
-// input as read, result or reason, place) and the line the list converter
+// input as read, result or reason, where the point lies) and the line the list converter
 // writes for it, kept compactly: all texts in one buffer, a row their
 // lengths. The whole list's text is the list converter's output, byte for
 // byte, so that what the window copies or saves is what the command line
@@ -27,12 +27,12 @@ public:
     // One row's texts, valid while the table is not changed.
     struct Row {
         Kind kind;
-        std::string_view input;      // as read, UTF-8, control bytes escaped
-        std::string_view identifier; // UTF-8
-        std::string_view text;       // copy line or reason in the screen's words, UTF-8
-        std::string_view place;      // "Lage: …" or ""
-        std::string_view output;     // the line the list converter writes, in its character set
-        std::string_view end;        // the line end the input had
+        std::string_view input;           // as read, UTF-8, control bytes escaped
+        std::string_view identifier;      // UTF-8
+        std::string_view text;            // copy line or reason in the screen's words, UTF-8
+        std::optional<GeoPoint> position; // converted: where the point lies on GRS80
+        std::string_view output; // the line the list converter writes, in its character set
+        std::string_view end;    // the line end the input had
     };
 
     // `withPlace`: whether the written lines keep the place (--ort); the
@@ -60,6 +60,9 @@ public:
 
     std::size_t size() const { return rows_.size(); }
     Row row(std::size_t i) const;
+    // The place line of a row ("Lage: …"; "" for a row that converted
+    // nothing), described when asked: only the rows looked at need it.
+    static std::string placeLine(const Row& row);
     std::size_t converted() const { return converted_; }
     std::size_t refused() const { return refused_; }
     // The first refused row at or after `from`, wrapping round; nullopt
@@ -81,9 +84,11 @@ private:
     // Lengths of the row's texts, which follow each other in `texts_`.
     struct Stored {
         std::uint64_t at;
-        std::uint32_t input, identifier, text, place, output, placeInOutput;
+        std::uint32_t input, identifier, text, output, placeInOutput;
         Kind kind;
         std::uint8_t end; // index into kEnds
+        bool positioned;
+        double latDeg, lonDeg; // where a converted point lies, when positioned
     };
     std::string_view writtenLine(const Stored& s) const;
 
@@ -113,8 +118,8 @@ bool wantsIdentifierFirst(std::string_view bytes, const Options& options,
 // records, CSV) and converts every line with `options`, as it does. Every
 // `batchLines` rows (and at the end) `deliver` gets the rows converted since
 // and how many input bytes are read. `cancel` set stops it between lines.
-// The rows always carry the place; `options.place` decides whether the
-// written lines do.
+// The rows always carry the point's position; `options.place` decides
+// whether the written lines carry its place.
 ListRunEnd convertList(std::string_view bytes, const Options& options,
                        const std::string& decimalSeparator, const std::atomic<bool>& cancel,
                        const std::function<void(PointTable& rows, std::size_t bytesRead)>& deliver,
