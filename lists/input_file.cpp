@@ -40,15 +40,28 @@ std::FILE* openInput(const std::string& path, std::string& error) {
     return file;
 }
 
-std::optional<std::string> readWholeFile(const std::string& path, std::string& error) {
+std::string tooLargeText(const std::string& path, std::size_t most) {
+    return path + ": Die Datei ist größer als " + std::to_string(most >> 20) +
+           " MB. So lange Listen wandelt lagewandler-liste um.";
+}
+
+std::optional<std::string> readWholeFile(const std::string& path, std::string& error,
+                                         std::size_t most) {
     std::FILE* file = openInput(path, error);
     if (!file)
         return std::nullopt;
     std::string bytes;
     char chunk[1 << 16];
     std::size_t got = 0;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+    // A device or a pipe that never ends stops here as well.
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
+        if (bytes.size() + got > most) {
+            std::fclose(file);
+            error = tooLargeText(path, most);
+            return std::nullopt;
+        }
         bytes.append(chunk, got);
+    }
     const bool failed = std::ferror(file) != 0;
     std::fclose(file);
     if (failed) {

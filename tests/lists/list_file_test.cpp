@@ -136,6 +136,10 @@ TEST(InputFile, UnreadableFilesAreToldInGerman) {
     EXPECT_EQ(error, "/nonexistent/liste.csv: Die Datei gibt es nicht.");
     EXPECT_FALSE(readWholeFile(LW_TEST_LIST_FILES, error));
     EXPECT_EQ(error, std::string(LW_TEST_LIST_FILES) + ": Das ist ein Ordner, keine Datei.");
+    // A device that never ends is read up to the limit, not for ever.
+    EXPECT_FALSE(readWholeFile("/dev/zero", error, std::size_t{2} << 20));
+    EXPECT_EQ(error, "/dev/zero: Die Datei ist größer als 2 MB. So lange Listen wandelt "
+                     "lagewandler-liste um.");
 }
 
 std::optional<CsvTable> tableOf(const std::string& bytes, const TaskNames& names) {
