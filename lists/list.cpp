@@ -26,6 +26,8 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
+} // namespace
+
 std::string_view trimmed(std::string_view text) {
     while (!text.empty() && (isBlank(text.front()) || text.front() == '\r'))
         text.remove_prefix(1);
@@ -33,6 +35,8 @@ std::string_view trimmed(std::string_view text) {
         text.remove_suffix(1);
     return text;
 }
+
+namespace {
 
 // Blank lines and comments pass through as they are.
 bool passesThrough(std::string_view line) {
@@ -207,8 +211,8 @@ std::string commandLineWords(std::string text) {
 
 // ---- CSV fields ----
 
-// The raw fields of a line, quotes kept; a quoted field may hold the
-// delimiter and doubled quotes.
+} // namespace
+
 void splitFields(std::string_view line, char delimiter, std::vector<std::string_view>& fields) {
     fields.clear();
     std::size_t start = 0;
@@ -236,6 +240,8 @@ std::string unquoted(std::string_view field) {
     }
     return text;
 }
+
+namespace {
 
 void appendQuotedIfNeeded(std::string& out, std::string_view text, char delimiter) {
     if (text.find(delimiter) == std::string_view::npos &&

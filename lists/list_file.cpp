@@ -1,5 +1,7 @@
 #include "lists/list_file.h"
 
+#include "lists/list.h"
+
 #include "lists/charset.h"
 #include "lists/records.h"
 #include "model/notations.h"
@@ -17,18 +19,6 @@ namespace {
 // some 300 combinations of up to three, each tried on the sample rows.
 constexpr std::size_t kMaxCandidates = 12;
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r';
-}
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -43,32 +33,11 @@ bool isLetter(char c) {
 // doubled quotes single.
 std::vector<std::string> cellsOf(std::string_view line, char delimiter) {
     std::vector<std::string_view> raw;
-    std::size_t start = 0;
-    bool quoted = false;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        if (line[i] == '"')
-            quoted = !quoted;
-        else if (line[i] == delimiter && !quoted) {
-            raw.push_back(line.substr(start, i - start));
-            start = i + 1;
-        }
-    }
-    raw.push_back(line.substr(start));
+    splitFields(line, delimiter, raw);
     std::vector<std::string> cells;
-    for (std::string_view field : raw) {
-        field = trimmed(field);
-        if (field.size() < 2 || field.front() != '"' || field.back() != '"') {
-            cells.emplace_back(field);
-            continue;
-        }
-        std::string text;
-        for (std::size_t i = 1; i + 1 < field.size(); ++i) {
-            text += field[i];
-            if (field[i] == '"' && field[i + 1] == '"')
-                ++i;
-        }
-        cells.push_back(std::move(text));
-    }
+    cells.reserve(raw.size());
+    for (std::string_view field : raw)
+        cells.push_back(unquoted(field));
     return cells;
 }
 

@@ -13,6 +13,16 @@
 
 namespace lw::lists {
 
+// A value without the blanks, tabs and carriage returns around it.
+std::string_view trimmed(std::string_view text);
+
+// The raw fields of a CSV record, quotes kept: split at `delimiter` outside
+// quotes (a quoted field may hold the delimiter and doubled quotes).
+void splitFields(std::string_view line, char delimiter, std::vector<std::string_view>& fields);
+
+// A field trimmed, a quoted one's quotes gone and its doubled quotes single.
+std::string unquoted(std::string_view field);
+
 // The message of a refusal on one line: its line breaks become single
 // blanks, its empty lines and the blanks around its lines go.
 std::string oneLine(std::string_view message);
