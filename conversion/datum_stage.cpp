@@ -28,10 +28,6 @@ constexpr const char* kHayfordNote =
 // corner: the point lies east and north of the named position, not around it.
 constexpr const char* kSquareNote = "Die Ziffern nennen die Südwestecke des Planquadrats.";
 
-bool usesOfficialDatum(const ConversionJob& job) {
-    return job.Amtlich && officialDatumOffered(job.StartEllipsoid, job.ZielEllipsoid);
-}
-
 // The refusal ends the run: the outcome says it failed, so that nothing is
 // written, and names the message it showed.
 ProcedureOutcome refusePoint(DriverRun& run, const char* message) {
@@ -54,6 +50,10 @@ ProcedureOutcome officialDatumStage(DriverRun& run, GeoPoint start,
 }
 
 } // namespace
+
+bool usesOfficialDatum(const ConversionJob& job) {
+    return job.Amtlich && officialDatumOffered(job.StartEllipsoid, job.ZielEllipsoid);
+}
 
 bool officialDatumOffered(const std::string& startEllipsoid, const std::string& targetEllipsoid) {
     return (startEllipsoid == kBessel && targetEllipsoid == kGRS80) ||

@@ -27,6 +27,10 @@ std::string zoneChoiceText(const ZoneChoices& choices) {
 
 } // namespace
 
+bool withinUtmAmtlich(GeoPoint p) {
+    return p.latDeg >= 0 && p.latDeg < kNorthernUtmLimitDeg;
+}
+
 InputResult amtlichInput(DriverRun& run) {
     UTMAmtlichPruefen(run.screen, run.state);
     if (!run.calc().blnEingabeOK)

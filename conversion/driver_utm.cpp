@@ -46,16 +46,6 @@ InputResult pointFromMilitarySlots(DriverRun& run) {
     return pointFromCivilSlots(run);
 }
 
-// A longitude beyond +-180 (the datum shift or 180 deg 30' E typed in
-// degrees/minutes) is the same meridian one turn back, handed on as text.
-double longitudeWithinHalfTurn(double lon) {
-    if (lon > kHalfTurnDeg)
-        return round15(lon - kFullTurnDeg);
-    if (lon < -kHalfTurnDeg)
-        return round15(lon + kFullTurnDeg);
-    return lon;
-}
-
 // A latitude without a band letter lies in the polar grid, not in UTM.
 OutputOutcome refuseOutsideUtm(DriverRun& run, double lat) {
     refuseOutput(run, std::string(lat > 0 ? kNorthOfUtmText : kSouthOfUtmText));
@@ -120,6 +110,14 @@ std::string militaryText(DriverRun& run, const UtmTexts& utm, ProcedureOutcome& 
 }
 
 } // namespace
+
+double longitudeWithinHalfTurn(double lon) {
+    if (lon > kHalfTurnDeg)
+        return round15(lon - kFullTurnDeg);
+    if (lon < -kHalfTurnDeg)
+        return round15(lon + kFullTurnDeg);
+    return lon;
+}
 
 InputResult utmCivilInput(DriverRun& run) {
     UTMZivilPruefen(run.screen, run.state);

@@ -127,13 +127,19 @@ const PointOutcome& PointEntry::convertParts(const PastedCoordinate& pasted) {
     return leaveFirstFieldAndCalculate();
 }
 
-const PointOutcome* PointEntry::convertPlain(const PlainCoordinate& plain) {
+bool PointEntry::keptAsTyped(const PlainCoordinate& plain) const {
     if (plain.partCount != inputFields_.size())
-        return nullptr;
+        return false;
     for (std::size_t i = 0; i < plain.partCount; ++i)
         for (char c : plain.parts[i])
             if (asciiKeys_[i][static_cast<unsigned char>(c)] != c)
-                return nullptr;
+                return false;
+    return true;
+}
+
+const PointOutcome* PointEntry::convertPlain(const PlainCoordinate& plain) {
+    if (!keptAsTyped(plain))
+        return nullptr;
     open();
     for (std::size_t i = 0; i < plain.optionCount; ++i)
         mask_.choose(plain.options[i]);

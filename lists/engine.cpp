@@ -4,6 +4,7 @@
 #include "conversion/official_datum.h"
 #include "conversion/pasted_coordinate.h"
 #include "conversion/pasted_notation.h"
+#include "conversion/plain_run.h"
 #include "conversion/point_entry.h"
 #include "conversion/result_line.h"
 #include "conversion/result_position.h"
@@ -142,12 +143,14 @@ std::string officialModuleMissingText() {
 
 struct Engine::State {
     State(const TaskNames& task, std::string decimalSeparator)
-        : entry(jobOf(task), OutputChoices{task.zone, task.strip}, std::move(decimalSeparator)) {
+        : entry(jobOf(task), OutputChoices{task.zone, task.strip}, std::move(decimalSeparator)),
+          plainRun(entry.job(), task.zone.empty() && task.strip.empty()) {
         outputFields = outputMaskFields(job().FormatAUS);
         fieldTexts.resize(outputFields.size());
     }
 
     PointEntry entry;
+    PlainRun plainRun; // the common point on numbers alone
     std::span<const Element> outputFields;
     std::vector<std::string> fieldTexts;
     PointResult result;
@@ -158,14 +161,22 @@ struct Engine::State {
 
     // The output mask as the run left it, or its first message.
     const PointResult& resultOf(const PointOutcome& run) {
-        result.line.clear();
-        result.grs80.reset();
-        if (const std::string* message = run.firstMessage())
+        if (const std::string* message = run.firstMessage()) {
+            result.line.clear();
+            result.grs80.reset();
             return refusedWith(*message);
+        }
         for (std::size_t i = 0; i < outputFields.size(); ++i) {
             const std::string* text = run.textAfter(outputFields[i]);
             fieldTexts[i] = text ? *text : std::string();
         }
+        return resultOfTexts(run.grs80 ? run.grs80 : entry.grs80Position());
+    }
+
+    // The same from the output fields' texts in `fieldTexts`.
+    const PointResult& resultOfTexts(std::optional<GeoPoint> grs80) {
+        result.line.clear();
+        result.grs80.reset();
         writeResultLine(result.line, job().FormatAUS, job().ZielEllipsoid, fieldTexts);
         result.converted = !result.line.empty();
         // The screen stays silent when a text it could not take apart left
@@ -183,7 +194,7 @@ struct Engine::State {
         if (result.columns.size() > fields)
             result.columns.back() = datumName();
         if (withPlace && result.converted)
-            result.grs80 = run.grs80 ? run.grs80 : entry.grs80Position();
+            result.grs80 = grs80;
         return result;
     }
 
@@ -212,9 +223,14 @@ Engine::~Engine() = default;
 const PointResult* Engine::tryConvert(std::string_view coordinate) {
     State& s = *state_;
     const ConversionJob& job = s.job();
-    if (const std::optional<PlainCoordinate> plain = plainCoordinate(job.FormatEIN, coordinate))
+    if (const std::optional<PlainCoordinate> plain = plainCoordinate(job.FormatEIN, coordinate)) {
+        GeoPoint grs80;
+        if (s.plainRun.covers() && s.entry.keptAsTyped(*plain) &&
+            s.plainRun.convert(*plain, s.fieldTexts, grs80))
+            return &s.resultOfTexts(grs80);
         if (const PointOutcome* outcome = s.entry.convertPlain(*plain))
             return &s.resultOf(*outcome);
+    }
     const std::optional<PastedCoordinate> pasted =
         recognisePastedCoordinate(job.FormatEIN, coordinate, job.StartEllipsoid);
     if (!pasted)

@@ -41,4 +41,8 @@ ProcedureOutcome datumStage(DriverRun& run, GeoPoint start, std::optional<GeoPoi
 // digits mean. Empty when there is nothing to say.
 std::string_view genauigkeitsText(const ConversionJob& job);
 
+// Whether the job takes the official transformation (BeTA2007) between its
+// ellipsoids.
+bool usesOfficialDatum(const ConversionJob& job);
+
 } // namespace lw

@@ -71,6 +71,13 @@ InputResult utmReferenceInput(DriverRun& run);
 InputResult gaussKruegerInput(DriverRun& run);
 InputResult amtlichInput(DriverRun& run);
 
+// A longitude beyond +-180 (the datum shift or 180 deg 30' E typed in
+// degrees/minutes) is the same meridian one turn back, handed on as text.
+double longitudeWithinHalfTurn(double lon);
+
+// Whether UTM amtlich has the latitude: from the equator up to 84 deg north.
+bool withinUtmAmtlich(GeoPoint p);
+
 OutputOutcome decimalOutput(DriverRun& run, const ResultPair& p);
 OutputOutcome degreesMinutesOutput(DriverRun& run, const ResultPair& p);
 OutputOutcome degreesMinutesSecondsOutput(DriverRun& run, const ResultPair& p);

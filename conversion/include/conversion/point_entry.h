@@ -67,6 +67,8 @@ public:
     // straight into the fields; nullptr where a key of a part would not be
     // kept as it stands, for convertParts to type it.
     const PointOutcome* convertPlain(const PlainCoordinate& plain);
+    // Whether the field filters keep every key of the parts as it stands.
+    bool keptAsTyped(const PlainCoordinate& plain) const;
     // Any other text: typed into the first field through its key filter,
     // up to the first character it refuses (whose refusal is the outcome).
     const PointOutcome& convertTyped(std::string_view text);

@@ -1,0 +1,305 @@
+#include "conversion/plain_run.h"
+
+#include "conversion/datum_stage.h"
+#include "conversion/driver_run.h"
+#include "conversion/driver_stages.h"
+#include "conversion/result_display.h"
+#include "conversion/result_line.h"
+#include "geodesy/exact_tm.h"
+#include "geodesy/utm.h"
+#include "model/germany.h"
+#include "model/notations.h"
+#include "procedures/amtlich.h"
+#include "procedures/procedures.h"
+#include "text/numeric_fault.h"
+#include "text/numtext.h"
+#include "validation/validators.h"
+
+#include <algorithm>
+#include <array>
+
+namespace lw {
+namespace {
+
+// The options' pairs and opening choices from the notation table, as
+// tables (the table's walks cost more than a line's conversion).
+template <class Value> using ByElement = std::array<Value, kElementCount>;
+constexpr ByElement<Element> kPartners = [] {
+    ByElement<Element> partners{};
+    for (std::size_t i = 0; i < partners.size(); ++i)
+        partners[i] = partnerOption(static_cast<Element>(i));
+    return partners;
+}();
+constexpr ByElement<bool> kOpening = [] {
+    ByElement<bool> opening{};
+    for (std::size_t i = 0; i < opening.size(); ++i)
+        opening[i] = isOpeningOption(static_cast<Element>(i));
+    return opening;
+}();
+
+// Whether an option of the mask is chosen once the line's options are
+// chosen in order on the mask as it opens.
+bool isChosen(const PlainCoordinate& plain, Element option) {
+    bool chosen = kOpening[static_cast<std::size_t>(option)];
+    for (std::size_t i = 0; i < plain.optionCount; ++i) {
+        if (plain.options[i] == option)
+            chosen = true;
+        else if (kPartners[static_cast<std::size_t>(plain.options[i])] == option)
+            chosen = false;
+    }
+    return chosen;
+}
+
+// A comma becomes a point when the field is left, and only the first field
+// is left before "Berechnung": such a line takes the whole run.
+bool hasComma(const PlainCoordinate& plain) {
+    for (std::size_t i = 0; i < plain.partCount; ++i)
+        if (plain.parts[i].find(',') != std::string_view::npos)
+            return true;
+    return false;
+}
+
+// The output procedures write into this in place of the screen: the texts
+// of the output fields; anything else a procedure does to the screen (a
+// message, a focus) means the point is not a plain one.
+class FieldTexts final : public CalcScreen {
+public:
+    FieldTexts(std::span<const Element> fields, std::span<std::string> texts)
+        : fields_(fields), texts_(texts) {}
+
+    bool plain() const { return plain_; }
+
+    std::string text(Element e) const override {
+        const std::string* slot = slotOf(e);
+        return slot ? *slot : std::string();
+    }
+    void setText(Element e, const std::string& text) override {
+        if (std::string* slot = slotOf(e))
+            slot->assign(text);
+        else
+            plain_ = false;
+    }
+    bool isChecked(Element) const override { return false; }
+    std::string localeDecimalSeparator() const override { return "."; }
+    void setFocus(Element) override { plain_ = false; }
+    void selectAll(Element) override { plain_ = false; }
+    void setEnabled(Element, bool) override { plain_ = false; }
+    void setVisible(Element, bool) override { plain_ = false; }
+    void playSystemSound(const std::string&) override { plain_ = false; }
+    void showMessage(MessageIcon, const std::string&) override { plain_ = false; }
+    void AusgabeReset() override { plain_ = false; }
+
+private:
+    std::string* slotOf(Element e) const {
+        const auto it = std::find(fields_.begin(), fields_.end(), e);
+        return it == fields_.end() ? nullptr : &texts_[static_cast<std::size_t>(it - fields_.begin())];
+    }
+
+    std::span<const Element> fields_;
+    std::span<std::string> texts_;
+    bool plain_ = true;
+};
+
+// --- input rows ---
+
+bool decimalIn(const ConversionJob&, const PlainCoordinate& plain, GeoPoint& start) {
+    using E = Element;
+    const std::array<std::pair<Element, std::string_view>, 2> typed = {
+        {{E::texBreite, plain.parts[0]}, {E::texLaenge, plain.parts[1]}}};
+    const GeographicCheck check = checkGeographic(
+        kGradDezimal, typed, {isChosen(plain, E::optDezN), isChosen(plain, E::optDezS)});
+    if (check.refusal || !check.completed.empty())
+        return false;
+    const double lat = readNumber(plain.parts[0]);
+    const double lon = readNumber(plain.parts[1]);
+    start = {isChosen(plain, E::optDezS) ? -lat : lat, isChosen(plain, E::optDezW) ? -lon : lon};
+    return true;
+}
+
+// Gauss-Krueger input in its own strip; with UTM amtlich on the other side
+// the exact projection reads it back, which the whole run does.
+bool gaussKruegerIn(const ConversionJob& job, const PlainCoordinate& plain, GeoPoint& start) {
+    if (job.FormatAUS == kUTMamtlich)
+        return false;
+    const bool sixDegrees = isChosen(plain, Element::optSechs);
+    const GaussKruegerCheck check =
+        checkGaussKrueger(plain.parts[0], plain.parts[1], germany::gaussKruegerExtent(sixDegrees));
+    if (check.refusal)
+        return false;
+    const std::string_view rechts =
+        check.completedRechts.empty() ? plain.parts[0] : std::string_view(check.completedRechts);
+    const std::string_view hoch =
+        check.completedHoch.empty() ? plain.parts[1] : std::string_view(check.completedHoch);
+    const int stripWidthDeg = isChosen(plain, Element::optDrei) ? kGkThreeDegreeWidth
+                              : sixDegrees                      ? 2 * kGkThreeDegreeWidth
+                                                                : 0;
+    const GkReading reading = gkReadingOf(readNumber(hoch), rechts, stripWidthDeg);
+    if (reading.status != GkReading::Status::Done)
+        return false;
+    start = {round15(reading.point.latDeg), round15(reading.point.lonDeg)};
+    return true;
+}
+
+// --- output rows ---
+
+bool decimalOut(const ConversionJob&, GeoPoint p, std::span<const Element> fields,
+                std::span<std::string> texts) {
+    FieldTexts screen(fields, texts);
+    BreiteDezAusgeben(screen, p.latDeg);
+    LaengeDezAusgeben(screen, p.lonDeg);
+    return screen.plain();
+}
+
+bool degreesMinutesOut(const ConversionJob&, GeoPoint p, std::span<const Element> fields,
+                       std::span<std::string> texts) {
+    FieldTexts screen(fields, texts);
+    const bool failed = BreiteGMAusgeben(screen, p.latDeg).failed;
+    return !(LaengeGMAusgeben(screen, p.lonDeg).failed || failed) && screen.plain();
+}
+
+bool degreesMinutesSecondsOut(const ConversionJob&, GeoPoint p, std::span<const Element> fields,
+                              std::span<std::string> texts) {
+    FieldTexts screen(fields, texts);
+    const bool failed = BreiteGMSAusgeben(screen, p.latDeg).failed;
+    return !(LaengeGMSAusgeben(screen, p.lonDeg).failed || failed) && screen.plain();
+}
+
+// The point in UTM of the target ellipsoid as GeoNachUTM writes it; false
+// for no UTM there, a point beyond UTM or a failed projection.
+bool projectedToUtm(const ConversionJob& job, GeoPoint p, UtmTexts& texts) {
+    const std::string ellipsoid = utmEllipsoidText(job.ZielEllipsoid);
+    if (ellipsoid.empty() || latitudeBand(singlePrecision(p.latDeg)) == '\0')
+        return false;
+    texts = utmTextsOf(longitudeWithinHalfTurn(p.lonDeg), p.latDeg, utmEllipsoid(ellipsoid));
+    return texts.projected;
+}
+
+bool utmCivilOut(const ConversionJob& job, GeoPoint p, std::span<const Element> fields,
+                 std::span<std::string> texts) {
+    UtmTexts utm;
+    if (!projectedToUtm(job, p, utm))
+        return false;
+    FieldTexts screen(fields, texts);
+    screen.setText(Element::texRechts2, utm.easting);
+    screen.setText(Element::texHoch2, utm.northing);
+    screen.setText(Element::texZone2, utm.zone);
+    return screen.plain();
+}
+
+// The military text, as UTMnachMIL leaves it in its first slot; the
+// reference text from it as MILnachREF does.
+bool militaryText(const ConversionJob& job, GeoPoint p, std::string& text, bool reference) {
+    UtmTexts utm;
+    if (!projectedToUtm(job, p, utm))
+        return false;
+    FieldTexts silent({}, {});
+    text = std::move(utm.zone);
+    if (UTMnachMIL(text, utm.easting, utm.northing, silent).failed)
+        return false;
+    if (reference && MILnachREF(text, silent).failed)
+        return false;
+    return silent.plain();
+}
+
+bool utmMilitaryOut(const ConversionJob& job, GeoPoint p, std::span<const Element> fields,
+                    std::span<std::string> texts) {
+    FieldTexts screen(fields, texts);
+    std::string text;
+    if (!militaryText(job, p, text, false))
+        return false;
+    screen.setText(Element::texMilUTM, text);
+    return screen.plain();
+}
+
+bool utmReferenceOut(const ConversionJob& job, GeoPoint p, std::span<const Element> fields,
+                     std::span<std::string> texts) {
+    FieldTexts screen(fields, texts);
+    std::string text;
+    if (!militaryText(job, p, text, true))
+        return false;
+    screen.setText(Element::texREFAUS, text);
+    return screen.plain();
+}
+
+// UTM amtlich in the point's own zone.
+bool amtlichOut(const ConversionJob& job, GeoPoint p, std::span<const Element> fields,
+                std::span<std::string> texts) {
+    if (!offersNotation(job.ZielEllipsoid, kUTMamtlich) || !withinUtmAmtlich(p))
+        return false;
+    const int own = utmAmtlichOwnZone(p);
+    if (own == 0)
+        return false;
+    const UtmAmtlichTexts amtlich = utmAmtlichInZone(p, own);
+    if (amtlich.status != AmtlichStatus::Done || amtlich.zone != own)
+        return false;
+    FieldTexts screen(fields, texts);
+    screen.setText(Element::texAmtOstAUS, amtlich.ostwert);
+    screen.setText(Element::texAmtNordAUS, amtlich.nordwert);
+    screen.setText(Element::labAmtNachbar, std::string());
+    return screen.plain();
+}
+
+struct PlainRows {
+    FormatCode format;
+    PlainRun::Input input;
+    PlainRun::Output output;
+};
+
+// nullptr where a notation takes the whole run (Gauss-Krueger output needs
+// the locale and may copy the input).
+constexpr std::array kRows = {
+    PlainRows{kGradDezimal, decimalIn, decimalOut},
+    PlainRows{kGradMinuten, nullptr, degreesMinutesOut},
+    PlainRows{kGradMinSek, nullptr, degreesMinutesSecondsOut},
+    PlainRows{kUTMzivil, nullptr, utmCivilOut},
+    PlainRows{kUTMmil, nullptr, utmMilitaryOut},
+    PlainRows{kUTMref, nullptr, utmReferenceOut},
+    PlainRows{kGaussKrueger, gaussKruegerIn, nullptr},
+    PlainRows{kUTMamtlich, nullptr, amtlichOut},
+};
+static_assert(inNotationOrder(kRows), "one row for each notation, in table order");
+
+const PlainRows* rowsOf(int format) {
+    const Notation* notation = notationOf(format);
+    return notation ? &kRows[static_cast<std::size_t>(notation - kNotations.data())] : nullptr;
+}
+
+} // namespace
+
+PlainRun::PlainRun(const ConversionJob& job, bool ownZoneAndStrip)
+    : job_(job), outputFields_(outputMaskFields(job.FormatAUS)) {
+    const PlainRows* in = rowsOf(job.FormatEIN);
+    const PlainRows* out = rowsOf(job.FormatAUS);
+    const bool copies = job.FormatEIN == job.FormatAUS;
+    if (!in || !out || copies || !ownZoneAndStrip || usesOfficialDatum(job))
+        return;
+    input_ = in->input;
+    output_ = out->output;
+}
+
+bool PlainRun::convert(const PlainCoordinate& plain, std::span<std::string> texts,
+                       GeoPoint& grs80) const {
+    if (!covers() || hasComma(plain) || texts.size() != outputFields_.size())
+        return false;
+    try {
+        GeoPoint start;
+        if (!input_(job_, plain, start))
+            return false;
+        ProcedureOutcome shifted;
+        FieldTexts silent({}, {});
+        const DatumPoints points =
+            pointOnEllipsoid(start, job_.StartEllipsoid, job_.ZielEllipsoid, shifted, silent);
+        if (shifted.failed || !points.target || !points.grs80 || !silent.plain())
+            return false;
+        for (std::string& text : texts)
+            text.clear();
+        if (!output_(job_, *points.target, outputFields_, texts))
+            return false;
+        grs80 = *points.grs80;
+        return true;
+    } catch (const NumericFault&) {
+        return false; // the whole run shows the computation error
+    }
+}
+
+} // namespace lw
