@@ -92,7 +92,8 @@ public:
 private:
     std::string* slotOf(Element e) const {
         const auto it = std::find(fields_.begin(), fields_.end(), e);
-        return it == fields_.end() ? nullptr : &texts_[static_cast<std::size_t>(it - fields_.begin())];
+        return it == fields_.end() ? nullptr
+                                   : &texts_[static_cast<std::size_t>(it - fields_.begin())];
     }
 
     std::span<const Element> fields_;
@@ -126,14 +127,13 @@ bool gaussKruegerIn(const ConversionJob& job, const PlainCoordinate& plain, GeoP
         checkGaussKrueger(plain.parts[0], plain.parts[1], germany::gaussKruegerExtent(sixDegrees));
     if (check.refusal)
         return false;
-    const std::string_view rechts =
-        check.completedRechts.empty() ? plain.parts[0] : std::string_view(check.completedRechts);
-    const std::string_view hoch =
-        check.completedHoch.empty() ? plain.parts[1] : std::string_view(check.completedHoch);
     const int stripWidthDeg = isChosen(plain, Element::optDrei) ? kGkThreeDegreeWidth
                               : sixDegrees                      ? 2 * kGkThreeDegreeWidth
                                                                 : 0;
-    const GkReading reading = gkReadingOf(readNumber(hoch), rechts, stripWidthDeg);
+    // The check has passed digits only, seven before the point: the first
+    // names the strip.
+    const double stripNo = plain.parts[0].front() - '0';
+    const GkReading reading = gkReadingOf(check.hochM, check.rechtsM, stripNo, stripWidthDeg);
     if (reading.status != GkReading::Status::Done)
         return false;
     start = {round15(reading.point.latDeg), round15(reading.point.lonDeg)};

@@ -61,10 +61,10 @@ ProcedureOutcome GeoNachGK(std::string& lat, std::string& lon, std::string& stri
     return ProcedureOutcome::done();
 }
 
-GkReading gkReadingOf(double hochM, std::string_view rechts, int stripWidthDeg) {
+GkReading gkReadingOf(double hochM, double rechtsM, double stripNo, int stripWidthDeg) {
     GkReading reading;
-    reading.stripNo = readNumber(rechts.substr(0, 1));
-    const double y = readNumber(rechts) - kGkFalseEastingM - reading.stripNo * kGkStripMultiplierM;
+    reading.stripNo = stripNo;
+    const double y = rechtsM - kGkFalseEastingM - reading.stripNo * kGkStripMultiplierM;
     const double L0 = gkCentralMeridianDeg(reading.stripNo, stripWidthDeg);
     if (L0 > germany::kEasternmostMeridianDeg) {
         reading.status = GkReading::Status::TooFarEast;
@@ -74,7 +74,7 @@ GkReading gkReadingOf(double hochM, std::string_view rechts, int stripWidthDeg) 
         reading.status = GkReading::Status::NoStrip;
         return reading;
     }
-    reading.meridian = meridianText(L0, false);
+    reading.centralMeridianDeg = L0;
     try {
         const std::optional<GeoPoint> g = gkInverse(hochM, finite(y), L0);
         if (g) {
@@ -83,6 +83,14 @@ GkReading gkReadingOf(double hochM, std::string_view rechts, int stripWidthDeg) 
         }
     } catch (const NumericFault&) {
     }
+    return reading;
+}
+
+GkReading gkReadingOf(double hochM, std::string_view rechts, int stripWidthDeg) {
+    GkReading reading =
+        gkReadingOf(hochM, readNumber(rechts), readNumber(rechts.substr(0, 1)), stripWidthDeg);
+    if (reading.status == GkReading::Status::Done || reading.status == GkReading::Status::Fault)
+        reading.meridian = meridianText(reading.centralMeridianDeg, false);
     return reading;
 }
 

@@ -12,10 +12,6 @@ namespace lw {
 
 namespace {
 
-std::string lastChars(const std::string& text, std::size_t n) {
-    return text.size() <= n ? text : text.substr(text.size() - n);
-}
-
 // Largest northing a 7-digit text can hold; a point a hair south of the
 // equator would otherwise round to 10000000.
 constexpr double kMaxNorthingM = 9999999;
@@ -45,26 +41,27 @@ std::string ZonenNummer(const std::string& lon) {
 UtmTexts utmTextsOf(double lonDeg, double latDeg, const Ellipsoid& ell) {
     // Band and zone as BreitenBand and ZonenNummer read the texts.
     const char band = latitudeBand(singlePrecision(latDeg));
-    int zone = zoneNumber(singlePrecision(lonDeg));
-    std::string zoneDigits = zone == 0 ? std::string() : zoneDigitsText(zone);
-    const int exceptional = zoneWithExceptions(zone, band, lonDeg);
-    if (exceptional != zone) {
-        zone = exceptional;
-        zoneDigits = zoneDigitsText(zone);
-    }
+    const int zone = zoneWithExceptions(zoneNumber(singlePrecision(lonDeg)), band, lonDeg);
     UtmTexts texts;
     // A missing band or zone shows as a leading "0" of the three characters.
-    texts.zone =
-        lastChars("000" + zoneDigits + (band == '\0' ? std::string() : std::string(1, band)), 3);
+    char zoneText[] = {'0', '0', '0', '0', '0'}; // "000", the zone's digits, the band
+    std::size_t end = 3;
+    if (zone != 0) {
+        zoneText[end++] = static_cast<char>('0' + zone / 10);
+        zoneText[end++] = static_cast<char>('0' + zone % 10);
+    }
+    if (band != '\0')
+        zoneText[end++] = band;
+    texts.zone.assign(zoneText + end - 3, 3);
     const std::optional<GridPoint> p = utmForward(latDeg, lonDeg, zone, ell);
     if (!p)
         return texts;
     const double northing = p->northingM > kMaxNorthingM ? kMaxNorthingM : p->northingM;
     texts.easting = "0";
-    texts.easting += integerText(Runden(p->eastingM, 0));
-    std::string northingText = "00000000";
-    northingText += integerText(Runden(northing, 0));
-    texts.northing = lastChars(northingText, 7);
+    appendIntegerText(texts.easting, Runden(p->eastingM, 0));
+    texts.northing = "00000000";
+    appendIntegerText(texts.northing, Runden(northing, 0));
+    texts.northing.erase(0, texts.northing.size() - 7);
     texts.projected = true;
     return texts;
 }

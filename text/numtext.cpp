@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 namespace lw {
@@ -459,20 +460,36 @@ void assignPlainText(std::string& out, double value) {
     out.assign(buf, writePlain(value, buf));
 }
 
-std::string integerText(double wholeValue) {
+namespace {
+
+std::string integerTextGeneral(double wholeValue) {
     if (!std::isfinite(wholeValue))
         return plainTextTrimmed(wholeValue);
-    // A whole number below 2^53 is its 64-bit integer exactly.
-    if (std::fabs(wholeValue) < 9007199254740992.0 && wholeValue == std::trunc(wholeValue)) {
-        char digits[24];
-        const auto res =
-            std::to_chars(digits, digits + sizeof digits, static_cast<std::int64_t>(wholeValue));
-        return std::string(digits, res.ptr);
-    }
     char buf[400];
     auto res = std::to_chars(buf, buf + sizeof buf, wholeValue, std::chars_format::fixed, 0);
     std::string s(buf, res.ptr);
     return s == "-0" ? "0" : s;
+}
+
+} // namespace
+
+std::string integerText(double wholeValue) {
+    std::string text;
+    appendIntegerText(text, wholeValue);
+    return text;
+}
+
+void appendIntegerText(std::string& out, double wholeValue) {
+    // A whole number below 2^53 is its 64-bit integer exactly.
+    if (std::isfinite(wholeValue) && std::fabs(wholeValue) < 9007199254740992.0 &&
+        wholeValue == std::trunc(wholeValue)) {
+        char digits[24];
+        const auto res =
+            std::to_chars(digits, digits + sizeof digits, static_cast<std::int64_t>(wholeValue));
+        out.append(digits, res.ptr);
+        return;
+    }
+    out += integerTextGeneral(wholeValue);
 }
 
 std::string fixedDecimals(double value, int n, std::string_view decimalSeparator) {
@@ -480,45 +497,83 @@ std::string fixedDecimals(double value, int n, std::string_view decimalSeparator
     n = n < 0 ? 0 : (n > 14 ? 14 : n);
 
     // value x 10^n as a whole decimal number, rounded half away from zero on
-    // the 15-digit decimal form of the value.
-    std::string scaled = "0";
+    // the 15-digit decimal form of the value: its digits in a buffer with
+    // room in front for a carry and for the zeros before a small fraction
+    // (a value near 1E308 with 14 decimals has 323 digits).
+    constexpr std::size_t kFrontRoom = 16;
+    char buffer[kFrontRoom + 340];
+    char* digits = buffer + kFrontRoom;
+    std::size_t count = 1;
+    digits[0] = '0';
     if (value != 0.0) {
-        Decimal15 d = toDecimal15(value);
-        int keep = d.exponent + 1 + n; // digits of d that stand before the cut
+        const Decimal15 d = toDecimal15(value);
+        const int keep = d.exponent + 1 + n; // digits of d that stand before the cut
         if (keep >= 15) {
-            scaled.assign(d.digits.data(), d.digits.size());
-            scaled.append(static_cast<std::size_t>(keep - 15), '0');
+            std::memcpy(digits, d.digits.data(), 15);
+            std::memset(digits + 15, '0', static_cast<std::size_t>(keep - 15));
+            count = static_cast<std::size_t>(keep);
         } else if (keep >= 0) {
-            scaled = keep == 0 ? std::string("0")
-                               : std::string(d.digits.data(), static_cast<std::size_t>(keep));
+            if (keep > 0) {
+                std::memcpy(digits, d.digits.data(), static_cast<std::size_t>(keep));
+                count = static_cast<std::size_t>(keep);
+            }
             if (d.digits[static_cast<std::size_t>(keep)] >= '5') {
                 // add one to the decimal string
-                int k = static_cast<int>(scaled.size()) - 1;
-                while (k >= 0 && scaled[static_cast<std::size_t>(k)] == '9')
-                    scaled[static_cast<std::size_t>(k--)] = '0';
-                if (k < 0)
-                    scaled.insert(scaled.begin(), '1');
-                else
-                    ++scaled[static_cast<std::size_t>(k)];
+                std::size_t k = count;
+                while (k > 0 && digits[k - 1] == '9')
+                    digits[--k] = '0';
+                if (k == 0) {
+                    *--digits = '1';
+                    ++count;
+                } else {
+                    ++digits[k - 1];
+                }
             }
         }
-        std::size_t nz = scaled.find_first_not_of('0');
-        scaled = nz == std::string::npos ? "0" : scaled.substr(nz);
+        while (count > 1 && digits[0] == '0') {
+            ++digits;
+            --count;
+        }
     }
-    bool negative = value < 0 && scaled != "0";
+    const bool negative = value < 0 && !(count == 1 && digits[0] == '0');
 
-    auto width = static_cast<std::size_t>(n + 1);
-    if (scaled.size() < width)
-        scaled.insert(0, width - scaled.size(), '0');
-    std::string out = negative ? "-" : "";
+    const auto width = static_cast<std::size_t>(n + 1);
+    for (; count < width; ++count)
+        *--digits = '0';
+    std::string out;
+    out.reserve(count + 1 + decimalSeparator.size());
+    if (negative)
+        out += '-';
     if (n == 0)
-        return out + scaled;
-    std::size_t cut = scaled.size() - static_cast<std::size_t>(n);
-    return out + scaled.substr(0, cut) + std::string(decimalSeparator) + scaled.substr(cut);
+        return out.append(digits, count);
+    const std::size_t cut = count - static_cast<std::size_t>(n);
+    out.append(digits, cut);
+    out += decimalSeparator;
+    return out.append(digits + cut, static_cast<std::size_t>(n));
 }
 
+namespace {
+
+// 10^n as pow gives it: exact for 0 <= n <= 22, where the table holds it
+// without a call to pow (Runden runs a few times for every point of a list).
+double powerOfTen(int n) {
+    static constexpr std::array<double, 23> kExact = [] {
+        std::array<double, 23> powers{};
+        double p = 1;
+        for (double& power : powers) {
+            power = p;
+            p *= 10;
+        }
+        return powers;
+    }();
+    return n >= 0 && n < static_cast<int>(kExact.size()) ? kExact[static_cast<std::size_t>(n)]
+                                                         : std::pow(10.0, n);
+}
+
+} // namespace
+
 double Runden(double value, int n) {
-    double scale = std::pow(10.0, n);
+    double scale = powerOfTen(n);
     double t = scale * value;
     double sign = value > 0 ? 1.0 : (value < 0 ? -1.0 : 0.0);
     double r = std::trunc(t + 0.5 * sign);
@@ -526,7 +581,7 @@ double Runden(double value, int n) {
 }
 
 double roundHalfEven(double value, int n) {
-    double scale = std::pow(10.0, n);
+    double scale = powerOfTen(n);
     return std::nearbyint(value * scale) / scale;
 }
 
@@ -539,8 +594,8 @@ std::string ZahlFormat(std::string_view text, int n) {
 }
 
 std::string ZahlFormat(double value, int n) {
-    std::string s = fixedDecimals(value, n > 14 ? 14 : n, ",");
-    commaToPoint(s);
+    // With the point at once: the comma the procedure writes becomes one.
+    std::string s = fixedDecimals(value, n > 14 ? 14 : n, ".");
     if (!s.empty() && s.back() == '.')
         s.pop_back();
     return s;

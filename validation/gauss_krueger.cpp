@@ -19,18 +19,21 @@ namespace {
 
 using refusal::Step;
 
-constexpr std::string_view kGridChars = ".0123456789";
 constexpr std::size_t kDigitsBeforePoint = 7;
 constexpr std::string_view kMissingDecimals = ".00";
 
 enum class CharFault { None, BadChar, SecondPoint };
 
+// Digits and points, in one pass: a list checks two values a line.
 CharFault charFault(std::string_view text) {
-    if (!refusal::allCharsIn(text, kGridChars))
-        return CharFault::BadChar;
-    if (std::count(text.begin(), text.end(), '.') > 1)
-        return CharFault::SecondPoint;
-    return CharFault::None;
+    std::size_t points = 0;
+    for (char c : text) {
+        if (c == '.')
+            ++points;
+        else if (c < '0' || c > '9')
+            return CharFault::BadChar;
+    }
+    return points > 1 ? CharFault::SecondPoint : CharFault::None;
 }
 
 // Whether the text has seven digits before its point; a text without a point
@@ -135,8 +138,11 @@ GaussKruegerCheck checkGaussKrueger(std::string_view rechts, std::string_view ho
         }
     }
     check.refusal = charactersRefusal(rechts, hoch);
-    if (!check.refusal)
-        check.refusal = rangeRefusal(extent, readNumber(rechts), readNumber(hoch));
+    if (!check.refusal) {
+        check.rechtsM = readNumber(rechts);
+        check.hochM = readNumber(hoch);
+        check.refusal = rangeRefusal(extent, check.rechtsM, check.hochM);
+    }
     if (check.refusal)
         return check;
     if (!completePointPosition(rechts, check.completedRechts)) {

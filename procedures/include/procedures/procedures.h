@@ -114,10 +114,13 @@ struct GkReading {
     enum class Status { Done, TooFarEast, NoStrip, Fault };
     Status status = Status::Fault;
     double stripNo = 0;
+    double centralMeridianDeg = 0; // once the strip is known
     std::string meridian;
     GeoPoint point{};
 };
 GkReading gkReadingOf(double hochM, std::string_view rechts, int stripWidthDeg);
+// The same on numbers: the Rechtswert and its first digit; no meridian text.
+GkReading gkReadingOf(double hochM, double rechtsM, double stripNo, int stripWidthDeg);
 // GKnachGeo's message for a strip east of Germany.
 inline constexpr std::string_view kGkStripTooWideText =
     "Die gewählte Streifenbreite führt zu einem Punkt ausserhalb von Deutschland.\r\n"

@@ -40,6 +40,8 @@ std::string plainTextTrimmed(double value);
 // Plain conversion of a whole number held in a double, as the programs' integer
 // texts are written ("0571666", zone digits): no blank, no decimals.
 std::string integerText(double wholeValue);
+// The same appended to `out`.
+void appendIntegerText(std::string& out, double wholeValue);
 
 // Fixed-decimal text with n decimals (n clamped to 0..14), rounded half away
 // from zero on the value's 15-significant-digit decimal form, at least one

@@ -60,6 +60,7 @@ std::optional<refusal::Refusal> utmCivilRefusal(std::string_view zone, std::stri
 struct GaussKruegerCheck {
     std::optional<refusal::Refusal> refusal;
     std::string completedRechts, completedHoch;
+    double rechtsM = 0, hochM = 0; // as read, once the characters have passed
 };
 GaussKruegerCheck checkGaussKrueger(std::string_view rechts, std::string_view hoch,
                                     const germany::GaussKruegerExtent& extent);
