@@ -21,6 +21,22 @@ std::string mid(std::string_view text, long start, std::size_t length = 1) {
     return from >= text.size() ? std::string() : std::string(text.substr(from, length));
 }
 
+// The letter at 1-based `start`, as mid() takes one.
+std::string_view letterAt(std::string_view letters, long start) {
+    if (start < 1)
+        throw NumericFault{};
+    const auto from = static_cast<std::size_t>(start - 1);
+    return from >= letters.size() ? std::string_view() : letters.substr(from, 1);
+}
+
+// The text without blanks before and after it.
+std::string_view withoutBlanksAround(std::string_view text) {
+    const std::size_t b = text.find_first_not_of(' ');
+    if (b == std::string_view::npos)
+        return {};
+    return text.substr(b, text.find_last_not_of(' ') - b + 1);
+}
+
 char firstChar(const std::string& text) {
     return text.empty() ? '\0' : text[0];
 }
@@ -40,8 +56,8 @@ long digitAt(std::string_view text, long pos) {
 
 ProcedureOutcome UTMnachMIL(std::string& zone, std::string& easting, std::string& northing,
                             MessageSink& messages) {
-    const std::string e = trimBlanks(easting);
-    const std::string n = trimBlanks(northing);
+    const std::string_view e = withoutBlanksAround(easting);
+    const std::string_view n = withoutBlanksAround(northing);
     if (e.size() != 7) {
         return ProcedureOutcome::showing(messages, MessageIcon::Critical,
                                          "Der Rechtswert muss genau 7-stellig sein!");
@@ -53,18 +69,20 @@ ProcedureOutcome UTMnachMIL(std::string& zone, std::string& easting, std::string
     try {
         const int z = toInt16(readNumber(zone));
         // Hundred-km easting digit 0 names no column: the lookup faults.
-        const std::string column = mid(columnLetters(z), digitAt(e, 2));
+        const std::string_view column = letterAt(columnLetters(z), digitAt(e, 2));
         const bool oddMillions = digitAt(n, 1) % 2 != 0;
-        const std::string row = mid(rowLetters(z % 2 != 0, oddMillions), digitAt(n, 2) + 1);
+        const std::string_view row =
+            letterAt(rowLetters(z % 2 != 0, oddMillions), digitAt(n, 2) + 1);
 
-        std::string text = zone + "  " + column + row + "  ";
+        // Written in place (a list writes one a line): zone, the square,
+        // the five pairs.
+        zone.append("  ").append(column).append(row).append("  ");
         for (std::size_t k = 2; k < 2 + kPairs; ++k) {
             if (k > 2)
-                text += '.';
-            text += e[k];
-            text += n[k];
+                zone += '.';
+            zone += e[k];
+            zone += n[k];
         }
-        zone = std::move(text);
     } catch (const NumericFault&) {
         return ProcedureOutcome::computationError(messages);
     }

@@ -111,7 +111,9 @@ void writeDigits(std::uint32_t number, int count, char* end) {
 
 // |value| = whole x 10^(exponent - 14) with a 15-digit whole, exactly
 // rounded (see Decimal15), for 1E-08 <= |value| < 1E+15; false elsewhere.
-bool scaledTo15Digits(double value, std::uint64_t& whole, int& exponent) {
+// (Inlined: round15 runs it several times for every point of a list.)
+[[gnu::always_inline]] inline bool scaledTo15Digits(double value, std::uint64_t& whole,
+                                                    int& exponent) {
     const double a = std::fabs(value);
     if (!(a >= 1e-8 && a < 1e15))
         return false;
@@ -492,9 +494,53 @@ void appendIntegerText(std::string& out, double wholeValue) {
     out += integerTextGeneral(wholeValue);
 }
 
+namespace {
+
+// fixedDecimals for a value of the usual size: its 15 digits as one whole
+// number, cut and rounded by integer division, without the digits as text.
+// False where the cut number would not fit 64 bits or the value has no
+// exact 15-digit form.
+bool fixedDecimalsShort(double value, int n, std::string_view decimalSeparator, std::string& out) {
+    std::uint64_t whole = 0;
+    int exponent = 0;
+    if (value == 0.0 || !scaledTo15Digits(value, whole, exponent))
+        return false;
+    const int keep = exponent + 1 + n; // digits of the 15 that stand before the cut
+    if (keep > 18)
+        return false;
+    std::uint64_t scaled = 0;
+    if (keep >= 15) {
+        scaled = whole * kPowersOfTen[keep - 15];
+    } else if (keep >= 0) {
+        // Half away from zero on the 15-digit form: the first digit cut is 5 or more.
+        const std::uint64_t cut = kPowersOfTen[15 - keep];
+        scaled = whole / cut + (whole % cut >= cut / 2 ? 1 : 0);
+    }
+    // The digits padded with zeros in front to one before the point.
+    char digits[40];
+    char number[24] = {};
+    const auto count = static_cast<std::size_t>(
+        std::to_chars(number, number + sizeof number, scaled).ptr - number);
+    const auto decimals = static_cast<std::size_t>(n);
+    const std::size_t padded = count > decimals ? count : decimals + 1;
+    std::memset(digits, '0', padded - count);
+    std::memcpy(digits + (padded - count), number, count);
+    out.clear();
+    if (value < 0 && scaled != 0)
+        out += '-';
+    out.append(digits, padded - decimals);
+    if (decimals > 0)
+        out.append(decimalSeparator).append(digits + (padded - decimals), decimals);
+    return true;
+}
+
+} // namespace
+
 std::string fixedDecimals(double value, int n, std::string_view decimalSeparator) {
     finite(value);
     n = n < 0 ? 0 : (n > 14 ? 14 : n);
+    if (std::string out; fixedDecimalsShort(value, n, decimalSeparator, out))
+        return out;
 
     // value x 10^n as a whole decimal number, rounded half away from zero on
     // the 15-digit decimal form of the value: its digits in a buffer with

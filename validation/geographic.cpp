@@ -26,8 +26,6 @@ constexpr double kLongitudeLimitDeg = 180;   // admitted up to here
 constexpr double kWholeMinutesLimit = 59;    // admitted up to here
 constexpr double kFractionLimit = 59.999999; // minutes and seconds with decimals
 
-constexpr std::string_view kDecimalChars = "0123456789.";
-
 const std::string kBreiteFehler = "Eingabefehler in der Breite!";
 const std::string kLaengeFehler = "Eingabefehler in der Länge!";
 const std::string kLaengeZuGross = "Die geographische Länge darf 180° nicht überschreiten!";
@@ -208,9 +206,15 @@ GeographicCheck checkGeographic(int format,
 bool IstDezimalzahl(std::string_view text) {
     if (text.empty() || text.front() == '.')
         return false;
-    if (!refusal::allCharsIn(text, kDecimalChars))
-        return false;
-    return std::count(text.begin(), text.end(), '.') <= 1;
+    // Digits and at most one point, in one pass: a list checks two a line.
+    std::size_t points = 0;
+    for (char c : text) {
+        if (c == '.')
+            ++points;
+        else if (c < '0' || c > '9')
+            return false;
+    }
+    return points <= 1;
 }
 
 bool IstZweistellig(std::string_view text) {

@@ -114,6 +114,51 @@ TEST(FixedDecimals, LocaleSeparatorAndNonFiniteFault) {
     EXPECT_THROW(fixedDecimals(NAN, 2), NumericFault);
 }
 
+// The value's 15 significant digits as printf rounds them, cut by hand to n
+// decimals (half away from zero on those digits): the rule the output
+// procedures write by, against the program's integer arithmetic.
+std::string fixedByHand(double value, int n) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.14e", std::fabs(value));
+    std::string digits = std::string(1, text[0]) + std::string(text + 2, 14);
+    const int exponent = std::atoi(std::strchr(text, 'e') + 1);
+    const int keep = exponent + 1 + n;
+    std::string scaled = "0";
+    if (keep >= 15)
+        scaled = digits + std::string(static_cast<std::size_t>(keep - 15), '0');
+    else if (keep >= 0)
+        scaled =
+            std::to_string(std::stoull("0" + digits.substr(0, static_cast<std::size_t>(keep))) +
+                           (digits[static_cast<std::size_t>(keep)] >= '5' ? 1 : 0));
+    scaled.erase(0, std::min(scaled.find_first_not_of('0'), scaled.size() - 1));
+    if (scaled.size() < static_cast<std::size_t>(n + 1))
+        scaled.insert(0, static_cast<std::size_t>(n + 1) - scaled.size(), '0');
+    const std::string sign =
+        value < 0 && scaled.find_first_not_of('0') != std::string::npos ? "-" : "";
+    if (n == 0)
+        return sign + scaled;
+    const std::size_t cut = scaled.size() - static_cast<std::size_t>(n);
+    return sign + scaled.substr(0, cut) + "." + scaled.substr(cut);
+}
+
+TEST(FixedDecimals, FifteenDigitsCutByHandOnRandomValues) {
+    std::mt19937_64 random(15);
+    std::uniform_real_distribution<double> exponent(-9, 15), mantissa(1, 10);
+    std::uniform_int_distribution<int> decimals(0, 14);
+    for (int i = 0; i < 200000; ++i) {
+        double value = mantissa(random) * std::pow(10.0, std::floor(exponent(random)));
+        // Halves and nines, where the rounding carries: coordinates end on them.
+        if (i % 4 == 1)
+            value = std::round(value * 1000) / 1000 + 0.0005;
+        if (i % 4 == 2)
+            value = std::nextafter(std::floor(value) + 1, 0.0);
+        if (i % 2 == 1)
+            value = -value;
+        const int n = decimals(random);
+        ASSERT_EQ(fixedDecimals(value, n), fixedByHand(value, n)) << value << " n=" << n;
+    }
+}
+
 // Gauss-Krueger output is rounded to the centimetre: a slot text that ends on
 // an exact half cent goes up, as the user would round it by hand.
 TEST(Runden, GaussKruegerCentTieGoesUp) {
