@@ -111,8 +111,7 @@ bool decimalIn(const ConversionJob&, const PlainCoordinate& plain, GeoPoint& sta
         kGradDezimal, typed, {isChosen(plain, E::optDezN), isChosen(plain, E::optDezS)});
     if (check.refusal || !check.completed.empty())
         return false;
-    const double lat = readNumber(plain.parts[0]);
-    const double lon = readNumber(plain.parts[1]);
+    const auto [lat, lon] = check.decimalDegrees;
     start = {isChosen(plain, E::optDezS) ? -lat : lat, isChosen(plain, E::optDezW) ? -lon : lon};
     return true;
 }

@@ -167,21 +167,25 @@ ProcedureOutcome writeDegreesMinutesSeconds(CalcScreen& screen, Arbeitsvariablen
     return outcome;
 }
 
-// A whole number of degrees or minutes with at least `width` digits; none
-// when it needs more than `most` (a degree wider than its field).
-std::string wholeDigits(double whole, std::size_t width, std::size_t most) {
+// A whole number of degrees or minutes with at least `width` digits, after
+// `out`; nothing when it needs more than `most` (a degree wider than its
+// field).
+void appendWholeDigits(std::string& out, double whole, std::size_t width, std::size_t most) {
+    if (!(whole < 1000))
+        return;
     char digits[4];
     std::size_t n = 0;
-    if (!(whole < 1000))
-        return std::string();
     for (auto w = static_cast<unsigned>(whole); n == 0 || w > 0; w /= 10)
         digits[n++] = static_cast<char>('0' + w % 10);
     if (n > most)
-        return std::string();
-    std::string text(n < width ? width - n : 0, '0');
+        return;
+    char text[8];
+    std::size_t length = 0;
+    for (; length + n < width; ++length)
+        text[length] = '0';
     while (n > 0)
-        text += digits[--n];
-    return text;
+        text[length++] = digits[--n];
+    out.append(text, length);
 }
 
 // The same as the slots' texts give, from the numbers: what a list of
@@ -207,9 +211,12 @@ ProcedureOutcome writeDegreesMinutesSeconds(CalcScreen& screen, double value, co
             n.degrees += 1;
         }
     }
-    screen.setText(degreesField,
-                   hemisphere(n.negative, axis) + wholeDigits(n.degrees, axis.digits, axis.digits));
-    screen.setText(minutesField, wholeDigits(n.minutes, 2, 2));
+    std::string text = hemisphere(n.negative, axis);
+    appendWholeDigits(text, n.degrees, axis.digits, axis.digits);
+    screen.setText(degreesField, text);
+    text.clear();
+    appendWholeDigits(text, n.minutes, 2, 2);
+    screen.setText(minutesField, text);
     screen.setText(secondsField, seconds);
     return ProcedureOutcome::done();
 }

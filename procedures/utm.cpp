@@ -6,6 +6,10 @@
 #include "text/numtext.h"
 
 #include <cctype>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <utility>
 
 namespace lw {
@@ -19,6 +23,27 @@ constexpr double kMaxNorthingM = 9999999;
 // Zone number as two digits, "01" to "60".
 std::string zoneDigitsText(int zone) {
     return {static_cast<char>('0' + zone / 10), static_cast<char>('0' + zone % 10)};
+}
+
+// `zeros` zeros, then the whole number as integerText writes it; of that
+// the last `last` characters where `last` is not 0. In one assignment: a
+// list writes two a point.
+void assignPadded(std::string& out, std::size_t zeros, double whole, std::size_t last) {
+    char text[40];
+    std::size_t length = zeros;
+    std::memset(text, '0', zeros);
+    if (whole >= 0 && whole < 1e15 && whole == std::trunc(whole)) {
+        const auto digits = static_cast<std::uint64_t>(whole);
+        length = static_cast<std::size_t>(
+            std::to_chars(text + zeros, text + sizeof text, digits).ptr - text);
+        const std::size_t from = last != 0 && length > last ? length - last : 0;
+        out.assign(text + from, length - from);
+        return;
+    }
+    out.assign(text, length);
+    appendIntegerText(out, whole);
+    if (last != 0 && out.size() > last)
+        out.erase(0, out.size() - last);
 }
 
 } // namespace
@@ -57,11 +82,8 @@ UtmTexts utmTextsOf(double lonDeg, double latDeg, const Ellipsoid& ell) {
     if (!p)
         return texts;
     const double northing = p->northingM > kMaxNorthingM ? kMaxNorthingM : p->northingM;
-    texts.easting = "0";
-    appendIntegerText(texts.easting, Runden(p->eastingM, 0));
-    texts.northing = "00000000";
-    appendIntegerText(texts.northing, Runden(northing, 0));
-    texts.northing.erase(0, texts.northing.size() - 7);
+    assignPadded(texts.easting, 1, Runden(p->eastingM, 0), 0);
+    assignPadded(texts.northing, 8, Runden(northing, 0), 7);
     texts.projected = true;
     return texts;
 }

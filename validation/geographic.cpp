@@ -90,16 +90,18 @@ bool isDigitsUpTo(std::string_view text, std::size_t maxChars) {
     return n >= 1 && n <= maxChars && refusal::allCharsIn(text, refusal::kDigits);
 }
 
-std::optional<Refusal> decimalRefusal(const MaskTexts& t, Hemisphere hemisphere) {
+std::optional<Refusal> decimalRefusal(const MaskTexts& t, Hemisphere hemisphere,
+                                      std::array<double, 2>& degrees) {
     if (!IstDezimalzahl(t.text(Element::texBreite)))
         return failureWithFocus(kBreiteFehler, Element::texBreite);
-    if (auto fault =
-            latitudeLimitFault(t.value(Element::texBreite), hemisphere, kNorthOfUtmTextWithoutStop);
+    degrees[0] = t.value(Element::texBreite);
+    if (auto fault = latitudeLimitFault(degrees[0], hemisphere, kNorthOfUtmTextWithoutStop);
         !fault.empty())
         return failureWithFocus(fault, Element::texBreite);
     if (!IstDezimalzahl(t.text(Element::texLaenge)))
         return failureWithFocus(kLaengeFehler, Element::texLaenge);
-    if (t.value(Element::texLaenge) > kLongitudeLimitDeg)
+    degrees[1] = t.value(Element::texLaenge);
+    if (degrees[1] > kLongitudeLimitDeg)
         return failureWithFocus(kLaengeZuGross, Element::texLaenge);
     return std::nullopt;
 }
@@ -195,7 +197,7 @@ GeographicCheck checkGeographic(int format,
     MaskTexts texts(typed);
     GeographicCheck check;
     if (format == kGradDezimal)
-        check.refusal = decimalRefusal(texts, hemisphere);
+        check.refusal = decimalRefusal(texts, hemisphere, check.decimalDegrees);
     else if (format == kGradMinuten)
         check.refusal = minutesRefusal(texts, hemisphere, check.completed);
     else

@@ -42,6 +42,8 @@ struct Hemisphere {
 struct GeographicCheck {
     std::optional<refusal::Refusal> refusal;
     std::vector<std::pair<Element, std::string>> completed;
+    // Decimal degrees: latitude and longitude as read, once they have passed.
+    std::array<double, 2> decimalDegrees{};
 };
 GeographicCheck checkGeographic(int format,
                                 std::span<const std::pair<Element, std::string_view>> typed,
