@@ -15,6 +15,13 @@ bool isBlank(char c) {
 } // namespace
 
 void appendWords(std::string& line, std::string_view text) {
+    // Most texts are one word: appended whole, after a blank.
+    if (!text.empty() && std::none_of(text.begin(), text.end(), isBlank)) {
+        if (!line.empty())
+            line += ' ';
+        line += text;
+        return;
+    }
     std::size_t pos = 0;
     while (pos < text.size()) {
         while (pos < text.size() && isBlank(text[pos]))

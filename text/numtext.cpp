@@ -343,24 +343,51 @@ bool readShortNumber(std::string_view text, double& result) {
 } // namespace
 
 double round15(double value) {
-    // Powers of ten a double holds exactly.
-    static constexpr std::array<double, 23> kExactPowers = {
-        1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     std::uint64_t whole = 0;
     int exponent = 0;
     if (!scaledTo15Digits(value, whole, exponent))
         return readNumber(plainText(value)); // zero, the far ranges, NaN and infinity
     // whole / 10^k in one correctly rounded division, as the reader computes
     // the text's value (it cancels trailing zeros, which changes no quotient).
-    const double magnitude =
-        static_cast<double>(whole) / kExactPowers[static_cast<std::size_t>(14 - exponent)];
+    const double magnitude = static_cast<double>(whole) / kExactPowersOfTen[14 - exponent];
     return value < 0 ? -magnitude : magnitude;
 }
 
+namespace {
+
+// The commonest text of all: at most 15 digits with at most one point among
+// them, nothing else. The same value as readShortNumber gives (the digits as
+// one whole number over a power of ten), in a loop of its own: a list reads
+// several a line.
+bool readPlainDigits(std::string_view text, double& result) {
+    if (text.empty() || text.size() > 16)
+        return false;
+    std::uint64_t mantissa = 0;
+    int digits = 0;
+    int pointAt = -1;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const unsigned digit = static_cast<unsigned char>(text[i]) - unsigned{'0'};
+        if (digit <= 9) {
+            mantissa = mantissa * 10 + digit;
+            ++digits;
+        } else if (text[i] == '.' && pointAt < 0) {
+            pointAt = digits;
+        } else {
+            return false;
+        }
+    }
+    if (digits == 0 || digits > 15)
+        return false;
+    const int fractionDigits = pointAt < 0 ? 0 : digits - pointAt;
+    result = static_cast<double>(mantissa) / kExactPowersOfTen[fractionDigits];
+    return true;
+}
+
+} // namespace
+
 double readNumber(std::string_view text) {
     double value = 0.0;
-    if (readShortNumber(text, value))
+    if (readPlainDigits(text, value) || readShortNumber(text, value))
         return value;
     return readNumberGeneral(text);
 }
@@ -603,17 +630,7 @@ namespace {
 // 10^n as pow gives it: exact for 0 <= n <= 22, where the table holds it
 // without a call to pow (Runden runs a few times for every point of a list).
 double powerOfTen(int n) {
-    static constexpr std::array<double, 23> kExact = [] {
-        std::array<double, 23> powers{};
-        double p = 1;
-        for (double& power : powers) {
-            power = p;
-            p *= 10;
-        }
-        return powers;
-    }();
-    return n >= 0 && n < static_cast<int>(kExact.size()) ? kExact[static_cast<std::size_t>(n)]
-                                                         : std::pow(10.0, n);
+    return n >= 0 && n <= 22 ? kExactPowersOfTen[n] : std::pow(10.0, n);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include <bit>
 #include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -33,6 +34,27 @@ TEST(ReadNumber, LeadingNumberWithBlanksSignAndExponent) {
 }
 
 // The grid procedures read one character as a digit by itself.
+// Digits with a point somewhere, as lists hold them: correctly rounded, as
+// from_chars reads them, with leading and trailing zeros and up to and past
+// fifteen digits.
+TEST(ReadNumber, PlainDigitsAreReadCorrectlyRounded) {
+    std::mt19937_64 random(16);
+    std::uniform_int_distribution<int> length(1, 18), digit(0, 9);
+    for (int i = 0; i < 200000; ++i) {
+        std::string text;
+        const int n = length(random);
+        for (int k = 0; k < n; ++k)
+            text += static_cast<char>('0' + (k == 0 && i % 3 == 0 ? 0 : digit(random)));
+        text.insert(static_cast<std::size_t>(std::uniform_int_distribution<int>(0, n)(random)),
+                    ".");
+        double expected = 0;
+        std::from_chars(text.data(), text.data() + text.size(), expected);
+        if (text == ".")
+            expected = 0;
+        ASSERT_EQ(readNumber(text), expected) << text;
+    }
+}
+
 TEST(ReadNumber, OneCharacterIsItsDigitOrZero) {
     for (int c = 1; c < 256; ++c) {
         const bool digit = c >= '0' && c <= '9';
