@@ -103,7 +103,7 @@ private:
 
 // --- input rows ---
 
-bool decimalIn(const ConversionJob&, const PlainCoordinate& plain, GeoPoint& start) {
+bool decimalIn(const PlainRun::Task&, const PlainCoordinate& plain, GeoPoint& start) {
     using E = Element;
     const std::array<std::pair<Element, std::string_view>, 2> typed = {
         {{E::texBreite, plain.parts[0]}, {E::texLaenge, plain.parts[1]}}};
@@ -118,8 +118,8 @@ bool decimalIn(const ConversionJob&, const PlainCoordinate& plain, GeoPoint& sta
 
 // Gauss-Krueger input in its own strip; with UTM amtlich on the other side
 // the exact projection reads it back, which the whole run does.
-bool gaussKruegerIn(const ConversionJob& job, const PlainCoordinate& plain, GeoPoint& start) {
-    if (job.FormatAUS == kUTMamtlich)
+bool gaussKruegerIn(const PlainRun::Task& task, const PlainCoordinate& plain, GeoPoint& start) {
+    if (task.job.FormatAUS == kUTMamtlich)
         return false;
     const bool sixDegrees = isChosen(plain, Element::optSechs);
     const GaussKruegerCheck check =
@@ -141,44 +141,40 @@ bool gaussKruegerIn(const ConversionJob& job, const PlainCoordinate& plain, GeoP
 
 // --- output rows ---
 
-bool decimalOut(const ConversionJob&, GeoPoint p, std::span<const Element> fields,
-                std::span<std::string> texts) {
-    FieldTexts screen(fields, texts);
+bool decimalOut(const PlainRun::Task& task, GeoPoint p, std::span<std::string> texts) {
+    FieldTexts screen(task.outputFields, texts);
     BreiteDezAusgeben(screen, p.latDeg);
     LaengeDezAusgeben(screen, p.lonDeg);
     return screen.plain();
 }
 
-bool degreesMinutesOut(const ConversionJob&, GeoPoint p, std::span<const Element> fields,
-                       std::span<std::string> texts) {
-    FieldTexts screen(fields, texts);
+bool degreesMinutesOut(const PlainRun::Task& task, GeoPoint p, std::span<std::string> texts) {
+    FieldTexts screen(task.outputFields, texts);
     const bool failed = BreiteGMAusgeben(screen, p.latDeg).failed;
     return !(LaengeGMAusgeben(screen, p.lonDeg).failed || failed) && screen.plain();
 }
 
-bool degreesMinutesSecondsOut(const ConversionJob&, GeoPoint p, std::span<const Element> fields,
+bool degreesMinutesSecondsOut(const PlainRun::Task& task, GeoPoint p,
                               std::span<std::string> texts) {
-    FieldTexts screen(fields, texts);
+    FieldTexts screen(task.outputFields, texts);
     const bool failed = BreiteGMSAusgeben(screen, p.latDeg).failed;
     return !(LaengeGMSAusgeben(screen, p.lonDeg).failed || failed) && screen.plain();
 }
 
 // The point in UTM of the target ellipsoid as GeoNachUTM writes it; false
 // for no UTM there, a point beyond UTM or a failed projection.
-bool projectedToUtm(const ConversionJob& job, GeoPoint p, UtmTexts& texts) {
-    const std::string ellipsoid = utmEllipsoidText(job.ZielEllipsoid);
-    if (ellipsoid.empty() || latitudeBand(singlePrecision(p.latDeg)) == '\0')
+bool projectedToUtm(const PlainRun::Task& task, GeoPoint p, UtmTexts& texts) {
+    if (!task.utmEllipsoid || latitudeBand(singlePrecision(p.latDeg)) == '\0')
         return false;
-    texts = utmTextsOf(longitudeWithinHalfTurn(p.lonDeg), p.latDeg, utmEllipsoid(ellipsoid));
+    texts = utmTextsOf(longitudeWithinHalfTurn(p.lonDeg), p.latDeg, *task.utmEllipsoid);
     return texts.projected;
 }
 
-bool utmCivilOut(const ConversionJob& job, GeoPoint p, std::span<const Element> fields,
-                 std::span<std::string> texts) {
+bool utmCivilOut(const PlainRun::Task& task, GeoPoint p, std::span<std::string> texts) {
     UtmTexts utm;
-    if (!projectedToUtm(job, p, utm))
+    if (!projectedToUtm(task, p, utm))
         return false;
-    FieldTexts screen(fields, texts);
+    FieldTexts screen(task.outputFields, texts);
     screen.setText(Element::texRechts2, utm.easting);
     screen.setText(Element::texHoch2, utm.northing);
     screen.setText(Element::texZone2, utm.zone);
@@ -187,9 +183,9 @@ bool utmCivilOut(const ConversionJob& job, GeoPoint p, std::span<const Element> 
 
 // The military text, as UTMnachMIL leaves it in its first slot; the
 // reference text from it as MILnachREF does.
-bool militaryText(const ConversionJob& job, GeoPoint p, std::string& text, bool reference) {
+bool militaryText(const PlainRun::Task& task, GeoPoint p, std::string& text, bool reference) {
     UtmTexts utm;
-    if (!projectedToUtm(job, p, utm))
+    if (!projectedToUtm(task, p, utm))
         return false;
     FieldTexts silent({}, {});
     text = std::move(utm.zone);
@@ -200,30 +196,27 @@ bool militaryText(const ConversionJob& job, GeoPoint p, std::string& text, bool 
     return silent.plain();
 }
 
-bool utmMilitaryOut(const ConversionJob& job, GeoPoint p, std::span<const Element> fields,
-                    std::span<std::string> texts) {
-    FieldTexts screen(fields, texts);
+bool utmMilitaryOut(const PlainRun::Task& task, GeoPoint p, std::span<std::string> texts) {
+    FieldTexts screen(task.outputFields, texts);
     std::string text;
-    if (!militaryText(job, p, text, false))
+    if (!militaryText(task, p, text, false))
         return false;
     screen.setText(Element::texMilUTM, text);
     return screen.plain();
 }
 
-bool utmReferenceOut(const ConversionJob& job, GeoPoint p, std::span<const Element> fields,
-                     std::span<std::string> texts) {
-    FieldTexts screen(fields, texts);
+bool utmReferenceOut(const PlainRun::Task& task, GeoPoint p, std::span<std::string> texts) {
+    FieldTexts screen(task.outputFields, texts);
     std::string text;
-    if (!militaryText(job, p, text, true))
+    if (!militaryText(task, p, text, true))
         return false;
     screen.setText(Element::texREFAUS, text);
     return screen.plain();
 }
 
 // UTM amtlich in the point's own zone.
-bool amtlichOut(const ConversionJob& job, GeoPoint p, std::span<const Element> fields,
-                std::span<std::string> texts) {
-    if (!offersNotation(job.ZielEllipsoid, kUTMamtlich) || !withinUtmAmtlich(p))
+bool amtlichOut(const PlainRun::Task& task, GeoPoint p, std::span<std::string> texts) {
+    if (!offersNotation(task.job.ZielEllipsoid, kUTMamtlich) || !withinUtmAmtlich(p))
         return false;
     const int own = utmAmtlichOwnZone(p);
     if (own == 0)
@@ -231,7 +224,7 @@ bool amtlichOut(const ConversionJob& job, GeoPoint p, std::span<const Element> f
     const UtmAmtlichTexts amtlich = utmAmtlichInZone(p, own);
     if (amtlich.status != AmtlichStatus::Done || amtlich.zone != own)
         return false;
-    FieldTexts screen(fields, texts);
+    FieldTexts screen(task.outputFields, texts);
     screen.setText(Element::texAmtOstAUS, amtlich.ostwert);
     screen.setText(Element::texAmtNordAUS, amtlich.nordwert);
     screen.setText(Element::labAmtNachbar, std::string());
@@ -266,7 +259,10 @@ const PlainRows* rowsOf(int format) {
 } // namespace
 
 PlainRun::PlainRun(const ConversionJob& job, bool ownZoneAndStrip)
-    : job_(job), outputFields_(outputMaskFields(job.FormatAUS)) {
+    : task_{job, outputMaskFields(job.FormatAUS), nullptr} {
+    const std::string utm = utmEllipsoidText(job.ZielEllipsoid);
+    if (!utm.empty())
+        task_.utmEllipsoid = &utmEllipsoid(utm);
     const PlainRows* in = rowsOf(job.FormatEIN);
     const PlainRows* out = rowsOf(job.FormatAUS);
     const bool copies = job.FormatEIN == job.FormatAUS;
@@ -278,21 +274,21 @@ PlainRun::PlainRun(const ConversionJob& job, bool ownZoneAndStrip)
 
 bool PlainRun::convert(const PlainCoordinate& plain, std::span<std::string> texts,
                        GeoPoint& grs80) const {
-    if (!covers() || hasComma(plain) || texts.size() != outputFields_.size())
+    if (!covers() || hasComma(plain) || texts.size() != task_.outputFields.size())
         return false;
     try {
         GeoPoint start;
-        if (!input_(job_, plain, start))
+        if (!input_(task_, plain, start))
             return false;
         ProcedureOutcome shifted;
         FieldTexts silent({}, {});
-        const DatumPoints points =
-            pointOnEllipsoid(start, job_.StartEllipsoid, job_.ZielEllipsoid, shifted, silent);
+        const DatumPoints points = pointOnEllipsoid(start, task_.job.StartEllipsoid,
+                                                    task_.job.ZielEllipsoid, shifted, silent);
         if (shifted.failed || !points.target || !points.grs80 || !silent.plain())
             return false;
         for (std::string& text : texts)
             text.clear();
-        if (!output_(job_, *points.target, outputFields_, texts))
+        if (!output_(task_, *points.target, texts))
             return false;
         grs80 = *points.grs80;
         return true;

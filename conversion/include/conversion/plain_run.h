@@ -13,6 +13,7 @@
 
 #include "conversion/pasted_coordinate.h"
 #include "geodesy/datum.h"
+#include "geodesy/ellipsoids.h"
 #include "model/job.h"
 
 #include <span>
@@ -34,15 +35,19 @@ public:
     // (then `texts` and `grs80` mean nothing).
     bool convert(const PlainCoordinate& plain, std::span<std::string> texts, GeoPoint& grs80) const;
 
+    // What the rows read of the task, worked out once.
+    struct Task {
+        ConversionJob job;
+        std::span<const Element> outputFields;
+        const Ellipsoid* utmEllipsoid = nullptr; // of the target; none on Bessel
+    };
     // One row a notation: the point on the start ellipsoid from the line's
     // parts, and the output texts from the point on the target ellipsoid.
-    using Input = bool (*)(const ConversionJob& job, const PlainCoordinate& plain, GeoPoint& start);
-    using Output = bool (*)(const ConversionJob& job, GeoPoint target,
-                            std::span<const Element> fields, std::span<std::string> texts);
+    using Input = bool (*)(const Task& task, const PlainCoordinate& plain, GeoPoint& start);
+    using Output = bool (*)(const Task& task, GeoPoint target, std::span<std::string> texts);
 
 private:
-    ConversionJob job_;
-    std::span<const Element> outputFields_;
+    Task task_;
     Input input_ = nullptr;
     Output output_ = nullptr;
 };

@@ -49,9 +49,14 @@ constexpr double metresOf(std::string_view digits) {
 struct GaussKruegerExtent {
     double rechtsMin, rechtsMax, hochMin, hochMax;
 };
-constexpr GaussKruegerExtent gaussKruegerExtent(bool sixDegrees) {
-    const RechtsLimits& rechts = sixDegrees ? kRechtsSixDegrees : kRechtsThreeDegrees;
+constexpr GaussKruegerExtent extentOf(const RechtsLimits& rechts) {
     return {metresOf(rechts.min), metresOf(rechts.max), metresOf(kHochMin), metresOf(kHochMax)};
+}
+// (Both worked out when compiling: the check asks twice a list line.)
+inline constexpr GaussKruegerExtent kExtentThreeDegrees = extentOf(kRechtsThreeDegrees);
+inline constexpr GaussKruegerExtent kExtentSixDegrees = extentOf(kRechtsSixDegrees);
+constexpr const GaussKruegerExtent& gaussKruegerExtent(bool sixDegrees) {
+    return sixDegrees ? kExtentSixDegrees : kExtentThreeDegrees;
 }
 
 // The central meridian of the easternmost strip that reaches Germany (6°
