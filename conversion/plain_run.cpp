@@ -259,7 +259,8 @@ const PlainRows* rowsOf(int format) {
 } // namespace
 
 PlainRun::PlainRun(const ConversionJob& job, bool ownZoneAndStrip)
-    : task_{job, outputMaskFields(job.FormatAUS), nullptr} {
+    : task_{job, outputMaskFields(job.FormatAUS), nullptr,
+            datumRoute(job.StartEllipsoid, job.ZielEllipsoid)} {
     const std::string utm = utmEllipsoidText(job.ZielEllipsoid);
     if (!utm.empty())
         task_.utmEllipsoid = &utmEllipsoid(utm);
@@ -282,8 +283,7 @@ bool PlainRun::convert(const PlainCoordinate& plain, std::span<std::string> text
             return false;
         ProcedureOutcome shifted;
         FieldTexts silent({}, {});
-        const DatumPoints points = pointOnEllipsoid(start, task_.job.StartEllipsoid,
-                                                    task_.job.ZielEllipsoid, shifted, silent);
+        const DatumPoints points = pointOnEllipsoid(start, task_.datum, shifted, silent);
         if (shifted.failed || !points.target || !points.grs80 || !silent.plain())
             return false;
         for (std::string& text : texts)

@@ -92,33 +92,58 @@ GeoPoint shiftedPoint(GeoPoint p, DatumShift shift, ProcedureOutcome& outcome,
 
 } // namespace
 
-DatumPoints pointOnEllipsoid(GeoPoint p, const std::string& start, const std::string& target,
-                             ProcedureOutcome& outcome, MessageSink& messages) {
+DatumRoute datumRoute(const std::string& start, const std::string& target) {
     // The shifts EllipsoideBerechnen runs, in its order: a Bessel or Hayford
     // start goes to GRS80 first, whatever the target.
+    using Target = DatumRoute::Target;
+    DatumRoute route;
     if (start == kGRS80) {
+        route.known = true;
         if (target == kGRS80)
-            return {p, p};
-        if (target == kBessel)
-            return {shiftedPoint(p, DatumShift::GRS80ToBessel, outcome, messages), p};
-        if (target == kHayford)
-            return {shiftedPoint(p, DatumShift::GRS80ToHayford, outcome, messages), p};
-        return {std::nullopt, p};
+            route.target = Target::Start;
+        else if (target == kBessel || target == kHayford)
+            route = {true, std::nullopt, Target::Shifted,
+                     target == kBessel ? DatumShift::GRS80ToBessel : DatumShift::GRS80ToHayford};
+        return route;
     }
     const bool bessel = start == kBessel;
     if (!bessel && start != kHayford)
-        return {};
-    const GeoPoint grs80 = shiftedPoint(
-        p, bessel ? DatumShift::BesselToGRS80 : DatumShift::HayfordToGRS80, outcome, messages);
+        return route;
+    route.known = true;
+    route.toGrs80 = bessel ? DatumShift::BesselToGRS80 : DatumShift::HayfordToGRS80;
     if (target == start)
+        route.target = Target::Start;
+    else if (target == kGRS80)
+        route.target = Target::Grs80;
+    else if (target == (bessel ? kHayford : kBessel)) {
+        route.target = Target::Shifted;
+        route.fromGrs80 = bessel ? DatumShift::GRS80ToHayford : DatumShift::GRS80ToBessel;
+    }
+    return route;
+}
+
+DatumPoints pointOnEllipsoid(GeoPoint p, const DatumRoute& route, ProcedureOutcome& outcome,
+                             MessageSink& messages) {
+    using Target = DatumRoute::Target;
+    if (!route.known)
+        return {};
+    const GeoPoint grs80 = route.toGrs80 ? shiftedPoint(p, *route.toGrs80, outcome, messages) : p;
+    switch (route.target) {
+    case Target::Start:
         return {p, grs80};
-    if (target == kGRS80)
+    case Target::Grs80:
         return {grs80, grs80};
-    if (target == (bessel ? kHayford : kBessel))
-        return {shiftedPoint(grs80, bessel ? DatumShift::GRS80ToHayford : DatumShift::GRS80ToBessel,
-                             outcome, messages),
-                grs80};
+    case Target::Shifted:
+        return {shiftedPoint(grs80, route.fromGrs80, outcome, messages), grs80};
+    case Target::None:
+        break;
+    }
     return {std::nullopt, grs80};
+}
+
+DatumPoints pointOnEllipsoid(GeoPoint p, const std::string& start, const std::string& target,
+                             ProcedureOutcome& outcome, MessageSink& messages) {
+    return pointOnEllipsoid(p, datumRoute(start, target), outcome, messages);
 }
 
 ProcedureOutcome EllipsoideBerechnen(const std::string& latIn, const std::string& lonIn,

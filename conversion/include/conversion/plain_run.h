@@ -15,6 +15,7 @@
 #include "geodesy/datum.h"
 #include "geodesy/ellipsoids.h"
 #include "model/job.h"
+#include "procedures/procedures.h"
 
 #include <span>
 #include <string>
@@ -40,6 +41,7 @@ public:
         ConversionJob job;
         std::span<const Element> outputFields;
         const Ellipsoid* utmEllipsoid = nullptr; // of the target; none on Bessel
+        DatumRoute datum;
     };
     // One row a notation: the point on the start ellipsoid from the line's
     // parts, and the output texts from the point on the target ellipsoid.

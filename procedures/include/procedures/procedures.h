@@ -51,6 +51,18 @@ struct DatumPoints {
 DatumPoints pointOnEllipsoid(GeoPoint p, const std::string& start, const std::string& target,
                              ProcedureOutcome& outcome, MessageSink& messages);
 
+// The shifts of a pair of ellipsoids, from their names once (a list shifts
+// every point by the same): to GRS80 from the start, and on to the target.
+struct DatumRoute {
+    bool known = false;                // a start with a pair of its own
+    std::optional<DatumShift> toGrs80; // none from GRS80
+    enum class Target { None, Start, Grs80, Shifted } target = Target::None;
+    DatumShift fromGrs80 = DatumShift::GRS80ToBessel; // for Target::Shifted
+};
+DatumRoute datumRoute(const std::string& start, const std::string& target);
+DatumPoints pointOnEllipsoid(GeoPoint p, const DatumRoute& route, ProcedureOutcome& outcome,
+                             MessageSink& messages);
+
 std::string BreitenBand(const std::string& lat);
 std::string ZonenNummer(const std::string& lon);
 
