@@ -61,6 +61,9 @@ PointEntry::PointEntry(const ConversionJob& job, OutputChoices choices,
       mask_(std::move(decimalSeparator)) {
     for (Element field : inputFields_)
         asciiKeys_.push_back(asciiKeys(field));
+    for (const AsciiKeys& keys : asciiKeys_)
+        for (char c : std::string_view("0123456789."))
+            digitsAndPointKept_ = digitsAndPointKept_ && keys[static_cast<unsigned char>(c)] == c;
 }
 
 // The mask as it opens for the task, the focus in its first field (whose
@@ -128,13 +131,9 @@ const PointOutcome& PointEntry::convertParts(const PastedCoordinate& pasted) {
 }
 
 bool PointEntry::keptAsTyped(const PlainCoordinate& plain) const {
-    if (plain.partCount != inputFields_.size())
-        return false;
-    for (std::size_t i = 0; i < plain.partCount; ++i)
-        for (char c : plain.parts[i])
-            if (asciiKeys_[i][static_cast<unsigned char>(c)] != c)
-                return false;
-    return true;
+    // A plain part holds digits and a point alone: whether every field keeps
+    // those is known from the start.
+    return plain.partCount == inputFields_.size() && digitsAndPointKept_;
 }
 
 const PointOutcome* PointEntry::convertPlain(const PlainCoordinate& plain) {

@@ -46,8 +46,9 @@ std::optional<PastedCoordinate> recognisePastedCoordinate(int notation, std::str
 // parts and options are those recognisePastedCoordinate gives, without its
 // general machinery; nullopt for every other text, which that reads.
 struct PlainCoordinate {
-    static constexpr std::size_t kMostParts = 6;    // three numbers a side
-    std::array<std::string_view, kMostParts> parts; // views into the text
+    static constexpr std::size_t kMostParts = 6; // three numbers a side
+    // Views into the text, each digits with at most one point between them.
+    std::array<std::string_view, kMostParts> parts;
     std::size_t partCount = 0;
     std::array<Element, 2> options{};
     std::size_t optionCount = 0;

@@ -98,6 +98,7 @@ private:
     PointOutcome outcome_;
     std::string typed_;
     std::vector<AsciiKeys> asciiKeys_; // per input field, in typing order
+    bool digitsAndPointKept_ = true;   // by every input field's filter
 };
 
 } // namespace lw
