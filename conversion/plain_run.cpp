@@ -62,10 +62,16 @@ bool hasComma(const PlainCoordinate& plain) {
 // The output procedures write into this in place of the screen: the texts
 // of the output fields; anything else a procedure does to the screen (a
 // message, a focus) means the point is not a plain one.
+constexpr PlainRun::Slots kNoSlots = [] {
+    PlainRun::Slots slots{};
+    slots.fill(-1);
+    return slots;
+}();
+
 class FieldTexts final : public CalcScreen {
 public:
-    FieldTexts(std::span<const Element> fields, std::span<std::string> texts)
-        : fields_(fields), texts_(texts) {}
+    FieldTexts(const PlainRun::Slots& slots, std::span<std::string> texts)
+        : slots_(slots), texts_(texts) {}
 
     bool plain() const { return plain_; }
 
@@ -91,12 +97,11 @@ public:
 
 private:
     std::string* slotOf(Element e) const {
-        const auto it = std::find(fields_.begin(), fields_.end(), e);
-        return it == fields_.end() ? nullptr
-                                   : &texts_[static_cast<std::size_t>(it - fields_.begin())];
+        const int slot = slots_[static_cast<std::size_t>(e)];
+        return slot < 0 ? nullptr : &texts_[static_cast<std::size_t>(slot)];
     }
 
-    std::span<const Element> fields_;
+    const PlainRun::Slots& slots_;
     std::span<std::string> texts_;
     bool plain_ = true;
 };
@@ -142,21 +147,21 @@ bool gaussKruegerIn(const PlainRun::Task& task, const PlainCoordinate& plain, Ge
 // --- output rows ---
 
 bool decimalOut(const PlainRun::Task& task, GeoPoint p, std::span<std::string> texts) {
-    FieldTexts screen(task.outputFields, texts);
+    FieldTexts screen(task.slots, texts);
     BreiteDezAusgeben(screen, p.latDeg);
     LaengeDezAusgeben(screen, p.lonDeg);
     return screen.plain();
 }
 
 bool degreesMinutesOut(const PlainRun::Task& task, GeoPoint p, std::span<std::string> texts) {
-    FieldTexts screen(task.outputFields, texts);
+    FieldTexts screen(task.slots, texts);
     const bool failed = BreiteGMAusgeben(screen, p.latDeg).failed;
     return !(LaengeGMAusgeben(screen, p.lonDeg).failed || failed) && screen.plain();
 }
 
 bool degreesMinutesSecondsOut(const PlainRun::Task& task, GeoPoint p,
                               std::span<std::string> texts) {
-    FieldTexts screen(task.outputFields, texts);
+    FieldTexts screen(task.slots, texts);
     const bool failed = BreiteGMSAusgeben(screen, p.latDeg).failed;
     return !(LaengeGMSAusgeben(screen, p.lonDeg).failed || failed) && screen.plain();
 }
@@ -174,7 +179,7 @@ bool utmCivilOut(const PlainRun::Task& task, GeoPoint p, std::span<std::string> 
     UtmTexts utm;
     if (!projectedToUtm(task, p, utm))
         return false;
-    FieldTexts screen(task.outputFields, texts);
+    FieldTexts screen(task.slots, texts);
     screen.setText(Element::texRechts2, utm.easting);
     screen.setText(Element::texHoch2, utm.northing);
     screen.setText(Element::texZone2, utm.zone);
@@ -187,7 +192,7 @@ bool militaryText(const PlainRun::Task& task, GeoPoint p, std::string& text, boo
     UtmTexts utm;
     if (!projectedToUtm(task, p, utm))
         return false;
-    FieldTexts silent({}, {});
+    FieldTexts silent(kNoSlots, {});
     text = std::move(utm.zone);
     if (UTMnachMIL(text, utm.easting, utm.northing, silent).failed)
         return false;
@@ -197,7 +202,7 @@ bool militaryText(const PlainRun::Task& task, GeoPoint p, std::string& text, boo
 }
 
 bool utmMilitaryOut(const PlainRun::Task& task, GeoPoint p, std::span<std::string> texts) {
-    FieldTexts screen(task.outputFields, texts);
+    FieldTexts screen(task.slots, texts);
     std::string text;
     if (!militaryText(task, p, text, false))
         return false;
@@ -206,7 +211,7 @@ bool utmMilitaryOut(const PlainRun::Task& task, GeoPoint p, std::span<std::strin
 }
 
 bool utmReferenceOut(const PlainRun::Task& task, GeoPoint p, std::span<std::string> texts) {
-    FieldTexts screen(task.outputFields, texts);
+    FieldTexts screen(task.slots, texts);
     std::string text;
     if (!militaryText(task, p, text, true))
         return false;
@@ -224,7 +229,7 @@ bool amtlichOut(const PlainRun::Task& task, GeoPoint p, std::span<std::string> t
     const UtmAmtlichTexts amtlich = utmAmtlichInZone(p, own);
     if (amtlich.status != AmtlichStatus::Done || amtlich.zone != own)
         return false;
-    FieldTexts screen(task.outputFields, texts);
+    FieldTexts screen(task.slots, texts);
     screen.setText(Element::texAmtOstAUS, amtlich.ostwert);
     screen.setText(Element::texAmtNordAUS, amtlich.nordwert);
     screen.setText(Element::labAmtNachbar, std::string());
@@ -259,8 +264,10 @@ const PlainRows* rowsOf(int format) {
 } // namespace
 
 PlainRun::PlainRun(const ConversionJob& job, bool ownZoneAndStrip)
-    : task_{job, outputMaskFields(job.FormatAUS), nullptr,
+    : task_{job, outputMaskFields(job.FormatAUS), kNoSlots, nullptr,
             datumRoute(job.StartEllipsoid, job.ZielEllipsoid)} {
+    for (std::size_t i = 0; i < task_.outputFields.size(); ++i)
+        task_.slots[static_cast<std::size_t>(task_.outputFields[i])] = static_cast<std::int8_t>(i);
     const std::string utm = utmEllipsoidText(job.ZielEllipsoid);
     if (!utm.empty())
         task_.utmEllipsoid = &utmEllipsoid(utm);
@@ -282,7 +289,7 @@ bool PlainRun::convert(const PlainCoordinate& plain, std::span<std::string> text
         if (!input_(task_, plain, start))
             return false;
         ProcedureOutcome shifted;
-        FieldTexts silent({}, {});
+        FieldTexts silent(kNoSlots, {});
         const DatumPoints points = pointOnEllipsoid(start, task_.datum, shifted, silent);
         if (shifted.failed || !points.target || !points.grs80 || !silent.plain())
             return false;

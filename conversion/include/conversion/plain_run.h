@@ -15,8 +15,11 @@
 #include "geodesy/datum.h"
 #include "geodesy/ellipsoids.h"
 #include "model/job.h"
+#include "model/screen.h"
 #include "procedures/procedures.h"
 
+#include <array>
+#include <cstdint>
 #include <span>
 #include <string>
 
@@ -36,10 +39,13 @@ public:
     // (then `texts` and `grs80` mean nothing).
     bool convert(const PlainCoordinate& plain, std::span<std::string> texts, GeoPoint& grs80) const;
 
+    // Each element's place among the output fields, -1 for none.
+    using Slots = std::array<std::int8_t, kElementCount>;
     // What the rows read of the task, worked out once.
     struct Task {
         ConversionJob job;
         std::span<const Element> outputFields;
+        Slots slots;
         const Ellipsoid* utmEllipsoid = nullptr; // of the target; none on Bessel
         DatumRoute datum;
     };
