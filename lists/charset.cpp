@@ -3,6 +3,8 @@
 #include "text/utf8.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace lw::lists {
 namespace {
@@ -27,12 +29,50 @@ void appendUtf8(std::string& out, char32_t cp) {
     }
 }
 
+// Lines are read eight bytes at a time where they are plain: most lines of a
+// list are short runs of digits, and a byte-wise look costs more than the
+// conversion around it.
+constexpr std::size_t kWord = 8;
+constexpr std::uint64_t kOnes = 0x0101010101010101, kHighBits = 0x8080808080808080;
+
+std::uint64_t wordAt(std::string_view text, std::size_t i) {
+    std::uint64_t word;
+    std::memcpy(&word, text.data() + i, kWord);
+    return word;
+}
+
+// Whether a byte of `word` lies below `bound` (at most 0x80): a byte below
+// it borrows into its own high bit, which it did not have.
+bool holdsByteBelow(std::uint64_t word, unsigned bound) {
+    return ((word - kOnes * bound) & ~word & kHighBits) != 0;
+}
+
+// Whether a byte of `word` may need escaping: a control byte (a tab too, to
+// be looked at alone) or DEL.
+bool mayHoldControl(std::uint64_t word) {
+    return holdsByteBelow(word, 0x20) || holdsByteBelow(word ^ (kOnes * 0x7F), 1);
+}
+
+// How many bytes at `from` are ASCII.
+std::size_t asciiRun(std::string_view text, std::size_t from) {
+    std::size_t i = from;
+    while (i + kWord <= text.size() && (wordAt(text, i) & kHighBits) == 0)
+        i += kWord;
+    while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80)
+        ++i;
+    return i - from;
+}
+
 } // namespace
+
+bool isAscii(std::string_view text) {
+    return asciiRun(text, 0) == text.size();
+}
 
 bool isValidUtf8(std::string_view text) {
     for (std::size_t pos = 0; pos < text.size();) {
         if (static_cast<unsigned char>(text[pos]) < 0x80) {
-            ++pos;
+            pos += asciiRun(text, pos);
             continue;
         }
         // decodeNext reports every malformed sequence as U+FFFD; a real
@@ -79,7 +119,7 @@ void escapeControlBytes(std::string& text, std::string_view keep) {
     };
     std::size_t i = 0;
     while (i < text.size() && !escaped(text[i]))
-        ++i;
+        i += i + kWord <= text.size() && !mayHoldControl(wordAt(text, i)) ? kWord : 1;
     if (i == text.size())
         return;
     std::string out(text, 0, i);
