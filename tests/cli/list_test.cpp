@@ -177,13 +177,17 @@ TEST(Charset, EveryPlaceOfALongLineCounts) {
               Escape{'\r', "", "\\x0D"}, Escape{'\r', "\r\n", ""}, Escape{'\t', "", ""},
               Escape{' ', "", ""}, Escape{'~', "", ""}, Escape{'\x80', "", ""},
               Escape{'\xff', "", ""}}) {
-            std::string line = plain;
-            line[at] = e.byte;
-            std::string text = line;
-            escapeControlBytes(text, e.keep);
-            if (!e.written.empty())
-                line.replace(at, 1, e.written);
-            EXPECT_EQ(text, line) << at << " " << int(e.byte);
+            // A tab before it leaves the rest to be looked at as well.
+            for (const std::size_t tab : {at, std::size_t{0}}) {
+                std::string line = plain;
+                line[tab] = '\t';
+                line[at] = e.byte;
+                std::string text = line;
+                escapeControlBytes(text, e.keep);
+                if (!e.written.empty())
+                    line.replace(at, 1, e.written);
+                EXPECT_EQ(text, line) << at << " " << int(e.byte);
+            }
         }
         std::string line = plain;
         line[at] = '\xff';
