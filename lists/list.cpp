@@ -59,7 +59,7 @@ bool isDecimalComma(std::string_view text, std::size_t i, bool otherSeparators) 
 
 } // namespace
 
-// The characters of a line that may separate its values, found in one pass.
+// The characters of a line that may separate its values.
 struct Separators {
     bool semicolon = false, blank = false, tab = false;
     bool comma = false, commaOffDigits = false; // a comma not between two digits
@@ -74,25 +74,14 @@ struct Separators {
 namespace {
 
 Separators separatorsOf(std::string_view text) {
+    constexpr std::size_t kNone = std::string_view::npos;
     Separators found;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        switch (text[i]) {
-        case ';':
-            found.semicolon = true;
-            break;
-        case ' ':
-            found.blank = true;
-            break;
-        case '\t':
-            found.tab = true;
-            break;
-        case ',':
-            found.comma = true;
-            found.commaOffDigits = found.commaOffDigits || !isDecimalComma(text, i, true);
-            break;
-        default:
-            break;
-        }
+    found.semicolon = text.find(';') != kNone;
+    found.blank = text.find(' ') != kNone;
+    found.tab = text.find('\t') != kNone;
+    for (std::size_t i = text.find(','); i != kNone; i = text.find(',', i + 1)) {
+        found.comma = true;
+        found.commaOffDigits = found.commaOffDigits || !isDecimalComma(text, i, true);
     }
     return found;
 }
