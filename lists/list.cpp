@@ -489,13 +489,14 @@ bool ListConverter::writeResult(const PointResult& result, std::string_view iden
                                 char separator, std::string& out) {
     if (!result.converted)
         return refuse(identifier, separator, result.message, out);
+    // convertLine cleared the identifier: most lines name no point.
     if (!identifier.empty()) {
         out += identifier;
         out += separator;
+        last_.identifier = identifier;
     }
     out += result.line;
     last_.kind = LineParts::Kind::Converted;
-    last_.identifier = identifier;
     last_.text = result.line;
     last_.position = result.grs80;
     // A tab, so that the place is cut off again by one field (cut -f1).
