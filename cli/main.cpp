@@ -124,44 +124,42 @@ private:
 // Lines in order, converted together. Its texts live in one buffer, so that
 // a batch costs a few allocations however many lines it holds.
 struct Batch {
+    struct Line {
+        std::size_t offset, length; // in data
+        std::string_view end;       // "\n", "\r\n", "\r" or ""
+        std::size_t number;         // the record's first line in the input
+    };
     std::string data;
-    std::vector<std::pair<std::size_t, std::size_t>> lines; // offset and length in data
-    std::vector<std::string_view> ends;                     // "\n", "\r\n", "\r" or ""
-    std::vector<std::size_t> numbers;                       // each record's first line in the input
+    std::vector<Line> lines;
     std::string output, errors;
     bool anyFailed = false;
 
     void clear() {
         data.clear();
         lines.clear();
-        ends.clear();
-        numbers.clear();
         output.clear();
         errors.clear();
         anyFailed = false;
     }
     void add(std::string_view line, std::string_view end, std::size_t number) {
-        lines.emplace_back(data.size(), line.size());
+        lines.push_back({data.size(), line.size(), end, number});
         data.append(line);
-        ends.push_back(end);
-        numbers.push_back(number);
     }
 };
 
 void convertBatch(lw::lists::ListConverter& list, Batch& batch) {
     std::string out, error;
-    for (std::size_t i = 0; i < batch.lines.size(); ++i) {
-        const auto [offset, length] = batch.lines[i];
-        if (!list.convertLine(std::string_view(batch.data).substr(offset, length), out)) {
+    for (const Batch::Line& line : batch.lines) {
+        if (!list.convertLine(std::string_view(batch.data).substr(line.offset, line.length), out)) {
             batch.anyFailed = true;
             // A CSV record may hold a line break in a quoted cell; the
             // message stays one line.
             error = out;
             escapeControlBytes(error);
-            batch.errors += "Zeile " + std::to_string(batch.numbers[i]) + ": " + error + "\n";
+            batch.errors += "Zeile " + std::to_string(line.number) + ": " + error + "\n";
         }
         batch.output += out;
-        batch.output += batch.ends[i];
+        batch.output += line.end;
     }
 }
 

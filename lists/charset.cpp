@@ -2,7 +2,10 @@
 
 #include "text/utf8.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace lw::lists {
 namespace {
@@ -27,12 +30,65 @@ void appendUtf8(std::string& out, char32_t cp) {
     }
 }
 
+// Lines are read eight bytes at a time where they are plain: most lines of a
+// list are short runs of digits, and a byte-wise look costs more than the
+// conversion around it.
+constexpr std::size_t kWord = 8;
+constexpr std::uint64_t kOnes = 0x0101010101010101, kHighBits = 0x8080808080808080;
+
+std::uint64_t wordAt(std::string_view text, std::size_t i) {
+    std::uint64_t word;
+    std::memcpy(&word, text.data() + i, kWord);
+    return word;
+}
+
+// Whether a byte of `word` lies below `bound` (at most 0x80): a byte below
+// it borrows into its own high bit, which it did not have.
+bool holdsByteBelow(std::uint64_t word, unsigned bound) {
+    return ((word - kOnes * bound) & ~word & kHighBits) != 0;
+}
+
+// Whether a byte of `word` may need escaping: a control byte (a tab too, to
+// be looked at alone) or DEL.
+bool mayHoldControl(std::uint64_t word) {
+    return holdsByteBelow(word, 0x20) || holdsByteBelow(word ^ (kOnes * 0x7F), 1);
+}
+
+// How far the words of `text` from `from` on pass `plain`: the end where
+// they all do (the last word overlapping the one before, if it must), else
+// the start of the first word that does not.
+template <typename Plain>
+std::size_t plainWords(std::string_view text, std::size_t from, Plain plain) {
+    std::size_t i = from;
+    while (i + kWord <= text.size() && plain(wordAt(text, i)))
+        i += kWord;
+    if (i + kWord > text.size() && text.size() >= kWord && plain(wordAt(text, text.size() - kWord)))
+        return text.size();
+    return i;
+}
+
+bool asciiWord(std::uint64_t word) {
+    return (word & kHighBits) == 0;
+}
+
+// How many bytes at `from` are ASCII.
+std::size_t asciiRun(std::string_view text, std::size_t from) {
+    std::size_t i = plainWords(text, from, asciiWord);
+    while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80)
+        ++i;
+    return i - from;
+}
+
 } // namespace
+
+bool isAscii(std::string_view text) {
+    return asciiRun(text, 0) == text.size();
+}
 
 bool isValidUtf8(std::string_view text) {
     for (std::size_t pos = 0; pos < text.size();) {
         if (static_cast<unsigned char>(text[pos]) < 0x80) {
-            ++pos;
+            pos += asciiRun(text, pos);
             continue;
         }
         // decodeNext reports every malformed sequence as U+FFFD; a real
@@ -72,21 +128,39 @@ void utf8ToCp1252(std::string_view text, std::string& out) {
     }
 }
 
-void escapeControlBytes(std::string& text, std::string_view keep) {
-    auto escaped = [&](char c) {
-        const auto byte = static_cast<unsigned char>(c);
-        return (byte < 0x20 || byte == 0x7F) && c != '\t' && keep.find(c) == std::string_view::npos;
-    };
+namespace {
+
+bool escaped(char c, std::string_view keep) {
+    const auto byte = static_cast<unsigned char>(c);
+    return (byte < 0x20 || byte == 0x7F) && c != '\t' && keep.find(c) == std::string_view::npos;
+}
+
+bool withoutControl(std::uint64_t word) {
+    return !mayHoldControl(word);
+}
+
+// Where the first byte to escape is; the size where there is none. A word
+// that may hold one (a tab may be all it holds) is looked at byte by byte.
+std::size_t firstEscaped(std::string_view text, std::string_view keep) {
     std::size_t i = 0;
-    while (i < text.size() && !escaped(text[i]))
-        ++i;
+    while ((i = plainWords(text, i, withoutControl)) < text.size())
+        for (const std::size_t end = std::min(i + kWord, text.size()); i < end; ++i)
+            if (escaped(text[i], keep))
+                return i;
+    return text.size();
+}
+
+} // namespace
+
+void escapeControlBytes(std::string& text, std::string_view keep) {
+    std::size_t i = firstEscaped(text, keep);
     if (i == text.size())
         return;
     std::string out(text, 0, i);
     constexpr std::string_view kHex = "0123456789ABCDEF";
     for (; i < text.size(); ++i) {
         const auto byte = static_cast<unsigned char>(text[i]);
-        if (!escaped(text[i])) {
+        if (!escaped(text[i], keep)) {
             out += text[i];
             continue;
         }

@@ -57,14 +57,38 @@ bool isDecimalComma(std::string_view text, std::size_t i, bool otherSeparators) 
            isDigit(text[i + 1]);
 }
 
-void valuesOf(std::string_view text, LineValues& line) {
-    const bool semicolons = text.find(';') != std::string_view::npos;
-    const bool otherSeparators = semicolons || text.find_first_of(" \t") != std::string_view::npos;
-    bool separatingComma = false;
-    for (std::size_t i = 0; i < text.size(); ++i)
-        separatingComma =
-            separatingComma || (text[i] == ',' && !isDecimalComma(text, i, otherSeparators));
-    const bool tabsSeparate = !semicolons && !separatingComma;
+} // namespace
+
+// The characters of a line that may separate its values.
+struct Separators {
+    bool semicolon = false, blank = false, tab = false;
+    bool comma = false, commaOffDigits = false; // a comma not between two digits
+
+    bool otherThanCommas() const { return semicolon || blank || tab; }
+    bool separatingComma() const { return comma && (!otherThanCommas() || commaOffDigits); }
+    bool tabsSeparate() const { return !semicolon && !separatingComma(); }
+    // Whether anything ends a field: without, no field can be empty.
+    bool anyFieldEnd() const { return semicolon || separatingComma() || tab; }
+};
+
+namespace {
+
+Separators separatorsOf(std::string_view text) {
+    constexpr std::size_t kNone = std::string_view::npos;
+    Separators found;
+    found.semicolon = text.find(';') != kNone;
+    found.blank = text.find(' ') != kNone;
+    found.tab = text.find('\t') != kNone;
+    for (std::size_t i = text.find(','); i != kNone; i = text.find(',', i + 1)) {
+        found.comma = true;
+        found.commaOffDigits = found.commaOffDigits || !isDecimalComma(text, i, true);
+    }
+    return found;
+}
+
+void valuesOf(std::string_view text, const Separators& separators, LineValues& line) {
+    const bool otherSeparators = separators.otherThanCommas();
+    const bool tabsSeparate = separators.tabsSeparate();
     auto endsField = [&](std::size_t i) {
         const char c = text[i];
         return c == ';' || (c == '\t' && tabsSeparate) ||
@@ -294,7 +318,11 @@ std::string oneLine(std::string_view message) {
 
 ListConverter::ListConverter(const Options& options, std::string decimalSeparator)
     : options_(options), engine_(options.task, std::move(decimalSeparator), options.csv,
-                                 options.place || options.positions) {}
+                                 options.place || options.positions) {
+    // Quoted CSV cells may hold line breaks; nothing else passes raw.
+    if (options_.csv)
+        keep_ = "\r\n";
+}
 
 // The last cell of a CSV row with --ort: the place without "Lage: ", which
 // is the column's name; empty for a refused row.
@@ -327,8 +355,11 @@ bool ListConverter::convertLine(std::string_view line, std::string& out) {
     }
     std::string_view text = line;
     if (options_.charset == Charset::Cp1252) {
-        cp1252ToUtf8(line, utf8Line_);
-        text = utf8Line_;
+        // ASCII is the same in either character set.
+        if (!isAscii(line)) {
+            cp1252ToUtf8(line, utf8Line_);
+            text = utf8Line_;
+        }
     } else if (!isValidUtf8(line)) {
         out = kFehler;
         out += kInvalidUtf8;
@@ -343,21 +374,13 @@ bool ListConverter::convertLine(std::string_view line, std::string& out) {
         header(text, out);
     else
         converted = csvRow(text, out);
-    // Quoted CSV cells may hold line breaks, and --trennzeichen may have
-    // chosen a control character; nothing else passes raw.
-    std::string keep;
-    if (options_.csv) {
-        keep = "\r\n";
-        if (delimiter_ != 0)
-            keep += delimiter_;
-    }
     std::string place;
     if (placeFrom_ != std::string::npos)
         place = out.substr(placeFrom_);
-    escapeControlBytes(out, keep);
+    escapeControlBytes(out, keep_);
     toOutputCharset(out);
     if (!place.empty()) {
-        escapeControlBytes(place, keep);
+        escapeControlBytes(place, keep_);
         toOutputCharset(place);
         last_.placeLength = place.size();
     }
@@ -365,7 +388,7 @@ bool ListConverter::convertLine(std::string_view line, std::string& out) {
 }
 
 void ListConverter::toOutputCharset(std::string& out) {
-    if (options_.charset != Charset::Cp1252)
+    if (options_.charset != Charset::Cp1252 || isAscii(out))
         return;
     utf8ToCp1252(out, converted_);
     out.swap(converted_);
@@ -384,15 +407,32 @@ bool ListConverter::plainLine(std::string_view line, std::string& out) {
     // A link is one part, whatever its commas; its datum is WGS 84's.
     if (const std::optional<std::string> link = engine_.linkOffGrs80(text))
         return refuse({}, ' ', *link, out);
-    valuesOf(text, values_);
+    const Separators separators = separatorsOf(text);
+    // A line without a field end has no empty field, and most such lines are
+    // whole coordinates: they need no taking apart.
+    const bool wholeFirst = !options_.identifierFirst && !separators.anyFieldEnd();
+    if (wholeFirst)
+        if (const PointResult* result = engine_.tryConvert(text))
+            return writeResult(*result, {}, ' ', out);
+    return splitLine(text, separators, wholeFirst, out);
+}
+
+// A line taken apart into its values. `wholeTried`: the whole line was
+// tried as a coordinate already.
+bool ListConverter::splitLine(std::string_view text, const Separators& separators, bool wholeTried,
+                              std::string& out) {
+    valuesOf(text, separators, values_);
     const LineValues& split = values_;
     const std::vector<std::string_view>& values = split.values;
     const std::size_t parts = engine_.inputParts();
     const PasteForm form = engine_.inputForm();
     // A semicolon separates like a blank; no coordinate holds one.
-    coordinate_.assign(text);
-    std::replace(coordinate_.begin(), coordinate_.end(), ';', ' ');
-    const std::string_view whole = coordinate_;
+    std::string_view whole = text;
+    if (separators.semicolon) {
+        coordinate_.assign(text);
+        std::replace(coordinate_.begin(), coordinate_.end(), ';', ' ');
+        whole = coordinate_;
+    }
     auto separatorAfterFirst = [&] {
         const std::size_t end = split.starts.front() + values.front().size();
         return end < text.size() ? text[end] : ' ';
@@ -412,7 +452,7 @@ bool ListConverter::plainLine(std::string_view line, std::string& out) {
                       out);
     }
     // A whole line the paste reader takes counts first.
-    if (!options_.identifierFirst)
+    if (!options_.identifierFirst && !wholeTried)
         if (const PointResult* result = engine_.tryConvert(whole))
             return writeResult(*result, {}, ' ', out);
 
@@ -449,13 +489,14 @@ bool ListConverter::writeResult(const PointResult& result, std::string_view iden
                                 char separator, std::string& out) {
     if (!result.converted)
         return refuse(identifier, separator, result.message, out);
+    // convertLine cleared the identifier: most lines name no point.
     if (!identifier.empty()) {
         out += identifier;
         out += separator;
+        last_.identifier = identifier;
     }
     out += result.line;
     last_.kind = LineParts::Kind::Converted;
-    last_.identifier = identifier;
     last_.text = result.line;
     last_.position = result.grs80;
     // A tab, so that the place is cut off again by one field (cut -f1).
@@ -514,6 +555,8 @@ void ListConverter::header(std::string_view line, std::string& out) {
         return;
     }
     delimiter_ = options_.delimiter ? options_.delimiter : delimiterOfHeader(line);
+    // --trennzeichen may have chosen a control character.
+    keep_ += delimiter_;
     splitFields(line, delimiter_, fields_);
     headerColumns_ = fields_.size();
     std::vector<std::string> names;

@@ -162,6 +162,45 @@ TEST(Charset, MalformedUtf8IsTold) {
         EXPECT_EQ(isValidUtf8(c.text), c.valid) << c.text;
 }
 
+// Lines are looked at eight bytes at a time: a byte at any place of a longer
+// line counts, at a word's edge and in the short rest alike.
+TEST(Charset, EveryPlaceOfALongLineCounts) {
+    struct Escape {
+        char byte;
+        const char* keep;
+        std::string_view written; // "" where the byte stays
+    };
+    const std::string plain(19, '5');
+    for (std::size_t at = 0; at < plain.size(); ++at) {
+        for (const Escape& e :
+             {Escape{'\x00', "", "\\x00"}, Escape{'\x1f', "", "\\x1F"}, Escape{'\x7f', "", "\\x7F"},
+              Escape{'\r', "", "\\x0D"}, Escape{'\r', "\r\n", ""}, Escape{'\t', "", ""},
+              Escape{' ', "", ""}, Escape{'~', "", ""}, Escape{'\x80', "", ""},
+              Escape{'\xff', "", ""}}) {
+            // A tab before it leaves the rest to be looked at as well.
+            for (const std::size_t tab : {at, std::size_t{0}}) {
+                std::string line = plain;
+                line[tab] = '\t';
+                line[at] = e.byte;
+                std::string text = line;
+                escapeControlBytes(text, e.keep);
+                if (!e.written.empty())
+                    line.replace(at, 1, e.written);
+                EXPECT_EQ(text, line) << at << " " << int(e.byte);
+            }
+        }
+        std::string line = plain;
+        line[at] = '\xff';
+        EXPECT_FALSE(isValidUtf8(line)) << at;
+        EXPECT_FALSE(isAscii(line)) << at;
+        line.replace(at, 1, "ä");
+        EXPECT_TRUE(isValidUtf8(line)) << at;
+        EXPECT_FALSE(isAscii(line)) << at;
+    }
+    EXPECT_TRUE(isAscii(plain));
+    EXPECT_TRUE(isAscii(""));
+}
+
 TEST(ListLines, MessagesOnOneLine) {
     EXPECT_EQ(oneLine("a\r\nb"), "a b");
     EXPECT_EQ(oneLine("a\r\n\r\nb."), "a b.");

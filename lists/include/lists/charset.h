@@ -8,6 +8,10 @@
 
 namespace lw::lists {
 
+// Whether every byte of `text` is below 0x80: such a text is the same in
+// UTF-8 and Windows-1252.
+bool isAscii(std::string_view text);
+
 // Whether `text` is well-formed UTF-8 (no stray, overlong or surrogate
 // sequences).
 bool isValidUtf8(std::string_view text);

@@ -61,6 +61,8 @@ struct LineParts {
     std::optional<GeoPoint> position;
 };
 
+struct Separators;
+
 class ListConverter {
 public:
     // `options` must have passed parseOptions and checkTask.
@@ -89,6 +91,8 @@ private:
     void appendPlaceCell(const PointResult* result, std::string& out);
     void assembleRow(const std::vector<std::string>& outputs, std::string& out) const;
     bool plainLine(std::string_view line, std::string& out);
+    bool splitLine(std::string_view text, const Separators& separators, bool wholeTried,
+                   std::string& out);
     bool writeResult(const PointResult& result, std::string_view identifier, char separator,
                      std::string& out);
     bool refuse(std::string_view identifier, char separator, std::string_view message,
@@ -100,6 +104,7 @@ private:
     Engine engine_;
     bool headerSeen_ = false;
     char delimiter_ = 0;
+    std::string keep_;                           // control bytes the output keeps raw
     std::vector<std::size_t> coordinateColumns_; // positions of --spalten in the header
     std::size_t headerColumns_ = 0;
     std::string utf8Line_, coordinate_, converted_;
