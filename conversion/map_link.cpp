@@ -307,6 +307,10 @@ std::optional<LinkedPosition> webMapAddress(std::string_view address) {
 } // namespace
 
 std::optional<LinkedPosition> linkedPosition(std::string_view text) {
+    // Both forms name their scheme ("geo:", "https:"): a text without a
+    // colon, as nearly every line of a list, is no link.
+    if (text.find(':') == std::string_view::npos)
+        return std::nullopt;
     text = trimmed(text);
     if (const auto uri = geoUri(text))
         return uri;

@@ -261,10 +261,8 @@ PasteForm Engine::inputForm() const {
 }
 
 std::optional<std::string> Engine::linkOffGrs80(std::string_view text) const {
-    // Every link names its scheme ("geo:", "https:"): a text without a colon,
-    // as almost every line of a list, is none.
     const std::string& ellipsoid = state_->job().StartEllipsoid;
-    if (text.find(':') == std::string_view::npos || !asksForGrs80Start(text, ellipsoid))
+    if (!asksForGrs80Start(text, ellipsoid))
         return std::nullopt;
     return "Ein Link nennt eine Lage in WGS 84 (GRS80), keine auf " + ellipsoid +
            ": dafür --von grs80:dez.";
