@@ -6,10 +6,8 @@
 #include "text/numtext.h"
 
 #include <cctype>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <utility>
 
 namespace lw {
@@ -29,18 +27,24 @@ std::string zoneDigitsText(int zone) {
 // the last `last` characters where `last` is not 0. In one assignment: a
 // list writes two a point.
 void assignPadded(std::string& out, std::size_t zeros, double whole, std::size_t last) {
-    char text[40];
-    std::size_t length = zeros;
-    std::memset(text, '0', zeros);
-    if (whole >= 0 && whole < 1e15 && whole == std::trunc(whole)) {
-        const auto digits = static_cast<std::uint64_t>(whole);
-        length = static_cast<std::size_t>(
-            std::to_chars(text + zeros, text + sizeof text, digits).ptr - text);
+    if (whole >= 0 && whole < 1e9 && whole == std::trunc(whole)) {
+        // Written from the right: the digits, then the zeros before them.
+        char text[24];
+        char* const end = text + sizeof text;
+        char* begin = end;
+        auto digits = static_cast<std::uint32_t>(whole);
+        do {
+            *--begin = static_cast<char>('0' + digits % 10);
+            digits /= 10;
+        } while (digits != 0);
+        for (std::size_t i = 0; i < zeros; ++i)
+            *--begin = '0';
+        const auto length = static_cast<std::size_t>(end - begin);
         const std::size_t from = last != 0 && length > last ? length - last : 0;
-        out.assign(text + from, length - from);
+        out.assign(begin + from, length - from);
         return;
     }
-    out.assign(text, length);
+    out.assign(zeros, '0');
     appendIntegerText(out, whole);
     if (last != 0 && out.size() > last)
         out.erase(0, out.size() - last);
