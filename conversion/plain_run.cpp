@@ -50,18 +50,6 @@ bool isChosen(const PlainCoordinate& plain, Element option) {
     return chosen;
 }
 
-// A comma becomes a point when the field is left, and only the first field
-// is left before "Berechnung": such a line takes the whole run.
-bool hasComma(const PlainCoordinate& plain) {
-    for (std::size_t i = 0; i < plain.partCount; ++i)
-        if (plain.parts[i].find(',') != std::string_view::npos)
-            return true;
-    return false;
-}
-
-// The output procedures write into this in place of the screen: the texts
-// of the output fields; anything else a procedure does to the screen (a
-// message, a focus) means the point is not a plain one.
 constexpr PlainRun::Slots kNoSlots = [] {
     PlainRun::Slots slots{};
     slots.fill(-1);
@@ -282,7 +270,9 @@ PlainRun::PlainRun(const ConversionJob& job, bool ownZoneAndStrip)
 
 bool PlainRun::convert(const PlainCoordinate& plain, std::span<std::string> texts,
                        GeoPoint& grs80) const {
-    if (!covers() || hasComma(plain) || texts.size() != task_.outputFields.size())
+    // (A plain part holds digits and a point: no comma for the first field's
+    // leaving to turn into a point.)
+    if (!covers() || texts.size() != task_.outputFields.size())
         return false;
     try {
         GeoPoint start;

@@ -1,9 +1,13 @@
 // Fuzzes the reader of pasted coordinates with arbitrary clipboard texts,
-// in the mask of one notation and across all of them.
+// in the mask of one notation and across all of them; a plain list line
+// also through the short way of lists against the whole run.
 // Input layout: byte 0 picks the input notation (a format code) and, by its
 // eighths, the ellipsoid of the cross-notation reading; the rest is the text.
 #include "conversion/pasted_coordinate.h"
 #include "conversion/pasted_notation.h"
+#include "conversion/plain_run.h"
+#include "conversion/point_entry.h"
+#include "conversion/result_line.h"
 #include "fuzz_invariants.h"
 #include "geodesy/gauss_krueger.h"
 #include "model/notations.h"
@@ -127,6 +131,58 @@ void checkAcrossNotations(int notation, std::string_view ellipsoid, const std::s
                 "start side that does not take the text", text);
 }
 
+// Every task from the notation with a short way for plain lines, each with
+// the point entry of the whole run beside it, made once.
+struct PlainTask {
+    PointEntry entry;
+    PlainRun plain;
+    std::vector<std::string> texts;
+};
+
+std::vector<PlainTask>& plainTasksOf(int notation) {
+    static std::vector<std::vector<PlainTask>> tasks(kNotations.size() + 1);
+    std::vector<PlainTask>& own = tasks[static_cast<std::size_t>(notation)];
+    static std::vector<bool> made(kNotations.size() + 1);
+    if (made[static_cast<std::size_t>(notation)])
+        return own;
+    made[static_cast<std::size_t>(notation)] = true;
+    for (const auto& start : kEllipsoidLetters)
+        for (const auto& target : kEllipsoidLetters)
+            for (const Notation& out : kNotations) {
+                ConversionJob job;
+                job.StartEllipsoid = start.jobName;
+                job.ZielEllipsoid = target.jobName;
+                job.FormatEIN = static_cast<std::uint8_t>(notation);
+                job.FormatAUS = out.code;
+                job.Aufgabe = taskCode(notation, out.code);
+                if (!offersNotation(job.StartEllipsoid, job.FormatEIN) ||
+                    !offersNotation(job.ZielEllipsoid, job.FormatAUS) ||
+                    !PlainRun(job, true).covers())
+                    continue;
+                own.push_back({PointEntry(job, {}, "."), PlainRun(job, true),
+                               std::vector<std::string>(outputMaskFields(out.code).size())});
+            }
+    return own;
+}
+
+// Wherever the short way answers, the whole run writes the same texts and
+// no message.
+void checkPlainRun(int notation, const PlainCoordinate& plain, const std::string& text) {
+    for (PlainTask& task : plainTasksOf(notation)) {
+        GeoPoint grs80{};
+        if (!task.entry.keptAsTyped(plain) || !task.plain.convert(plain, task.texts, grs80))
+            continue;
+        const PointOutcome& run = *task.entry.convertPlain(plain);
+        fuzz::require(run.firstMessage() == nullptr, "short way answered a refused point", text);
+        const std::span<const Element> fields = outputMaskFields(task.entry.job().FormatAUS);
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            const std::string* written = run.textAfter(fields[i]);
+            fuzz::require(task.texts[i] == (written ? *written : std::string()),
+                          "short way's text differs", text + " -> " + task.texts[i]);
+        }
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -150,6 +206,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                                plain->options.begin() +
                                                    static_cast<std::ptrdiff_t>(plain->optionCount)),
                       "plain options differ", text);
+        checkPlainRun(notation, *plain, text);
     }
     if (!pasted)
         return 0;

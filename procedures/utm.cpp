@@ -73,7 +73,7 @@ UtmTexts utmTextsOf(double lonDeg, double latDeg, const Ellipsoid& ell) {
     const int zone = zoneWithExceptions(zoneNumber(singlePrecision(lonDeg)), band, lonDeg);
     UtmTexts texts;
     // A missing band or zone shows as a leading "0" of the three characters.
-    char zoneText[] = {'0', '0', '0', '0', '0'}; // "000", the zone's digits, the band
+    char zoneText[6] = {'0', '0', '0'}; // "000", the zone's two digits, the band
     std::size_t end = 3;
     if (zone != 0) {
         zoneText[end++] = static_cast<char>('0' + zone / 10);
