@@ -174,14 +174,18 @@ bool utmCivilOut(const PlainRun::Task& task, GeoPoint p, std::span<std::string> 
     return screen.plain();
 }
 
-// The military text, as UTMnachMIL leaves it in its first slot; the
-// reference text from it as MILnachREF does.
-bool militaryText(const PlainRun::Task& task, GeoPoint p, std::string& text, bool reference) {
+// The military text, as UTMnachMIL leaves it in its first slot, written
+// straight into the output field's text (which keeps its room from point to
+// point); the reference text from it as MILnachREF does.
+bool militaryText(const PlainRun::Task& task, GeoPoint p, std::span<std::string> texts,
+                  Element field, bool reference) {
+    const int slot = task.slots[static_cast<std::size_t>(field)];
     UtmTexts utm;
-    if (!projectedToUtm(task, p, utm))
+    if (slot < 0 || !projectedToUtm(task, p, utm))
         return false;
     FieldTexts silent(kNoSlots, {});
-    text = std::move(utm.zone);
+    std::string& text = texts[static_cast<std::size_t>(slot)];
+    text.assign(utm.zone);
     if (UTMnachMIL(text, utm.easting, utm.northing, silent).failed)
         return false;
     if (reference && MILnachREF(text, silent).failed)
@@ -190,21 +194,11 @@ bool militaryText(const PlainRun::Task& task, GeoPoint p, std::string& text, boo
 }
 
 bool utmMilitaryOut(const PlainRun::Task& task, GeoPoint p, std::span<std::string> texts) {
-    FieldTexts screen(task.slots, texts);
-    std::string text;
-    if (!militaryText(task, p, text, false))
-        return false;
-    screen.setText(Element::texMilUTM, text);
-    return screen.plain();
+    return militaryText(task, p, texts, Element::texMilUTM, false);
 }
 
 bool utmReferenceOut(const PlainRun::Task& task, GeoPoint p, std::span<std::string> texts) {
-    FieldTexts screen(task.slots, texts);
-    std::string text;
-    if (!militaryText(task, p, text, true))
-        return false;
-    screen.setText(Element::texREFAUS, text);
-    return screen.plain();
+    return militaryText(task, p, texts, Element::texREFAUS, true);
 }
 
 // UTM amtlich in the point's own zone.
