@@ -699,6 +699,10 @@ bool isPlainBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
+bool isPlainHemisphereLetter(char c) {
+    return c == 'N' || c == 'S' || c == 'E' || c == 'W';
+}
+
 bool isPlainDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -748,8 +752,7 @@ std::optional<PlainCoordinate> plainCoordinate(int code, std::string_view text) 
     };
     for (std::size_t side = 0; side < 2; ++side) {
         skipBlanks();
-        if (geographicForm && pos < text.size() &&
-            std::string_view("NSEW").find(text[pos]) != std::string_view::npos) {
+        if (geographicForm && pos < text.size() && isPlainHemisphereLetter(text[pos])) {
             letters[side] = text[pos++];
             skipBlanks();
         }
