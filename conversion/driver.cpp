@@ -34,8 +34,7 @@ constexpr std::array kRows = {
 static_assert(inNotationOrder(kRows), "one row of the driver for each notation, in table order");
 
 const NotationRows* rowsOf(int format) {
-    const Notation* notation = notationOf(format);
-    return notation ? &kRows[static_cast<std::size_t>(notation - kNotations.data())] : nullptr;
+    return rowOfNotation(kRows, format);
 }
 
 InputResult inputStage(DriverRun& run) {

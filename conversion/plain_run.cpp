@@ -239,8 +239,7 @@ constexpr std::array kRows = {
 static_assert(inNotationOrder(kRows), "one row for each notation, in table order");
 
 const PlainRows* rowsOf(int format) {
-    const Notation* notation = notationOf(format);
-    return notation ? &kRows[static_cast<std::size_t>(notation - kNotations.data())] : nullptr;
+    return rowOfNotation(kRows, format);
 }
 
 } // namespace

@@ -16,17 +16,24 @@ namespace lw::test {
 
 using Texts = std::vector<std::pair<Element, std::string>>;
 
+// The job the selection screen leaves for a start and target.
+inline ConversionJob jobOf(const char* start, int formatIn, const char* target, int formatOut) {
+    ConversionJob job;
+    job.StartEllipsoid = start;
+    job.ZielEllipsoid = target;
+    job.FormatEIN = static_cast<std::uint8_t>(formatIn);
+    job.FormatAUS = static_cast<std::uint8_t>(formatOut);
+    job.Aufgabe = std::to_string(formatIn) + std::to_string(formatOut);
+    return job;
+}
+
 // A calculation screen with a job and typed input, ready for comRechnenClick.
 struct DriverBench {
     FakeScreen screen;
     ProgramState state;
 
     DriverBench(const char* start, const char* target, int formatIn, int formatOut) {
-        state.job.StartEllipsoid = start;
-        state.job.ZielEllipsoid = target;
-        state.job.FormatEIN = static_cast<std::uint8_t>(formatIn);
-        state.job.FormatAUS = static_cast<std::uint8_t>(formatOut);
-        state.job.Aufgabe = std::to_string(formatIn) + std::to_string(formatOut);
+        state.job = jobOf(start, formatIn, target, formatOut);
     }
 
     void type(const Texts& texts) {

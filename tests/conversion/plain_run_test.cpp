@@ -8,6 +8,8 @@
 #include "conversion/result_line.h"
 #include "model/notations.h"
 
+#include "driver_test_support.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -22,12 +24,7 @@ namespace {
 constexpr std::array kEllipsoids = {kGRS80, kBessel, kHayford};
 
 ConversionJob job(const char* start, int in, const char* target, int out, bool official) {
-    ConversionJob j;
-    j.StartEllipsoid = start;
-    j.ZielEllipsoid = target;
-    j.FormatEIN = static_cast<std::uint8_t>(in);
-    j.FormatAUS = static_cast<std::uint8_t>(out);
-    j.Aufgabe = taskCode(in, out);
+    ConversionJob j = test::jobOf(start, in, target, out);
     j.Amtlich = official;
     return j;
 }

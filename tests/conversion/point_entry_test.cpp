@@ -6,6 +6,8 @@
 #include "model/notations.h"
 #include "validation/refusal.h"
 
+#include "driver_test_support.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -16,14 +18,10 @@ namespace {
 
 using Kind = ScreenStep::Kind;
 
+using test::jobOf;
+
 ConversionJob job(const char* start, int in, const char* target, int out) {
-    ConversionJob j;
-    j.StartEllipsoid = start;
-    j.ZielEllipsoid = target;
-    j.FormatEIN = static_cast<std::uint8_t>(in);
-    j.FormatAUS = static_cast<std::uint8_t>(out);
-    j.Aufgabe = taskCode(in, out);
-    return j;
+    return jobOf(start, in, target, out);
 }
 
 const PointOutcome& entered(PointEntry& entry, const std::string& text) {

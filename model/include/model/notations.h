@@ -164,6 +164,13 @@ constexpr const Notation* notationOf(int code) {
     return nullptr;
 }
 
+// The row of a format code in a table kept in the table's order (see
+// inNotationOrder); nullptr for 0 and unknown codes.
+template <typename Table> constexpr auto rowOfNotation(const Table& table, int code) {
+    const Notation* notation = notationOf(code);
+    return notation ? &table[static_cast<std::size_t>(notation - kNotations.data())] : nullptr;
+}
+
 // The notation whose input mask holds `field`; nullptr for any other element.
 constexpr const Notation* notationOfInputField(Element field) {
     for (const Notation& n : kNotations)
