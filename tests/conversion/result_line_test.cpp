@@ -14,7 +14,7 @@ struct LineCase {
     int format;
     const char* ellipsoid;           // the target's job name
     std::vector<std::string> fields; // the output fields' texts in reading order
-    const char* line;
+    std::string line;
 };
 
 TEST(ResultLine, OneLineWithSingleBlanksPerNotation) {
@@ -56,6 +56,11 @@ TEST(ResultLine, OneLineWithSingleBlanksPerNotation) {
          "N48 26 10.80 E009 58 4.68 DHDN"},
         {kGradDezimal, kBessel, {"", ""}, ""},
         {kGaussKrueger, kBessel, {"", "", ""}, ""},
+        // A copied input longer than any output: its words all the same.
+        {kGradDezimal,
+         kHayford,
+         {std::string(90, '4') + "  " + std::string(90, '8'), "\t9 "},
+         std::string(90, '4') + " " + std::string(90, '8') + " 9 ED50"},
     };
     for (const LineCase& c : cases)
         EXPECT_EQ(resultLine(c.format, c.ellipsoid, c.fields), c.line)
