@@ -3,49 +3,26 @@
 #include "conversion/all_notations.h"
 #include "conversion/datum_stage.h"
 #include "conversion/driver_stages.h"
+#include "conversion/notation_rows.h"
 #include "model/notations.h"
 #include "procedures/procedures.h"
 #include "text/numeric_fault.h"
 #include "text/numtext.h"
 
-#include <array>
 #include <optional>
 
 namespace lw {
 namespace {
 
-// The driver's rows of each notation, in code order.
-struct NotationRows {
-    FormatCode format;
-    InputResult (*input)(DriverRun& run);
-    OutputOutcome (*output)(DriverRun& run, const ResultPair& p);
-};
-
-constexpr std::array kRows = {
-    NotationRows{kGradDezimal, decimalInput, decimalOutput},
-    NotationRows{kGradMinuten, degreesMinutesInput, degreesMinutesOutput},
-    NotationRows{kGradMinSek, degreesMinutesSecondsInput, degreesMinutesSecondsOutput},
-    NotationRows{kUTMzivil, utmCivilInput, utmCivilOutput},
-    NotationRows{kUTMmil, utmMilitaryInput, utmMilitaryOutput},
-    NotationRows{kUTMref, utmReferenceInput, utmReferenceOutput},
-    NotationRows{kGaussKrueger, gaussKruegerInput, gaussKruegerOutput},
-    NotationRows{kUTMamtlich, amtlichInput, amtlichOutput},
-};
-static_assert(inNotationOrder(kRows), "one row of the driver for each notation, in table order");
-
-const NotationRows* rowsOf(int format) {
-    return rowOfNotation(kRows, format);
-}
-
 InputResult inputStage(DriverRun& run) {
     const int format = run.job().FormatEIN;
-    const NotationRows* rows = rowsOf(format);
+    const NotationRows* rows = notationRowsOf(format);
     return rows ? rows->input(run) : refused();
 }
 
 OutputOutcome outputStage(DriverRun& run, const ResultPair& p) {
     const int format = run.job().FormatAUS;
-    const NotationRows* rows = rowsOf(format);
+    const NotationRows* rows = notationRowsOf(format);
     // No output format (the zone check may have taken it): nothing to write.
     return rows ? rows->output(run, p) : OutputOutcome::Written;
 }

@@ -1,5 +1,7 @@
 #include "conversion/plain_run.h"
 
+#include "conversion/notation_rows.h"
+
 #include "conversion/datum_stage.h"
 #include "conversion/driver_run.h"
 #include "conversion/driver_stages.h"
@@ -94,9 +96,9 @@ private:
     bool plain_ = true;
 };
 
-// --- input rows ---
+} // namespace
 
-bool decimalIn(const PlainRun::Task&, const PlainCoordinate& plain, GeoPoint& start) {
+bool decimalPlainInput(const PlainRun::Task&, const PlainCoordinate& plain, GeoPoint& start) {
     using E = Element;
     const std::array<std::pair<Element, std::string_view>, 2> typed = {
         {{E::texBreite, plain.parts[0]}, {E::texLaenge, plain.parts[1]}}};
@@ -111,7 +113,8 @@ bool decimalIn(const PlainRun::Task&, const PlainCoordinate& plain, GeoPoint& st
 
 // Gauss-Krueger input in its own strip; with UTM amtlich on the other side
 // the exact projection reads it back, which the whole run does.
-bool gaussKruegerIn(const PlainRun::Task& task, const PlainCoordinate& plain, GeoPoint& start) {
+bool gaussKruegerPlainInput(const PlainRun::Task& task, const PlainCoordinate& plain,
+                            GeoPoint& start) {
     if (task.job.FormatAUS == kUTMamtlich)
         return false;
     const bool sixDegrees = isChosen(plain, Element::optSechs);
@@ -132,27 +135,28 @@ bool gaussKruegerIn(const PlainRun::Task& task, const PlainCoordinate& plain, Ge
     return true;
 }
 
-// --- output rows ---
-
-bool decimalOut(const PlainRun::Task& task, GeoPoint p, std::span<std::string> texts) {
+bool decimalPlainOutput(const PlainRun::Task& task, GeoPoint p, std::span<std::string> texts) {
     FieldTexts screen(task.slots, texts);
     BreiteDezAusgeben(screen, p.latDeg);
     LaengeDezAusgeben(screen, p.lonDeg);
     return screen.plain();
 }
 
-bool degreesMinutesOut(const PlainRun::Task& task, GeoPoint p, std::span<std::string> texts) {
+bool degreesMinutesPlainOutput(const PlainRun::Task& task, GeoPoint p,
+                               std::span<std::string> texts) {
     FieldTexts screen(task.slots, texts);
     const bool failed = BreiteGMAusgeben(screen, p.latDeg).failed;
     return !(LaengeGMAusgeben(screen, p.lonDeg).failed || failed) && screen.plain();
 }
 
-bool degreesMinutesSecondsOut(const PlainRun::Task& task, GeoPoint p,
-                              std::span<std::string> texts) {
+bool degreesMinutesSecondsPlainOutput(const PlainRun::Task& task, GeoPoint p,
+                                      std::span<std::string> texts) {
     FieldTexts screen(task.slots, texts);
     const bool failed = BreiteGMSAusgeben(screen, p.latDeg).failed;
     return !(LaengeGMSAusgeben(screen, p.lonDeg).failed || failed) && screen.plain();
 }
+
+namespace {
 
 // The point in UTM of the target ellipsoid as GeoNachUTM writes it; false
 // for no UTM there, a point beyond UTM or a failed projection.
@@ -163,7 +167,9 @@ bool projectedToUtm(const PlainRun::Task& task, GeoPoint p, UtmTexts& texts) {
     return texts.projected;
 }
 
-bool utmCivilOut(const PlainRun::Task& task, GeoPoint p, std::span<std::string> texts) {
+} // namespace
+
+bool utmCivilPlainOutput(const PlainRun::Task& task, GeoPoint p, std::span<std::string> texts) {
     UtmTexts utm;
     if (!projectedToUtm(task, p, utm))
         return false;
@@ -173,6 +179,8 @@ bool utmCivilOut(const PlainRun::Task& task, GeoPoint p, std::span<std::string> 
     screen.setText(Element::texZone2, utm.zone);
     return screen.plain();
 }
+
+namespace {
 
 // The military text, as UTMnachMIL leaves it in its first slot, written
 // straight into the output field's text (which keeps its room from point to
@@ -193,16 +201,18 @@ bool militaryText(const PlainRun::Task& task, GeoPoint p, std::span<std::string>
     return silent.plain();
 }
 
-bool utmMilitaryOut(const PlainRun::Task& task, GeoPoint p, std::span<std::string> texts) {
+} // namespace
+
+bool utmMilitaryPlainOutput(const PlainRun::Task& task, GeoPoint p, std::span<std::string> texts) {
     return militaryText(task, p, texts, Element::texMilUTM, false);
 }
 
-bool utmReferenceOut(const PlainRun::Task& task, GeoPoint p, std::span<std::string> texts) {
+bool utmReferencePlainOutput(const PlainRun::Task& task, GeoPoint p, std::span<std::string> texts) {
     return militaryText(task, p, texts, Element::texREFAUS, true);
 }
 
 // UTM amtlich in the point's own zone.
-bool amtlichOut(const PlainRun::Task& task, GeoPoint p, std::span<std::string> texts) {
+bool amtlichPlainOutput(const PlainRun::Task& task, GeoPoint p, std::span<std::string> texts) {
     if (!offersNotation(task.job.ZielEllipsoid, kUTMamtlich) || !withinUtmAmtlich(p))
         return false;
     const int own = utmAmtlichOwnZone(p);
@@ -218,32 +228,6 @@ bool amtlichOut(const PlainRun::Task& task, GeoPoint p, std::span<std::string> t
     return screen.plain();
 }
 
-struct PlainRows {
-    FormatCode format;
-    PlainRun::Input input;
-    PlainRun::Output output;
-};
-
-// nullptr where a notation takes the whole run (Gauss-Krueger output needs
-// the locale and may copy the input).
-constexpr std::array kRows = {
-    PlainRows{kGradDezimal, decimalIn, decimalOut},
-    PlainRows{kGradMinuten, nullptr, degreesMinutesOut},
-    PlainRows{kGradMinSek, nullptr, degreesMinutesSecondsOut},
-    PlainRows{kUTMzivil, nullptr, utmCivilOut},
-    PlainRows{kUTMmil, nullptr, utmMilitaryOut},
-    PlainRows{kUTMref, nullptr, utmReferenceOut},
-    PlainRows{kGaussKrueger, gaussKruegerIn, nullptr},
-    PlainRows{kUTMamtlich, nullptr, amtlichOut},
-};
-static_assert(inNotationOrder(kRows), "one row for each notation, in table order");
-
-const PlainRows* rowsOf(int format) {
-    return rowOfNotation(kRows, format);
-}
-
-} // namespace
-
 PlainRun::PlainRun(const ConversionJob& job, bool ownZoneAndStrip)
     : task_{job, outputMaskFields(job.FormatAUS), kNoSlots, nullptr,
             datumRoute(job.StartEllipsoid, job.ZielEllipsoid)} {
@@ -252,13 +236,13 @@ PlainRun::PlainRun(const ConversionJob& job, bool ownZoneAndStrip)
     const std::string utm = utmEllipsoidText(job.ZielEllipsoid);
     if (!utm.empty())
         task_.utmEllipsoid = &utmEllipsoid(utm);
-    const PlainRows* in = rowsOf(job.FormatEIN);
-    const PlainRows* out = rowsOf(job.FormatAUS);
+    const NotationRows* in = notationRowsOf(job.FormatEIN);
+    const NotationRows* out = notationRowsOf(job.FormatAUS);
     const bool copies = job.FormatEIN == job.FormatAUS;
     if (!in || !out || copies || !ownZoneAndStrip || usesOfficialDatum(job))
         return;
-    input_ = in->input;
-    output_ = out->output;
+    input_ = in->plainInput;
+    output_ = out->plainOutput;
 }
 
 bool PlainRun::convert(const PlainCoordinate& plain, std::span<std::string> texts,
