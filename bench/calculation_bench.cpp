@@ -3,6 +3,7 @@
 // point (decimal degrees on GRS80 to UTM civil and to UTM military). Runs on
 // the offscreen platform.
 #include "model/job.h"
+#include "silent_platform.h"
 #include "ui/platform.h"
 #include "ui/program.h"
 
@@ -19,18 +20,8 @@
 
 namespace {
 
-class SilentPlatform : public lw::ui::Platform {
-public:
-    lw::ui::Answer messageBox(QWidget*, lw::MessageIcon, const QString&) override {
-        return lw::ui::Answer::Ok;
-    }
-    void playSystemSound(const std::string&) override {}
-    void quit() override {}
-};
-
-void press(QWidget* window, const char* name) {
-    window->findChild<QAbstractButton*>(name)->click();
-}
+using lw::bench::press;
+using lw::bench::SilentPlatform;
 
 std::pair<double, double> medianAndP90(std::vector<double> micros) {
     std::sort(micros.begin(), micros.end());

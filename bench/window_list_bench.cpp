@@ -4,6 +4,7 @@
 // before and after, less the texts). Runs on the offscreen platform;
 // tools/bench_window_list.sh prints the figures.
 #include "lists/table.h"
+#include "silent_platform.h"
 #include "ui/calculation_screen.h"
 #include "ui/platform.h"
 #include "ui/point_list.h"
@@ -24,18 +25,8 @@
 
 namespace {
 
-class SilentPlatform : public lw::ui::Platform {
-public:
-    lw::ui::Answer messageBox(QWidget*, lw::MessageIcon, const QString&) override {
-        return lw::ui::Answer::Ok;
-    }
-    void playSystemSound(const std::string&) override {}
-    void quit() override {}
-};
-
-void press(QWidget* window, const char* name) {
-    window->findChild<QAbstractButton*>(name)->click();
-}
+using lw::bench::press;
+using lw::bench::SilentPlatform;
 
 long residentKib() {
     std::ifstream status("/proc/self/status");
