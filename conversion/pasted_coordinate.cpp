@@ -703,32 +703,6 @@ bool isPlainHemisphereLetter(char c) {
     return c == 'N' || c == 'S' || c == 'E' || c == 'W';
 }
 
-bool isPlainDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// A number at `pos` as plainCoordinate takes it, ending the text or before a
-// blank; empty for none. Moves `pos` past it.
-std::string_view plainNumber(std::string_view text, std::size_t& pos) {
-    const std::size_t start = pos;
-    auto digits = [&] {
-        const std::size_t from = pos;
-        while (pos < text.size() && isPlainDigit(text[pos]))
-            ++pos;
-        return pos > from;
-    };
-    if (!digits())
-        return {};
-    if (pos < text.size() && text[pos] == '.') {
-        ++pos;
-        if (!digits())
-            return {};
-    }
-    if (pos < text.size() && !isPlainBlank(text[pos]))
-        return {};
-    return text.substr(start, pos - start);
-}
-
 } // namespace
 
 std::optional<PlainCoordinate> plainCoordinate(int code, std::string_view text) {
@@ -745,32 +719,35 @@ std::optional<PlainCoordinate> plainCoordinate(int code, std::string_view text) 
     PlainCoordinate plain;
     std::array<char, 2> letters{};
     std::array<bool, 2> negative{};
-    std::size_t pos = 0;
+    const char* p = text.data();
+    const char* const end = p + text.size();
     auto skipBlanks = [&] {
-        while (pos < text.size() && isPlainBlank(text[pos]))
-            ++pos;
+        while (p != end && isPlainBlank(*p))
+            ++p;
     };
     for (std::size_t side = 0; side < 2; ++side) {
         skipBlanks();
-        if (geographicForm && pos < text.size() && isPlainHemisphereLetter(text[pos])) {
-            letters[side] = text[pos++];
+        if (geographicForm && p != end && isPlainHemisphereLetter(*p)) {
+            letters[side] = *p++;
             skipBlanks();
         }
         for (std::size_t i = 0; i < perSide; ++i) {
             skipBlanks();
-            const bool minus = geographicForm && i == 0 && pos < text.size() && text[pos] == '-';
+            const bool minus = geographicForm && i == 0 && p != end && *p == '-';
             if (minus)
-                ++pos;
-            const std::string_view number = plainNumber(text, pos);
-            if (number.empty())
+                ++p;
+            const char* const start = p;
+            p = readPlainDigitsAt(p, end, plain.numbers[plain.partCount]);
+            // A number ends the text or stands before a blank.
+            if (!p || (p != end && !isPlainBlank(*p)))
                 return std::nullopt;
-            plain.parts[plain.partCount++] = number;
+            plain.parts[plain.partCount++] = {start, static_cast<std::size_t>(p - start)};
             if (i == 0)
                 negative[side] = minus;
         }
     }
     skipBlanks();
-    if (pos != text.size())
+    if (p != end)
         return std::nullopt;
     if (!geographicForm)
         return plain;

@@ -100,14 +100,11 @@ private:
 
 bool decimalPlainInput(const PlainRun::Task&, const PlainCoordinate& plain, GeoPoint& start) {
     using E = Element;
-    const std::array<std::pair<Element, std::string_view>, 2> typed = {
-        {{E::texBreite, plain.parts[0]}, {E::texLaenge, plain.parts[1]}}};
-    const GeographicCheck check = checkGeographic(
-        kGradDezimal, typed, {isChosen(plain, E::optDezN), isChosen(plain, E::optDezS)});
-    if (check.refusal || !check.completed.empty())
+    const auto [lat, lon] = std::pair(plain.numbers[0], plain.numbers[1]);
+    if (!admitsDecimalDegrees(lat, lon, {isChosen(plain, E::optDezN), isChosen(plain, E::optDezS)}))
         return false;
-    const auto [lat, lon] = check.decimalDegrees;
-    start = {isChosen(plain, E::optDezS) ? -lat : lat, isChosen(plain, E::optDezW) ? -lon : lon};
+    start = {isChosen(plain, E::optDezS) ? -lat.value : lat.value,
+             isChosen(plain, E::optDezW) ? -lon.value : lon.value};
     return true;
 }
 
@@ -118,9 +115,9 @@ bool gaussKruegerPlainInput(const PlainRun::Task& task, const PlainCoordinate& p
     if (task.job.FormatAUS == kUTMamtlich)
         return false;
     const bool sixDegrees = isChosen(plain, Element::optSechs);
-    const GaussKruegerCheck check =
-        checkGaussKrueger(plain.parts[0], plain.parts[1], germany::gaussKruegerExtent(sixDegrees));
-    if (check.refusal)
+    const PlainDigits rechts = plain.numbers[0];
+    const PlainDigits hoch = plain.numbers[1];
+    if (!admitsGaussKrueger(rechts, hoch, germany::gaussKruegerExtent(sixDegrees)))
         return false;
     const int stripWidthDeg = isChosen(plain, Element::optDrei) ? kGkThreeDegreeWidth
                               : sixDegrees                      ? 2 * kGkThreeDegreeWidth
@@ -128,7 +125,7 @@ bool gaussKruegerPlainInput(const PlainRun::Task& task, const PlainCoordinate& p
     // The check has passed digits only, seven before the point: the first
     // names the strip.
     const double stripNo = plain.parts[0].front() - '0';
-    const GkReading reading = gkReadingOf(check.hochM, check.rechtsM, stripNo, stripWidthDeg);
+    const GkReading reading = gkReadingOf(hoch.value, rechts.value, stripNo, stripWidthDeg);
     if (reading.status != GkReading::Status::Done)
         return false;
     start = {round15(reading.point.latDeg), round15(reading.point.lonDeg)};

@@ -385,6 +385,34 @@ bool readPlainDigits(std::string_view text, double& result) {
 
 } // namespace
 
+const char* readPlainDigitsAt(const char* p, const char* const end, PlainDigits& number) {
+    auto digitAt = [](const char* q) {
+        return static_cast<unsigned>(static_cast<unsigned char>(*q)) - unsigned{'0'};
+    };
+    const char* const start = p;
+    std::uint64_t mantissa = 0;
+    while (p != end && digitAt(p) <= 9)
+        mantissa = mantissa * 10 + digitAt(p++);
+    const auto before = static_cast<std::size_t>(p - start);
+    if (before == 0)
+        return nullptr;
+    std::size_t after = 0;
+    if (p != end && *p == '.') {
+        const char* const fraction = ++p;
+        while (p != end && digitAt(p) <= 9)
+            mantissa = mantissa * 10 + digitAt(p++);
+        after = static_cast<std::size_t>(p - fraction);
+        if (after == 0)
+            return nullptr;
+    }
+    number.digitsBeforePoint = before;
+    // The value as readPlainDigits computes it; a longer text (whose mantissa
+    // wrapped) goes to the reader.
+    number.value = before + after <= 15 ? static_cast<double>(mantissa) / kExactPowersOfTen[after]
+                                        : readNumber({start, static_cast<std::size_t>(p - start)});
+    return p;
+}
+
 double readNumber(std::string_view text) {
     double value = 0.0;
     if (readPlainDigits(text, value) || readShortNumber(text, value))
@@ -523,6 +551,10 @@ void appendIntegerText(std::string& out, double wholeValue) {
 
 namespace {
 
+// Room for the decimal separator in fixedDecimalsShort's text (a locale's
+// is one or two bytes).
+constexpr std::size_t kSeparatorRoom = 8;
+
 // fixedDecimals for a value of the usual size: its 15 digits as one whole
 // number, cut and rounded by integer division, without the digits as text.
 // False where the cut number would not fit 64 bits or the value has no
@@ -530,7 +562,8 @@ namespace {
 bool fixedDecimalsShort(double value, int n, std::string_view decimalSeparator, std::string& out) {
     std::uint64_t whole = 0;
     int exponent = 0;
-    if (value == 0.0 || !scaledTo15Digits(value, whole, exponent))
+    if (value == 0.0 || decimalSeparator.size() > kSeparatorRoom ||
+        !scaledTo15Digits(value, whole, exponent))
         return false;
     const int keep = exponent + 1 + n; // digits of the 15 that stand before the cut
     if (keep > 18)
@@ -543,21 +576,36 @@ bool fixedDecimalsShort(double value, int n, std::string_view decimalSeparator, 
         const std::uint64_t cut = kPowersOfTen[15 - keep];
         scaled = whole / cut + (whole % cut >= cut / 2 ? 1 : 0);
     }
-    // The digits padded with zeros in front to one before the point.
-    char digits[40];
-    char number[24] = {};
-    const auto count = static_cast<std::size_t>(
-        std::to_chars(number, number + sizeof number, scaled).ptr - number);
+    // The digits written from the right, two at a time, padded with zeros
+    // to one before the point, the separator put in as they go.
     const auto decimals = static_cast<std::size_t>(n);
-    const std::size_t padded = count > decimals ? count : decimals + 1;
-    std::memset(digits, '0', padded - count);
-    std::memcpy(digits + (padded - count), number, count);
-    out.clear();
-    if (value < 0 && scaled != 0)
-        out += '-';
-    out.append(digits, padded - decimals);
-    if (decimals > 0)
-        out.append(decimalSeparator).append(digits + (padded - decimals), decimals);
+    char text[24 + 14 + kSeparatorRoom]; // sign and 20 digits, 14 decimals
+    char* const end = text + sizeof text;
+    char* begin = end;
+    auto writeDigitsOf = [&](std::size_t count) {
+        for (; count >= 2; count -= 2) {
+            const std::size_t pair = 2 * static_cast<std::size_t>(scaled % 100);
+            scaled /= 100;
+            *--begin = kDigitPairs[pair + 1];
+            *--begin = kDigitPairs[pair];
+        }
+        if (count == 1) {
+            *--begin = static_cast<char>('0' + scaled % 10);
+            scaled /= 10;
+        }
+    };
+    const bool negative = value < 0 && scaled != 0;
+    writeDigitsOf(decimals);
+    if (decimals > 0) {
+        begin -= decimalSeparator.size();
+        decimalSeparator.copy(begin, decimalSeparator.size());
+    }
+    while (scaled >= 100)
+        writeDigitsOf(2);
+    writeDigitsOf(scaled >= 10 ? 2 : 1);
+    if (negative)
+        *--begin = '-';
+    out.assign(begin, static_cast<std::size_t>(end - begin));
     return true;
 }
 

@@ -104,22 +104,41 @@ std::optional<Refusal> charactersRefusal(std::string_view rechts, std::string_vi
     return std::nullopt;
 }
 
-// The first coordinate outside Germany (limits included).
+// Which side of Germany's extent (limits included) a point lies beyond
+// first, in the order the check looks.
+enum class Beyond { Nothing, West, East, South, North };
+Beyond beyondExtent(const germany::GaussKruegerExtent& extent, double rechts, double hoch) {
+    if (rechts < extent.rechtsMin)
+        return Beyond::West;
+    if (rechts > extent.rechtsMax)
+        return Beyond::East;
+    if (hoch < extent.hochMin)
+        return Beyond::South;
+    if (hoch > extent.hochMax)
+        return Beyond::North;
+    return Beyond::Nothing;
+}
+
+// The first coordinate outside Germany.
 std::optional<Refusal> rangeRefusal(const germany::GaussKruegerExtent& extent, double rechts,
                                     double hoch) {
     const auto outside = [](const char* message, Element field) {
         return Refusal({S, Z, M, F}, message, field);
     };
-    if (rechts < extent.rechtsMin)
+    switch (beyondExtent(extent, rechts, hoch)) {
+    case Beyond::West:
         return outside("Der Rechtswert ist zu klein.\r\nIhr Punkt liegt westlich von Deutschland.",
                        R);
-    if (rechts > extent.rechtsMax)
+    case Beyond::East:
         return outside("Der Rechtswert ist zu groß.\r\nIhr Punkt liegt östlich von Deutschland.",
                        R);
-    if (hoch < extent.hochMin)
+    case Beyond::South:
         return outside("Der Hochwert ist zu klein.\r\nIhr Punkt liegt südlich von Deutschland.", H);
-    if (hoch > extent.hochMax)
+    case Beyond::North:
         return outside("Der Hochwert ist zu groß.\r\nIhr Punkt liegt nördlich von Deutschland.", H);
+    case Beyond::Nothing:
+        break;
+    }
     return std::nullopt;
 }
 
@@ -154,6 +173,15 @@ GaussKruegerCheck checkGaussKrueger(std::string_view rechts, std::string_view ho
         check.refusal =
             Refusal({S, M, Z, F}, "Der Hochwert muss genau 7 Stellen vor dem Komma haben!", H);
     return check;
+}
+
+bool admitsGaussKrueger(PlainDigits rechts, PlainDigits hoch,
+                        const germany::GaussKruegerExtent& extent) {
+    // Such texts pass the character check; a text without a point has all
+    // its digits before the point and is completed (its value stays).
+    return beyondExtent(extent, rechts.value, hoch.value) == Beyond::Nothing &&
+           rechts.digitsBeforePoint == kDigitsBeforePoint &&
+           hoch.digitsBeforePoint == kDigitsBeforePoint;
 }
 
 void GKPruefen(CalcScreen& screen, ProgramState& state) {

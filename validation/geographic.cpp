@@ -75,12 +75,19 @@ Refusal failureWithFocus(std::string message, Element field) {
     return {{Step::Reset, Step::Message, Step::Focus}, std::move(message), field};
 }
 
+bool beyondNorthLimit(double lat, Hemisphere hemisphere) {
+    return hemisphere.north && lat >= kNorthLimitDeg;
+}
+bool beyondSouthLimit(double lat, Hemisphere hemisphere) {
+    return hemisphere.south && lat > kSouthLimitDeg;
+}
+
 // Whether a latitude in degrees lies beyond the UTM limit of the chosen
 // hemisphere; returns the message to show, or "".
 std::string latitudeLimitFault(double lat, Hemisphere hemisphere, std::string_view northMessage) {
-    if (hemisphere.north && lat >= kNorthLimitDeg)
+    if (beyondNorthLimit(lat, hemisphere))
         return std::string(northMessage);
-    if (hemisphere.south && lat > kSouthLimitDeg)
+    if (beyondSouthLimit(lat, hemisphere))
         return std::string(kSouthOfUtmText);
     return std::string();
 }
@@ -101,7 +108,7 @@ std::optional<Refusal> decimalRefusal(const MaskTexts& t, Hemisphere hemisphere,
     if (!IstDezimalzahl(t.text(Element::texLaenge)))
         return failureWithFocus(kLaengeFehler, Element::texLaenge);
     degrees[1] = t.value(Element::texLaenge);
-    if (degrees[1] > kLongitudeLimitDeg)
+    if (degrees[1] > kLongitudeLimitDeg) // also in admitsDecimalDegrees
         return failureWithFocus(kLaengeZuGross, Element::texLaenge);
     return std::nullopt;
 }
@@ -203,6 +210,12 @@ GeographicCheck checkGeographic(int format,
     else
         check.refusal = secondsRefusal(texts, hemisphere, check.completed);
     return check;
+}
+
+bool admitsDecimalDegrees(PlainDigits lat, PlainDigits lon, Hemisphere hemisphere) {
+    // Such texts are decimal numbers (IstDezimalzahl): only the limits remain.
+    return !beyondNorthLimit(lat.value, hemisphere) && !beyondSouthLimit(lat.value, hemisphere) &&
+           !(lon.value > kLongitudeLimitDeg);
 }
 
 bool IstDezimalzahl(std::string_view text) {

@@ -52,6 +52,20 @@ TEST(ReadNumber, PlainDigitsAreReadCorrectlyRounded) {
         if (text == ".")
             expected = 0;
         ASSERT_EQ(readNumber(text), expected) << text;
+        // The list's plain reader gives the same value, and ends before what
+        // follows; a point needs a digit on either side.
+        text += " 1";
+        PlainDigits number;
+        const char* const end = text.data() + text.size();
+        const char* const stop = readPlainDigitsAt(text.data(), end, number);
+        const std::size_t point = text.find('.');
+        if (point == 0 || text[point + 1] == ' ') {
+            ASSERT_EQ(stop, nullptr) << text;
+            continue;
+        }
+        ASSERT_EQ(stop, end - 2) << text;
+        ASSERT_EQ(number.value, expected) << text;
+        ASSERT_EQ(number.digitsBeforePoint, point) << text;
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cctype>
 #include <ostream>
 #include <string>
@@ -209,6 +210,51 @@ TEST(GKLimitsZeigen, LabelsShowTheLimitsOfTheSelectedStrips) {
     EXPECT_EQ(screen.text(Element::labGKLimitsRechts), "3350587  Maximum\n1484700  Minimum");
     EXPECT_EQ(screen.text(Element::labGKLimitsHoch), "6197355  Maximum\n5107150  Minimum");
     EXPECT_EQ(state.calc.strRechtsMin, "1484700");
+}
+
+} // namespace
+} // namespace lw
+
+namespace lw {
+namespace {
+
+PlainDigits plainDigitsOf(const std::string& text) {
+    PlainDigits number;
+    const char* end = text.data() + text.size();
+    EXPECT_EQ(readPlainDigitsAt(text.data(), end, number), end) << text;
+    return number;
+}
+
+// What a list's plain reader lets pass without the texts must be what the
+// checks let pass with them: at the limits of both strip widths and of the
+// hemispheres, and with digits before the point one too few or too many.
+TEST(PlainChecks, AdmitWhatTheTextChecksAdmit) {
+    const std::vector<std::string> rechtsTexts = {
+        "2484700",    "2484699.99", "2484700.00", "5538200",  "5538200.01", "1484700", "1484699.9",
+        "3350587.00", "3350587.01", "3570296.99", "357029.9", "35702969.9", "0357029"};
+    const std::vector<std::string> hochTexts = {
+        "5107150",   "5107149.99", "6197355",  "6197355.01",
+        "5900419.2", "590041.9",   "59004192", "5900419.123456789012345"};
+    for (bool six : {false, true}) {
+        const germany::GaussKruegerExtent& extent = germany::gaussKruegerExtent(six);
+        for (const std::string& rechts : rechtsTexts)
+            for (const std::string& hoch : hochTexts)
+                EXPECT_EQ(admitsGaussKrueger(plainDigitsOf(rechts), plainDigitsOf(hoch), extent),
+                          !checkGaussKrueger(rechts, hoch, extent).refusal)
+                    << rechts << " " << hoch << " six " << six;
+    }
+    const std::vector<std::string> latitudes = {"0",  "83.999999", "84", "84.0000001",
+                                                "80", "80.000001", "90", "123456789012345678"};
+    const std::vector<std::string> longitudes = {"0", "180", "180.0000001", "181", "179.999999"};
+    for (const Hemisphere hemisphere : {Hemisphere{true, false}, Hemisphere{false, true}})
+        for (const std::string& lat : latitudes)
+            for (const std::string& lon : longitudes) {
+                const std::array<std::pair<Element, std::string_view>, 2> typed = {
+                    {{Element::texBreite, lat}, {Element::texLaenge, lon}}};
+                EXPECT_EQ(admitsDecimalDegrees(plainDigitsOf(lat), plainDigitsOf(lon), hemisphere),
+                          !checkGeographic(kGradDezimal, typed, hemisphere).refusal)
+                    << lat << " " << lon << " north " << hemisphere.north;
+            }
 }
 
 } // namespace

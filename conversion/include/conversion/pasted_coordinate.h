@@ -6,6 +6,8 @@
 
 #include "model/screen.h"
 
+#include "text/numtext.h"
+
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -49,6 +51,7 @@ struct PlainCoordinate {
     static constexpr std::size_t kMostParts = 6; // three numbers a side
     // Views into the text, each digits with at most one point between them.
     std::array<std::string_view, kMostParts> parts;
+    std::array<PlainDigits, kMostParts> numbers; // the parts as numbers
     std::size_t partCount = 0;
     std::array<Element, 2> options{};
     std::size_t optionCount = 0;

@@ -5,6 +5,7 @@
 // displayed digit, so there is exactly one implementation of each, here.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -18,6 +19,18 @@ namespace lw {
 // empty or non-numeric text reads as 0. Magnitudes beyond the double range read
 // as +-infinity (a 400-digit text does not fault), so the range checks refuse them.
 double readNumber(std::string_view text);
+
+// A number of digits with at most one point between them (no sign, no
+// blank, a digit on either side of the point), as list lines mostly hold
+// them: its value as readNumber reads its text, and how many digits stand
+// before its point (all of them without a point).
+struct PlainDigits {
+    double value = 0;
+    std::size_t digitsBeforePoint = 0;
+};
+// Reads such a number from `p` on; returns where it ends, or nullptr when no
+// digit starts it or no digit follows its point. What follows is the caller's.
+const char* readPlainDigitsAt(const char* p, const char* end, PlainDigits& number);
 
 // The value the plain text of `value` reads back as, readNumber(plainText(value)),
 // without the text: a number handed from one procedure to the next as text

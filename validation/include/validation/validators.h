@@ -5,6 +5,7 @@
 #include "model/germany.h"
 #include "model/job.h"
 #include "model/screen.h"
+#include "text/numtext.h"
 #include "validation/refusal.h"
 
 #include <array>
@@ -49,6 +50,10 @@ GeographicCheck checkGeographic(int format,
                                 std::span<const std::pair<Element, std::string_view>> typed,
                                 Hemisphere hemisphere);
 
+// Whether decimal degrees pass the check when their texts are digits with at
+// most one point (which the check takes), as a list's plain reader hands them on.
+bool admitsDecimalDegrees(PlainDigits lat, PlainDigits lon, Hemisphere hemisphere);
+
 // The cores: the first refusal of the texts as typed, or none. The UTM
 // civil check compares with the zone limits stored on leaving the zone field.
 std::optional<refusal::Refusal> utmCivilRefusal(std::string_view zone, std::string_view easting,
@@ -66,6 +71,12 @@ struct GaussKruegerCheck {
 };
 GaussKruegerCheck checkGaussKrueger(std::string_view rechts, std::string_view hoch,
                                     const germany::GaussKruegerExtent& extent);
+
+// Whether Rechtswert and Hochwert pass the check as they stand when their
+// texts are digits with at most one point: inside the extent, seven digits
+// before the point (a text without a point is completed, nothing else).
+bool admitsGaussKrueger(PlainDigits rechts, PlainDigits hoch,
+                        const germany::GaussKruegerExtent& extent);
 
 std::optional<refusal::Refusal> utmAmtlichRefusal(std::string_view ostwert,
                                                   std::string_view nordwert);
