@@ -158,10 +158,10 @@ namespace {
 // The point in UTM of the target ellipsoid as GeoNachUTM writes it; false
 // for no UTM there, a point beyond UTM or a failed projection.
 bool projectedToUtm(const PlainRun::Task& task, GeoPoint p, UtmTexts& texts) {
-    if (!task.utmEllipsoid || latitudeBand(singlePrecision(p.latDeg)) == '\0')
+    if (!task.utmEllipsoid)
         return false;
     texts = utmTextsOf(longitudeWithinHalfTurn(p.lonDeg), p.latDeg, *task.utmEllipsoid);
-    return texts.projected;
+    return texts.band != '\0' && texts.projected;
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "text/numeric_fault.h"
 #include "text/numtext.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <string>
@@ -173,18 +174,15 @@ ProcedureOutcome writeDegreesMinutesSeconds(CalcScreen& screen, Arbeitsvariablen
 void appendWholeDigits(std::string& out, double whole, std::size_t width, std::size_t most) {
     if (!(whole < 1000))
         return;
-    char digits[4];
-    std::size_t n = 0;
-    for (auto w = static_cast<unsigned>(whole); n == 0 || w > 0; w /= 10)
-        digits[n++] = static_cast<char>('0' + w % 10);
+    auto w = static_cast<unsigned>(whole);
+    const std::size_t n = w >= 100 ? 3 : w >= 10 ? 2 : 1;
     if (n > most)
         return;
-    char text[8];
-    std::size_t length = 0;
-    for (; length + n < width; ++length)
-        text[length] = '0';
-    while (n > 0)
-        text[length++] = digits[--n];
+    // Written from the right: the digits, then zeros up to the width.
+    char text[8] = {'0', '0', '0', '0', '0', '0', '0', '0'};
+    const std::size_t length = std::min(std::max(width, n), sizeof text);
+    for (std::size_t i = length; i > length - n; --i, w /= 10)
+        text[i - 1] = static_cast<char>('0' + w % 10);
     out.append(text, length);
 }
 

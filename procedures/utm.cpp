@@ -31,12 +31,7 @@ void assignPadded(std::string& out, std::size_t zeros, double whole, std::size_t
         // Written from the right: the digits, then the zeros before them.
         char text[24];
         char* const end = text + sizeof text;
-        char* begin = end;
-        auto digits = static_cast<std::uint32_t>(whole);
-        do {
-            *--begin = static_cast<char>('0' + digits % 10);
-            digits /= 10;
-        } while (digits != 0);
+        char* begin = writeDigitsBefore(end, static_cast<std::uint64_t>(whole));
         for (std::size_t i = 0; i < zeros; ++i)
             *--begin = '0';
         const auto length = static_cast<std::size_t>(end - begin);
@@ -72,6 +67,7 @@ UtmTexts utmTextsOf(double lonDeg, double latDeg, const Ellipsoid& ell) {
     const char band = latitudeBand(singlePrecision(latDeg));
     const int zone = zoneWithExceptions(zoneNumber(singlePrecision(lonDeg)), band, lonDeg);
     UtmTexts texts;
+    texts.band = band;
     // A missing band or zone shows as a leading "0" of the three characters.
     char zoneText[6] = {'0', '0', '0'}; // "000", the zone's two digits, the band
     std::size_t end = 3;

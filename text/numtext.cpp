@@ -549,6 +549,21 @@ void appendIntegerText(std::string& out, double wholeValue) {
     out += integerTextGeneral(wholeValue);
 }
 
+char* writeDigitsBefore(char* end, std::uint64_t value) {
+    for (; value >= 100; value /= 100) {
+        const std::size_t pair = 2 * static_cast<std::size_t>(value % 100);
+        *--end = kDigitPairs[pair + 1];
+        *--end = kDigitPairs[pair];
+    }
+    if (value >= 10) {
+        *--end = kDigitPairs[2 * value + 1];
+        *--end = kDigitPairs[2 * value];
+    } else {
+        *--end = static_cast<char>('0' + value);
+    }
+    return end;
+}
+
 namespace {
 
 // Room for the decimal separator in fixedDecimalsShort's text (a locale's
@@ -600,9 +615,7 @@ bool fixedDecimalsShort(double value, int n, std::string_view decimalSeparator, 
         begin -= decimalSeparator.size();
         decimalSeparator.copy(begin, decimalSeparator.size());
     }
-    while (scaled >= 100)
-        writeDigitsOf(2);
-    writeDigitsOf(scaled >= 10 ? 2 : 1);
+    begin = writeDigitsBefore(begin, scaled);
     if (negative)
         *--begin = '-';
     out.assign(begin, static_cast<std::size_t>(end - begin));

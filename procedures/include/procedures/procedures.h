@@ -71,6 +71,7 @@ std::string ZonenNummer(const std::string& lon);
 // (NumericFault) where a rounding meets an impossible value.
 struct UtmTexts {
     std::string zone;
+    char band = '\0'; // none beyond 80° S and 84° N
     bool projected = false;
     std::string easting, northing;
 };

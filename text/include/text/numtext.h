@@ -56,6 +56,10 @@ std::string integerText(double wholeValue);
 // The same appended to `out`.
 void appendIntegerText(std::string& out, double wholeValue);
 
+// Writes the decimal digits of `value` (no sign, no leading zero) to end
+// before `end`, which has room for 20; returns where they begin.
+char* writeDigitsBefore(char* end, std::uint64_t value);
+
 // Fixed-decimal text with n decimals (n clamped to 0..14), rounded half away
 // from zero on the value's 15-significant-digit decimal form, at least one
 // integer digit, no thousands separators; `decimalSeparator` stands between the
