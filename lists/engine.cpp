@@ -173,6 +173,15 @@ struct Engine::State {
         return resultOfTexts(run.grs80 ? run.grs80 : entry.grs80Position());
     }
 
+    // The point by the short way; nullptr where it does not answer.
+    const PointResult* shortWay(const PlainCoordinate& plain) {
+        GeoPoint grs80;
+        if (plainRun.covers() && entry.keptAsTyped(plain) &&
+            plainRun.convert(plain, fieldTexts, grs80))
+            return &resultOfTexts(grs80);
+        return nullptr;
+    }
+
     // The same from the output fields' texts in `fieldTexts`.
     const PointResult& resultOfTexts(std::optional<GeoPoint> grs80) {
         result.line.clear();
@@ -224,10 +233,8 @@ const PointResult* Engine::tryConvert(std::string_view coordinate) {
     State& s = *state_;
     const ConversionJob& job = s.job();
     if (const std::optional<PlainCoordinate> plain = plainCoordinate(job.FormatEIN, coordinate)) {
-        GeoPoint grs80;
-        if (s.plainRun.covers() && s.entry.keptAsTyped(*plain) &&
-            s.plainRun.convert(*plain, s.fieldTexts, grs80))
-            return &s.resultOfTexts(grs80);
+        if (const PointResult* result = s.shortWay(*plain))
+            return result;
         if (const PointOutcome* outcome = s.entry.convertPlain(*plain))
             return &s.resultOf(*outcome);
     }
@@ -236,6 +243,12 @@ const PointResult* Engine::tryConvert(std::string_view coordinate) {
     if (!pasted)
         return nullptr;
     return &s.resultOf(s.entry.convertParts(*pasted));
+}
+
+const PointResult* Engine::tryPlain(std::string_view coordinate) {
+    State& s = *state_;
+    const std::optional<PlainCoordinate> plain = plainCoordinate(s.job().FormatEIN, coordinate);
+    return plain ? s.shortWay(*plain) : nullptr;
 }
 
 const PointResult& Engine::convertAsText(std::string_view text) {

@@ -348,6 +348,11 @@ bool ListConverter::convertLine(std::string_view line, std::string& out) {
     last_.identifierAsked = false;
     last_.position.reset();
     placeFrom_ = std::string::npos;
+    if (const PointResult* result = plainCoordinateLine(line)) {
+        writeResult(*result, {}, ' ', out);
+        toOutputCharset(out);
+        return true;
+    }
     if (passesThrough(line)) {
         out = line;
         escapeControlBytes(out);
@@ -385,6 +390,18 @@ bool ListConverter::convertLine(std::string_view line, std::string& out) {
         last_.placeLength = place.size();
     }
     return converted;
+}
+
+// The commonest line of all: a coordinate alone, numbers between blanks
+// (ASCII, the same in either character set; no link, no field end, nothing
+// to escape), converted by the short way. Its output is the copy line alone;
+// lines with a place or an identifier first take the way below.
+const PointResult* ListConverter::plainCoordinateLine(std::string_view line) {
+    if (options_.csv || options_.identifierFirst || options_.place ||
+        line.find('\t') != std::string_view::npos)
+        return nullptr;
+    const PointResult* result = engine_.tryPlain(line);
+    return result && result->converted ? result : nullptr;
 }
 
 void ListConverter::toOutputCharset(std::string& out) {
