@@ -74,15 +74,24 @@ ProcedureOutcome UTMnachMIL(std::string& zone, std::string& easting, std::string
         const std::string_view row =
             letterAt(rowLetters(z % 2 != 0, oddMillions), digitAt(n, 2) + 1);
 
-        // Written in place (a list writes one a line): zone, the square,
-        // the five pairs.
-        zone.append("  ").append(column).append(row).append("  ");
+        // Put together on the stack and appended at once (a list writes
+        // one a line): the square, the five pairs.
+        char text[2 + 2 + 2 + 3 * kPairs];
+        std::size_t size = 0;
+        const auto put = [&](std::string_view part) {
+            size += part.copy(text + size, part.size());
+        };
+        put("  ");
+        put(column);
+        put(row);
+        put("  ");
         for (std::size_t k = 2; k < 2 + kPairs; ++k) {
             if (k > 2)
-                zone += '.';
-            zone += e[k];
-            zone += n[k];
+                text[size++] = '.';
+            text[size++] = e[k];
+            text[size++] = n[k];
         }
+        zone.append(text, size);
     } catch (const NumericFault&) {
         return ProcedureOutcome::computationError(messages);
     }

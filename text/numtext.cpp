@@ -355,10 +355,17 @@ double round15(double value) {
 
 namespace {
 
+// Whether a character after a number's digits ends it: it can neither
+// continue the number (a point, an exponent's letter) nor be left out (a
+// blank).
+bool endsNumber(char c) {
+    return !(isBlank(c) || c == '.' || c == 'E' || c == 'e' || c == 'D' || c == 'd');
+}
+
 // The commonest text of all: at most 15 digits with at most one point among
-// them, nothing else. The same value as readShortNumber gives (the digits as
-// one whole number over a power of ten), in a loop of its own: a list reads
-// several a line.
+// them, up to the character that ends the number. The same value as readShortNumber gives (the
+// digits as one whole number over a power of ten), in a loop of its own: a list reads several a
+// line.
 bool readPlainDigits(std::string_view text, double& result) {
     if (text.empty() || text.size() > 16)
         return false;
@@ -372,6 +379,8 @@ bool readPlainDigits(std::string_view text, double& result) {
             ++digits;
         } else if (text[i] == '.' && pointAt < 0) {
             pointAt = digits;
+        } else if (digits > 0 && endsNumber(text[i])) {
+            break; // "32U": the zone of a UTM text
         } else {
             return false;
         }

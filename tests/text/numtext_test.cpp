@@ -52,6 +52,9 @@ TEST(ReadNumber, PlainDigitsAreReadCorrectlyRounded) {
         if (text == ".")
             expected = 0;
         ASSERT_EQ(readNumber(text), expected) << text;
+        // A letter that cannot continue the number ends it ("32U").
+        ASSERT_EQ(readNumber(text + "U5"), expected) << text;
+        ASSERT_EQ(readNumber(text + "-5"), expected) << text;
         // The list's plain reader gives the same value, and ends before what
         // follows; a point needs a digit on either side.
         text += " 1";
