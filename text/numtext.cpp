@@ -45,11 +45,9 @@ struct Decimal15 {
 };
 
 // The exact 15-digit rounding of a double, as the general formatter gives
-// it, without the formatter: |value| = m x 2^-s with a 53-bit m, so
-// |value| x 10^k is m x 10^k (exact in 128 bits for k <= 22) shifted right
-// by s, rounded half to even. Covers 1E-08 <= |value| < 1E+15, where
-// nearly all coordinates lie; false elsewhere.
-__extension__ typedef unsigned __int128 Wide;
+// it, without the formatter: |value| x 10^k for the k that leaves 15 digits
+// before the point, rounded half to even on its exact value. Covers
+// 1E-08 <= |value| < 1E+15, where nearly all coordinates lie.
 
 constexpr std::uint64_t kPowersOfTen[] = {1ULL,
                                           10ULL,
@@ -72,18 +70,30 @@ constexpr std::uint64_t kPowersOfTen[] = {1ULL,
                                           1000000000000000000ULL,
                                           10000000000000000000ULL};
 
-// round(m x 10^k / 2^s), ties to even (0 <= k <= 22, 0 < s < 128).
-std::uint64_t scaledRounded(std::uint64_t m, int k, int s) {
-    Wide n = static_cast<Wide>(m) * kPowersOfTen[k < 19 ? k : 19];
-    if (k > 19)
-        n *= kPowersOfTen[k - 19];
-    const Wide one = 1;
-    const Wide rest = n & ((one << s) - 1);
-    const Wide half = one << (s - 1);
-    auto whole = static_cast<std::uint64_t>(n >> s);
-    if (rest > half || (rest == half && (whole & 1) != 0))
-        ++whole;
-    return whole;
+// Exact powers of ten in a double (10^22 is the largest).
+constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// round(a x 10^k), ties to even, for a >= 0 and 0 <= k <= 22; any number
+// from 2^52 on where the product reaches it (the caller wants fewer digits).
+// The product is the double t plus its exact error (fma); t rounded to a
+// whole number is the answer unless t lies exactly half way, where the
+// error's sign decides.
+std::uint64_t scaledRounded(double a, int k) {
+    constexpr double kTwoTo52 = 4503599627370496.0;
+    const double p = kExactPowersOfTen[k];
+    const double t = a * p;
+    if (!(t < kTwoTo52))
+        return static_cast<std::uint64_t>(kTwoTo52);
+    const double error = std::fma(a, p, -t);
+    double whole = (t + kTwoTo52) - kTwoTo52; // half to even
+    const double beyond = t - whole;          // exact: both near each other
+    if (beyond == 0.5 && error > 0)
+        whole += 1;
+    else if (beyond == -0.5 && error < 0)
+        whole -= 1;
+    return static_cast<std::uint64_t>(whole);
 }
 
 // "00" to "99", two characters each.
@@ -117,11 +127,7 @@ void writeDigits(std::uint32_t number, int count, char* end) {
     const double a = std::fabs(value);
     if (!(a >= 1e-8 && a < 1e15))
         return false;
-    // a normal double: a = m x 2^-s with the hidden bit in m.
-    const auto bits = std::bit_cast<std::uint64_t>(a);
-    const int biasedExponent = static_cast<int>(bits >> 52);
-    const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
-    const int s = 1075 - biasedExponent;
+    const int biasedExponent = static_cast<int>(std::bit_cast<std::uint64_t>(a) >> 52);
     // floor((binary exponent) x log10(2)): floor(log10(a)) or one less; the
     // loop corrects upward, also when the rounding carries into a new leading
     // digit (9.99..e4 -> 1e5).
@@ -130,7 +136,7 @@ void writeDigits(std::uint32_t number, int count, char* end) {
         const int k = 14 - exponent;
         if (k < 0 || k > 22)
             return false;
-        whole = scaledRounded(m, k, s);
+        whole = scaledRounded(a, k);
         if (whole < kPowersOfTen[15])
             return true;
         ++exponent;
@@ -223,11 +229,6 @@ double readNumberGeneral(std::string_view text) {
         value = 0.0;
     return negative ? -value : value;
 }
-
-// Exact powers of ten in a double (10^22 is the largest).
-constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 // The digits of a number without blanks, in tight runs: the integer digits,
 // a point, the fraction digits; leading zeros add nothing to `significant`.
