@@ -380,7 +380,7 @@ bool readPlainDigits(std::string_view text, double& result) {
             ++digits;
         } else if (text[i] == '.' && pointAt < 0) {
             pointAt = digits;
-        } else if (digits > 0 && endsNumber(text[i])) {
+        } else if (endsNumber(text[i])) {
             break; // "32U": the zone of a UTM text
         } else {
             return false;

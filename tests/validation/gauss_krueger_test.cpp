@@ -230,11 +230,13 @@ PlainDigits plainDigitsOf(const std::string& text) {
 // hemispheres, and with digits before the point one too few or too many.
 TEST(PlainChecks, AdmitWhatTheTextChecksAdmit) {
     const std::vector<std::string> rechtsTexts = {
-        "2484700",    "2484699.99", "2484700.00", "5538200",  "5538200.01", "1484700", "1484699.9",
-        "3350587.00", "3350587.01", "3570296.99", "357029.9", "35702969.9", "0357029"};
+        "2484700",  "2484699.99", "2484700.00", "5538200",    "5538200.01",
+        "1484700",  "1484699.9",  "3350587.00", "3350587.01", "3570296.99",
+        "357029.9", "35702969.9", "0357029",    "03570296",   "03570296.99"};
     const std::vector<std::string> hochTexts = {
         "5107150",   "5107149.99", "6197355",  "6197355.01",
-        "5900419.2", "590041.9",   "59004192", "5900419.123456789012345"};
+        "5900419.2", "590041.9",   "59004192", "5900419.123456789012345",
+        "05900419.2"};
     for (bool six : {false, true}) {
         const germany::GaussKruegerExtent& extent = germany::gaussKruegerExtent(six);
         for (const std::string& rechts : rechtsTexts)
