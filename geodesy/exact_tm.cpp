@@ -54,6 +54,32 @@ constexpr KruegerSeries kruegerSeries(const Ellipsoid& ell) {
     return s;
 }
 
+// The series of an ellipsoid, worked out once for each of the program's
+// three (a list projects a point a line) by the same arithmetic as for any
+// other, so that every bit stays as it was.
+KruegerSeries seriesOf(const Ellipsoid& ell) {
+    if (&ell == &ellipsoid::GRS80) {
+        static const KruegerSeries grs80 = kruegerSeries(ellipsoid::GRS80);
+        return grs80;
+    }
+    if (&ell == &ellipsoid::Bessel) {
+        static const KruegerSeries bessel = kruegerSeries(ellipsoid::Bessel);
+        return bessel;
+    }
+    if (&ell == &ellipsoid::Hayford) {
+        static const KruegerSeries hayford = kruegerSeries(ellipsoid::Hayford);
+        return hayford;
+    }
+    return kruegerSeries(ell);
+}
+
+// The longitude from the central meridian, -180..180 degrees: as it is
+// within a half turn, as the remainder beyond.
+double fromCentralMeridianDeg(double lonDeg, double centralMeridianDeg) {
+    const double d = lonDeg - centralMeridianDeg;
+    return std::fabs(d) <= 180 ? d : std::remainder(d, 360.0);
+}
+
 // tau' = tan(conformal latitude) from tau = tan(latitude). In this form it
 // keeps its relative accuracy up to the poles, where both run to infinity.
 double conformalTan(double tau, double e) {
@@ -115,9 +141,9 @@ bool finitePoint(double a, double b) {
 std::optional<GridPoint> exactTmForward(const ExactTransverseMercator& tm, GeoPoint p) {
     if (!finitePoint(p.latDeg, p.lonDeg) || !(std::fabs(p.latDeg) <= 90))
         return std::nullopt;
-    const KruegerSeries s = kruegerSeries(*tm.ellipsoid);
+    const KruegerSeries s = seriesOf(*tm.ellipsoid);
     const double phi = p.latDeg * kDegToRad;
-    const double lambda = std::remainder(p.lonDeg - tm.centralMeridianDeg, 360.0) * kDegToRad;
+    const double lambda = fromCentralMeridianDeg(p.lonDeg, tm.centralMeridianDeg) * kDegToRad;
 
     // The conformal sphere's transverse Mercator (Gauss-Schreiber), then the
     // ellipsoid's by the series.
@@ -137,7 +163,7 @@ std::optional<GridPoint> exactTmForward(const ExactTransverseMercator& tm, GeoPo
 std::optional<GeoPoint> exactTmInverse(const ExactTransverseMercator& tm, GridPoint g) {
     if (!finitePoint(g.eastingM, g.northingM))
         return std::nullopt;
-    const KruegerSeries s = kruegerSeries(*tm.ellipsoid);
+    const KruegerSeries s = seriesOf(*tm.ellipsoid);
     const double unit = tm.scale * s.A;
     const XiEta z{(g.northingM - tm.falseNorthingM) / unit, (g.eastingM - tm.falseEastingM) / unit};
     const XiEta sphere = kruegerSum(z, s.beta, -1);
