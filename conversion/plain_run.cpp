@@ -58,6 +58,13 @@ constexpr PlainRun::Slots kNoSlots = [] {
     return slots;
 }();
 
+// The text of an output field among `texts`; nullptr for a field the task
+// does not show.
+std::string* fieldText(const PlainRun::Task& task, std::span<std::string> texts, Element field) {
+    const int slot = task.slots[static_cast<std::size_t>(field)];
+    return slot < 0 ? nullptr : &texts[static_cast<std::size_t>(slot)];
+}
+
 class FieldTexts final : public CalcScreen {
 public:
     FieldTexts(const PlainRun::Slots& slots, std::span<std::string> texts)
@@ -148,33 +155,28 @@ bool degreesMinutesPlainOutput(const PlainRun::Task& task, GeoPoint p,
 
 bool degreesMinutesSecondsPlainOutput(const PlainRun::Task& task, GeoPoint p,
                                       std::span<std::string> texts) {
-    FieldTexts screen(task.slots, texts);
-    const bool failed = BreiteGMSAusgeben(screen, p.latDeg).failed;
-    return !(LaengeGMSAusgeben(screen, p.lonDeg).failed || failed) && screen.plain();
-}
-
-namespace {
-
-// The point in UTM of the target ellipsoid as GeoNachUTM writes it; false
-// for no UTM there, a point beyond UTM or a failed projection.
-bool projectedToUtm(const PlainRun::Task& task, GeoPoint p, UtmTexts& texts) {
-    if (!task.utmEllipsoid)
+    using E = Element;
+    std::string* const fields[] = {
+        fieldText(task, texts, E::texBGradAUS),    fieldText(task, texts, E::texBMinuteAUS),
+        fieldText(task, texts, E::texBSekundeAUS), fieldText(task, texts, E::texLGradAUS),
+        fieldText(task, texts, E::texLMinuteAUS),  fieldText(task, texts, E::texLSekundeAUS)};
+    if (std::find(std::begin(fields), std::end(fields), nullptr) != std::end(fields))
         return false;
-    texts = utmTextsOf(longitudeWithinHalfTurn(p.lonDeg), p.latDeg, *task.utmEllipsoid);
-    return texts.band != '\0' && texts.projected;
+    // Straight into the output fields' texts, as the screen shows them.
+    return writeLatitudeDms(p.latDeg, *fields[0], *fields[1], *fields[2]) &&
+           writeLongitudeDms(p.lonDeg, *fields[3], *fields[4], *fields[5]);
 }
-
-} // namespace
 
 bool utmCivilPlainOutput(const PlainRun::Task& task, GeoPoint p, std::span<std::string> texts) {
-    UtmTexts utm;
-    if (!projectedToUtm(task, p, utm))
+    std::string* easting = fieldText(task, texts, Element::texRechts2);
+    std::string* northing = fieldText(task, texts, Element::texHoch2);
+    std::string* zone = fieldText(task, texts, Element::texZone2);
+    if (!task.utmEllipsoid || !easting || !northing || !zone)
         return false;
-    FieldTexts screen(task.slots, texts);
-    screen.setText(Element::texRechts2, utm.easting);
-    screen.setText(Element::texHoch2, utm.northing);
-    screen.setText(Element::texZone2, utm.zone);
-    return screen.plain();
+    // Straight into the output fields' texts, as GeoNachUTM writes them.
+    const UtmTextsWritten written = writeUtmTexts(longitudeWithinHalfTurn(p.lonDeg), p.latDeg,
+                                                  *task.utmEllipsoid, *zone, *easting, *northing);
+    return written.band != '\0' && written.projected;
 }
 
 namespace {
@@ -184,16 +186,18 @@ namespace {
 // point); the reference text from it as MILnachREF does.
 bool militaryText(const PlainRun::Task& task, GeoPoint p, std::span<std::string> texts,
                   Element field, bool reference) {
-    const int slot = task.slots[static_cast<std::size_t>(field)];
-    UtmTexts utm;
-    if (slot < 0 || !projectedToUtm(task, p, utm))
+    std::string* text = fieldText(task, texts, field);
+    if (!text || !task.utmEllipsoid)
+        return false;
+    std::string easting, northing;
+    const UtmTextsWritten written = writeUtmTexts(longitudeWithinHalfTurn(p.lonDeg), p.latDeg,
+                                                  *task.utmEllipsoid, *text, easting, northing);
+    if (written.band == '\0' || !written.projected)
         return false;
     FieldTexts silent(kNoSlots, {});
-    std::string& text = texts[static_cast<std::size_t>(slot)];
-    text.assign(utm.zone);
-    if (UTMnachMIL(text, utm.easting, utm.northing, silent).failed)
+    if (UTMnachMIL(*text, easting, northing, silent).failed)
         return false;
-    if (reference && MILnachREF(text, silent).failed)
+    if (reference && MILnachREF(*text, silent).failed)
         return false;
     return silent.plain();
 }
@@ -213,16 +217,16 @@ bool amtlichPlainOutput(const PlainRun::Task& task, GeoPoint p, std::span<std::s
     if (!offersNotation(task.job.ZielEllipsoid, kUTMamtlich) || !withinUtmAmtlich(p))
         return false;
     const int own = utmAmtlichOwnZone(p);
-    if (own == 0)
+    std::string* ost = fieldText(task, texts, Element::texAmtOstAUS);
+    std::string* nord = fieldText(task, texts, Element::texAmtNordAUS);
+    std::string* note = fieldText(task, texts, Element::labAmtNachbar);
+    if (own == 0 || !ost || !nord || !note)
         return false;
-    const UtmAmtlichTexts amtlich = utmAmtlichInZone(p, own);
-    if (amtlich.status != AmtlichStatus::Done || amtlich.zone != own)
+    // Straight into the output fields' texts; no neighbour zone to name.
+    if (writeUtmAmtlichInZone(p, own, *ost, *nord) != AmtlichStatus::Done)
         return false;
-    FieldTexts screen(task.slots, texts);
-    screen.setText(Element::texAmtOstAUS, amtlich.ostwert);
-    screen.setText(Element::texAmtNordAUS, amtlich.nordwert);
-    screen.setText(Element::labAmtNachbar, std::string());
-    return screen.plain();
+    note->clear();
+    return true;
 }
 
 PlainRun::PlainRun(const ConversionJob& job, bool ownZoneAndStrip)

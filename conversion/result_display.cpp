@@ -186,21 +186,17 @@ void appendWholeDigits(std::string& out, double whole, std::size_t width, std::s
     out.append(text, length);
 }
 
-// The same as the slots' texts give, from the numbers: what a list of
-// points writes for every line, without the texts no field shows.
-ProcedureOutcome writeDegreesMinutesSeconds(CalcScreen& screen, double value, const Axis& axis,
-                                            Element degreesField, Element minutesField,
-                                            Element secondsField) {
+// The same as the slots' texts give, from the numbers, written into the
+// caller's texts: false where the value faults (the texts then as they were).
+bool writeDmsTexts(double value, const Axis& axis, std::string& degrees, std::string& minutes,
+                   std::string& seconds) {
     DmsNumbers n;
     try {
         n = dmsNumbersOf(value);
+        assignFixedDecimals(seconds, n.seconds, kSecondsDecimals);
     } catch (const NumericFault&) {
-        ProcedureOutcome outcome = ProcedureOutcome::computationError(screen);
-        showDegreesMinutesSeconds(screen, AngleParts{}, axis, degreesField, minutesField,
-                                  secondsField);
-        return outcome;
+        return false;
     }
-    std::string seconds = ZahlFormat(n.seconds, kSecondsDecimals);
     if (seconds == "60.00") { // as dmsText carries
         seconds = "0.00";
         n.minutes += 1;
@@ -209,12 +205,27 @@ ProcedureOutcome writeDegreesMinutesSeconds(CalcScreen& screen, double value, co
             n.degrees += 1;
         }
     }
-    std::string text = hemisphere(n.negative, axis);
-    appendWholeDigits(text, n.degrees, axis.digits, axis.digits);
-    screen.setText(degreesField, text);
-    text.clear();
-    appendWholeDigits(text, n.minutes, 2, 2);
-    screen.setText(minutesField, text);
+    degrees.assign(1, n.negative ? axis.negative : axis.positive);
+    appendWholeDigits(degrees, n.degrees, axis.digits, axis.digits);
+    minutes.clear();
+    appendWholeDigits(minutes, n.minutes, 2, 2);
+    return true;
+}
+
+// The same into the mask: what a list of points writes for every line,
+// without the texts no field shows.
+ProcedureOutcome writeDegreesMinutesSeconds(CalcScreen& screen, double value, const Axis& axis,
+                                            Element degreesField, Element minutesField,
+                                            Element secondsField) {
+    std::string degrees, minutes, seconds;
+    if (!writeDmsTexts(value, axis, degrees, minutes, seconds)) {
+        ProcedureOutcome outcome = ProcedureOutcome::computationError(screen);
+        showDegreesMinutesSeconds(screen, AngleParts{}, axis, degreesField, minutesField,
+                                  secondsField);
+        return outcome;
+    }
+    screen.setText(degreesField, degrees);
+    screen.setText(minutesField, minutes);
     screen.setText(secondsField, seconds);
     return ProcedureOutcome::done();
 }
@@ -267,6 +278,16 @@ ProcedureOutcome BreiteGMAusgeben(CalcScreen& screen, double lat) {
 ProcedureOutcome LaengeGMAusgeben(CalcScreen& screen, double lon) {
     return writeDegreesMinutes(screen, lon, kLongitude, Element::texLaengeGradAUS,
                                Element::texLaengeMinuteAUS);
+}
+
+bool writeLatitudeDms(double lat, std::string& degrees, std::string& minutes,
+                      std::string& seconds) {
+    return writeDmsTexts(lat, kLatitude, degrees, minutes, seconds);
+}
+
+bool writeLongitudeDms(double lon, std::string& degrees, std::string& minutes,
+                       std::string& seconds) {
+    return writeDmsTexts(lon, kLongitude, degrees, minutes, seconds);
 }
 
 ProcedureOutcome BreiteGMSAusgeben(CalcScreen& screen, double lat) {

@@ -99,21 +99,25 @@ ZoneChoices utmAmtlichZoneChoices(GeoPoint etrs89) {
     return choices;
 }
 
+AmtlichStatus writeUtmAmtlichInZone(GeoPoint etrs89, int zone, std::string& ostwert,
+                                    std::string& nordwert) {
+    const std::optional<GridPoint> g = utmExactForward(etrs89, zone, ellipsoid::GRS80);
+    if (!g || !withinTheMillion(g->eastingM))
+        return AmtlichStatus::ZoneNotAllowed;
+    try {
+        assignFixedDecimals(ostwert, zone * kZoneMultiplierM + g->eastingM, kCentimetreDecimals);
+        assignFixedDecimals(nordwert, g->northingM, kCentimetreDecimals);
+    } catch (const NumericFault&) {
+        return AmtlichStatus::ComputationError;
+    }
+    return AmtlichStatus::Done;
+}
+
 UtmAmtlichTexts utmAmtlichInZone(GeoPoint etrs89, int zone) {
     UtmAmtlichTexts out;
-    const std::optional<GridPoint> g = utmExactForward(etrs89, zone, ellipsoid::GRS80);
-    if (!g || !withinTheMillion(g->eastingM)) {
-        out.status = AmtlichStatus::ZoneNotAllowed;
-        return out;
-    }
-    out.zone = zone;
-    try {
-        out.ostwert = centimetres(zone * kZoneMultiplierM + g->eastingM);
-        out.nordwert = centimetres(g->northingM);
-    } catch (const NumericFault&) {
-        return out;
-    }
-    out.status = AmtlichStatus::Done;
+    out.status = writeUtmAmtlichInZone(etrs89, zone, out.ostwert, out.nordwert);
+    if (out.status != AmtlichStatus::ZoneNotAllowed)
+        out.zone = zone;
     return out;
 }
 

@@ -62,29 +62,35 @@ std::string ZonenNummer(const std::string& lon) {
     return zone == 0 ? std::string() : zoneDigitsText(zone);
 }
 
-UtmTexts utmTextsOf(double lonDeg, double latDeg, const Ellipsoid& ell) {
+UtmTextsWritten writeUtmTexts(double lonDeg, double latDeg, const Ellipsoid& ell,
+                              std::string& zoneText, std::string& easting, std::string& northing) {
     // Band and zone as BreitenBand and ZonenNummer read the texts.
     const char band = latitudeBand(singlePrecision(latDeg));
     const int zone = zoneWithExceptions(zoneNumber(singlePrecision(lonDeg)), band, lonDeg);
-    UtmTexts texts;
-    texts.band = band;
     // A missing band or zone shows as a leading "0" of the three characters.
-    char zoneText[6] = {'0', '0', '0'}; // "000", the zone's two digits, the band
+    char text[6] = {'0', '0', '0'}; // "000", the zone's two digits, the band
     std::size_t end = 3;
     if (zone != 0) {
-        zoneText[end++] = static_cast<char>('0' + zone / 10);
-        zoneText[end++] = static_cast<char>('0' + zone % 10);
+        text[end++] = static_cast<char>('0' + zone / 10);
+        text[end++] = static_cast<char>('0' + zone % 10);
     }
     if (band != '\0')
-        zoneText[end++] = band;
-    texts.zone.assign(zoneText + end - 3, 3);
+        text[end++] = band;
+    zoneText.assign(text + end - 3, 3);
     const std::optional<GridPoint> p = utmForward(latDeg, lonDeg, zone, ell);
     if (!p)
-        return texts;
-    const double northing = p->northingM > kMaxNorthingM ? kMaxNorthingM : p->northingM;
-    assignPadded(texts.easting, 1, Runden(p->eastingM, 0), 0);
-    assignPadded(texts.northing, 8, Runden(northing, 0), 7);
-    texts.projected = true;
+        return {band, false};
+    const double northingM = p->northingM > kMaxNorthingM ? kMaxNorthingM : p->northingM;
+    assignPadded(easting, 1, Runden(p->eastingM, 0), 0);
+    assignPadded(northing, 8, Runden(northingM, 0), 7);
+    return {band, true};
+}
+
+UtmTexts utmTextsOf(double lonDeg, double latDeg, const Ellipsoid& ell) {
+    UtmTexts texts;
+    const UtmTextsWritten written =
+        writeUtmTexts(lonDeg, latDeg, ell, texts.zone, texts.easting, texts.northing);
+    texts.projected = written.projected;
     return texts;
 }
 

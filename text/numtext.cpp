@@ -635,10 +635,14 @@ bool fixedDecimalsShort(double value, int n, std::string_view decimalSeparator, 
 } // namespace
 
 std::string fixedDecimals(double value, int n, std::string_view decimalSeparator) {
-    finite(value);
-    n = n < 0 ? 0 : (n > 14 ? 14 : n);
-    if (std::string out; fixedDecimalsShort(value, n, decimalSeparator, out))
-        return out;
+    std::string out;
+    assignFixedDecimals(out, value, n, decimalSeparator);
+    return out;
+}
+
+namespace {
+
+std::string fixedDecimalsGeneral(double value, int n, std::string_view decimalSeparator) {
 
     // value x 10^n as a whole decimal number, rounded half away from zero on
     // the 15-digit decimal form of the value: its digits in a buffer with
@@ -694,6 +698,15 @@ std::string fixedDecimals(double value, int n, std::string_view decimalSeparator
     out.append(digits, cut);
     out += decimalSeparator;
     return out.append(digits + cut, static_cast<std::size_t>(n));
+}
+
+} // namespace
+
+void assignFixedDecimals(std::string& out, double value, int n, std::string_view decimalSeparator) {
+    finite(value);
+    n = n < 0 ? 0 : (n > 14 ? 14 : n);
+    if (!fixedDecimalsShort(value, n, decimalSeparator, out))
+        out = fixedDecimalsGeneral(value, n, decimalSeparator);
 }
 
 namespace {

@@ -28,4 +28,11 @@ ProcedureOutcome LaengeGMAusgeben(CalcScreen& screen, double lon);
 ProcedureOutcome BreiteGMSAusgeben(CalcScreen& screen, double lat);
 ProcedureOutcome LaengeGMSAusgeben(CalcScreen& screen, double lon);
 
+// The texts the last two show, written straight into the caller's texts,
+// which keep their room from point to point (a list writes one a line):
+// false where the value faults.
+bool writeLatitudeDms(double lat, std::string& degrees, std::string& minutes, std::string& seconds);
+bool writeLongitudeDms(double lon, std::string& degrees, std::string& minutes,
+                       std::string& seconds);
+
 } // namespace lw

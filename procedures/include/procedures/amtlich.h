@@ -65,6 +65,10 @@ UtmAmtlichTexts utmAmtlichFromGeo(GeoPoint etrs89, std::optional<int> chosenZone
 // (or which is its own): ZoneNotAllowed where the easting leaves the zone's
 // million after all. One projection, no choices worked out.
 UtmAmtlichTexts utmAmtlichInZone(GeoPoint etrs89, int zone);
+// The same into the caller's texts, which keep their room from point to
+// point (a list writes one a line): how it went.
+AmtlichStatus writeUtmAmtlichInZone(GeoPoint etrs89, int zone, std::string& ostwert,
+                                    std::string& nordwert);
 
 struct GeoReading {
     AmtlichStatus status = AmtlichStatus::ComputationError;

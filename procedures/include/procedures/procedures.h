@@ -71,11 +71,19 @@ std::string ZonenNummer(const std::string& lon);
 // (NumericFault) where a rounding meets an impossible value.
 struct UtmTexts {
     std::string zone;
-    char band = '\0'; // none beyond 80° S and 84° N
     bool projected = false;
     std::string easting, northing;
 };
 UtmTexts utmTextsOf(double lonDeg, double latDeg, const Ellipsoid& ellipsoid);
+// The same written into the caller's texts, which keep their room from
+// point to point (a list writes one a line); easting and northing stay as
+// they were where the point does not project.
+struct UtmTextsWritten {
+    char band = '\0'; // none beyond 80° S and 84° N
+    bool projected = false;
+};
+UtmTextsWritten writeUtmTexts(double lonDeg, double latDeg, const Ellipsoid& ellipsoid,
+                              std::string& zone, std::string& easting, std::string& northing);
 
 // The ellipsoid of a UTM procedures' ellipsoid text.
 const Ellipsoid& utmEllipsoid(const std::string& name);

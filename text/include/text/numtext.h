@@ -65,6 +65,9 @@ char* writeDigitsBefore(char* end, std::uint64_t value);
 // integer digit, no thousands separators; `decimalSeparator` stands between the
 // integer and the decimal digits (n = 0 gives no separator).
 std::string fixedDecimals(double value, int n, std::string_view decimalSeparator = ".");
+// The same into `out`, which keeps its room (no allocation once it has it).
+void assignFixedDecimals(std::string& out, double value, int n,
+                         std::string_view decimalSeparator = ".");
 
 // Runden: 10^n * value, plus half the sign of the value, truncated toward zero,
 // divided by 10^n; halves round away from zero as far as the product is exact.
