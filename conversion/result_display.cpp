@@ -168,22 +168,21 @@ ProcedureOutcome writeDegreesMinutesSeconds(CalcScreen& screen, Arbeitsvariablen
     return outcome;
 }
 
-// A whole number of degrees or minutes with at least `width` digits, after
-// `out`; nothing when it needs more than `most` (a degree wider than its
-// field).
-void appendWholeDigits(std::string& out, double whole, std::size_t width, std::size_t most) {
+// A whole number of degrees or minutes with at least `width` digits (at
+// most 3), written to `out`; returns how many characters. None when it needs
+// more than `most` (a degree wider than its field).
+std::size_t writeWholeDigits(char* out, double whole, std::size_t width, std::size_t most) {
     if (!(whole < 1000))
-        return;
+        return 0;
     auto w = static_cast<unsigned>(whole);
     const std::size_t n = w >= 100 ? 3 : w >= 10 ? 2 : 1;
     if (n > most)
-        return;
+        return 0;
     // Written from the right: the digits, then zeros up to the width.
-    char text[8] = {'0', '0', '0', '0', '0', '0', '0', '0'};
-    const std::size_t length = std::min(std::max(width, n), sizeof text);
-    for (std::size_t i = length; i > length - n; --i, w /= 10)
-        text[i - 1] = static_cast<char>('0' + w % 10);
-    out.append(text, length);
+    const std::size_t length = std::max(width, n);
+    for (std::size_t i = length; i > 0; --i, w /= 10)
+        out[i - 1] = static_cast<char>('0' + w % 10);
+    return length;
 }
 
 // The same as the slots' texts give, from the numbers, written into the
@@ -205,10 +204,11 @@ bool writeDmsTexts(double value, const Axis& axis, std::string& degrees, std::st
             n.degrees += 1;
         }
     }
-    degrees.assign(1, n.negative ? axis.negative : axis.positive);
-    appendWholeDigits(degrees, n.degrees, axis.digits, axis.digits);
-    minutes.clear();
-    appendWholeDigits(minutes, n.minutes, 2, 2);
+    // Each text put together on the stack and assigned once.
+    char text[4];
+    text[0] = n.negative ? axis.negative : axis.positive;
+    degrees.assign(text, 1 + writeWholeDigits(text + 1, n.degrees, axis.digits, axis.digits));
+    minutes.assign(text, writeWholeDigits(text, n.minutes, 2, 2));
     return true;
 }
 
