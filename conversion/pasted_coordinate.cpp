@@ -706,17 +706,25 @@ bool isPlainHemisphereLetter(char c) {
 } // namespace
 
 std::optional<PlainCoordinate> plainCoordinate(int code, std::string_view text) {
+    PlainCoordinate plain;
+    if (!readPlainCoordinate(code, text, plain))
+        return std::nullopt;
+    return plain;
+}
+
+bool readPlainCoordinate(int code, std::string_view text, PlainCoordinate& plain) {
     const Notation* notation = notationOf(code);
     if (!notation)
-        return std::nullopt;
+        return false;
     const bool geographicForm = notation->paste == PasteForm::Geographic;
     if (!geographicForm && notation->paste != PasteForm::GaussKrueger)
-        return std::nullopt;
+        return false;
     const std::size_t perSide =
         geographicForm ? static_cast<std::size_t>(notation->numbersPerAxis) : 1;
     if (2 * perSide != notation->inputFields.size())
-        return std::nullopt;
-    PlainCoordinate plain;
+        return false;
+    plain.partCount = 0;
+    plain.optionCount = 0;
     std::array<char, 2> letters{};
     std::array<bool, 2> negative{};
     const char* p = text.data();
@@ -740,7 +748,7 @@ std::optional<PlainCoordinate> plainCoordinate(int code, std::string_view text) 
             p = readPlainDigitsAt(p, end, plain.numbers[plain.partCount]);
             // A number ends the text or stands before a blank.
             if (!p || (p != end && !isPlainBlank(*p)))
-                return std::nullopt;
+                return false;
             plain.parts[plain.partCount++] = {start, static_cast<std::size_t>(p - start)};
             if (i == 0)
                 negative[side] = minus;
@@ -748,21 +756,21 @@ std::optional<PlainCoordinate> plainCoordinate(int code, std::string_view text) 
     }
     skipBlanks();
     if (p != end)
-        return std::nullopt;
+        return false;
     if (!geographicForm)
-        return plain;
+        return true;
     const bool lettered = letters[0] != 0 || letters[1] != 0;
     if (lettered) {
         const bool inOrder =
             (letters[0] == 'N' || letters[0] == 'S') && (letters[1] == 'E' || letters[1] == 'W');
         if (!inOrder || negative[0] || negative[1])
-            return std::nullopt;
+            return false;
     }
     const bool north = lettered ? letters[0] == 'N' : !negative[0];
     const bool east = lettered ? letters[1] == 'E' : !negative[1];
     plain.options[plain.optionCount++] = hemisphereOption(*notation, Axis::Latitude, north);
     plain.options[plain.optionCount++] = hemisphereOption(*notation, Axis::Longitude, east);
-    return plain;
+    return true;
 }
 
 bool takesWholeCoordinate(Element field) {

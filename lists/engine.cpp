@@ -150,7 +150,8 @@ struct Engine::State {
     }
 
     PointEntry entry;
-    PlainRun plainRun; // the common point on numbers alone
+    PlainRun plainRun;     // the common point on numbers alone
+    PlainCoordinate plain; // the line's, kept from line to line
     std::span<const Element> outputFields;
     std::vector<std::string> fieldTexts;
     PointResult result;
@@ -232,10 +233,10 @@ Engine::~Engine() = default;
 const PointResult* Engine::tryConvert(std::string_view coordinate) {
     State& s = *state_;
     const ConversionJob& job = s.job();
-    if (const std::optional<PlainCoordinate> plain = plainCoordinate(job.FormatEIN, coordinate)) {
-        if (const PointResult* result = s.shortWay(*plain))
+    if (readPlainCoordinate(job.FormatEIN, coordinate, s.plain)) {
+        if (const PointResult* result = s.shortWay(s.plain))
             return result;
-        if (const PointOutcome* outcome = s.entry.convertPlain(*plain))
+        if (const PointOutcome* outcome = s.entry.convertPlain(s.plain))
             return &s.resultOf(*outcome);
     }
     const std::optional<PastedCoordinate> pasted =
@@ -247,8 +248,8 @@ const PointResult* Engine::tryConvert(std::string_view coordinate) {
 
 const PointResult* Engine::tryPlain(std::string_view coordinate) {
     State& s = *state_;
-    const std::optional<PlainCoordinate> plain = plainCoordinate(s.job().FormatEIN, coordinate);
-    return plain ? s.shortWay(*plain) : nullptr;
+    return readPlainCoordinate(s.job().FormatEIN, coordinate, s.plain) ? s.shortWay(s.plain)
+                                                                       : nullptr;
 }
 
 const PointResult& Engine::convertAsText(std::string_view text) {

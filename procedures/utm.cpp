@@ -8,6 +8,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <utility>
 
 namespace lw {
@@ -28,12 +29,12 @@ std::string zoneDigitsText(int zone) {
 // list writes two a point.
 void assignPadded(std::string& out, std::size_t zeros, double whole, std::size_t last) {
     if (whole >= 0 && whole < 1e9 && whole == std::trunc(whole)) {
-        // Written from the right: the digits, then the zeros before them.
+        // Zeros first, the digits over them from the right: the zeros before the digits
+        // are then in place.
         char text[24];
+        std::memset(text, '0', sizeof text);
         char* const end = text + sizeof text;
-        char* begin = writeDigitsBefore(end, static_cast<std::uint64_t>(whole));
-        for (std::size_t i = 0; i < zeros; ++i)
-            *--begin = '0';
+        char* const begin = writeDigitsBefore(end, static_cast<std::uint64_t>(whole)) - zeros;
         const auto length = static_cast<std::size_t>(end - begin);
         const std::size_t from = last != 0 && length > last ? length - last : 0;
         out.assign(begin + from, length - from);

@@ -57,5 +57,8 @@ struct PlainCoordinate {
     std::size_t optionCount = 0;
 };
 std::optional<PlainCoordinate> plainCoordinate(int notation, std::string_view text);
+// The same into `plain` (whose parts past its counts stay as they were);
+// false for no plain coordinate.
+bool readPlainCoordinate(int notation, std::string_view text, PlainCoordinate& plain);
 
 } // namespace lw
