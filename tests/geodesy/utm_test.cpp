@@ -1,8 +1,11 @@
+#include "geodesy/grid_letters.h"
 #include "geodesy/utm.h"
 #include "geodesy_test_support.h"
 #include "procedures/procedures.h"
 #include "text/numtext.h"
 
+#include <algorithm>
+#include <cmath>
 #include <ostream>
 
 namespace lw::test {
@@ -124,6 +127,21 @@ TEST(UtmForward, BandBoundariesBelongToTheBandNearerTheEquator) {
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "row " << (&c - &cases[0]));
         EXPECT_EQ(BreitenBand(c.lat), c.band) << c.lat;
+    }
+}
+
+// Every band limit and the floats on either side of it: the band counted by
+// the limits the latitude lies beyond, away from the equator.
+TEST(UtmForward, EveryBandLimitAndItsNeighbours) {
+    for (int limit = -80; limit <= 84; limit += (limit == 80 ? 4 : 8)) {
+        const auto at = static_cast<float>(limit);
+        for (float lat : {std::nextafter(at, -100.0f), at, std::nextafter(at, 100.0f)}) {
+            const double beyond = std::ceil(std::fabs(lat) / 8.0);                 // limits passed
+            const int index = lat > 0 ? std::min(9 + static_cast<int>(beyond), 19) // X to 84°
+                                      : 10 - static_cast<int>(beyond);
+            const char expected = lat < -80 || lat > 84 ? '\0' : kBandLetters[index];
+            EXPECT_EQ(latitudeBand(lat), expected) << lat;
+        }
     }
 }
 
