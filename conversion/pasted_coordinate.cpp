@@ -725,13 +725,14 @@ bool readPlainCoordinate(int code, std::string_view text, PlainCoordinate& plain
         return false;
     plain.partCount = 0;
     plain.optionCount = 0;
+    plain.tabbed = false;
     std::array<char, 2> letters{};
     std::array<bool, 2> negative{};
     const char* p = text.data();
     const char* const end = p + text.size();
     auto skipBlanks = [&] {
-        while (p != end && isPlainBlank(*p))
-            ++p;
+        for (; p != end && isPlainBlank(*p); ++p)
+            plain.tabbed = plain.tabbed || *p == '\t';
     };
     for (std::size_t side = 0; side < 2; ++side) {
         skipBlanks();

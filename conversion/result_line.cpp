@@ -99,12 +99,21 @@ bool isBlankOnly(std::string_view text) {
 
 } // namespace
 
+LineForm lineFormOf(int format, std::string_view ellipsoid) {
+    const Notation* notation = notationOf(format);
+    return {notation ? notation->outputMarks : std::span<const std::string_view>(),
+            copyLineDatumName(ellipsoid, format)};
+}
+
 void writeResultLine(std::string& line, int format, std::string_view ellipsoid,
                      std::span<const std::string> fieldTexts) {
-    const Notation* notation = notationOf(format);
-    const std::span<const std::string_view> marks =
-        notation ? notation->outputMarks : std::span<const std::string_view>();
-    const std::string_view datum = copyLineDatumName(ellipsoid, format);
+    writeResultLine(line, lineFormOf(format, ellipsoid), fieldTexts);
+}
+
+void writeResultLine(std::string& line, const LineForm& form,
+                     std::span<const std::string> fieldTexts) {
+    const std::span<const std::string_view> marks = form.marks;
+    const std::string_view datum = form.datum;
     LineWords words;
     bool fits = true;
     for (std::size_t i = 0; i < fieldTexts.size() && fits; ++i) {

@@ -146,6 +146,7 @@ struct Engine::State {
         : entry(jobOf(task), OutputChoices{task.zone, task.strip}, std::move(decimalSeparator)),
           plainRun(entry.job(), task.zone.empty() && task.strip.empty()) {
         outputFields = outputMaskFields(job().FormatAUS);
+        lineForm = lineFormOf(job().FormatAUS, job().ZielEllipsoid);
         fieldTexts.resize(outputFields.size());
     }
 
@@ -153,6 +154,7 @@ struct Engine::State {
     PlainRun plainRun;     // the common point on numbers alone
     PlainCoordinate plain; // the line's, kept from line to line
     std::span<const Element> outputFields;
+    LineForm lineForm; // of the output notation on the target ellipsoid
     std::vector<std::string> fieldTexts;
     PointResult result;
     bool withColumns = true;
@@ -187,7 +189,7 @@ struct Engine::State {
     const PointResult& resultOfTexts(std::optional<GeoPoint> grs80) {
         result.line.clear();
         result.grs80.reset();
-        writeResultLine(result.line, job().FormatAUS, job().ZielEllipsoid, fieldTexts);
+        writeResultLine(result.line, lineForm, fieldTexts);
         result.converted = !result.line.empty();
         // The screen stays silent when a text it could not take apart left
         // fields empty; the list must say something.

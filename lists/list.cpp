@@ -393,12 +393,12 @@ bool ListConverter::convertLine(std::string_view line, std::string& out) {
 }
 
 // The commonest line of all: a coordinate alone, numbers between blanks
-// (ASCII, the same in either character set; no link, no field end, nothing
-// to escape), converted by the short way. Its output is the copy line alone;
-// lines with a place or an identifier first take the way below.
+// (ASCII, the same in either character set; no link, no field end such as a
+// tab, nothing to escape), converted by the short way. Its output is the
+// copy line alone; lines with a place or an identifier first take the way
+// below.
 const PointResult* ListConverter::plainCoordinateLine(std::string_view line) {
-    if (options_.csv || options_.identifierFirst || options_.place ||
-        line.find('\t') != std::string_view::npos)
+    if (options_.csv || options_.identifierFirst || options_.place)
         return nullptr;
     const PointResult* result = engine_.tryPlain(line);
     return result && result->converted ? result : nullptr;

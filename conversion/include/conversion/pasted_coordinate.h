@@ -55,6 +55,7 @@ struct PlainCoordinate {
     std::size_t partCount = 0;
     std::array<Element, 2> options{};
     std::size_t optionCount = 0;
+    bool tabbed = false; // a tab among its blanks
 };
 std::optional<PlainCoordinate> plainCoordinate(int notation, std::string_view text);
 // The same into `plain` (whose parts past its counts stay as they were);

@@ -31,4 +31,15 @@ std::string resultLine(int format, std::string_view ellipsoid,
 void writeResultLine(std::string& line, int format, std::string_view ellipsoid,
                      std::span<const std::string> fieldTexts);
 
+// What the line of a notation on an ellipsoid adds to the fields' texts: the
+// marks before them and the datum name after them. Worked out once for a
+// list, which writes a line a point.
+struct LineForm {
+    std::span<const std::string_view> marks;
+    std::string_view datum;
+};
+LineForm lineFormOf(int format, std::string_view ellipsoid);
+void writeResultLine(std::string& line, const LineForm& form,
+                     std::span<const std::string> fieldTexts);
+
 } // namespace lw
