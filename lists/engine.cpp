@@ -250,8 +250,8 @@ const PointResult* Engine::tryConvert(std::string_view coordinate) {
 
 const PointResult* Engine::tryPlain(std::string_view coordinate) {
     State& s = *state_;
-    return readPlainCoordinate(s.job().FormatEIN, coordinate, s.plain) ? s.shortWay(s.plain)
-                                                                       : nullptr;
+    const bool plain = readPlainCoordinate(s.job().FormatEIN, coordinate, s.plain);
+    return plain && !s.plain.tabbed ? s.shortWay(s.plain) : nullptr;
 }
 
 const PointResult& Engine::convertAsText(std::string_view text) {

@@ -43,6 +43,10 @@ TEST(HostileLines, ValuesNeverShift) {
          {";48.137393;11.575448", "FEHLER: Feld 1 ist leer; Grad (dezimal) braucht 2 Werte."},
          {"P3,,11.575448", "P3,FEHLER: Feld 2 ist leer; Grad (dezimal) braucht 2 Werte."},
          {"P4\t\t11.575448", "P4\tFEHLER: Feld 2 ist leer; Grad (dezimal) braucht 2 Werte."},
+         // Numbers alone, but two tabs between them: a gap all the same.
+         {"48.137393\t\t11.575448",
+          "48.137393\tFEHLER: Feld 2 ist leer; Grad (dezimal) braucht 2 Werte."},
+         {"48.137393\t11.575448", "32U 0691599 5334779"},
          {"48.137393 11.575448 45", ambiguous.c_str()},
          {"17 48.137393 11.575448", ambiguous.c_str()},
          {"48.137393", "FEHLER: 1 Wert, Grad (dezimal) braucht 2."},
@@ -59,7 +63,9 @@ TEST(HostileLines, ValuesNeverShift) {
                   (std::string("FEHLER: 3 Werte, Gauß-Krüger braucht 2.") + kHint).c_str()},
                  // One field more than the parts: the first is taken to name the point.
                  {"3571686.39;5540758.79;",
-                  "3571686.39;FEHLER: Feld 3 ist leer; Gauß-Krüger braucht 2 Werte."}});
+                  "3571686.39;FEHLER: Feld 3 ist leer; Gauß-Krüger braucht 2 Werte."},
+                 {"3571686.39\t\t5540758.79",
+                  "3571686.39\tFEHLER: Feld 2 ist leer; Gauß-Krüger braucht 2 Werte."}});
     expectLines(task("grs80", "utmamt", "grs80", "utm"),
                 {{"17 32691599.19 5334779.12", "17 32U 0691599 5334779"},
                  {"32691599.19 5334779.12 17",
