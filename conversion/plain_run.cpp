@@ -65,6 +65,16 @@ std::string* fieldText(const PlainRun::Task& task, std::span<std::string> texts,
     return slot < 0 ? nullptr : &texts[static_cast<std::size_t>(slot)];
 }
 
+// Where a procedure would show a message, the short way does not answer.
+class Quiet final : public MessageSink {
+public:
+    bool said() const { return said_; }
+    void showMessage(MessageIcon, const std::string&) override { said_ = true; }
+
+private:
+    bool said_ = false;
+};
+
 class FieldTexts final : public CalcScreen {
 public:
     FieldTexts(const PlainRun::Slots& slots, std::span<std::string> texts)
@@ -194,12 +204,12 @@ bool militaryText(const PlainRun::Task& task, GeoPoint p, std::span<std::string>
                                                   *task.utmEllipsoid, *text, easting, northing);
     if (written.band == '\0' || !written.projected)
         return false;
-    FieldTexts silent(kNoSlots, {});
-    if (UTMnachMIL(*text, easting, northing, silent).failed)
+    Quiet quiet;
+    if (UTMnachMIL(*text, easting, northing, quiet).failed)
         return false;
-    if (reference && MILnachREF(*text, silent).failed)
+    if (reference && MILnachREF(*text, quiet).failed)
         return false;
-    return silent.plain();
+    return !quiet.said();
 }
 
 } // namespace
@@ -257,9 +267,9 @@ bool PlainRun::convert(const PlainCoordinate& plain, std::span<std::string> text
         if (!input_(task_, plain, start))
             return false;
         ProcedureOutcome shifted;
-        FieldTexts silent(kNoSlots, {});
-        const DatumPoints points = pointOnEllipsoid(start, task_.datum, shifted, silent);
-        if (shifted.failed || !points.target || !points.grs80 || !silent.plain())
+        Quiet quiet;
+        const DatumPoints points = pointOnEllipsoid(start, task_.datum, shifted, quiet);
+        if (shifted.failed || !points.target || !points.grs80 || quiet.said())
             return false;
         for (std::string& text : texts)
             text.clear();

@@ -5,7 +5,8 @@
 # where it applies), on random points written in the input notation by the
 # reference program itself, and on the same lines garbled (a character
 # changed, dropped or added, a part cut off or repeated, an identifier in
-# front, blanks) so that refusals are compared as well as results.
+# front, blanks, a tab or two between the parts) so that refusals are
+# compared as well as results.
 #
 #   tools/sameness.sh OLD_LISTE NEW_LISTE [LINES_PER_TASK]
 #
@@ -46,7 +47,7 @@ garble() {
     {
         line = $0
         if (NR % 4 == 0 && length(line) > 0) {
-            k = int(rand() * 8); p = 1 + int(rand() * length(line))
+            k = int(rand() * 10); p = 1 + int(rand() * length(line))
             if (k == 0) line = substr(line, 1, p - 1) pick() substr(line, p + 1)
             else if (k == 1) line = substr(line, 1, p - 1) substr(line, p + 1)
             else if (k == 2) line = substr(line, 1, p) pick() substr(line, p + 1)
@@ -54,6 +55,8 @@ garble() {
             else if (k == 4) line = line " " int(rand() * 1000)
             else if (k == 5) line = "P" NR " " line
             else if (k == 6) line = "  " line "\t"
+            else if (k == 7) sub(/ /, "\t", line)
+            else if (k == 8) sub(/ /, "\t\t", line)
             else line = NR ";" line
         }
         print line

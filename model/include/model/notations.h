@@ -156,12 +156,21 @@ template <typename Table> constexpr bool inNotationOrder(const Table& table) {
     return true;
 }
 
+// The table holds the codes 1, 2, 3, ... in this order, so that a code finds
+// its notation at once (a list looks a few up every line).
+constexpr bool codesCountFromOne() {
+    for (std::size_t i = 0; i < kNotations.size(); ++i)
+        if (kNotations[i].code != static_cast<int>(i) + 1)
+            return false;
+    return true;
+}
+static_assert(codesCountFromOne(), "kNotations must list the codes 1, 2, 3, ... in order");
+
 // The notation of a format code; nullptr for 0 and unknown codes.
 constexpr const Notation* notationOf(int code) {
-    for (const Notation& n : kNotations)
-        if (n.code == code)
-            return &n;
-    return nullptr;
+    if (code < 1 || code > static_cast<int>(kNotations.size()))
+        return nullptr;
+    return &kNotations[static_cast<std::size_t>(code - 1)];
 }
 
 // The row of a format code in a table kept in the table's order (see
