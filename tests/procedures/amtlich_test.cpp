@@ -10,6 +10,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace lw {
@@ -99,6 +100,15 @@ TEST(UtmAmtlich, RefusalsAndTheirStatus) {
         const UtmAmtlichTexts t = utmAmtlichFromGeo(c.p, c.zone);
         EXPECT_EQ(t.status, c.status) << c.p.latDeg << " " << c.p.lonDeg;
         EXPECT_TRUE(t.ostwert.empty() && t.nordwert.empty()) << c.p.latDeg << " " << c.p.lonDeg;
+    }
+    // A zone asked for directly whose easting leaves the million: the same
+    // refusal, no zone and no texts.
+    for (const auto& [p, zone] :
+         {std::pair{GeoPoint{0.5, 3.01}, 32}, std::pair{GeoPoint{47.5, 6.1}, 33}}) {
+        const UtmAmtlichTexts t = utmAmtlichInZone(p, zone);
+        EXPECT_EQ(t.status, AmtlichStatus::ZoneNotAllowed) << zone;
+        EXPECT_EQ(t.zone, 0) << zone;
+        EXPECT_TRUE(t.ostwert.empty() && t.nordwert.empty()) << zone;
     }
 }
 
