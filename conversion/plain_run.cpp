@@ -271,8 +271,7 @@ bool PlainRun::convert(const PlainCoordinate& plain, std::span<std::string> text
         const DatumPoints points = pointOnEllipsoid(start, task_.datum, shifted, quiet);
         if (shifted.failed || !points.target || !points.grs80 || quiet.said())
             return false;
-        for (std::string& text : texts)
-            text.clear();
+        // Each output row writes every field it has, or answers "no".
         if (!output_(task_, *points.target, texts))
             return false;
         grs80 = *points.grs80;

@@ -197,17 +197,23 @@ struct Engine::State {
             result.message = "Keine Koordinate in der Schreibweise " +
                              std::string(notationOf(job().FormatEIN)->names.shortName) +
                              " gefunden.";
-        const std::size_t fields = withColumns ? csvColumnCount(outputFields) : 0;
-        result.columns.resize(fields + (withColumns && !datumName().empty() ? 1 : 0));
+        if (withColumns)
+            fillColumns();
+        if (withPlace && result.converted)
+            result.grs80 = grs80;
+        return result;
+    }
+
+    // The CSV columns from the output fields' texts, the datum's last.
+    void fillColumns() {
+        const std::size_t fields = csvColumnCount(outputFields);
+        result.columns.resize(fields + (datumName().empty() ? 0 : 1));
         for (std::size_t i = 0; i < fields; ++i) {
             result.columns[i].clear();
             appendWords(result.columns[i], fieldTexts[i]);
         }
         if (result.columns.size() > fields)
             result.columns.back() = datumName();
-        if (withPlace && result.converted)
-            result.grs80 = grs80;
-        return result;
     }
 
     const PointResult& refusedWith(const std::string& message) {
