@@ -15,21 +15,13 @@ TransverseMercator utmProjection(double zone, bool south, const Ellipsoid& ellip
 }
 
 // How many of the limits 0, step, 2 step, ... (count of them) `magnitude`
-// lies above: the quotient, corrected by the exact comparisons.
+// (>= 0) lies above: the whole quotient, and one more where the magnitude
+// lies above that limit. A correctly rounded quotient never falls below a
+// whole number it reaches, nor rises above one it does not reach, so the
+// one exact comparison settles it.
 int limitsPassed(float magnitude, int step, int count) {
-    int k = std::min(count, static_cast<int>(magnitude / static_cast<float>(step)));
-    while (k < count && magnitude > static_cast<float>(step * k))
-        ++k;
-    while (k > 0 && !(magnitude > static_cast<float>(step * (k - 1))))
-        --k;
-    return k;
-}
-
-// limitsPassed for the bands' 8 degrees: a division by 8 is exact, so the
-// quotient needs no correction.
-int bandLimitsPassed(float magnitude, int count) {
-    const auto whole = static_cast<int>(magnitude * 0.125f);
-    const int passed = whole + (magnitude > static_cast<float>(8 * whole) ? 1 : 0);
+    const auto whole = static_cast<int>(magnitude / static_cast<float>(step));
+    const int passed = whole + (magnitude > static_cast<float>(step * whole) ? 1 : 0);
     return std::min(count, passed);
 }
 
@@ -40,11 +32,11 @@ char latitudeBand(float latDeg) {
         return '\0';
     int index; // 1-based into kBandLetters, 21 for 80..84 deg
     if (latDeg < 0)
-        index = 11 - bandLimitsPassed(-latDeg, 11);
+        index = 11 - limitsPassed(-latDeg, 8, 11);
     else if (latDeg == 0)
         index = 11;
     else
-        index = 10 + bandLimitsPassed(latDeg, 12);
+        index = 10 + limitsPassed(latDeg, 8, 12);
     // Band X spans 12 deg: the 8 deg step beyond 80 deg stays in it.
     const auto last = static_cast<int>(kBandLetters.size());
     return kBandLetters[static_cast<std::size_t>(std::min(index, last) - 1)];

@@ -145,6 +145,22 @@ TEST(UtmForward, EveryBandLimitAndItsNeighbours) {
     }
 }
 
+// Every zone limit and the floats on either side of it: the zone counted by
+// the limits the longitude lies beyond, away from Greenwich.
+TEST(UtmForward, EveryZoneLimitAndItsNeighbours) {
+    for (int limit = -180; limit <= 180; limit += 6) {
+        const auto at = static_cast<float>(limit);
+        for (float lon : {std::nextafter(at, -200.0f), at, std::nextafter(at, 200.0f)}) {
+            const auto beyond = static_cast<int>(std::ceil(std::fabs(lon) / 6.0)); // limits passed
+            const int expected = std::fabs(lon) > 180 ? 0
+                                 : lon > 0            ? 30 + beyond
+                                 : lon < 0            ? 31 - beyond
+                                                      : 31;
+            EXPECT_EQ(zoneNumber(lon), expected) << lon;
+        }
+    }
+}
+
 TEST(UtmForward, ZoneBoundariesBelongToTheZoneNearerGreenwich) {
     const struct {
         const char *lon, *zone;
