@@ -177,10 +177,10 @@ struct Engine::State {
     }
 
     // The point by the short way; nullptr where it does not answer.
-    const PointResult* shortWay(const PlainCoordinate& plain) {
+    const PointResult* shortWay(const PlainCoordinate& coordinate) {
         GeoPoint grs80;
-        if (plainRun.covers() && entry.keptAsTyped(plain) &&
-            plainRun.convert(plain, fieldTexts, grs80))
+        if (plainRun.covers() && entry.keptAsTyped(coordinate) &&
+            plainRun.convert(coordinate, fieldTexts, grs80))
             return &resultOfTexts(grs80);
         return nullptr;
     }
