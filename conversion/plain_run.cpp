@@ -32,25 +32,41 @@ constexpr ByElement<Element> kPartners = [] {
         partners[i] = partnerOption(static_cast<Element>(i));
     return partners;
 }();
-constexpr ByElement<bool> kOpening = [] {
-    ByElement<bool> opening{};
-    for (std::size_t i = 0; i < opening.size(); ++i)
-        opening[i] = isOpeningOption(static_cast<Element>(i));
-    return opening;
-}();
 
-// Whether an option of the mask is chosen once the line's options are
-// chosen in order on the mask as it opens.
-bool isChosen(const PlainCoordinate& plain, Element option) {
-    bool chosen = kOpening[static_cast<std::size_t>(option)];
-    for (std::size_t i = 0; i < plain.optionCount; ++i) {
-        if (plain.options[i] == option)
-            chosen = true;
-        else if (kPartners[static_cast<std::size_t>(plain.options[i])] == option)
-            chosen = false;
+// The mask's options, one bit each, once the line's options are chosen in
+// order on the mask as it opens (a list asks a few for every line).
+class ChosenOptions {
+public:
+    explicit ChosenOptions(const PlainCoordinate& plain) : bits_(kOpening) {
+        for (std::size_t i = 0; i < plain.optionCount; ++i) {
+            const Element option = plain.options[i];
+            set(kPartners[static_cast<std::size_t>(option)], false);
+            set(option, true);
+        }
     }
-    return chosen;
-}
+    bool operator()(Element option) const {
+        const auto i = static_cast<std::size_t>(option);
+        return (bits_[i / 64] >> (i % 64) & 1) != 0;
+    }
+
+private:
+    using Bits = std::array<std::uint64_t, (kElementCount + 63) / 64>;
+    static constexpr Bits kOpening = [] {
+        Bits bits{};
+        for (std::size_t i = 0; i < kElementCount; ++i)
+            if (isOpeningOption(static_cast<Element>(i)))
+                bits[i / 64] |= std::uint64_t{1} << (i % 64);
+        return bits;
+    }();
+
+    void set(Element option, bool chosen) {
+        const auto i = static_cast<std::size_t>(option);
+        const std::uint64_t bit = std::uint64_t{1} << (i % 64);
+        bits_[i / 64] = chosen ? bits_[i / 64] | bit : bits_[i / 64] & ~bit;
+    }
+
+    Bits bits_;
+};
 
 constexpr PlainRun::Slots kNoSlots = [] {
     PlainRun::Slots slots{};
@@ -118,10 +134,11 @@ private:
 bool decimalPlainInput(const PlainRun::Task&, const PlainCoordinate& plain, GeoPoint& start) {
     using E = Element;
     const auto [lat, lon] = std::pair(plain.numbers[0], plain.numbers[1]);
-    if (!admitsDecimalDegrees(lat, lon, {isChosen(plain, E::optDezN), isChosen(plain, E::optDezS)}))
+    const ChosenOptions chosen(plain);
+    if (!admitsDecimalDegrees(lat, lon, {chosen(E::optDezN), chosen(E::optDezS)}))
         return false;
-    start = {isChosen(plain, E::optDezS) ? -lat.value : lat.value,
-             isChosen(plain, E::optDezW) ? -lon.value : lon.value};
+    start = {chosen(E::optDezS) ? -lat.value : lat.value,
+             chosen(E::optDezW) ? -lon.value : lon.value};
     return true;
 }
 
@@ -131,14 +148,15 @@ bool gaussKruegerPlainInput(const PlainRun::Task& task, const PlainCoordinate& p
                             GeoPoint& start) {
     if (task.job.FormatAUS == kUTMamtlich)
         return false;
-    const bool sixDegrees = isChosen(plain, Element::optSechs);
+    const ChosenOptions chosen(plain);
+    const bool sixDegrees = chosen(Element::optSechs);
     const PlainDigits rechts = plain.numbers[0];
     const PlainDigits hoch = plain.numbers[1];
     if (!admitsGaussKrueger(rechts, hoch, germany::gaussKruegerExtent(sixDegrees)))
         return false;
-    const int stripWidthDeg = isChosen(plain, Element::optDrei) ? kGkThreeDegreeWidth
-                              : sixDegrees                      ? 2 * kGkThreeDegreeWidth
-                                                                : 0;
+    const int stripWidthDeg = chosen(Element::optDrei) ? kGkThreeDegreeWidth
+                              : sixDegrees             ? 2 * kGkThreeDegreeWidth
+                                                       : 0;
     // The check has passed digits only, seven before the point: the first
     // names the strip.
     const double stripNo = plain.parts[0].front() - '0';

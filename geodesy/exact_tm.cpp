@@ -56,21 +56,19 @@ constexpr KruegerSeries kruegerSeries(const Ellipsoid& ell) {
 
 // The series of an ellipsoid, worked out once for each of the program's
 // three (a list projects a point a line) by the same arithmetic as for any
-// other, so that every bit stays as it was.
-KruegerSeries seriesOf(const Ellipsoid& ell) {
-    if (&ell == &ellipsoid::GRS80) {
-        static const KruegerSeries grs80 = kruegerSeries(ellipsoid::GRS80);
+// other, so that every bit stays as it was; `other` holds any other's.
+const KruegerSeries& seriesOf(const Ellipsoid& ell, KruegerSeries& other) {
+    static const KruegerSeries grs80 = kruegerSeries(ellipsoid::GRS80);
+    static const KruegerSeries bessel = kruegerSeries(ellipsoid::Bessel);
+    static const KruegerSeries hayford = kruegerSeries(ellipsoid::Hayford);
+    if (&ell == &ellipsoid::GRS80)
         return grs80;
-    }
-    if (&ell == &ellipsoid::Bessel) {
-        static const KruegerSeries bessel = kruegerSeries(ellipsoid::Bessel);
+    if (&ell == &ellipsoid::Bessel)
         return bessel;
-    }
-    if (&ell == &ellipsoid::Hayford) {
-        static const KruegerSeries hayford = kruegerSeries(ellipsoid::Hayford);
+    if (&ell == &ellipsoid::Hayford)
         return hayford;
-    }
-    return kruegerSeries(ell);
+    other = kruegerSeries(ell);
+    return other;
 }
 
 // The longitude from the central meridian, -180..180 degrees: as it is
@@ -115,7 +113,7 @@ struct XiEta {
 
 XiEta kruegerSum(XiEta z, const std::array<double, kOrder>& c, double sign) {
     const double sin2xi = std::sin(2 * z.xi), cos2xi = std::cos(2 * z.xi);
-    const double sinh2eta = std::sinh(2 * z.eta), cosh2eta = std::cosh(2 * z.eta);
+    const auto [sinh2eta, cosh2eta] = hyperbolic(2 * z.eta);
     // 2 cos 2z, the recurrence's factor.
     const double ar = 2 * cos2xi * cosh2eta, ai = -2 * sin2xi * sinh2eta;
     double y1r = 0, y1i = 0, y2r = 0, y2i = 0;
@@ -138,10 +136,23 @@ bool finitePoint(double a, double b) {
 
 } // namespace
 
+Hyperbolic hyperbolic(double x) {
+    constexpr double kTiny = 0x1p-28;       // below: sinh x = x
+    constexpr double kSmall = 0x1.62e43p-2; // a little below ln(2) / 2
+    const double a = std::fabs(x);
+    if (!(a >= kTiny && a < kSmall)) // also NaN
+        return {std::sinh(x), std::cosh(x)};
+    const double t = std::expm1(a);
+    const double w = 1 + t;
+    const double twoT = 2 * t, tt = t * t; // kept apart: no fused step
+    return {std::copysign(0.5, x) * (twoT - tt / w), 1 + tt / (w + w)};
+}
+
 std::optional<GridPoint> exactTmForward(const ExactTransverseMercator& tm, GeoPoint p) {
     if (!finitePoint(p.latDeg, p.lonDeg) || !(std::fabs(p.latDeg) <= 90))
         return std::nullopt;
-    const KruegerSeries s = seriesOf(*tm.ellipsoid);
+    KruegerSeries other;
+    const KruegerSeries& s = seriesOf(*tm.ellipsoid, other);
     const double phi = p.latDeg * kDegToRad;
     const double lambda = fromCentralMeridianDeg(p.lonDeg, tm.centralMeridianDeg) * kDegToRad;
 
@@ -163,7 +174,8 @@ std::optional<GridPoint> exactTmForward(const ExactTransverseMercator& tm, GeoPo
 std::optional<GeoPoint> exactTmInverse(const ExactTransverseMercator& tm, GridPoint g) {
     if (!finitePoint(g.eastingM, g.northingM))
         return std::nullopt;
-    const KruegerSeries s = seriesOf(*tm.ellipsoid);
+    KruegerSeries other;
+    const KruegerSeries& s = seriesOf(*tm.ellipsoid, other);
     const double unit = tm.scale * s.A;
     const XiEta z{(g.northingM - tm.falseNorthingM) / unit, (g.eastingM - tm.falseEastingM) / unit};
     const XiEta sphere = kruegerSum(z, s.beta, -1);

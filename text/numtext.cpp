@@ -86,12 +86,12 @@ std::uint64_t scaledRounded(double a, int k) {
     const double t = a * p;
     if (!(t < kTwoTo52))
         return static_cast<std::uint64_t>(kTwoTo52);
-    const double error = std::fma(a, p, -t);
     double whole = (t + kTwoTo52) - kTwoTo52; // half to even
     const double beyond = t - whole;          // exact: both near each other
-    if (beyond == 0.5 && error > 0)
+    // The error, worked out only where it decides: t exactly half way.
+    if (beyond == 0.5 && std::fma(a, p, -t) > 0)
         whole += 1;
-    else if (beyond == -0.5 && error < 0)
+    else if (beyond == -0.5 && std::fma(a, p, -t) < 0)
         whole -= 1;
     return static_cast<std::uint64_t>(whole);
 }
@@ -559,7 +559,10 @@ void appendIntegerText(std::string& out, double wholeValue) {
     out += integerTextGeneral(wholeValue);
 }
 
-char* writeDigitsBefore(char* end, std::uint64_t value) {
+namespace {
+
+// writeDigitsBefore, inlined where a list writes numbers a line.
+[[gnu::always_inline]] inline char* digitsBefore(char* end, std::uint64_t value) {
     auto writePair = [&](std::size_t pair) {
         *--end = kDigitPairs[2 * pair + 1];
         *--end = kDigitPairs[2 * pair];
@@ -575,6 +578,36 @@ char* writeDigitsBefore(char* end, std::uint64_t value) {
     else
         *--end = static_cast<char>('0' + rest);
     return end;
+}
+
+// The last `count` digits of value (below 10^count), zeros in front.
+char* writeDigitsPadded(char* end, std::uint64_t value, int count) {
+    char* const begin = end - count;
+    if (count <= 9) { // below 10^9: 32 bits
+        auto rest = static_cast<std::uint32_t>(value);
+        for (; end - begin >= 2; rest /= 100) {
+            const std::uint32_t pair = 2 * (rest % 100);
+            *--end = kDigitPairs[pair + 1];
+            *--end = kDigitPairs[pair];
+        }
+        if (end != begin)
+            *--end = static_cast<char>('0' + rest);
+        return begin;
+    }
+    for (; end - begin >= 2; value /= 100) {
+        const auto pair = static_cast<std::size_t>(2 * (value % 100));
+        *--end = kDigitPairs[pair + 1];
+        *--end = kDigitPairs[pair];
+    }
+    if (end != begin)
+        *--end = static_cast<char>('0' + value);
+    return begin;
+}
+
+} // namespace
+
+char* writeDigitsBefore(char* end, std::uint64_t value) {
+    return digitsBefore(end, value);
 }
 
 namespace {
@@ -604,31 +637,24 @@ bool fixedDecimalsShort(double value, int n, std::string_view decimalSeparator, 
         const std::uint64_t cut = kPowersOfTen[15 - keep];
         scaled = whole / cut + (whole % cut >= cut / 2 ? 1 : 0);
     }
-    // The digits written from the right, two at a time, padded with zeros
-    // to one before the point, the separator put in as they go.
-    const auto decimals = static_cast<std::size_t>(n);
+    const bool negative = value < 0 && scaled != 0;
+    // The digits written from the right: the decimals, split off by one
+    // division and padded with zeros to n, the separator, the whole part.
     char text[24 + 14 + kSeparatorRoom]; // sign and 20 digits, 14 decimals
     char* const end = text + sizeof text;
     char* begin = end;
-    auto writeDigitsOf = [&](std::size_t count) {
-        for (; count >= 2; count -= 2) {
-            const std::size_t pair = 2 * static_cast<std::size_t>(scaled % 100);
-            scaled /= 100;
-            *--begin = kDigitPairs[pair + 1];
-            *--begin = kDigitPairs[pair];
+    if (n > 0) {
+        const std::uint64_t unit = kPowersOfTen[n];
+        begin = writeDigitsPadded(begin, scaled % unit, n);
+        scaled /= unit;
+        if (decimalSeparator.size() == 1) {
+            *--begin = decimalSeparator.front();
+        } else {
+            begin -= decimalSeparator.size();
+            decimalSeparator.copy(begin, decimalSeparator.size());
         }
-        if (count == 1) {
-            *--begin = static_cast<char>('0' + scaled % 10);
-            scaled /= 10;
-        }
-    };
-    const bool negative = value < 0 && scaled != 0;
-    writeDigitsOf(decimals);
-    if (decimals > 0) {
-        begin -= decimalSeparator.size();
-        decimalSeparator.copy(begin, decimalSeparator.size());
     }
-    begin = writeDigitsBefore(begin, scaled);
+    begin = digitsBefore(begin, scaled);
     if (negative)
         *--begin = '-';
     out.assign(begin, static_cast<std::size_t>(end - begin));

@@ -67,6 +67,29 @@ TEST(ResultLine, OneLineWithSingleBlanksPerNotation) {
             << "format " << c.format << " on " << c.ellipsoid;
 }
 
+// Texts are checked for blanks eight bytes at a time: a blank or a tab at
+// any place of a text of any length up to three such steps splits it.
+TEST(ResultLine, ABlankAnywhereInATextOfAnyLengthSplitsIt) {
+    for (std::size_t length = 1; length <= 25; ++length) {
+        const std::string word(length, '7');
+        EXPECT_EQ(resultLine(kGradDezimal, kGRS80, std::vector<std::string>{word, "9"}),
+                  word + " 9")
+            << length;
+        for (std::size_t at = 0; at < length; ++at)
+            for (char blank : {' ', '\t'}) {
+                std::string text = word;
+                text[at] = blank;
+                std::string expected;
+                for (const std::string& part : {word.substr(0, at), word.substr(at + 1)})
+                    if (!part.empty())
+                        expected += part + " ";
+                EXPECT_EQ(resultLine(kGradDezimal, kGRS80, std::vector<std::string>{text, "9"}),
+                          expected + "9")
+                    << length << " blank at " << at;
+            }
+    }
+}
+
 TEST(ResultLine, FieldsOfEachOutputMask) {
     EXPECT_EQ(outputMaskFields(kGradMinSek).size(), 6u);
     EXPECT_EQ(outputMaskFields(kGaussKrueger).back(), Element::labGKNachbar);

@@ -11,10 +11,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <random>
 #include <string>
+#include <vector>
 
 namespace lw::test {
 namespace {
@@ -227,6 +230,43 @@ TEST(ExactTm, LongitudeIsTakenModulo360) {
     const GridPoint c = utmExactForward({50, 12 - 720}, 32, ellipsoid::GRS80).value();
     EXPECT_NEAR(a.eastingM, b.eastingM, 1e-6);
     EXPECT_NEAR(a.northingM, c.northingM, 1e-6);
+}
+
+// The projection's sinh and cosh from one expm1 must be the library's to
+// the bit, or a centimetre could flip: random arguments of every size up to
+// 2, both signs, the edges of the shared range and their neighbours.
+TEST(Hyperbolic, TheLibrarysSinhAndCoshToTheBit) {
+    auto bits = [](double v) { return std::bit_cast<std::uint64_t>(v); };
+    auto expectLibrarys = [&](double x) {
+        const Hyperbolic h = hyperbolic(x);
+        const double s = std::sinh(x), c = std::cosh(x);
+        if (std::isnan(x)) {
+            EXPECT_TRUE(std::isnan(h.sinh) && std::isnan(h.cosh));
+            return;
+        }
+        ASSERT_EQ(bits(h.sinh), bits(s)) << std::hexfloat << x;
+        ASSERT_EQ(bits(h.cosh), bits(c)) << std::hexfloat << x;
+    };
+    std::vector<double> edges = {0.0,
+                                 0x1p-28,
+                                 0x1.62e43p-2,
+                                 0.5,
+                                 1.0,
+                                 std::numeric_limits<double>::infinity(),
+                                 std::numeric_limits<double>::quiet_NaN()};
+    for (double e : std::vector<double>(edges))
+        for (double d : {std::nextafter(e, 0.0), std::nextafter(e, 1.0)})
+            edges.push_back(d);
+    for (double e : edges) {
+        expectLibrarys(e);
+        expectLibrarys(-e);
+    }
+    std::mt19937_64 random(28);
+    std::uniform_real_distribution<double> exponent(-32, 1), mantissa(1, 2);
+    for (int i = 0; i < 1000000; ++i) {
+        const double x = std::ldexp(mantissa(random), static_cast<int>(exponent(random)));
+        expectLibrarys(i % 2 == 0 ? x : -x);
+    }
 }
 
 TEST(ExactTm, NoResultForNonFiniteOrImpossibleInput) {

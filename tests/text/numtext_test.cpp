@@ -149,6 +149,8 @@ TEST(ZahlFormat, NeverEndsInAPoint) {
 
 TEST(FixedDecimals, LocaleSeparatorAndNonFiniteFault) {
     EXPECT_EQ(fixedDecimals(3577453.78, 2, ","), "3577453,78");
+    EXPECT_EQ(fixedDecimals(-3577453.785, 3, "\u066B"), "-3577453\u066B785"); // two bytes
+    EXPECT_EQ(fixedDecimals(0.5, 1, "\u066B"), "0\u066B5");
     EXPECT_THROW(fixedDecimals(INFINITY, 2), NumericFault);
     EXPECT_THROW(fixedDecimals(NAN, 2), NumericFault);
 }

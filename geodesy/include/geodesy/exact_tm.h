@@ -44,6 +44,15 @@
 
 namespace lw {
 
+// sinh x and cosh x. For the small arguments of a point within its zone
+// (|2 eta| up to 0.35, 1,100 km from the meridian) both come from one expm1
+// by the C library's own formulas for that range, bit for bit what
+// std::sinh and std::cosh return there; elsewhere from those two.
+struct Hyperbolic {
+    double sinh, cosh;
+};
+Hyperbolic hyperbolic(double x);
+
 // The parameters of one projection; easting = scale * y + false easting,
 // northing = scale * x + false northing.
 struct ExactTransverseMercator {
