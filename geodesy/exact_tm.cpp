@@ -82,7 +82,7 @@ double fromCentralMeridianDeg(double lonDeg, double centralMeridianDeg) {
 // keeps its relative accuracy up to the poles, where both run to infinity.
 double conformalTan(double tau, double e) {
     const double tau1 = std::hypot(1.0, tau);
-    const double sigma = std::sinh(e * std::atanh(e * tau / tau1));
+    const double sigma = hyperbolic(e * std::atanh(e * tau / tau1)).sinh;
     return std::hypot(1.0, sigma) * tau - sigma * tau1;
 }
 
@@ -180,7 +180,7 @@ std::optional<GeoPoint> exactTmInverse(const ExactTransverseMercator& tm, GridPo
     const XiEta z{(g.northingM - tm.falseNorthingM) / unit, (g.eastingM - tm.falseEastingM) / unit};
     const XiEta sphere = kruegerSum(z, s.beta, -1);
 
-    const double sinhEta = std::sinh(sphere.eta), cosXi = std::cos(sphere.xi);
+    const double sinhEta = hyperbolic(sphere.eta).sinh, cosXi = std::cos(sphere.xi);
     const double taup = std::sin(sphere.xi) / std::hypot(sinhEta, cosXi);
     const double latDeg = std::atan(geographicTan(taup, s)) * kRadToDeg;
     const double lonDeg = tm.centralMeridianDeg + std::atan2(sinhEta, cosXi) * kRadToDeg;

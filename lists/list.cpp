@@ -342,7 +342,7 @@ bool ListConverter::convertLine(std::string_view line, std::string& out) {
     out.clear();
     last_.kind = LineParts::Kind::PassedThrough;
     last_.identifier.clear();
-    last_.text.clear();
+    last_.text = {};
     last_.place.clear();
     last_.placeLength = 0;
     last_.identifierAsked = false;
@@ -490,7 +490,8 @@ bool ListConverter::splitLine(std::string_view text, const Separators& separator
     if (!identified && values.size() >= 2 && engine_.recognises(whole.substr(split.starts[1]))) {
         const std::string countText = valueCountText(count, engine_.inputLabel(), parts);
         const bool converted = refuse({}, ' ', countText + std::string(kIdentifierHint), out);
-        last_.text = oneLine(countText);
+        lastText_ = oneLine(countText);
+        last_.text = lastText_;
         last_.identifierAsked = true;
         return converted;
     }
@@ -534,9 +535,10 @@ bool ListConverter::refuse(std::string_view identifier, char separator, std::str
     }
     last_.kind = LineParts::Kind::Refused;
     last_.identifier = identifier;
-    last_.text = oneLine(message);
+    lastText_ = oneLine(message);
+    last_.text = lastText_;
     out += kFehler;
-    out += commandLineWords(last_.text);
+    out += commandLineWords(lastText_);
     return false;
 }
 
@@ -634,10 +636,11 @@ bool ListConverter::csvRefusal(std::string_view message, std::string& out) {
     for (std::string& cell : outputCells_)
         cell.clear();
     last_.kind = LineParts::Kind::Refused;
-    last_.text = oneLine(message);
+    lastText_ = oneLine(message);
+    last_.text = lastText_;
     if (!outputCells_.empty())
         appendQuotedIfNeeded(outputCells_.front(),
-                             std::string(kFehler) + commandLineWords(last_.text), delimiter_);
+                             std::string(kFehler) + commandLineWords(lastText_), delimiter_);
     assembleRow(outputCells_, out);
     appendPlaceCell(nullptr, out);
     return false;

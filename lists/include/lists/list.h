@@ -40,14 +40,16 @@ struct LineValues {
 };
 
 // How the line convertLine wrote last is made up, for a front end that
-// shows its parts apart (the list in the window). Texts in UTF-8.
+// shows its parts apart (the list in the window). Texts in UTF-8; `text`
+// stays valid until the next convertLine.
 struct LineParts {
     enum class Kind { PassedThrough, Header, Converted, Refused };
     Kind kind = Kind::PassedThrough;
     std::string identifier; // "" where the line names no point
     // Converted: the copy line; refused: the reason in the screen's words
-    // (the output says it in the command line's).
-    std::string text;
+    // (the output says it in the command line's). A view, since most
+    // lines are read by no one after the output.
+    std::string_view text;
     std::string place; // converted with the place asked for: "Lage: …"
     // The bytes at the end of the output that the place takes (with its tab
     // or delimiter), so that the same line without it can be written.
@@ -113,6 +115,7 @@ private:
     std::vector<std::string> outputCells_;
     LineValues values_;
     LineParts last_;
+    std::string lastText_;                      // last_.text where it is a text of its own
     std::size_t placeFrom_ = std::string::npos; // where the place begins in the raw output
 };
 
