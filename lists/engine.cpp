@@ -185,6 +185,24 @@ struct Engine::State {
         return nullptr;
     }
 
+    // The same straight into `line`: its copy line alone, no result kept;
+    // false (the line empty) where the short way does not answer.
+    bool shortWayInto(const PlainCoordinate& coordinate, std::string& line,
+                      std::optional<GeoPoint>& position) {
+        GeoPoint grs80;
+        line.clear();
+        if (!plainRun.covers() || !entry.keptAsTyped(coordinate) ||
+            !plainRun.convert(coordinate, fieldTexts, grs80))
+            return false;
+        writeResultLine(line, lineForm, fieldTexts);
+        if (line.empty())
+            return false;
+        position.reset();
+        if (withPlace)
+            position = grs80;
+        return true;
+    }
+
     // The same from the output fields' texts in `fieldTexts`.
     const PointResult& resultOfTexts(std::optional<GeoPoint> grs80) {
         result.line.clear();
@@ -254,10 +272,14 @@ const PointResult* Engine::tryConvert(std::string_view coordinate) {
     return &s.resultOf(s.entry.convertParts(*pasted));
 }
 
-const PointResult* Engine::tryPlain(std::string_view coordinate) {
+bool Engine::plainLineInto(std::string_view coordinate, std::string& line,
+                           std::optional<GeoPoint>& position) {
     State& s = *state_;
     const bool plain = readPlainCoordinate(s.job().FormatEIN, coordinate, s.plain);
-    return plain && !s.plain.tabbed ? s.shortWay(s.plain) : nullptr;
+    if (plain && !s.plain.tabbed)
+        return s.shortWayInto(s.plain, line, position);
+    line.clear();
+    return false;
 }
 
 const PointResult& Engine::convertAsText(std::string_view text) {

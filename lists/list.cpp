@@ -348,8 +348,7 @@ bool ListConverter::convertLine(std::string_view line, std::string& out) {
     last_.identifierAsked = false;
     last_.position.reset();
     placeFrom_ = std::string::npos;
-    if (const PointResult* result = plainCoordinateLine(line)) {
-        writeResult(*result, {}, ' ', out);
+    if (plainCoordinateLine(line, out)) {
         toOutputCharset(out);
         return true;
     }
@@ -397,11 +396,13 @@ bool ListConverter::convertLine(std::string_view line, std::string& out) {
 // tab, nothing to escape), converted by the short way. Its output is the
 // copy line alone; lines with a place or an identifier first take the way
 // below.
-const PointResult* ListConverter::plainCoordinateLine(std::string_view line) {
-    if (options_.csv || options_.identifierFirst || options_.place)
-        return nullptr;
-    const PointResult* result = engine_.tryPlain(line);
-    return result && result->converted ? result : nullptr;
+bool ListConverter::plainCoordinateLine(std::string_view line, std::string& out) {
+    if (options_.csv || options_.identifierFirst || options_.place ||
+        !engine_.plainLineInto(line, out, last_.position))
+        return false;
+    last_.kind = LineParts::Kind::Converted;
+    last_.text = out; // UTF-8 still: toOutputCharset swaps a converted text in
+    return true;
 }
 
 void ListConverter::toOutputCharset(std::string& out) {

@@ -168,6 +168,15 @@ TEST_F(WindowList, Windows1252LinesAreWrittenInItAndShownInUtf8) {
     EXPECT_EQ(table.row(0).input, "StÄin 48.4119 9.785");
     // A byte-order mark says UTF-8 whatever was asked.
     EXPECT_FALSE(converted("\xEF\xBB\xBFP1 48.1 11.5\n", o).writesCp1252());
+    // A plain line's copy line with a degree sign: written in Windows-1252,
+    // shown in UTF-8, each row its own.
+    o.task = {"bessel", "dez", "bessel", "gk", false, {}, {}};
+    const std::string gk = "N48.1 E9.5\nN52 E13.4\n";
+    const PointTable meridians = converted(gk, o);
+    EXPECT_EQ(meridians.text(),
+              testing::run("--zeichensatz cp1252 --von bessel:dez --nach bessel:gk", gk).out);
+    EXPECT_EQ(meridians.row(0).text, "R 3537235.93 H 5329124.04 E009°");
+    EXPECT_EQ(meridians.row(1).text, "R 4596135.16 H 5763676.28 E012°");
 }
 
 TEST_F(WindowList, CancelStopsBetweenLinesKeepingTheRowsSoFar) {

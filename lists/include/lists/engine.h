@@ -64,10 +64,12 @@ public:
     // paste reader takes it as a whole coordinate of the input notation;
     // nullptr when it does not. The result stays valid until the next call.
     const PointResult* tryConvert(std::string_view coordinate);
-    // The same for a plain coordinate (numbers, blanks but no tab, hemisphere
-    // letters) that the short way converts; nullptr for any other text,
-    // which tryConvert then takes.
-    const PointResult* tryPlain(std::string_view coordinate);
+    // A plain coordinate (numbers, blanks but no tab, hemisphere letters)
+    // that the short way converts: its copy line written into `line`, and
+    // with `withPlace` its GRS80 position into `position`. False, `line`
+    // empty, for any other text, which tryConvert then takes.
+    bool plainLineInto(std::string_view coordinate, std::string& line,
+                       std::optional<GeoPoint>& position);
     // Any other text: typed into the first field through its key filter, as
     // the screen takes a paste it cannot take apart, and converted (or
     // refused: the first refused character's message) from there.

@@ -92,7 +92,7 @@ private:
     bool csvRefusal(std::string_view message, std::string& out);
     void appendPlaceCell(const PointResult* result, std::string& out);
     void assembleRow(const std::vector<std::string>& outputs, std::string& out) const;
-    const PointResult* plainCoordinateLine(std::string_view line);
+    bool plainCoordinateLine(std::string_view line, std::string& out);
     bool plainLine(std::string_view line, std::string& out);
     bool splitLine(std::string_view text, const Separators& separators, bool wholeTried,
                    std::string& out);
