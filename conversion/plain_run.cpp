@@ -81,6 +81,14 @@ std::string* fieldText(const PlainRun::Task& task, std::span<std::string> texts,
     return slot < 0 ? nullptr : &texts[static_cast<std::size_t>(slot)];
 }
 
+// A route that leaves the point where it is (GRS80 to GRS80, say): the
+// point on each ellipsoid is the start.
+bool unshifted(const DatumRoute& route) {
+    using Target = DatumRoute::Target;
+    return route.known && !route.toGrs80 &&
+           (route.target == Target::Start || route.target == Target::Grs80);
+}
+
 // Where a procedure would show a message, the short way does not answer.
 class Quiet final : public MessageSink {
 public:
@@ -284,11 +292,14 @@ bool PlainRun::convert(const PlainCoordinate& plain, std::span<std::string> text
         GeoPoint start;
         if (!input_(task_, plain, start))
             return false;
-        ProcedureOutcome shifted;
-        Quiet quiet;
-        const DatumPoints points = pointOnEllipsoid(start, task_.datum, shifted, quiet);
-        if (shifted.failed || !points.target || !points.grs80 || quiet.said())
-            return false;
+        DatumPoints points{start, start};
+        if (!unshifted(task_.datum)) {
+            ProcedureOutcome shifted;
+            Quiet quiet;
+            points = pointOnEllipsoid(start, task_.datum, shifted, quiet);
+            if (shifted.failed || !points.target || !points.grs80 || quiet.said())
+                return false;
+        }
         // Each output row writes every field it has, or answers "no".
         if (!output_(task_, *points.target, texts))
             return false;
