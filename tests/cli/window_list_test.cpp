@@ -168,8 +168,14 @@ TEST_F(WindowList, Windows1252LinesAreWrittenInItAndShownInUtf8) {
     EXPECT_EQ(table.row(0).input, "StÄin 48.4119 9.785");
     // A byte-order mark says UTF-8 whatever was asked.
     EXPECT_FALSE(converted("\xEF\xBB\xBFP1 48.1 11.5\n", o).writesCp1252());
-    // A plain line's copy line with a degree sign: written in Windows-1252,
-    // shown in UTF-8, each row its own.
+    // Lines of a coordinate alone (the short way) and one with a degree
+    // sign: written in Windows-1252, shown in UTF-8, each row its own.
+    const std::string plain = "48.4119 9.785\nN52 E13.4\n";
+    const PointTable rows = converted(plain, o);
+    EXPECT_EQ(rows.text(),
+              testing::run("--zeichensatz cp1252 --von grs80:dez --nach grs80:utm", plain).out);
+    EXPECT_EQ(rows.row(0).text, "32U 0558090 5362380");
+    EXPECT_EQ(rows.row(1).text, "33U 0390163 5762247");
     o.task = {"bessel", "dez", "bessel", "gk", false, {}, {}};
     const std::string gk = "N48.1 E9.5\nN52 E13.4\n";
     const PointTable meridians = converted(gk, o);
