@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace lw::lists {
 namespace {
 
@@ -168,21 +170,29 @@ TEST_F(WindowList, Windows1252LinesAreWrittenInItAndShownInUtf8) {
     EXPECT_EQ(table.row(0).input, "StÄin 48.4119 9.785");
     // A byte-order mark says UTF-8 whatever was asked.
     EXPECT_FALSE(converted("\xEF\xBB\xBFP1 48.1 11.5\n", o).writesCp1252());
-    // Lines of a coordinate alone (the short way) and one with a degree
-    // sign: written in Windows-1252, shown in UTF-8, each row its own.
-    const std::string plain = "48.4119 9.785\nN52 E13.4\n";
-    const PointTable rows = converted(plain, o);
-    EXPECT_EQ(rows.text(),
-              testing::run("--zeichensatz cp1252 --von grs80:dez --nach grs80:utm", plain).out);
-    EXPECT_EQ(rows.row(0).text, "32U 0558090 5362380");
-    EXPECT_EQ(rows.row(1).text, "33U 0390163 5762247");
-    o.task = {"bessel", "dez", "bessel", "gk", false, {}, {}};
-    const std::string gk = "N48.1 E9.5\nN52 E13.4\n";
-    const PointTable meridians = converted(gk, o);
-    EXPECT_EQ(meridians.text(),
-              testing::run("--zeichensatz cp1252 --von bessel:dez --nach bessel:gk", gk).out);
-    EXPECT_EQ(meridians.row(0).text, "R 3537235.93 H 5329124.04 E009°");
-    EXPECT_EQ(meridians.row(1).text, "R 4596135.16 H 5763676.28 E012°");
+    // Lines of a coordinate alone (the short way) and copy lines with a
+    // degree sign: written in Windows-1252, shown in UTF-8, each row its own.
+    const struct {
+        TaskNames task;
+        const char* arguments;
+        std::array<const char*, 2> texts;
+    } plainCases[] = {
+        {{"grs80", "dez", "grs80", "utm", false, {}, {}},
+         "--von grs80:dez --nach grs80:utm",
+         {"32U 0558090 5362380", "33U 0390163 5762247"}},
+        {{"bessel", "dez", "bessel", "gk", false, {}, {}},
+         "--von bessel:dez --nach bessel:gk",
+         {"R 3558105.78 H 5363978.74 E009°", "R 4596135.16 H 5763676.28 E012°"}},
+    };
+    const std::string plain = "N48.4119 E9.785\nN52 E13.4\n";
+    for (const auto& c : plainCases) {
+        o.task = c.task;
+        const PointTable rows = converted(plain, o);
+        EXPECT_EQ(rows.text(),
+                  testing::run(std::string("--zeichensatz cp1252 ") + c.arguments, plain).out);
+        for (std::size_t i = 0; i < c.texts.size(); ++i)
+            EXPECT_EQ(rows.row(i).text, c.texts[i]) << c.arguments;
+    }
 }
 
 TEST_F(WindowList, CancelStopsBetweenLinesKeepingTheRowsSoFar) {
