@@ -33,40 +33,25 @@ constexpr ByElement<Element> kPartners = [] {
     return partners;
 }();
 
-// The mask's options, one bit each, once the line's options are chosen in
-// order on the mask as it opens (a list asks a few for every line).
-class ChosenOptions {
-public:
-    explicit ChosenOptions(const PlainCoordinate& plain) : bits_(kOpening) {
-        for (std::size_t i = 0; i < plain.optionCount; ++i) {
-            const Element option = plain.options[i];
-            set(kPartners[static_cast<std::size_t>(option)], false);
-            set(option, true);
-        }
-    }
-    bool operator()(Element option) const {
-        const auto i = static_cast<std::size_t>(option);
-        return (bits_[i / 64] >> (i % 64) & 1) != 0;
-    }
+constexpr ByElement<bool> kOpening = [] {
+    ByElement<bool> opening{};
+    for (std::size_t i = 0; i < opening.size(); ++i)
+        opening[i] = isOpeningOption(static_cast<Element>(i));
+    return opening;
+}();
 
-private:
-    using Bits = std::array<std::uint64_t, (kElementCount + 63) / 64>;
-    static constexpr Bits kOpening = [] {
-        Bits bits{};
-        for (std::size_t i = 0; i < kElementCount; ++i)
-            if (isOpeningOption(static_cast<Element>(i)))
-                bits[i / 64] |= std::uint64_t{1} << (i % 64);
-        return bits;
-    }();
-
-    void set(Element option, bool chosen) {
-        const auto i = static_cast<std::size_t>(option);
-        const std::uint64_t bit = std::uint64_t{1} << (i % 64);
-        bits_[i / 64] = chosen ? bits_[i / 64] | bit : bits_[i / 64] & ~bit;
+// Whether an option of the mask is chosen once the line's options are
+// chosen in order on the mask as it opens.
+bool isChosen(const PlainCoordinate& plain, Element option) {
+    bool chosen = kOpening[static_cast<std::size_t>(option)];
+    for (std::size_t i = 0; i < plain.optionCount; ++i) {
+        if (plain.options[i] == option)
+            chosen = true;
+        else if (kPartners[static_cast<std::size_t>(plain.options[i])] == option)
+            chosen = false;
     }
-
-    Bits bits_;
-};
+    return chosen;
+}
 
 constexpr PlainRun::Slots kNoSlots = [] {
     PlainRun::Slots slots{};
@@ -142,11 +127,10 @@ private:
 bool decimalPlainInput(const PlainRun::Task&, const PlainCoordinate& plain, GeoPoint& start) {
     using E = Element;
     const auto [lat, lon] = std::pair(plain.numbers[0], plain.numbers[1]);
-    const ChosenOptions chosen(plain);
-    if (!admitsDecimalDegrees(lat, lon, {chosen(E::optDezN), chosen(E::optDezS)}))
+    const bool south = isChosen(plain, E::optDezS);
+    if (!admitsDecimalDegrees(lat, lon, {isChosen(plain, E::optDezN), south}))
         return false;
-    start = {chosen(E::optDezS) ? -lat.value : lat.value,
-             chosen(E::optDezW) ? -lon.value : lon.value};
+    start = {south ? -lat.value : lat.value, isChosen(plain, E::optDezW) ? -lon.value : lon.value};
     return true;
 }
 
@@ -156,15 +140,14 @@ bool gaussKruegerPlainInput(const PlainRun::Task& task, const PlainCoordinate& p
                             GeoPoint& start) {
     if (task.job.FormatAUS == kUTMamtlich)
         return false;
-    const ChosenOptions chosen(plain);
-    const bool sixDegrees = chosen(Element::optSechs);
+    const bool sixDegrees = isChosen(plain, Element::optSechs);
     const PlainDigits rechts = plain.numbers[0];
     const PlainDigits hoch = plain.numbers[1];
     if (!admitsGaussKrueger(rechts, hoch, germany::gaussKruegerExtent(sixDegrees)))
         return false;
-    const int stripWidthDeg = chosen(Element::optDrei) ? kGkThreeDegreeWidth
-                              : sixDegrees             ? 2 * kGkThreeDegreeWidth
-                                                       : 0;
+    const int stripWidthDeg = isChosen(plain, Element::optDrei) ? kGkThreeDegreeWidth
+                              : sixDegrees                      ? 2 * kGkThreeDegreeWidth
+                                                                : 0;
     // The check has passed digits only, seven before the point: the first
     // names the strip.
     const double stripNo = plain.parts[0].front() - '0';

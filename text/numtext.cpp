@@ -587,32 +587,27 @@ namespace {
     return end;
 }
 
-// The last `count` digits of value (below 10^count), zeros in front.
+// The last `count` digits of value (below 10^count), zeros in front: up to
+// nine in 32 bits, the rest before them. Out of line, so that the number
+// writer around the common case below stays small.
+[[gnu::noinline]] void writeManyDigits(char* end, std::uint64_t value, int count) {
+    constexpr int kDigits32 = 9;
+    if (count <= kDigits32) {
+        writeDigits(static_cast<std::uint32_t>(value), count, end);
+        return;
+    }
+    const std::uint64_t low = kPowersOfTen[kDigits32];
+    writeDigits(static_cast<std::uint32_t>(value % low), kDigits32, end);
+    writeDigits(static_cast<std::uint32_t>(value / low), count - kDigits32, end - kDigits32);
+}
+
+// The same, centimetres (the commonest) as one pair in place.
 char* writeDigitsPadded(char* end, std::uint64_t value, int count) {
-    char* const begin = end - count;
-    if (count == 2) { // centimetres, the commonest
-        std::memcpy(begin, &kDigitPairs[2 * value], 2);
-        return begin;
-    }
-    if (count <= 9) { // below 10^9: 32 bits
-        auto rest = static_cast<std::uint32_t>(value);
-        for (; end - begin >= 2; rest /= 100) {
-            const std::uint32_t pair = 2 * (rest % 100);
-            end -= 2;
-            std::memcpy(end, &kDigitPairs[pair], 2);
-        }
-        if (end != begin)
-            *--end = static_cast<char>('0' + rest);
-        return begin;
-    }
-    for (; end - begin >= 2; value /= 100) {
-        const auto pair = static_cast<std::size_t>(2 * (value % 100));
-        end -= 2;
-        std::memcpy(end, &kDigitPairs[pair], 2);
-    }
-    if (end != begin)
-        *--end = static_cast<char>('0' + value);
-    return begin;
+    if (count == 2)
+        std::memcpy(end - 2, &kDigitPairs[2 * value], 2);
+    else
+        writeManyDigits(end, value, count);
+    return end - count;
 }
 
 } // namespace
